@@ -1,0 +1,39 @@
+#include "benchreport.h"
+
+#include <QFile>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace bench {
+
+void report(const QString &name, double value, const QString &unit, double target,
+            const QString &comparison)
+{
+    const QString line = QStringLiteral("BENCH\t%1\t%2\t%3\t%4\t%5\n")
+                             .arg(name)
+                             .arg(value, 0, 'f', 3)
+                             .arg(unit)
+                             .arg(target > 0 ? QString::number(target) : QStringLiteral("-"))
+                             .arg(comparison.isEmpty() ? QStringLiteral("-") : comparison);
+    std::fputs(line.toUtf8().constData(), stdout);
+    std::fflush(stdout);
+}
+
+double residentMegabytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    QTextStream in(&status);
+    for (QString line = in.readLine(); !line.isNull(); line = in.readLine()) {
+        if (line.startsWith(QLatin1String("VmRSS:")))
+            return line.section(QLatin1Char(' '), 1, -1, QString::SectionSkipEmpty)
+                       .section(QLatin1Char(' '), 0, 0)
+                       .toDouble()
+                   / 1024.0;
+    }
+    return 0;
+}
+
+} // namespace bench

@@ -1,0 +1,194 @@
+#include "platform/prompts.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+
+namespace Prompts {
+namespace {
+
+QPointer<QWidget> g_parent;
+
+// The real dialogs.
+class DialogHandler final : public Handler
+{
+public:
+    Button message(const Message &m) override
+    {
+        QMessageBox box(iconOf(m.kind), QString(), m.text, QMessageBox::NoButton, g_parent);
+        box.setWindowTitle(titleOf(m.kind));
+        static const struct {
+            Button button;
+            QMessageBox::StandardButton standard;
+        } order[] = {
+            {Button::Yes, QMessageBox::Yes},       {Button::YesToAll, QMessageBox::YesToAll},
+            {Button::No, QMessageBox::No},         {Button::NoToAll, QMessageBox::NoToAll},
+            {Button::Ok, QMessageBox::Ok},         {Button::All, QMessageBox::SaveAll},
+            {Button::Cancel, QMessageBox::Cancel}, {Button::Help, QMessageBox::Help},
+        };
+        for (const auto &entry : order) {
+            if (!m.buttons.testFlag(entry.button))
+                continue;
+            QAbstractButton *b = box.addButton(entry.standard);
+            if (entry.button == Button::All)
+                b->setText(QMessageBox::tr("All"));
+        }
+        box.exec();
+        const auto clicked = box.standardButton(box.clickedButton());
+        for (const auto &entry : order) {
+            if (entry.standard == clicked)
+                return entry.button;
+        }
+        return m.buttons.testFlag(Button::Cancel) ? Button::Cancel : Button::None;
+    }
+
+    FileResult openFile(const FileDialog &d, bool multiple) override
+    {
+        QFileDialog dialog(g_parent, d.title, d.directory, qtFilter(d.filter));
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(multiple ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
+        return run(dialog, d);
+    }
+
+    FileResult saveFile(const FileDialog &d) override
+    {
+        QFileDialog dialog(g_parent, d.title, d.directory, qtFilter(d.filter));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setDefaultSuffix(d.defaultSuffix);
+        return run(dialog, d);
+    }
+
+    QString folder(const QString &title, const QString &start) override
+    {
+        return QFileDialog::getExistingDirectory(g_parent, title, start);
+    }
+
+    std::optional<QColor> color(const QColor &initial) override
+    {
+        const QColor chosen = QColorDialog::getColor(initial, g_parent);
+        if (!chosen.isValid())
+            return std::nullopt;
+        return chosen;
+    }
+
+    bool print(QPrinter &printer) override
+    {
+        QPrintDialog dialog(&printer, g_parent);
+        return dialog.exec() == QDialog::Accepted;
+    }
+
+private:
+    static FileResult run(QFileDialog &dialog, const FileDialog &d)
+    {
+        if (!d.fileName.isEmpty())
+            dialog.selectFile(d.fileName);
+        FileResult result;
+        if (dialog.exec() != QDialog::Accepted)
+            return result;
+        result.paths = dialog.selectedFiles();
+        result.filterIndex = int(dialog.nameFilters().indexOf(dialog.selectedNameFilter())) + 1;
+        return result;
+    }
+
+    static QMessageBox::Icon iconOf(Kind kind)
+    {
+        switch (kind) {
+        case Kind::Information:
+            return QMessageBox::Information;
+        case Kind::Warning:
+            return QMessageBox::Warning;
+        case Kind::Error:
+            return QMessageBox::Critical;
+        case Kind::Confirmation:
+            return QMessageBox::Question;
+        }
+        return QMessageBox::NoIcon;
+    }
+
+    static QString titleOf(Kind kind)
+    {
+        switch (kind) {
+        case Kind::Information:
+            return QMessageBox::tr("Information");
+        case Kind::Warning:
+            return QMessageBox::tr("Warning");
+        case Kind::Error:
+            return QMessageBox::tr("Error");
+        case Kind::Confirmation:
+            return QMessageBox::tr("Confirm");
+        }
+        return QString();
+    }
+};
+
+DialogHandler g_dialogs;
+Handler *g_handler = &g_dialogs;
+
+} // namespace
+
+Handler *setHandler(Handler *handler)
+{
+    Handler *previous = g_handler;
+    g_handler = handler ? handler : &g_dialogs;
+    return previous == &g_dialogs ? nullptr : previous;
+}
+
+void setParentWindow(QWidget *parent)
+{
+    g_parent = parent;
+}
+
+Button message(Kind kind, const QString &text, Buttons buttons, int helpContext)
+{
+    return g_handler->message(Message{kind, text, buttons, helpContext});
+}
+
+FileResult openFile(const FileDialog &dialog)
+{
+    return g_handler->openFile(dialog, false);
+}
+
+FileResult openFiles(const FileDialog &dialog)
+{
+    return g_handler->openFile(dialog, true);
+}
+
+FileResult saveFile(const FileDialog &dialog)
+{
+    return g_handler->saveFile(dialog);
+}
+
+QString folder(const QString &title, const QString &start)
+{
+    return g_handler->folder(title, start);
+}
+
+std::optional<QColor> color(const QColor &initial)
+{
+    return g_handler->color(initial);
+}
+
+bool print(QPrinter &printer)
+{
+    return g_handler->print(printer);
+}
+
+QString qtFilter(const QString &filter)
+{
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList filters;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts.at(i + 1);
+        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        patterns.replace(QLatin1String("*.*"), QLatin1String("*"));
+        filters << QStringLiteral("%1 (%2)").arg(parts.at(i), patterns.simplified());
+    }
+    return filters.join(QLatin1String(";;"));
+}
+
+} // namespace Prompts

@@ -1,0 +1,305 @@
+#include "platform/textfile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+#include <array>
+#include <cerrno>
+#include <iconv.h>
+
+namespace {
+
+// Windows-1252 bytes 0x80-0x9F; the five unassigned bytes map to the C1
+// controls of the same value so that any byte sequence survives a round trip.
+constexpr std::array<char16_t, 32> kCp1252High = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+QString decode1252(const QByteArray &bytes)
+{
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar *out = text.data();
+    for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        *out++ = QChar(b >= 0x80 && b < 0xA0 ? kCp1252High[b - 0x80] : char16_t(b));
+    }
+    return text;
+}
+
+bool encode1252(const QString &text, QByteArray *out)
+{
+    bool complete = true;
+    out->resize(text.size());
+    char *dst = out->data();
+    for (const QChar ch : text) {
+        const char16_t u = ch.unicode();
+        int byte = -1;
+        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
+            byte = u;
+        } else {
+            for (int i = 0; i < 32; ++i) {
+                if (kCp1252High[i] == u) {
+                    byte = 0x80 + i;
+                    break;
+                }
+            }
+        }
+        if (byte < 0) {
+            complete = false;
+            byte = '?';
+        }
+        *dst++ = char(byte);
+    }
+    return complete;
+}
+
+bool isWindows1252Alias(const QByteArray &name)
+{
+    static const QByteArray aliases[] = {"windows-1252", "cp1252", "iso-8859-1", "iso8859-1",
+                                         "latin1", "latin-1", "us-ascii", "ascii", "utf-8", "utf8"};
+    const QByteArray lower = name.toLower();
+    for (const QByteArray &alias : aliases) {
+        if (lower == alias)
+            return true;
+    }
+    return false;
+}
+
+// The charset named by a <meta charset=...> or http-equiv declaration near the
+// top of an HTML file.
+QByteArray declaredCharset(const QByteArray &bytes)
+{
+    const QByteArray head = bytes.left(8192).toLower();
+    qsizetype at = 0;
+    while ((at = head.indexOf("charset", at)) >= 0) {
+        qsizetype i = at + 7;
+        while (i < head.size() && (head[i] == ' ' || head[i] == '\t'))
+            ++i;
+        if (i < head.size() && head[i] == '=') {
+            ++i;
+            while (i < head.size() && (head[i] == ' ' || head[i] == '"' || head[i] == '\''))
+                ++i;
+            const qsizetype start = i;
+            while (i < head.size() && (QChar::isLetterOrNumber(uchar(head[i])) || head[i] == '-'
+                                       || head[i] == '_' || head[i] == '.' || head[i] == ':'))
+                ++i;
+            if (i > start)
+                return head.mid(start, i - start);
+        }
+        at += 7;
+    }
+    return QByteArray();
+}
+
+// Runs iconv over the whole input; false on any sequence it cannot convert.
+bool iconvConvert(const QByteArray &from, const QByteArray &to, const QByteArray &input,
+                  QByteArray *output)
+{
+    iconv_t cd = iconv_open(to.constData(), from.constData());
+    if (cd == reinterpret_cast<iconv_t>(-1))
+        return false;
+    output->resize(input.size() * 4 + 16);
+    char *in = const_cast<char *>(input.constData());
+    size_t inLeft = size_t(input.size());
+    char *out = output->data();
+    size_t outLeft = size_t(output->size());
+    bool ok = true;
+    while (inLeft > 0) {
+        if (iconv(cd, &in, &inLeft, &out, &outLeft) == size_t(-1)) {
+            if (errno == E2BIG) {
+                const qsizetype used = out - output->data();
+                output->resize(output->size() * 2);
+                out = output->data() + used;
+                outLeft = size_t(output->size() - used);
+                continue;
+            }
+            ok = false;
+            break;
+        }
+    }
+    if (ok)
+        iconv(cd, nullptr, nullptr, &out, &outLeft);
+    output->resize(out - output->data());
+    iconv_close(cd);
+    return ok;
+}
+
+bool iconvKnows(const QByteArray &charset)
+{
+    iconv_t cd = iconv_open("UTF-8", charset.constData());
+    if (cd == reinterpret_cast<iconv_t>(-1))
+        return false;
+    iconv_close(cd);
+    return true;
+}
+
+} // namespace
+
+QString TextEncoding::name() const
+{
+    switch (kind) {
+    case Kind::Utf8:
+        return QStringLiteral("UTF-8");
+    case Kind::Windows1252:
+        return QStringLiteral("Windows-1252");
+    case Kind::Declared:
+        return QString::fromLatin1(charset);
+    }
+    return QString();
+}
+
+bool TextEncoding::operator==(const TextEncoding &other) const
+{
+    return kind == other.kind && byteOrderMark == other.byteOrderMark && charset == other.charset;
+}
+
+namespace TextFile {
+
+QString decode(const QByteArray &bytes, TextEncoding *encoding)
+{
+    TextEncoding found;
+    const bool bom = bytes.startsWith("\xEF\xBB\xBF");
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(QByteArrayView(bytes).sliced(bom ? 3 : 0));
+    if (!utf8.hasError()) {
+        found.byteOrderMark = bom;
+    } else {
+        const QByteArray charset = declaredCharset(bytes);
+        QByteArray converted;
+        if (!charset.isEmpty() && !isWindows1252Alias(charset) && iconvKnows(charset)
+            && iconvConvert(charset, "UTF-8", bytes, &converted)) {
+            found.kind = TextEncoding::Kind::Declared;
+            found.charset = charset;
+            text = QString::fromUtf8(converted);
+        } else {
+            found.kind = TextEncoding::Kind::Windows1252;
+            text = decode1252(bytes);
+        }
+    }
+    if (encoding)
+        *encoding = found;
+    return text;
+}
+
+bool encode(const QString &text, const TextEncoding &encoding, QByteArray *out)
+{
+    switch (encoding.kind) {
+    case TextEncoding::Kind::Utf8: {
+        QStringEncoder utf8(QStringEncoder::Utf8);
+        *out = utf8.encode(text);
+        if (encoding.byteOrderMark)
+            out->prepend("\xEF\xBB\xBF");
+        return !utf8.hasError();
+    }
+    case TextEncoding::Kind::Windows1252:
+        return encode1252(text, out);
+    case TextEncoding::Kind::Declared:
+        if (iconvConvert("UTF-8", encoding.charset, text.toUtf8(), out))
+            return true;
+        // Keep what can be kept; the caller reports the loss.
+        iconvConvert("UTF-8", encoding.charset + "//TRANSLIT", text.toUtf8(), out);
+        return false;
+    }
+    return false;
+}
+
+QStringList splitLines(const QString &text)
+{
+    QStringList lines;
+    const QChar *data = text.constData();
+    const qsizetype size = text.size();
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t c = data[i].unicode();
+        if (c != u'\r' && c != u'\n')
+            continue;
+        lines.append(QString(data + start, i - start));
+        if (c == u'\r' && i + 1 < size && data[i + 1] == u'\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < size)
+        lines.append(QString(data + start, size - start));
+    return lines;
+}
+
+ReadResult read(const QString &path, qint64 maxBytes)
+{
+    ReadResult result;
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        result.error = Error::NotFound;
+        return result;
+    }
+    if (info.isDir()) {
+        result.error = Error::IsDirectory;
+        return result;
+    }
+    if (info.size() > maxBytes) {
+        result.error = Error::TooLarge;
+        return result;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.error = Error::Unreadable;
+        result.detail = file.errorString();
+        return result;
+    }
+    const QByteArray bytes = file.read(maxBytes + 1);
+    if (file.error() != QFileDevice::NoError) {
+        result.error = Error::Unreadable;
+        result.detail = file.errorString();
+        return result;
+    }
+    if (bytes.size() > maxBytes) {
+        result.error = Error::TooLarge;
+        return result;
+    }
+    if (bytes.contains('\0')) {
+        result.error = Error::Binary;
+        return result;
+    }
+    result.lines = splitLines(decode(bytes, &result.encoding));
+    return result;
+}
+
+Error writeText(const QString &path, const QString &text, const TextEncoding &encoding,
+                QString *detail)
+{
+    QByteArray bytes;
+    if (!encode(text, encoding, &bytes)) {
+        if (detail)
+            *detail = encoding.name();
+        return Error::Unencodable;
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        if (detail)
+            *detail = file.errorString();
+        return Error::WriteFailed;
+    }
+    return Error::None;
+}
+
+Error write(const QString &path, const QStringList &lines, const TextEncoding &encoding,
+            QString *detail)
+{
+    QString text;
+    qsizetype size = 0;
+    for (const QString &line : lines)
+        size += line.size() + 2;
+    text.reserve(size);
+    for (const QString &line : lines) {
+        text += line;
+        text += QLatin1String("\r\n");
+    }
+    return writeText(path, text, encoding, detail);
+}
+
+} // namespace TextFile

@@ -1,0 +1,158 @@
+#include "scriptedprompts.h"
+
+#include <QPrinter>
+#include <QTest>
+
+ScriptedPrompts::ScriptedPrompts()
+    : m_previous(Prompts::setHandler(this))
+{
+}
+
+ScriptedPrompts::~ScriptedPrompts()
+{
+    Prompts::setHandler(m_previous);
+    if (!m_script.isEmpty())
+        QTest::qFail(qPrintable(QStringLiteral("%1 scripted answer(s) were never asked for")
+                                    .arg(m_script.size())),
+                     __FILE__, __LINE__);
+}
+
+ScriptedPrompts &ScriptedPrompts::answerMessage(Prompts::Button answer, const QString &textContains)
+{
+    Answer a;
+    a.type = Type::Message;
+    a.button = answer;
+    a.textContains = textContains;
+    m_script.append(a);
+    return *this;
+}
+
+ScriptedPrompts &ScriptedPrompts::answerOpen(const QStringList &paths)
+{
+    Answer a;
+    a.type = Type::Open;
+    a.paths = paths;
+    m_script.append(a);
+    return *this;
+}
+
+ScriptedPrompts &ScriptedPrompts::answerSave(const QString &path)
+{
+    Answer a;
+    a.type = Type::Save;
+    if (!path.isEmpty())
+        a.paths = QStringList{path};
+    m_script.append(a);
+    return *this;
+}
+
+ScriptedPrompts &ScriptedPrompts::answerFolder(const QString &path)
+{
+    Answer a;
+    a.type = Type::Folder;
+    a.paths = QStringList{path};
+    m_script.append(a);
+    return *this;
+}
+
+ScriptedPrompts &ScriptedPrompts::answerColor(const QColor &color)
+{
+    Answer a;
+    a.type = Type::Color;
+    a.color = color;
+    m_script.append(a);
+    return *this;
+}
+
+ScriptedPrompts &ScriptedPrompts::answerPrint(bool accept)
+{
+    Answer a;
+    a.type = Type::Print;
+    a.accept = accept;
+    m_script.append(a);
+    return *this;
+}
+
+QStringList ScriptedPrompts::messageTexts() const
+{
+    QStringList texts;
+    for (const Prompts::Message &m : m_messages)
+        texts << m.text;
+    return texts;
+}
+
+bool ScriptedPrompts::take(Type type, const QString &what, Answer *answer)
+{
+    if (m_script.isEmpty() || m_script.first().type != type) {
+        QTest::qFail(qPrintable(QStringLiteral("unexpected prompt: %1").arg(what)), __FILE__,
+                     __LINE__);
+        return false;
+    }
+    *answer = m_script.takeFirst();
+    return true;
+}
+
+Prompts::Button ScriptedPrompts::message(const Prompts::Message &message)
+{
+    m_messages.append(message);
+    Answer a;
+    a.type = Type::Message;
+    if (!take(Type::Message, QStringLiteral("message \"%1\"").arg(message.text), &a))
+        return Prompts::Button::Cancel;
+    if (!a.textContains.isEmpty() && !message.text.contains(a.textContains)) {
+        QTest::qFail(qPrintable(QStringLiteral("message \"%1\" lacks \"%2\"")
+                                    .arg(message.text, a.textContains)),
+                     __FILE__, __LINE__);
+    }
+    return a.button;
+}
+
+Prompts::FileResult ScriptedPrompts::openFile(const Prompts::FileDialog &dialog, bool multiple)
+{
+    m_lastFileDialog = dialog;
+    Answer a;
+    a.type = Type::Open;
+    Prompts::FileResult result;
+    if (take(Type::Open, QStringLiteral("open dialog \"%1\"").arg(dialog.title), &a))
+        result.paths = multiple ? a.paths : a.paths.mid(0, 1);
+    return result;
+}
+
+Prompts::FileResult ScriptedPrompts::saveFile(const Prompts::FileDialog &dialog)
+{
+    m_lastFileDialog = dialog;
+    Answer a;
+    a.type = Type::Save;
+    Prompts::FileResult result;
+    if (take(Type::Save, QStringLiteral("save dialog \"%1\"").arg(dialog.title), &a))
+        result.paths = a.paths;
+    return result;
+}
+
+QString ScriptedPrompts::folder(const QString &title, const QString &start)
+{
+    Q_UNUSED(start);
+    Answer a;
+    a.type = Type::Folder;
+    return take(Type::Folder, QStringLiteral("folder dialog \"%1\"").arg(title), &a)
+               ? a.paths.value(0)
+               : QString();
+}
+
+std::optional<QColor> ScriptedPrompts::color(const QColor &initial)
+{
+    Q_UNUSED(initial);
+    Answer a;
+    a.type = Type::Color;
+    if (!take(Type::Color, QStringLiteral("colour dialog"), &a) || !a.color.isValid())
+        return std::nullopt;
+    return a.color;
+}
+
+bool ScriptedPrompts::print(QPrinter &printer)
+{
+    Q_UNUSED(printer);
+    Answer a;
+    a.type = Type::Print;
+    return take(Type::Print, QStringLiteral("print dialog"), &a) && a.accept;
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "platform/prompts.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// Answers the program's prompts from a script, in order. A prompt that the
+// script does not expect fails the running test and is answered with Cancel
+// (or nothing). Installed for its lifetime; checks at the end that every
+// scripted answer was used.
+class ScriptedPrompts final : public Prompts::Handler
+{
+public:
+    ScriptedPrompts();
+    ~ScriptedPrompts() override;
+
+    // The next message box is answered with `answer`; when `textContains` is
+    // given, the message must contain it.
+    ScriptedPrompts &answerMessage(Prompts::Button answer, const QString &textContains = QString());
+    ScriptedPrompts &answerOpen(const QStringList &paths); // empty list: Cancel
+    ScriptedPrompts &answerSave(const QString &path);      // empty: Cancel
+    ScriptedPrompts &answerFolder(const QString &path);
+    ScriptedPrompts &answerColor(const QColor &color);     // invalid: Cancel
+    ScriptedPrompts &answerPrint(bool accept);
+
+    // Every message shown so far, in order.
+    const QList<Prompts::Message> &messages() const { return m_messages; }
+    QStringList messageTexts() const;
+    // The last file dialog's settings.
+    const Prompts::FileDialog &lastFileDialog() const { return m_lastFileDialog; }
+    int pending() const { return int(m_script.size()); }
+
+    Prompts::Button message(const Prompts::Message &message) override;
+    Prompts::FileResult openFile(const Prompts::FileDialog &dialog, bool multiple) override;
+    Prompts::FileResult saveFile(const Prompts::FileDialog &dialog) override;
+    QString folder(const QString &title, const QString &start) override;
+    std::optional<QColor> color(const QColor &initial) override;
+    bool print(QPrinter &printer) override;
+
+private:
+    enum class Type { Message, Open, Save, Folder, Color, Print };
+    struct Answer
+    {
+        Type type = Type::Message;
+        Prompts::Button button = Prompts::Button::None;
+        QString textContains;
+        QStringList paths;
+        QColor color;
+        bool accept = false;
+    };
+
+    bool take(Type type, const QString &what, Answer *answer);
+
+    QList<Answer> m_script;
+    QList<Prompts::Message> m_messages;
+    Prompts::FileDialog m_lastFileDialog;
+    Prompts::Handler *m_previous = nullptr;
+};
