@@ -1,5 +1,6 @@
 #include "platform/prompts.h"
 
+#include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -19,7 +20,9 @@ class DialogHandler final : public Handler
 public:
     Button message(const Message &m) override
     {
-        QMessageBox box(iconOf(m.kind), QString(), m.text, QMessageBox::NoButton, g_parent);
+        QString text = m.text;
+        text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+        QMessageBox box(iconOf(m.kind), QString(), text, QMessageBox::NoButton, g_parent);
         box.setWindowTitle(titleOf(m.kind));
         static const struct {
             Button button;
@@ -106,6 +109,8 @@ private:
             return QMessageBox::Critical;
         case Kind::Confirmation:
             return QMessageBox::Question;
+        case Kind::Plain:
+            break;
         }
         return QMessageBox::NoIcon;
     }
@@ -121,8 +126,10 @@ private:
             return QMessageBox::tr("Error");
         case Kind::Confirmation:
             return QMessageBox::tr("Confirm");
+        case Kind::Plain:
+            break;
         }
-        return QString();
+        return QApplication::applicationDisplayName();
     }
 };
 

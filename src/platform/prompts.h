@@ -14,7 +14,7 @@ class QWidget;
 // that tests can answer them from a script instead of a modal loop.
 namespace Prompts {
 
-enum class Kind { Information, Warning, Error, Confirmation };
+enum class Kind { Information, Warning, Error, Confirmation, Plain };
 
 enum class Button {
     None = 0,

@@ -64,11 +64,12 @@ ScriptedPrompts &ScriptedPrompts::answerColor(const QColor &color)
     return *this;
 }
 
-ScriptedPrompts &ScriptedPrompts::answerPrint(bool accept)
+ScriptedPrompts &ScriptedPrompts::answerPrint(bool accept, const QString &pdfPath)
 {
     Answer a;
     a.type = Type::Print;
     a.accept = accept;
+    a.paths = QStringList{pdfPath};
     m_script.append(a);
     return *this;
 }
@@ -151,8 +152,11 @@ std::optional<QColor> ScriptedPrompts::color(const QColor &initial)
 
 bool ScriptedPrompts::print(QPrinter &printer)
 {
-    Q_UNUSED(printer);
     Answer a;
     a.type = Type::Print;
-    return take(Type::Print, QStringLiteral("print dialog"), &a) && a.accept;
+    if (!take(Type::Print, QStringLiteral("print dialog"), &a) || !a.accept)
+        return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(a.paths.value(0));
+    return true;
 }

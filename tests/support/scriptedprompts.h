@@ -23,7 +23,8 @@ public:
     ScriptedPrompts &answerSave(const QString &path);      // empty: Cancel
     ScriptedPrompts &answerFolder(const QString &path);
     ScriptedPrompts &answerColor(const QColor &color);     // invalid: Cancel
-    ScriptedPrompts &answerPrint(bool accept);
+    // Accepting prints into a PDF file at pdfPath.
+    ScriptedPrompts &answerPrint(bool accept, const QString &pdfPath = QString());
 
     // Every message shown so far, in order.
     const QList<Prompts::Message> &messages() const { return m_messages; }

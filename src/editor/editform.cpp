@@ -1,0 +1,608 @@
+#include "editor/editform.h"
+
+#include "colormemo/colormemo.h"
+#include "editor/editorhost.h"
+#include "editor/editortexts.h"
+#include "editor/menubuilder.h"
+#include "editor/statuspanel.h"
+#include "platform/prompts.h"
+#include "settings/settings.h"
+#include "settings/sharedtexts.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPointer>
+#include <QPrinter>
+#include <QStatusBar>
+#include <QTextDocument>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+const char *const NewHtmlSkeleton = "<HTML>\r\n<HEAD>\r\n<TITLE></TITLE>\r\n</HEAD>\r\n\r\n</HTML>\r\n";
+constexpr int SkeletonCaretFromEnd = 30;
+
+} // namespace
+
+Teditform::Teditform(EditorHost *host, QWidget *parent)
+    : QMdiSubWindow(parent)
+    , m_host(host)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Markvale PRO"));
+
+    auto *body = new QWidget(this);
+    auto *layout = new QVBoxLayout(body);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    cmemo1 = new TColorMemo(body);
+    cmemo1->setObjectName(QStringLiteral("cmemo1"));
+    cmemo1->setMouseTracking(true);
+    cmemo1->viewport()->installEventFilter(this);
+    layout->addWidget(cmemo1);
+    StatusBar2 = new QStatusBar(body);
+    StatusBar2->setObjectName(QStringLiteral("StatusBar2"));
+    StatusBar2->setSizeGripEnabled(false);
+    m_caretPanel = new StatusPanel(80, StatusBar2);
+    StatusBar2->addWidget(m_caretPanel);
+    StatusBar2->addWidget(new StatusPanel(580, StatusBar2));
+    layout->addWidget(StatusBar2);
+    setWidget(body);
+
+    buildMenus();
+
+    // Creation: the settings decide autosave and the tag mode; the undo
+    // history starts empty.
+    setAutoSave(settings().AutoSave);
+    findChild<QAction *>(QStringLiteral("Tagtemplates1"))->setChecked(settings().Tags);
+    ApplyLanguage();
+    findChild<QAction *>(QStringLiteral("Undolasttag1"))->setEnabled(false);
+    findChild<QAction *>(QStringLiteral("Undoundo1"))->setEnabled(false);
+    updateUndoCommands();
+
+    connect(cmemo1, &QPlainTextEdit::textChanged, this, &Teditform::cmemo1Change);
+    connect(cmemo1, &QPlainTextEdit::cursorPositionChanged, this, &Teditform::ShowCaretPosition);
+    connect(cmemo1, &QPlainTextEdit::selectionChanged, this, &Teditform::updateEditCommands);
+    connect(QApplication::clipboard(), &QClipboard::dataChanged, this,
+            &Teditform::updateEditCommands);
+}
+
+void Teditform::buildMenus()
+{
+    EditorHost *host = m_host;
+    File1 = namedMenu(this, "File1", "&File");
+    QMenu *New1 = namedMenu(File1, "New1", "&New...");
+    addMenuItems(New1, {
+        {"Html1", "&HTML", "Ctrl+Shift+Alt+H", [host] { host->newHtmlDocument(); }},
+        {"Blank1", "&Blank", "Ctrl+Shift+Alt+B", [host] { host->newBlankDocument(); }},
+    });
+    File1->addMenu(New1);
+    addMenuItems(File1, {
+        {"Open1", "&Open...", "Ctrl+Shift+Alt+O", [host] { host->openDocuments(); }},
+        {"Save1", "&Save", "Ctrl+Shift+Alt+S", [this] { Save1Click(); }},
+        {"saveas", "S&ave as..", "Ctrl+Shift+Alt+A", [this] { saveasClick(); }},
+        {"Saveall1", "Sa&ve all", "Ctrl+Shift+Alt+L", [host] { host->saveAll(); }},
+        {nullptr},
+        {"Close1", "&Close", "Ctrl+Shift+Alt+C", [this] { close(); }},
+        {"Closeall1", "Close al&l", "Ctrl+Shift+Alt+Q", [this] { Closeall1Click(); }},
+        {nullptr},
+        {"Insertfrom1", "&Insert textfile...", "Ctrl+Shift+Alt+T", [this] { Insertfrom1Click(); }},
+        {nullptr},
+        {"Printersetup1", "&Print...", "Ctrl+Shift+Alt+P", [this] { Printersetup1Click(); }},
+        {nullptr},
+        {"Exit2", "E&xit", "Ctrl+Shift+Alt+X", [host] { host->exitProgram(); }},
+    });
+
+    View1 = namedMenu(this, "View1", "&View");
+    addMenuItems(View1, {
+        {"Toolbar1", "&Tool bar", "Shift+Alt+T", [host] { host->toggleToolBar(); }, true},
+        {"Statusbar1", "&Status bar", "Shift+Alt+S", [host] { host->toggleStatusBar(); }, true},
+        {"Filelist1", "&File list", "Shift+Alt+F", [host] { host->toggleFileList(); }, true},
+        {nullptr},
+        {"Tagtemplates1", "&Tag templates", "Shift+Alt+M", {}, true},
+        {"Wordwrapping2", "&Word wrapping", "Shift+Alt+W", [this] { Wordwrapping2Click(); }, true},
+        {"Autosave1", "&Autosave", "Shift+Alt+A", [this] { Autosave1Click(); }, true},
+    });
+    for (const char *checked : {"Toolbar1", "Statusbar1", "Wordwrapping2"})
+        findChild<QAction *>(QLatin1String(checked))->setChecked(true);
+
+    QMenu *Edit1 = namedMenu(this, "Edit1", "&Edit");
+    addMenuItems(Edit1, {
+        {"Undolasttag1", "&Undo ", "Ctrl+Z", [this] { Undolasttag1Click(); }},
+        {"Undoundo1", "&Redo", "Ctrl+Shift+Z", [this] { Undoundo1Click(); }},
+        {nullptr},
+        {"Copy1", "&Copy", "Ctrl+C", [this] { Copy1Click(); }},
+        {"Cut1", "Cu&t", "Ctrl+X", [this] { Cut1Click(); }},
+        {"Paste1", "&Paste", "Ctrl+V", [this] { Paste1Click(); }},
+        {"Delete1", "&Delete", "Ctrl+D", [this] { Delete1Click(); }},
+        {nullptr},
+        {"Search2", "&Search", "Ctrl+S", [host] { host->search(); }},
+        {"Replace2", "&Replace", "Ctrl+R", [host] { host->replace(); }},
+    });
+    connect(Edit1, &QMenu::aboutToShow, this, &Teditform::updateEditCommands);
+    m_editingMenus << Edit1;
+
+    Window1 = namedMenu(this, "Window1", "&Window");
+    addMenuItems(Window1, {
+        {"Tile1", "&Tile", "Ctrl+Alt+T", [host] { host->tileWindows(); }},
+        {"Cascade1", "&Cascade", "Ctrl+Alt+C", [host] { host->cascadeWindows(); }},
+        {"Arrangeall1", "&Arrange all", "Ctrl+Alt+A", [host] { host->arrangeIcons(); }},
+        {"Maximize1", "&Maximize", "Ctrl+M", [this] { showMaximized(); }},
+        {"Minimize1", "Min&imize", "Ctrl+Alt+M", [this] { showMinimized(); }},
+        {"Next1", "&Next", "Alt+Right", [host] { host->activateNextWindow(); }},
+        {"Previous1", "&Previous", "Alt+Left", [host] { host->activatePreviousWindow(); }},
+        {nullptr},
+        {"LaunchBrowser1", "&Launch Browser", "Ctrl+Alt+B", [this] { LaunchBrowser1Click(); }},
+        {nullptr},
+    });
+    connect(Window1, &QMenu::aboutToShow, this, &Teditform::fillWindowList);
+    m_editingMenus << Window1;
+
+    QList<QKeySequence> reserved = m_host->hostShortcuts();
+    const QList<QAction *> actions = findChildren<QAction *>();
+    for (QAction *action : actions) {
+        if (!action->shortcut().isEmpty())
+            reserved << action->shortcut();
+    }
+    cmemo1->setReservedShortcuts(reserved);
+}
+
+QList<QMenu *> Teditform::fileViewMenus() const
+{
+    return {File1, View1};
+}
+
+QList<QMenu *> Teditform::editingMenus() const
+{
+    return m_editingMenus;
+}
+
+QMenu *Teditform::addEditingMenu(const char *name, const char *caption)
+{
+    QMenu *menu = namedMenu(this, name, caption);
+    m_editingMenus.insert(m_editingMenus.indexOf(Window1), menu);
+    return menu;
+}
+
+void Teditform::ApplyLanguage()
+{
+    applyEditorTexts(settings().Lang);
+    applyCaptions(this, EditorCaptions, settings().Lang);
+}
+
+void Teditform::setFileName(const QString &fileName)
+{
+    m_fileName = fileName;
+}
+
+bool Teditform::isNamed() const
+{
+    return m_fileName != sharedTexts().UntitledName && m_fileName != sharedTexts().BlankName;
+}
+
+bool Teditform::tagTemplatesMode() const
+{
+    return findChild<QAction *>(QStringLiteral("Tagtemplates1"))->isChecked();
+}
+
+QString Teditform::baseName() const
+{
+    return isNamed() ? QFileInfo(m_fileName).fileName() : m_fileName;
+}
+
+void Teditform::setAutoSave(bool on)
+{
+    m_autoSaveOn = on;
+    findChild<QAction *>(QStringLiteral("Autosave1"))->setChecked(on);
+}
+
+bool Teditform::LoadDocument(const QString &name)
+{
+    m_fileName = name;
+    if (name == sharedTexts().UntitledName) {
+        cmemo1->SetText(QLatin1String(NewHtmlSkeleton));
+        cmemo1->SetSelStart(cmemo1->TextLength() - SkeletonCaretFromEnd);
+        setAutoSave(false);
+        setWindowTitle(sharedTexts().UntitledName);
+    } else if (name == sharedTexts().BlankName) {
+        setAutoSave(false);
+        setWindowTitle(sharedTexts().BlankName);
+    } else {
+        const TextFile::ReadResult file = TextFile::read(name);
+        if (!file.ok()) {
+            showFileError(file.error, file.detail);
+            return false;
+        }
+        m_encoding = file.encoding;
+        QString text = file.lines.join(QLatin1Char('\n'));
+        if (!file.lines.isEmpty())
+            text += QLatin1Char('\n');
+        cmemo1->setPlainText(text);
+        setAutoSave(settings().AutoSave);
+        setWindowTitle(m_autoSaveOn ? baseName() + editorTexts().AutoSaveSuffix : baseName());
+    }
+    cmemo1->SetModified(false);
+    ShowDocumentStatus();
+    UpdateCommandStates();
+    return true;
+}
+
+void Teditform::showFileError(TextFile::Error error, const QString &detail)
+{
+    const EditorTexts &t = editorTexts();
+    QString text;
+    switch (error) {
+    case TextFile::Error::Binary:
+        text = t.BinaryFile.arg(m_fileName);
+        break;
+    case TextFile::Error::TooLarge:
+        text = t.TooLarge.arg(m_fileName);
+        break;
+    case TextFile::Error::Unencodable:
+        text = t.Unencodable.arg(m_fileName, detail);
+        break;
+    case TextFile::Error::WriteFailed:
+        text = t.WriteError.arg(m_fileName, detail);
+        break;
+    case TextFile::Error::NotFound:
+        text = t.ReadError.arg(m_fileName, QStringLiteral("No such file"));
+        break;
+    case TextFile::Error::IsDirectory:
+        text = t.ReadError.arg(m_fileName, QStringLiteral("Is a directory"));
+        break;
+    case TextFile::Error::Unreadable:
+    case TextFile::Error::None:
+        text = t.ReadError.arg(m_fileName, detail);
+        break;
+    }
+    Prompts::message(Prompts::Kind::Error, text);
+}
+
+QString Teditform::fileText() const
+{
+    // Every line, the last one included, ends with CR LF.
+    QString text = cmemo1->Text();
+    if (!text.isEmpty() && !text.endsWith(QLatin1String("\r\n")))
+        text += QLatin1String("\r\n");
+    return text;
+}
+
+bool Teditform::writeDocument(bool clearModified)
+{
+    QString detail;
+    const TextFile::Error error = TextFile::writeText(m_fileName, fileText(), m_encoding, &detail);
+    if (error != TextFile::Error::None) {
+        showFileError(error, detail);
+        return false;
+    }
+    if (clearModified)
+        cmemo1->SetModified(false);
+    return true;
+}
+
+void Teditform::cmemo1Change()
+{
+    cmemo1->SetModified(true);
+    m_host->setStatusText(1, QStringLiteral("%1 bytes").arg(cmemo1->TextLength()));
+    m_host->setStatusText(2, sharedTexts().ModifiedText);
+    ShowCaretPosition();
+}
+
+void Teditform::ShowCaretPosition()
+{
+    m_caretPanel->setText(
+        QStringLiteral("Line:%1 Pos:%2").arg(cmemo1->CaretLine()).arg(cmemo1->CaretColumn()));
+}
+
+void Teditform::ShowDocumentStatus()
+{
+    m_host->setStatusText(3, QStringLiteral("%1 %2").arg(m_host->EditorCount()).arg(sharedTexts().WindowsText));
+    m_host->setStatusText(2, cmemo1->Modified() ? sharedTexts().ModifiedText : QString());
+    m_host->setStatusText(1, QStringLiteral("%1 bytes").arg(cmemo1->TextLength()));
+    m_host->setStatusText(4, m_fileName);
+}
+
+void Teditform::UpdateCommandStates()
+{
+    const int count = m_host->EditorCount();
+    const bool any = count >= 1;
+    const bool several = count >= 2;
+    for (HostCommand c : {HostCommand::savebutton, HostCommand::saveasbutton, HostCommand::closebutton,
+                          HostCommand::printbutton, HostCommand::insertbutton,
+                          HostCommand::insertfrombutton, HostCommand::searchbutton,
+                          HostCommand::replacebutton})
+        m_host->setCommandEnabled(c, any);
+    for (HostCommand c : {HostCommand::saveallbutton, HostCommand::closeallbutton,
+                          HostCommand::tilebutton, HostCommand::cascadebutton})
+        m_host->setCommandEnabled(c, several);
+    for (HostCommand c : {HostCommand::Frames1, HostCommand::Createregfile1,
+                          HostCommand::Installregfile1, HostCommand::configbutton})
+        m_host->setCommandEnabled(c, !any);
+    m_host->setCommandEnabled(HostCommand::uploadbutton, any && isNamed());
+    m_host->setCommandEnabled(HostCommand::uploadfile, any && isNamed());
+    if (!any) {
+        m_host->setCommandEnabled(HostCommand::undobutton, false);
+        m_host->setCommandEnabled(HostCommand::redobutton, false);
+    }
+    for (const char *name : {"Closeall1", "Saveall1", "Tile1", "Cascade1", "Arrangeall1", "Next1",
+                             "Previous1"})
+        findChild<QAction *>(QLatin1String(name))->setEnabled(several);
+}
+
+void Teditform::updateEditCommands()
+{
+    const bool selection = cmemo1->textCursor().hasSelection();
+    for (const char *name : {"Copy1", "Cut1", "Delete1"})
+        findChild<QAction *>(QLatin1String(name))->setEnabled(selection);
+    findChild<QAction *>(QStringLiteral("Paste1"))
+        ->setEnabled(!QApplication::clipboard()->text().isEmpty());
+}
+
+void Teditform::updateUndoCommands()
+{
+    auto *undo = findChild<QAction *>(QStringLiteral("Undolasttag1"));
+    auto *redo = findChild<QAction *>(QStringLiteral("Undoundo1"));
+    m_host->setCommandEnabled(HostCommand::undobutton, undo->isEnabled());
+    m_host->setCommandEnabled(HostCommand::redobutton, redo->isEnabled());
+}
+
+void Teditform::PushUndo()
+{
+    m_undo.push(cmemo1->Text(), cmemo1->SelStart());
+    findChild<QAction *>(QStringLiteral("Undolasttag1"))->setEnabled(true);
+    updateUndoCommands();
+}
+
+void Teditform::Undolasttag1Click()
+{
+    const UndoHistory::Entry entry = m_undo.undo(cmemo1->Text(), cmemo1->SelStart());
+    cmemo1->SetText(entry.text);
+    cmemo1->SetSelStart(entry.caret);
+    findChild<QAction *>(QStringLiteral("Undolasttag1"))->setEnabled(m_undo.hasUndoText());
+    findChild<QAction *>(QStringLiteral("Undoundo1"))->setEnabled(true);
+    cmemo1->setFocus();
+    // Replacing the text resets the control's modified flag; the document did change.
+    cmemo1Change();
+    cmemo1->ensureCursorVisible();
+    updateUndoCommands();
+}
+
+void Teditform::Undoundo1Click()
+{
+    const UndoHistory::Entry entry = m_undo.redo(cmemo1->Text(), cmemo1->SelStart());
+    cmemo1->SetText(entry.text);
+    cmemo1->SetSelStart(entry.caret);
+    findChild<QAction *>(QStringLiteral("Undoundo1"))->setEnabled(false);
+    findChild<QAction *>(QStringLiteral("Undolasttag1"))->setEnabled(true);
+    cmemo1Change();
+    cmemo1->ensureCursorVisible();
+    updateUndoCommands();
+}
+
+void Teditform::Save1Click()
+{
+    if (isNamed()) {
+        if (writeDocument())
+            m_host->setStatusText(2, QString());
+    } else {
+        saveasClick();
+    }
+    cmemo1->setFocus();
+}
+
+void Teditform::saveasClick()
+{
+    Prompts::FileDialog dialog;
+    dialog.title = editorTexts().SaveDialogTitle;
+    dialog.directory = settings().SaveDir;
+    dialog.filter = sharedTexts().OpenFilter;
+    dialog.defaultSuffix = QStringLiteral("htm");
+    if (isNamed())
+        dialog.fileName = m_fileName;
+    const Prompts::FileResult chosen = Prompts::saveFile(dialog);
+    if (!chosen.accepted())
+        return;
+
+    const QString previous = m_fileName;
+    const TextEncoding previousEncoding = m_encoding;
+    // A new file need not keep an encoding that cannot hold the text.
+    QByteArray probe;
+    if (!TextFile::encode(fileText(), m_encoding, &probe))
+        m_encoding = TextEncoding();
+    m_fileName = chosen.path();
+    if (!writeDocument()) {
+        m_fileName = previous;
+        m_encoding = previousEncoding;
+        return;
+    }
+    m_host->setCommandEnabled(HostCommand::uploadfile, true);
+    m_host->setCommandEnabled(HostCommand::uploadbutton, true);
+    setWindowTitle(baseName());
+    m_host->setStatusText(2, QString());
+    m_host->setStatusText(4, m_fileName);
+}
+
+void Teditform::Insertfrom1Click()
+{
+    if (cmemo1->SelLength() == 0) {
+        Prompts::FileDialog dialog;
+        dialog.title = editorTexts().InsertDialogTitle;
+        dialog.directory = settings().TextDir;
+        dialog.filter = QStringLiteral("Text files|*.txt");
+        const Prompts::FileResult chosen = Prompts::openFile(dialog);
+        if (chosen.accepted()) {
+            PushUndo();
+            const TextFile::ReadResult file = TextFile::read(chosen.path());
+            if (file.ok()) {
+                QString text;
+                for (const QString &line : file.lines)
+                    text += line + QLatin1String("\r\n");
+                cmemo1->SetSelText(text);
+            } else {
+                const QString own = m_fileName;
+                m_fileName = chosen.path();
+                showFileError(file.error, file.detail);
+                m_fileName = own;
+            }
+        }
+    }
+    cmemo1->setFocus();
+}
+
+void Teditform::Printersetup1Click()
+{
+    if (cmemo1->TextLength() == 0)
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(baseName());
+    if (!Prompts::print(printer))
+        return;
+    QTextDocument page;
+    page.setDefaultFont(cmemo1->font());
+    page.setPlainText(cmemo1->Lines().join(QLatin1Char('\n')));
+    page.print(&printer);
+}
+
+void Teditform::Autosave1Click()
+{
+    if (m_autoSaveOn) {
+        setAutoSave(false);
+        setWindowTitle(baseName());
+    } else if (isNamed() && QFileInfo(m_fileName).isFile()) {
+        setAutoSave(true);
+        setWindowTitle(baseName() + editorTexts().AutoSaveSuffix);
+    } else {
+        setAutoSave(false);
+        Prompts::message(Prompts::Kind::Error, editorTexts().NotNamedMessage);
+    }
+}
+
+void Teditform::Wordwrapping2Click()
+{
+    auto *item = findChild<QAction *>(QStringLiteral("Wordwrapping2"));
+    cmemo1->SetWordWrap(item->isChecked());
+}
+
+void Teditform::LaunchBrowser1Click()
+{
+    m_host->saveAllAndLaunch(m_fileName);
+}
+
+void Teditform::Copy1Click()
+{
+    cmemo1->copy();
+}
+
+void Teditform::Cut1Click()
+{
+    PushUndo();
+    cmemo1->cut();
+}
+
+void Teditform::Paste1Click()
+{
+    PushUndo();
+    cmemo1->paste();
+}
+
+void Teditform::Delete1Click()
+{
+    PushUndo();
+    cmemo1->SetSelText(QString());
+}
+
+void Teditform::Closeall1Click()
+{
+    m_host->setClosingAll(true);
+    close();
+}
+
+void Teditform::FormActivate()
+{
+    cmemo1->setFont(QFont(settings().FontType, settings().FontSize));
+    setWindowTitle(m_autoSaveOn ? baseName() + QLatin1Char(' ') + editorTexts().AutoSaveSuffix
+                                : baseName());
+    ShowDocumentStatus();
+    UpdateCommandStates();
+    updateUndoCommands();
+    if (m_host->ClosingAll())
+        QTimer::singleShot(0, this, &QWidget::close);
+}
+
+bool Teditform::FormCloseQuery()
+{
+    if (!cmemo1->Modified())
+        return true;
+    const Prompts::Button answer =
+        Prompts::message(Prompts::Kind::Plain, windowTitle() + editorTexts().SaveFirstQuestion,
+                         Prompts::Button::Yes | Prompts::Button::No | Prompts::Button::Cancel);
+    switch (answer) {
+    case Prompts::Button::Yes:
+        Save1Click();
+        return isNamed() && !cmemo1->Modified();
+    case Prompts::Button::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void Teditform::closeWithoutQuery()
+{
+    m_queryDone = true;
+    close();
+}
+
+void Teditform::closeEvent(QCloseEvent *event)
+{
+    if (!m_queryDone && !FormCloseQuery()) {
+        event->ignore();
+        return;
+    }
+    m_queryDone = true;
+    FormClose();
+    QMdiSubWindow::closeEvent(event);
+}
+
+bool Teditform::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == cmemo1->viewport() && event->type() == QEvent::MouseMove)
+        m_host->setStatusText(0, QString());
+    return QMdiSubWindow::eventFilter(watched, event);
+}
+
+void Teditform::FormClose()
+{
+    const int remaining = m_host->EditorCount() - 1;
+    m_host->setEditorCount(remaining);
+    if (remaining == 0) {
+        m_host->setStatusText(1, QString());
+        m_host->setStatusText(2, QString());
+        m_host->setStatusText(4, QString());
+        m_host->setStatusText(3, QStringLiteral("0 ") + sharedTexts().WindowsText);
+        m_host->setClosingAll(false);
+    }
+    UpdateCommandStates();
+}
+
+void Teditform::fillWindowList()
+{
+    qDeleteAll(m_windowList);
+    m_windowList.clear();
+    const QList<Teditform *> editors = m_host->editors();
+    for (int i = 0; i < editors.size(); ++i) {
+        Teditform *editor = editors.at(i);
+        QAction *entry = Window1->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(editor->windowTitle()));
+        entry->setCheckable(true);
+        entry->setChecked(editor == this);
+        connect(entry, &QAction::triggered, this, [this, target = QPointer<Teditform>(editor)] {
+            if (target)
+                m_host->activateEditor(target);
+        });
+        m_windowList << entry;
+    }
+}

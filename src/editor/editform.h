@@ -1,0 +1,106 @@
+#pragma once
+
+#include "editor/undohistory.h"
+#include "platform/textfile.h"
+
+#include <QMdiSubWindow>
+
+class EditorHost;
+class QLabel;
+class QMenu;
+class QStatusBar;
+class TColorMemo;
+
+// One open document: a child window of the main window holding the colour
+// memo, its own status line, the document's file name, modified state,
+// autosave switch and undo history, and the menus shown while it is active.
+class Teditform : public QMdiSubWindow
+{
+    Q_OBJECT
+
+public:
+    explicit Teditform(EditorHost *host, QWidget *parent = nullptr);
+
+    // Fills the window with a new HTML page, an empty page, or a file's
+    // text. Returns false (after telling the user) when the file cannot be read.
+    bool LoadDocument(const QString &name);
+
+    const QString &FileName() const { return m_fileName; }
+    void setFileName(const QString &fileName);
+    bool AutoSaveOn() const { return m_autoSaveOn; }
+    // A document is named once it has a file of its own.
+    bool isNamed() const;
+    bool tagTemplatesMode() const;
+
+    TColorMemo *cmemo1 = nullptr;
+
+    // The menus that replace the main window's File and View, and the ones
+    // that stand between them and the main window's Wizards and Help.
+    QList<QMenu *> fileViewMenus() const;
+    QList<QMenu *> editingMenus() const;
+    // Adds a menu of a later command family before the Window menu.
+    QMenu *addEditingMenu(const char *name, const char *caption);
+
+    void PushUndo();
+    void ShowCaretPosition();
+    void ShowDocumentStatus();
+    void UpdateCommandStates();
+    void ApplyLanguage();
+
+    // Writes the document to its file; false (after an error box) when that
+    // failed, leaving text and modified flag as they were.
+    bool writeDocument(bool clearModified = true);
+
+    // Runs when the window becomes the active child.
+    void FormActivate();
+    // Asks about saving a modified document; true when the window may close.
+    bool FormCloseQuery();
+    // Closes after the main window has already asked.
+    void closeWithoutQuery();
+
+    // Commands.
+    void Save1Click();
+    void saveasClick();
+    void Closeall1Click();
+    void Insertfrom1Click();
+    void Printersetup1Click();
+    void Undolasttag1Click();
+    void Undoundo1Click();
+    void Autosave1Click();
+    void Wordwrapping2Click();
+    void LaunchBrowser1Click();
+    void Copy1Click();
+    void Cut1Click();
+    void Paste1Click();
+    void Delete1Click();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildMenus();
+    void cmemo1Change();
+    void FormClose();
+    void updateEditCommands();
+    void updateUndoCommands();
+    void fillWindowList();
+    void setAutoSave(bool on);
+    QString baseName() const;
+    QString fileText() const;
+    void showFileError(TextFile::Error error, const QString &detail);
+
+    EditorHost *m_host;
+    QString m_fileName;
+    bool m_autoSaveOn = false;
+    bool m_queryDone = false;
+    TextEncoding m_encoding;
+    UndoHistory m_undo;
+    QStatusBar *StatusBar2 = nullptr;
+    QLabel *m_caretPanel = nullptr;
+    QMenu *File1 = nullptr;
+    QMenu *View1 = nullptr;
+    QMenu *Window1 = nullptr;
+    QList<QMenu *> m_editingMenus;
+    QList<QAction *> m_windowList;
+};

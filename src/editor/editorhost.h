@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QKeySequence>
+#include <QList>
+#include <QString>
+
+class Teditform;
+
+// Commands of the main window whose enabled state follows the editor windows.
+enum class HostCommand {
+    savebutton,
+    saveasbutton,
+    saveallbutton,
+    closebutton,
+    closeallbutton,
+    printbutton,
+    insertbutton,
+    insertfrombutton,
+    undobutton,
+    redobutton,
+    searchbutton,
+    replacebutton,
+    tilebutton,
+    cascadebutton,
+    uploadbutton,
+    uploadfile,
+    Frames1,
+    Createregfile1,
+    Installregfile1,
+    configbutton,
+};
+
+// What an editor window needs of the main window. The main window implements
+// it, so the editor never includes the main window's header.
+class EditorHost
+{
+public:
+    virtual ~EditorHost() = default;
+
+    virtual int EditorCount() const = 0;
+    virtual void setEditorCount(int count) = 0;
+    virtual bool ClosingAll() const = 0;
+    virtual void setClosingAll(bool closing) = 0;
+
+    // Panels 0 (hints) to 4 of the main status bar.
+    virtual void setStatusText(int panel, const QString &text) = 0;
+    virtual void setCommandEnabled(HostCommand command, bool enabled) = 0;
+
+    // Shortcuts of the main window's own menus, which the text control must
+    // leave to them.
+    virtual QList<QKeySequence> hostShortcuts() const = 0;
+
+    // The open editor windows in window order.
+    virtual QList<Teditform *> editors() const = 0;
+    virtual void activateEditor(Teditform *editor) = 0;
+
+    // Main-window commands the editor's menus run.
+    virtual void newHtmlDocument() = 0;
+    virtual void newBlankDocument() = 0;
+    virtual void openDocuments() = 0;
+    virtual void saveAll() = 0;
+    virtual void exitProgram() = 0;
+    virtual void toggleToolBar() = 0;
+    virtual void toggleStatusBar() = 0;
+    virtual void toggleFileList() = 0;
+    virtual void tileWindows() = 0;
+    virtual void cascadeWindows() = 0;
+    virtual void arrangeIcons() = 0;
+    virtual void activateNextWindow() = 0;
+    virtual void activatePreviousWindow() = 0;
+    virtual void search() = 0;
+    virtual void replace() = 0;
+    // Writes every modified document, then opens target in the desktop's
+    // default program.
+    virtual void saveAllAndLaunch(const QString &target) = 0;
+};

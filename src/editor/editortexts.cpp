@@ -1,0 +1,148 @@
+#include "editor/editortexts.h"
+
+namespace {
+
+struct TextRow
+{
+    QString EditorTexts::*field;
+    LangText text;
+};
+
+const TextRow Rows[] = {
+    {&EditorTexts::AutoSaveSuffix, {"    [Auto Save]", "    [Autogem]", "    [Auto Speichern]"}},
+    {&EditorTexts::NotNamedMessage,
+     {"The file has not yet been named.\r\nPlease save and name it before trying AutoSave.",
+      "Filen har ikke noget navn.\r\nGem filen under et navn og prøv igen.",
+      "Das Datei hat noch keine Name\r\nBitte speichern Sie es und versuchen Sie es nochmal."}},
+    {&EditorTexts::SaveFirstQuestion,
+     {" was modified since the last save !\r\nDo you wish to save it first ?",
+      " er ændret siden den sidst blev gemt!\r\nVil du gemme den nu?",
+      " wurde seit dem letzen Speichern geändert!\r\nMöchten Sie es erst speichern?"}},
+    {&EditorTexts::AreYouSureText, {"Are you sure ?", "Er du sikker ?", "Sind Sie sicher ?"}},
+    {&EditorTexts::NotANumberText,
+     {" is not a valid number, please try again.", " er ikke et gyldigt nummer, prøv igen.",
+      " ist kein gültiger Zahl, bitte versuchen Sie es nochmal."}},
+    {&EditorTexts::SaveDialogTitle,
+     {"Enter name to save file as", "Angiv det navn filen skal gemmes som",
+      "Geben Sie die Name des dateis an"}},
+    {&EditorTexts::InsertDialogTitle,
+     {"Look up text file to insert", "Find tekstfilen der skal indsættes",
+      "Textdatei zum Einfügen suchen"}},
+    {&EditorTexts::ReadError,
+     {"Could not read %1:\r\n%2", "Kunne ikke læse %1:\r\n%2", "%1 konnte nicht gelesen werden:\r\n%2"}},
+    {&EditorTexts::WriteError,
+     {"Could not save %1:\r\n%2\r\nThe file on disk is unchanged.",
+      "Kunne ikke gemme %1:\r\n%2\r\nFilen på disken er uændret.",
+      "%1 konnte nicht gespeichert werden:\r\n%2\r\nDie Datei auf der Festplatte ist unverändert."}},
+    {&EditorTexts::BinaryFile,
+     {"%1 is not a text file.", "%1 er ikke en tekstfil.", "%1 ist keine Textdatei."}},
+    {&EditorTexts::TooLarge,
+     {"%1 is too large to open.", "%1 er for stor til at blive åbnet.", "%1 ist zu groß zum Öffnen."}},
+    {&EditorTexts::Unencodable,
+     {"%1 holds characters that the encoding %2 cannot store. Save it under another name as UTF-8 "
+      "or remove them.",
+      "%1 indeholder tegn som tegnsættet %2 ikke kan gemme. Gem den under et andet navn som UTF-8 "
+      "eller fjern dem.",
+      "%1 enthält Zeichen, die die Kodierung %2 nicht speichern kann. Speichern Sie es unter einem "
+      "anderen Namen als UTF-8 oder entfernen Sie sie."}},
+};
+
+EditorTexts textsOf(int lang)
+{
+    EditorTexts texts;
+    for (const TextRow &row : Rows)
+        texts.*row.field = pick(row.text, lang);
+    return texts;
+}
+
+} // namespace
+
+EditorTexts &editorTexts()
+{
+    static EditorTexts texts = textsOf(English);
+    return texts;
+}
+
+void applyEditorTexts(int lang)
+{
+    if (lang == English || lang == Danish || lang == German)
+        editorTexts() = textsOf(lang);
+}
+
+const CaptionTable EditorCaptions = {
+    {"File1", {"&File", "&Fil", "&Datei"}},
+    {"New1", {"&New", "&Ny", "&Neu"}},
+    {"Html1", {"&HTML file", "&HTML fil", "&HTML Datei"}},
+    {"Blank1", {"&Blank file", "&Tom fil", "&Leeres Datei"}},
+    {"Open1", {"&Open", "&Åben", "&Öffnen"}},
+    {"Save1", {"&Save", "&Gem", "&Speichern"}},
+    {"saveas", {"Save &as", "Gem s&om", "Speichern &als"}},
+    {"Saveall1", {"Sa&ve all", "Gem all&e", "A&lle speichern"}},
+    {"Close1", {"&Close", "&Luk", "S&chliesen"}},
+    {"Closeall1", {"Close al&l", "Luk &alle", "&Alle sc&hilesen"}},
+    {"Insertfrom1", {"Insert &text file", "Indsæt &tekstfil", "&Text Datei einfügen"}},
+    {"Insertfromtextfile1", {"Insert from te&xt file", "Indsæt fra te&kstfil", "&Vom Text Datei einfügen"}},
+    {"Printersetup1", {"&Print..", "&Udskriv", "&Drucken"}},
+    {"Exit2", {"E&xit", "&Slut", "&Beenden"}},
+    {"View1", {"&View", "&Vis", "&Ansicht"}},
+    {"Toolbar1", {"&Tool bar", "&Værktøjsliste", "&Werkzeugsleiste"}},
+    {"Statusbar1", {"&Status bar", "&Status liste", "&Statusleiste"}},
+    {"Filelist1", {"&Filelist", "&Filliste", "&Dateiliste"}},
+    {"Tagtemplates1", {"Tag te&mplates", "&Tag skabeloner", "&Tagsschablonen"}},
+    {"Wordwrapping2", {"&Word wrapping", "Sideom&brydning", "&Zeilenumbruch"}},
+    {"Autosave1", {"&Autosave", "&Auto Gem", "&Auto speichern"}},
+    {"Edit1", {"&Edit", "&Rediger", "&Bearbeiten"}},
+    {"Undolasttag1", {"&Undo", "&Fortryd", "&Rückgängig"}},
+    {"Undoundo1", {"Red&o", "Fortr&yd \"fortryd\"", "&Wiederherstellen"}},
+    {"Copy1", {"&Copy", "&Kopier", "&Kopieren"}},
+    {"Cut1", {"Cu&t", "Sk&ær", "&Ausschnieden"}},
+    {"Paste1", {"&Paste", "&Indsæt", "Einf&ügen"}},
+    {"Delete1", {"&Delete", "S&let", "&Löschen"}},
+    {"Deleteline1", {"Delete l&ine", "Slet lin&je", "&Zeile löschen"}},
+    {"Special2", {"&Special", "Spe&ciel", "S&onder.."}},
+    {"Bottomofpage1", {"&Bottom of page", "&Bunden af siden", "&Ende des Dateis"}},
+    {"Topofpage1", {"&Top of page", "&Toppen af siden", "&Anfangszeile"}},
+    {"Jumpto1", {"&Jump to", "&Spring til", "&Springe zu"}},
+    {"Selectall1", {"&Select all", "&Markér alt", "Alles a&uswählen"}},
+    {"Setlinebreaks1", {"Set line &breaks", "Indsæt linje&brud", "Zeilen&brüch setzen"}},
+    {"removelinebreaks1", {"Remove &line breaks", "Fjern linjebru&d", "Zeilenbrüche ent&fernen"}},
+    {"Removeemptylines1", {"Remove &empty lines", "Fjern to&mme linjer", "Leere Zeile&n entfernen"}},
+    {"Search2", {"&Search", "&Søg", "&Suchen"}},
+    {"Replace2", {"&Replace", "&Erstat", "&Ersetzen"}},
+    {"Structure1", {"&Structure", "&Struktur", "&Struktur"}},
+    {"Objects1", {"&Objects", "&Objekter", "&Objekten"}},
+    {"Textformatting1", {"&Text formatting", "&Tekstformatering", "&Textformatierung"}},
+    {"Lists2", {"&Lists", "&Lister", "Listen"}},
+    {"Numberedlist1", {"&Numbered list", "&Nummeret liste", "&Nummerliste"}},
+    {"Bulletedlist1", {"&Bulleted list", "&Kugle liste", "&Kugelliste"}},
+    {"Definitionlist1", {"&Definition list", "Definitions &liste", "Definitions&liste"}},
+    {"Definitionterm1", {"&Definition term", "Definitions &overskrift", "Definitions&überschrift"}},
+    {"Definitionitem1", {"&Definition item", "Definitions &punkt", "Definitions&punkt"}},
+    {"Margins1", {"&Margins", "&Marginer", "&Ränder"}},
+    {"Margins2", {"&Margins", "&Marginer", "&Ränder"}},
+    {"LayerDHTML1", {"&Layer/DHTML", "&Layer/DHTML", "&Layer/DHTML"}},
+    {"Generator1", {"&Generator", "&Generator", "&Generator"}},
+    {"Defined1", {"&Defined", "&Defineret", "D&efiniert"}},
+    {"Setdefinedtag1", {"&Set defined tags", "&Sæt definerede tags", "&Definierte Tags bestimmen"}},
+    {"Div1", {"&Misc", "&Blandet", "&Gemischt"}},
+    {"intext1", {"< &in text", "< i &tekst", "< im &Text"}},
+    {"intext2", {"> in &text", "> i te&kst", "> im Te&xt"}},
+    {"Getcolor1", {"Get &color", "&Farvekode", "&Farbcode"}},
+    {"Spellcheck1", {"&Spellcheck", "&Stavekontrol", "&Rectschreibung"}},
+    {"LinktoMarkvale1", {"&Link to Markvale", "&Link til Markvale", "&Link zu Markvale"}},
+    {"Window1", {"&Windows", "V&indue", "&Fenster"}},
+    {"Tile1", {"&Tile", "&Flise", "&Kacheln"}},
+    {"Cascade1", {"&Cascade", "&Overlap", "&Überlagernd"}},
+    {"Arrangeall1", {"&Arrange All", "&Arranger alle", "&Alle arrangieren"}},
+    {"Maximize1", {"&Maximize", "&Maksimer", "&Maximieren"}},
+    {"Minimize1", {"M&inimize", "M&inimer", "M&inimieren"}},
+    {"Next1", {"&Next", "&Næste", "&Nächste"}},
+    {"Previous1", {"&Previous", "&Tidligere", "&Vorrige"}},
+    {"LaunchBrowser1", {"&Launch browser", "&Start browser", "&Browser starten"}},
+    {"Special1", {"&Special", "Spe&ciel", "S&onder.."}},
+    {"French1", {"&French", "&Fransk", "&Fransösisch"}},
+    {"Spanish1", {"&Spanish", "&Spansk", "&Spanisch"}},
+    {"German1", {"&German", "&Tysk", "&Deutsch"}},
+    {"Danish1", {"&Danish", "&Dansk", "&Dänisch"}},
+    {"Others1", {"&Others", "&Andre", "&Andere"}},
+};

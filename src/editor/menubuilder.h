@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QAction>
+#include <QMenu>
+
+#include <functional>
+
+// One menu entry of a window's design: object name, designed caption,
+// shortcut in portable text ("Ctrl+Shift+Alt+H", empty for none), and what it
+// runs. A null name makes a separator.
+struct MenuItem
+{
+    const char *name;
+    const char *caption = "";
+    const char *shortcut = "";
+    std::function<void()> run = {};
+    bool checkable = false;
+};
+
+// Adds the items to a menu, naming each action after its item.
+void addMenuItems(QMenu *menu, std::initializer_list<MenuItem> items);
+
+// A named sub-menu or top-level menu.
+QMenu *namedMenu(QWidget *parent, const char *name, const char *caption);

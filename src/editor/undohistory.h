@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+
+// The editor's undo history: whole-document snapshots with their carets,
+// newest first, and one redo level.
+class UndoHistory
+{
+public:
+    static constexpr int Depth = 20;
+
+    struct Entry
+    {
+        QString text;
+        int caret = 0;
+    };
+
+    // Records a snapshot. An empty entry is never copied down, so what lies
+    // below it stays.
+    void push(const QString &text, int caret);
+
+    // Keeps the current document for Redo and returns the newest snapshot; the
+    // rest move up, the oldest staying in place as well.
+    Entry undo(const QString &currentText, int currentCaret);
+
+    // Records the current document like push() and returns what the last
+    // undo replaced.
+    Entry redo(const QString &currentText, int currentCaret);
+
+    // Undo is offered while the newest snapshot holds text.
+    bool hasUndoText() const { return !m_entries[0].text.isEmpty(); }
+    const Entry &entry(int index) const { return m_entries[size_t(index)]; }
+
+private:
+    std::array<Entry, Depth> m_entries;
+    Entry m_redo;
+};

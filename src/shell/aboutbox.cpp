@@ -1,0 +1,35 @@
+#include "shell/aboutbox.h"
+
+#include "shell/logo.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+TAboutBox::TAboutBox(QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("AboutBox"));
+    setWindowTitle(QStringLiteral("Markvale PRO"));
+    auto *logo = new QLabel(this);
+    logo->setPixmap(markvaleLogo(128));
+    auto *text = new QLabel(this);
+    text->setTextFormat(Qt::RichText);
+    text->setText(QStringLiteral("<h2>Markvale PRO</h2><p>Version %1</p>"
+                                 "<p>An HTML source editor for people<br>who build web pages by hand.</p>")
+                      .arg(QApplication::applicationVersion()));
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    buttons->setObjectName(QStringLiteral("OKButton"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+
+    auto *row = new QHBoxLayout;
+    row->addWidget(logo);
+    row->addSpacing(16);
+    row->addWidget(text);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(row);
+    layout->addWidget(buttons);
+    setFixedSize(sizeHint());
+}

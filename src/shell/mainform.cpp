@@ -1,0 +1,676 @@
+#include "shell/mainform.h"
+
+#include "colormemo/colormemo.h"
+#include "editor/editform.h"
+#include "editor/statuspanel.h"
+#include "platform/prompts.h"
+#include "settings/regops.h"
+#include "settings/settings.h"
+#include "settings/sharedtexts.h"
+#include "shell/aboutbox.h"
+#include "shell/filebrowser.h"
+#include "shell/logo.h"
+#include "shell/mainformtexts.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QStyle>
+#include <QToolBar>
+#include <QToolButton>
+#include <QUrl>
+
+namespace {
+
+const char *const UpdatesAddress = "https://markvale.example.com/updates";
+const char *const BugReportAddress = "mailto:bugs@markvale.example.com?subject=Markvale%20PRO%20bug%20report";
+const char *const OutsideSiteName = "W3C &Validator";
+const char *const OutsideSiteAddress = "https://validator.w3.org/";
+
+constexpr int PanelWidths[] = {240, 66, 58, 65, 300};
+constexpr int FileBrowserWidth = 125;
+
+struct ToolButton
+{
+    const char *name;
+    const char *themeIcon;
+    QStyle::StandardPixmap fallback;
+    const char *hint;
+    bool separatorAfter;
+};
+
+const ToolButton ToolButtons[] = {
+    {"newbutton", "document-new", QStyle::SP_FileIcon, "Creates new HTML file", false},
+    {"openbutton", "document-open", QStyle::SP_DialogOpenButton, "Opens existing file", false},
+    {"savebutton", "document-save", QStyle::SP_DialogSaveButton, "Saves the document", false},
+    {"saveasbutton", "document-save-as", QStyle::SP_DriveFDIcon, "Saves the document under a new name", false},
+    {"saveallbutton", "document-save-all", QStyle::SP_DialogApplyButton,
+     "Saves document(s) in all opened editing windows", true},
+    {"closebutton", "document-close", QStyle::SP_DialogCloseButton, "Closes the active editing window", false},
+    {"closeallbutton", "window-close", QStyle::SP_DialogDiscardButton, "Closes all opened editing windows", true},
+    {"insertbutton", "insert-text", QStyle::SP_FileDialogDetailedView,
+     "Allows insertion of text file in document", false},
+    {"insertfrombutton", "document-import", QStyle::SP_FileDialogContentsView,
+     "Inserts portion of text file in document", true},
+    {"printbutton", "document-print", QStyle::SP_ComputerIcon, "Prints document in active editing window", true},
+    {"searchbutton", "edit-find", QStyle::SP_FileDialogListView, "Search for text in document(s)", false},
+    {"replacebutton", "edit-find-replace", QStyle::SP_BrowserReload, "Replace text in document(s)", true},
+    {"undobutton", "edit-undo", QStyle::SP_ArrowBack, "Undoes the last change to the document", false},
+    {"redobutton", "edit-redo", QStyle::SP_ArrowForward, "Undo the last undo operation", true},
+    {"tilebutton", "view-grid", QStyle::SP_TitleBarNormalButton, "Tiles all opened editing windows", false},
+    {"cascadebutton", "window-duplicate", QStyle::SP_TitleBarMaxButton,
+     "Arranges all opened editing windows in cascade style", true},
+    {"downloadbutton", "go-down", QStyle::SP_ArrowDown, "Opens the connection window for a download", false},
+    {"uploadbutton", "go-up", QStyle::SP_ArrowUp, "Uploads document via FTP", true},
+    {"configbutton", "preferences-system", QStyle::SP_FileDialogInfoView, "Opens the configuration window", false},
+    {"helpbutton", "help-contents", QStyle::SP_DialogHelpButton, "Opens the Help System", true},
+    {"exitbutton", "application-exit", QStyle::SP_TitleBarCloseButton, "Closes the program", false},
+};
+
+const char *const DocumentButtons[] = {
+    "savebutton",   "saveasbutton", "saveallbutton", "closebutton",  "closeallbutton",
+    "printbutton",  "insertbutton", "insertfrombutton", "undobutton", "redobutton",
+    "searchbutton", "replacebutton", "tilebutton",   "cascadebutton", "uploadbutton",
+};
+
+const char *commandName(HostCommand command)
+{
+    switch (command) {
+    case HostCommand::savebutton: return "savebutton";
+    case HostCommand::saveasbutton: return "saveasbutton";
+    case HostCommand::saveallbutton: return "saveallbutton";
+    case HostCommand::closebutton: return "closebutton";
+    case HostCommand::closeallbutton: return "closeallbutton";
+    case HostCommand::printbutton: return "printbutton";
+    case HostCommand::insertbutton: return "insertbutton";
+    case HostCommand::insertfrombutton: return "insertfrombutton";
+    case HostCommand::undobutton: return "undobutton";
+    case HostCommand::redobutton: return "redobutton";
+    case HostCommand::searchbutton: return "searchbutton";
+    case HostCommand::replacebutton: return "replacebutton";
+    case HostCommand::tilebutton: return "tilebutton";
+    case HostCommand::cascadebutton: return "cascadebutton";
+    case HostCommand::uploadbutton: return "uploadbutton";
+    case HostCommand::uploadfile: return "uploadfile";
+    case HostCommand::Frames1: return "Frames1";
+    case HostCommand::Createregfile1: return "Createregfile1";
+    case HostCommand::Installregfile1: return "Installregfile1";
+    case HostCommand::configbutton: return "configbutton";
+    }
+    return "";
+}
+
+QString canonical(const QString &path)
+{
+    const QString resolved = QFileInfo(path).canonicalFilePath();
+    return resolved.isEmpty() ? QFileInfo(path).absoluteFilePath() : resolved;
+}
+
+} // namespace
+
+Tmainform::Tmainform(QWidget *parent)
+    : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("mainform"));
+    setWindowTitle(QStringLiteral("Markvale PRO"));
+    setWindowIcon(QIcon(markvaleLogo(64)));
+    setMinimumSize(578, 200);
+
+    m_mdi = new QMdiArea(this);
+    m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdi->viewport()->setMouseTracking(true);
+    m_mdi->viewport()->installEventFilter(this);
+    Panel1 = new TFileBrowser(this);
+    Panel1->hide();
+    m_splitter = new QSplitter(this);
+    m_splitter->addWidget(Panel1);
+    m_splitter->addWidget(m_mdi);
+    m_splitter->setStretchFactor(1, 1);
+    m_splitter->setChildrenCollapsible(false);
+    setCentralWidget(m_splitter);
+
+    buildActions();
+    buildToolBar();
+    buildMenus();
+    buildStatusBar();
+
+    connect(m_mdi, &QMdiArea::subWindowActivated, this, &Tmainform::subWindowActivated);
+    connect(Panel1, &TFileBrowser::openRequested, this, &Tmainform::openFromFileList);
+    connect(Panel1, &TFileBrowser::driveError, this, [] {
+        Prompts::message(Prompts::Kind::Error, sharedTexts().DriveError,
+                         Prompts::Button::Ok | Prompts::Button::Help, 3300);
+    });
+}
+
+QAction *Tmainform::action(const char *name) const
+{
+    return findChild<QAction *>(QLatin1String(name), Qt::FindDirectChildrenOnly);
+}
+
+void Tmainform::buildActions()
+{
+    for (const ToolButton &b : ToolButtons) {
+        auto *a = new QAction(this);
+        a->setObjectName(QLatin1String(b.name));
+        a->setIcon(QIcon::fromTheme(QLatin1String(b.themeIcon), style()->standardIcon(b.fallback)));
+        a->setText(QString::fromUtf8(b.hint));
+        a->setStatusTip(QString::fromUtf8(b.hint));
+        a->setToolTip(QString::fromUtf8(b.hint));
+    }
+    auto on = [this](const char *name, auto slot) { connect(action(name), &QAction::triggered, this, slot); };
+    auto onEditor = [this](const char *name, void (Teditform::*command)()) {
+        connect(action(name), &QAction::triggered, this, [this, command] {
+            if (Teditform *editor = activeEditor())
+                (editor->*command)();
+        });
+    };
+    on("newbutton", &Tmainform::newHtmlDocument);
+    on("openbutton", &Tmainform::openDocuments);
+    onEditor("savebutton", &Teditform::Save1Click);
+    onEditor("saveasbutton", &Teditform::saveasClick);
+    on("saveallbutton", &Tmainform::saveAll);
+    on("closebutton", [this] {
+        if (Teditform *editor = activeEditor())
+            editor->close();
+    });
+    onEditor("closeallbutton", &Teditform::Closeall1Click);
+    onEditor("insertbutton", &Teditform::Insertfrom1Click);
+    onEditor("printbutton", &Teditform::Printersetup1Click);
+    on("searchbutton", &Tmainform::search);
+    on("replacebutton", &Tmainform::replace);
+    onEditor("undobutton", &Teditform::Undolasttag1Click);
+    onEditor("redobutton", &Teditform::Undoundo1Click);
+    on("tilebutton", &Tmainform::tileWindows);
+    on("cascadebutton", &Tmainform::cascadeWindows);
+    on("exitbutton", &Tmainform::exitProgram);
+}
+
+void Tmainform::buildToolBar()
+{
+    ToolBar1 = new QToolBar(QStringLiteral("Tool bar"), this);
+    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
+    ToolBar1->setMovable(true);
+    ToolBar1->setFloatable(true);
+    ToolBar1->setAllowedAreas(Qt::AllToolBarAreas);
+    ToolBar1->setIconSize(QSize(22, 22));
+    for (const ToolButton &b : ToolButtons) {
+        ToolBar1->addAction(action(b.name));
+        if (b.separatorAfter)
+            ToolBar1->addSeparator();
+    }
+    addToolBar(Qt::TopToolBarArea, ToolBar1);
+}
+
+void Tmainform::buildMenus()
+{
+    // Every named menu and item is a direct child of the window, so the
+    // caption table finds the window's own before an editor's namesakes.
+    auto menu = [this](const char *name, const char *caption) {
+        auto *m = new QMenu(QString::fromUtf8(caption), this);
+        m->setObjectName(QLatin1String(name));
+        return m;
+    };
+    auto item = [this](QMenu *into, const char *name, const char *caption, const char *shortcut) {
+        auto *a = new QAction(QString::fromUtf8(caption), this);
+        a->setObjectName(QLatin1String(name));
+        if (*shortcut)
+            a->setShortcut(QKeySequence(QLatin1String(shortcut)));
+        into->addAction(a);
+        return a;
+    };
+
+    QMenu *File1 = menu("File1", "&File");
+    QMenu *New1 = menu("New1", "&New");
+    connect(item(New1, "HTML1", "&HTML file", "Shift+Ctrl+Alt+H"), &QAction::triggered, this,
+            &Tmainform::newHtmlDocument);
+    connect(item(New1, "Blank1", "&Blank", "Shift+Ctrl+Alt+B"), &QAction::triggered, this,
+            &Tmainform::newBlankDocument);
+    File1->addMenu(New1);
+    connect(item(File1, "Open1", "&Open", "Shift+Ctrl+Alt+O"), &QAction::triggered, this,
+            &Tmainform::openDocuments);
+    File1->addSeparator();
+    connect(item(File1, "Exit1", "E&xit", "Shift+Ctrl+Alt+X"), &QAction::triggered, this,
+            &Tmainform::exitProgram);
+
+    QMenu *View1 = menu("View1", "&View");
+    connect(item(View1, "Toolbar2", "&Tool bar", "Shift+Alt+T"), &QAction::triggered, this,
+            &Tmainform::toggleToolBar);
+    connect(item(View1, "Statusbar2", "&Status bar", "Shift+Alt+S"), &QAction::triggered, this,
+            &Tmainform::toggleStatusBar);
+    connect(item(View1, "Filelist1", "&File list", "Shift+Alt+F"), &QAction::triggered, this,
+            &Tmainform::toggleFileList);
+    View1->addSeparator();
+    connect(item(View1, "Colorcoding1", "&Color coding", "Shift+Alt+C"), &QAction::triggered, this,
+            &Tmainform::Colorcoding1Click);
+    for (const char *name : {"Toolbar2", "Statusbar2", "Filelist1", "Colorcoding1"})
+        action(name)->setCheckable(true);
+    action("Toolbar2")->setChecked(true);
+    action("Statusbar2")->setChecked(true);
+    action("Colorcoding1")->setChecked(true);
+
+    QMenu *Wizards1 = menu("Wizards1", "Wi&zards");
+    item(Wizards1, "Frames1", "&Frames wizard", "Ctrl+F");
+    item(Wizards1, "Imagemap1", "&Image map wizard", "Ctrl+I");
+    item(Wizards1, "Projectcontrol1", "&Project control", "Ctrl+P");
+    item(Wizards1, "Addfiletoproject1", "   &Add file to project", "Ctrl+A")->setVisible(false);
+    item(Wizards1, "Focuseditor1", "   Focus &editor", "Ctrl+E")->setVisible(false);
+    item(Wizards1, "toggleproject1", "   Focus &project", "Ctrl+P")->setVisible(false);
+    Wizards1->addSeparator();
+    item(Wizards1, "uploadfile", "&Upload file", "Alt+Up");
+    item(Wizards1, "Downloadandopen1", "&Download and open file", "Alt+Down");
+    Wizards1->addSeparator();
+    connect(item(Wizards1, "Createregfile1", "&Save configuration", "Ctrl+Alt+S"), &QAction::triggered,
+            this, &Tmainform::Createregfile1Click);
+    connect(item(Wizards1, "Installregfile1", "&Load configuration", "Ctrl+Alt+L"), &QAction::triggered,
+            this, &Tmainform::Installregfile1Click);
+
+    QMenu *Help1 = menu("Help1", "&Help");
+    item(Help1, "HelpWindow1", "&Help window", "Ctrl+H");
+    connect(item(Help1, "About1", "&About the editor", ""), &QAction::triggered, this,
+            &Tmainform::About1Click);
+    item(Help1, "C1", "&Configuration", "Ctrl+W");
+    connect(item(Help1, "Updatesnews1", "&Updates and news", "Ctrl+U"), &QAction::triggered, this,
+            [] { QDesktopServices::openUrl(QUrl(QLatin1String(UpdatesAddress))); });
+    Help1->addSeparator();
+    connect(item(Help1, "Sendbugreport1", "&Send bug report", "Shift+Ctrl+B"), &QAction::triggered, this,
+            [] { QDesktopServices::openUrl(QUrl(QLatin1String(BugReportAddress))); });
+    Help1->addSeparator();
+    connect(item(Help1, "Outsidesite1", OutsideSiteName, "Shift+Ctrl+T"), &QAction::triggered, this,
+            [] { QDesktopServices::openUrl(QUrl(QLatin1String(OutsideSiteAddress))); });
+
+    m_ownMenus = {File1, View1, Wizards1, Help1};
+    rebuildMenuBar();
+}
+
+void Tmainform::buildStatusBar()
+{
+    QStatusBar *bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    for (int width : PanelWidths) {
+        auto *panel = new StatusPanel(width, bar);
+        bar->addWidget(panel);
+        m_panels << panel;
+    }
+}
+
+QList<QKeySequence> Tmainform::hostShortcuts() const
+{
+    QList<QKeySequence> keys;
+    const QList<QAction *> all = findChildren<QAction *>(QString(), Qt::FindDirectChildrenOnly);
+    for (QAction *a : all) {
+        if (!a->shortcut().isEmpty())
+            keys << a->shortcut();
+    }
+    return keys;
+}
+
+void Tmainform::FormCreate()
+{
+    setWindowState(windowState() | Qt::WindowMaximized);
+    LoadSettings();
+    SaveSettings();
+    m_ftpWindowOpen = false;
+    ApplyCaptions();
+    ReadOrInstallTagTemplates([](const QString &text) {
+        Prompts::message(Prompts::Kind::Information, text);
+    });
+    m_editorCount = 0;
+    enterNoDocumentState();
+    m_closingAll = false;
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+        if (state != Qt::ApplicationActive)
+            autoSaveAll();
+    });
+}
+
+void Tmainform::enterNoDocumentState()
+{
+    for (const char *name : DocumentButtons)
+        action(name)->setEnabled(false);
+    action("Frames1")->setEnabled(true);
+    action("uploadfile")->setEnabled(false);
+    action("Createregfile1")->setEnabled(true);
+    action("Installregfile1")->setEnabled(true);
+}
+
+void Tmainform::ApplyCaptions()
+{
+    const int lang = settings().Lang;
+    applySharedTexts(lang);
+    applyCaptions(this, MainCaptions, lang);
+    applyCaptions(this, MainHints, lang, CaptionRole::Hint);
+    for (const ToolButton &b : ToolButtons)
+        action(b.name)->setText(action(b.name)->statusTip());
+}
+
+void Tmainform::setStatusText(int panel, const QString &text)
+{
+    if (panel >= 0 && panel < m_panels.size())
+        m_panels.at(panel)->setText(text);
+}
+
+QString Tmainform::statusText(int panel) const
+{
+    return panel >= 0 && panel < m_panels.size() ? m_panels.at(panel)->text() : QString();
+}
+
+void Tmainform::setCommandEnabled(HostCommand command, bool enabled)
+{
+    if (QAction *a = action(commandName(command)))
+        a->setEnabled(enabled);
+}
+
+QList<Teditform *> Tmainform::editors() const
+{
+    QList<Teditform *> result;
+    const QList<QMdiSubWindow *> windows = m_mdi->subWindowList(QMdiArea::CreationOrder);
+    for (QMdiSubWindow *window : windows) {
+        if (auto *editor = qobject_cast<Teditform *>(window))
+            result << editor;
+    }
+    return result;
+}
+
+QList<Teditform *> Tmainform::editorsFromActive() const
+{
+    QList<Teditform *> all = editors();
+    const qsizetype at = all.indexOf(activeEditor());
+    if (at > 0)
+        std::rotate(all.begin(), all.begin() + at, all.end());
+    return all;
+}
+
+Teditform *Tmainform::activeEditor() const
+{
+    return qobject_cast<Teditform *>(m_mdi->currentSubWindow());
+}
+
+void Tmainform::activateEditor(Teditform *editor)
+{
+    m_mdi->setActiveSubWindow(editor);
+}
+
+Teditform *Tmainform::openDocument(const QString &name)
+{
+    ++m_editorCount;
+    auto *editor = new Teditform(this, m_mdi);
+    m_mdi->addSubWindow(editor);
+    if (!editor->LoadDocument(name)) {
+        --m_editorCount;
+        delete editor;
+        return nullptr;
+    }
+    editor->showMaximized();
+    m_mdi->setActiveSubWindow(editor);
+    editor->ShowCaretPosition();
+    return editor;
+}
+
+bool Tmainform::isOpen(const QString &path) const
+{
+    const QString wanted = canonical(path);
+    const QList<Teditform *> open = editors();
+    for (Teditform *editor : open) {
+        if (editor->isNamed() && canonical(editor->FileName()) == wanted)
+            return true;
+    }
+    return false;
+}
+
+void Tmainform::openFiles(const QStringList &paths)
+{
+    for (const QString &path : paths) {
+        if (!isOpen(path))
+            openDocument(QFileInfo(path).absoluteFilePath());
+    }
+}
+
+void Tmainform::newHtmlDocument()
+{
+    openDocument(sharedTexts().UntitledName);
+}
+
+void Tmainform::newBlankDocument()
+{
+    openDocument(sharedTexts().BlankName);
+}
+
+void Tmainform::openDocuments()
+{
+    Prompts::FileDialog dialog;
+    dialog.title = mainDialogTitles(settings().Lang).OpenDialog1;
+    dialog.directory = settings().OpenDir;
+    dialog.filter = sharedTexts().OpenFilter;
+    dialog.helpContext = 1100;
+    openFiles(Prompts::openFiles(dialog).paths);
+}
+
+void Tmainform::openFromFileList(const QStringList &paths)
+{
+    openFiles(paths);
+}
+
+void Tmainform::saveAll()
+{
+    const QList<Teditform *> all = editorsFromActive();
+    for (Teditform *editor : all)
+        editor->Save1Click();
+}
+
+void Tmainform::saveAllAndLaunch(const QString &target)
+{
+    const QList<Teditform *> all = editorsFromActive();
+    for (Teditform *editor : all) {
+        // A document without a file of its own has nowhere to go.
+        if (editor->cmemo1->Modified() && editor->isNamed())
+            editor->writeDocument(false);
+    }
+    if (QFileInfo(target).isFile())
+        QDesktopServices::openUrl(QUrl::fromLocalFile(target));
+}
+
+void Tmainform::autoSaveAll()
+{
+    const QList<Teditform *> all = editors();
+    for (Teditform *editor : all) {
+        if (editor->AutoSaveOn())
+            editor->writeDocument();
+    }
+    if (Teditform *editor = activeEditor())
+        editor->ShowDocumentStatus();
+}
+
+void Tmainform::exitProgram()
+{
+    close();
+}
+
+void Tmainform::toggleToolBar()
+{
+    QAction *mark = action("Toolbar2");
+    if (ToolBar1->isVisible()) {
+        ToolBar1->hide();
+        mark->setChecked(false);
+    } else {
+        addToolBar(Qt::TopToolBarArea, ToolBar1);
+        ToolBar1->show();
+        mark->setChecked(true);
+    }
+}
+
+void Tmainform::toggleStatusBar()
+{
+    const bool show = !statusBar()->isVisible();
+    statusBar()->setVisible(show);
+    action("Statusbar2")->setChecked(show);
+}
+
+void Tmainform::toggleFileList()
+{
+    const bool show = !Panel1->isVisible();
+    Panel1->setVisible(show);
+    action("Filelist1")->setChecked(show);
+    if (show)
+        layoutFileBrowser();
+}
+
+void Tmainform::layoutFileBrowser()
+{
+    if (Panel1->isVisible())
+        m_splitter->setSizes({FileBrowserWidth, qMax(0, m_splitter->width() - FileBrowserWidth)});
+}
+
+void Tmainform::tileWindows()
+{
+    m_mdi->tileSubWindows();
+}
+
+void Tmainform::cascadeWindows()
+{
+    m_mdi->cascadeSubWindows();
+}
+
+void Tmainform::arrangeIcons()
+{
+    // Minimised windows line up along the bottom edge.
+    int x = 0;
+    const QList<QMdiSubWindow *> windows = m_mdi->subWindowList(QMdiArea::CreationOrder);
+    for (QMdiSubWindow *window : windows) {
+        if (!window->isMinimized())
+            continue;
+        window->move(x, m_mdi->viewport()->height() - window->height());
+        x += window->width();
+    }
+}
+
+void Tmainform::activateNextWindow()
+{
+    m_mdi->activateNextSubWindow();
+}
+
+void Tmainform::activatePreviousWindow()
+{
+    m_mdi->activatePreviousSubWindow();
+}
+
+void Tmainform::search()
+{
+}
+
+void Tmainform::replace()
+{
+}
+
+void Tmainform::subWindowActivated(QMdiSubWindow *window)
+{
+    rebuildMenuBar();
+    if (auto *editor = qobject_cast<Teditform *>(window))
+        editor->FormActivate();
+}
+
+void Tmainform::rebuildMenuBar()
+{
+    QMenuBar *bar = menuBar();
+    bar->clear();
+    const Teditform *editor = activeEditor();
+    const QList<QMenu *> leading = editor ? editor->fileViewMenus() : m_ownMenus.mid(0, 2);
+    for (QMenu *m : leading)
+        bar->addMenu(m);
+    if (editor) {
+        for (QMenu *m : editor->editingMenus())
+            bar->addMenu(m);
+    }
+    bar->addMenu(m_ownMenus.at(2));
+    bar->addMenu(m_ownMenus.at(3));
+}
+
+void Tmainform::Createregfile1Click()
+{
+    Prompts::FileDialog dialog;
+    dialog.title = mainDialogTitles(settings().Lang).regsave;
+    dialog.filter = QStringLiteral("Reg-files|*.mvc");
+    dialog.defaultSuffix = QStringLiteral("mvc");
+    dialog.directory = settings().SaveDir;
+    const Prompts::FileResult chosen = Prompts::saveFile(dialog);
+    if (!chosen.accepted())
+        return;
+    QString detail;
+    if (ExportSettingsFile(chosen.path(), &detail) != TextFile::Error::None)
+        Prompts::message(Prompts::Kind::Error, chosen.path() + QStringLiteral(":\r\n") + detail);
+}
+
+void Tmainform::Installregfile1Click()
+{
+    Prompts::FileDialog dialog;
+    dialog.title = mainDialogTitles(settings().Lang).regopen;
+    dialog.filter = QStringLiteral("Reg-files|*.mvc");
+    dialog.defaultSuffix = QStringLiteral("mvc");
+    dialog.directory = settings().OpenDir;
+    const Prompts::FileResult chosen = Prompts::openFile(dialog);
+    if (!chosen.accepted())
+        return;
+    if (ImportSettingsFile(chosen.path()) == ImportResult::Invalid)
+        Prompts::message(Prompts::Kind::Error, invalidSettingsFileMessage(chosen.path()));
+    LoadSettings();
+    ApplyCaptions();
+}
+
+void Tmainform::About1Click()
+{
+    TAboutBox box(this);
+    box.exec();
+}
+
+void Tmainform::Colorcoding1Click()
+{
+    settings().Color = action("Colorcoding1")->isChecked();
+}
+
+bool Tmainform::event(QEvent *event)
+{
+    // Hints go to the first panel, which keeps the last one shown.
+    if (event->type() == QEvent::StatusTip) {
+        const QString tip = static_cast<QStatusTipEvent *>(event)->tip();
+        if (!tip.isEmpty())
+            setStatusText(0, tip);
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+bool Tmainform::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_mdi->viewport() && event->type() == QEvent::MouseMove) {
+        setStatusText(0, QString());
+        QApplication::restoreOverrideCursor();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Tmainform::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    layoutFileBrowser();
+}
+
+void Tmainform::closeEvent(QCloseEvent *event)
+{
+    const QList<Teditform *> all = editorsFromActive();
+    for (Teditform *editor : all) {
+        if (!editor->FormCloseQuery()) {
+            event->ignore();
+            return;
+        }
+    }
+    for (Teditform *editor : all)
+        editor->closeWithoutQuery();
+    event->accept();
+}

@@ -1,0 +1,108 @@
+#pragma once
+
+#include "editor/editorhost.h"
+
+#include <QHash>
+#include <QMainWindow>
+
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QSplitter;
+class QToolBar;
+class TFileBrowser;
+
+// The program's frame: menus, tool bar, status bar, file browser and the
+// editor windows, one per open document.
+class Tmainform : public QMainWindow, public EditorHost
+{
+    Q_OBJECT
+
+public:
+    explicit Tmainform(QWidget *parent = nullptr);
+
+    // Start-up: settings, captions, templates and the no-document state.
+    void FormCreate();
+
+    // Opens a document in a new editor window: UntitledName, BlankName or a
+    // file path. Returns nullptr when the file could not be read.
+    Teditform *openDocument(const QString &name);
+    // Opens files unless one is open already (same file on disk).
+    void openFiles(const QStringList &paths);
+    Teditform *activeEditor() const;
+
+    // The caption routine of the current language.
+    void ApplyCaptions();
+
+    // EditorHost
+    int EditorCount() const override { return m_editorCount; }
+    void setEditorCount(int count) override { m_editorCount = count; }
+    bool ClosingAll() const override { return m_closingAll; }
+    void setClosingAll(bool closing) override { m_closingAll = closing; }
+    void setStatusText(int panel, const QString &text) override;
+    void setCommandEnabled(HostCommand command, bool enabled) override;
+    QList<QKeySequence> hostShortcuts() const override;
+    QList<Teditform *> editors() const override;
+    void activateEditor(Teditform *editor) override;
+    void newHtmlDocument() override;
+    void newBlankDocument() override;
+    void openDocuments() override;
+    void saveAll() override;
+    void exitProgram() override;
+    void toggleToolBar() override;
+    void toggleStatusBar() override;
+    void toggleFileList() override;
+    void tileWindows() override;
+    void cascadeWindows() override;
+    void arrangeIcons() override;
+    void activateNextWindow() override;
+    void activatePreviousWindow() override;
+    void search() override;
+    void replace() override;
+    void saveAllAndLaunch(const QString &target) override;
+
+    QString statusText(int panel) const;
+    QAction *action(const char *name) const;
+    QMdiArea *mdiArea() const { return m_mdi; }
+    QToolBar *toolBar() const { return ToolBar1; }
+    TFileBrowser *fileBrowser() const { return Panel1; }
+
+    // Saves every editor that has autosave on; run when the program loses focus.
+    void autoSaveAll();
+    void Createregfile1Click();
+    void Installregfile1Click();
+    void About1Click();
+    void Colorcoding1Click();
+
+protected:
+    bool event(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildActions();
+    void buildToolBar();
+    void buildMenus();
+    void buildStatusBar();
+    void enterNoDocumentState();
+    void subWindowActivated(QMdiSubWindow *window);
+    void rebuildMenuBar();
+    void layoutFileBrowser();
+    void openFromFileList(const QStringList &paths);
+    bool isOpen(const QString &path) const;
+    QList<Teditform *> editorsFromActive() const;
+
+    QMdiArea *m_mdi = nullptr;
+    QSplitter *m_splitter = nullptr;
+    TFileBrowser *Panel1 = nullptr;
+    QToolBar *ToolBar1 = nullptr;
+    QList<QLabel *> m_panels;
+    QList<QMenu *> m_ownMenus; // File, View, Wizards, Help
+    int m_editorCount = 0;
+    bool m_closingAll = false;
+    bool m_ftpWindowOpen = false;
+    QHash<QString, QString> m_dialogTitles;
+};

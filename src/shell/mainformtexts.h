@@ -1,0 +1,20 @@
+#pragma once
+
+#include "settings/captiontable.h"
+
+#include <QString>
+
+// Menu captions and the tool bar's floating caption of the main window.
+extern const CaptionTable MainCaptions;
+// Hints of the tool buttons.
+extern const CaptionTable MainHints;
+
+// Titles of the main window's file dialogs in a language (English for 0).
+struct MainDialogTitles
+{
+    QString OpenDialog1;
+    QString OpenPictureDialog1;
+    QString regopen;
+    QString regsave;
+};
+MainDialogTitles mainDialogTitles(int lang);

@@ -1,0 +1,456 @@
+#include "colormemo/colormemo.h"
+#include "editor/editform.h"
+#include "scriptedprompts.h"
+#include "settings/settings.h"
+#include "shell/mainform.h"
+#include "testconfig.h"
+
+#include <QAction>
+#include <QFile>
+#include <QMdiArea>
+#include <QLabel>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+} // namespace
+
+// The program shell with real windows: documents are created, opened, saved
+// and closed through the same commands a user runs; dialogs are scripted.
+class TestMainForm : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestConfig> config;
+    std::unique_ptr<ScriptedPrompts> prompts;
+    std::unique_ptr<Tmainform> main;
+    std::unique_ptr<QTemporaryDir> dir;
+
+    QString path(const char *name) const { return dir->filePath(QLatin1String(name)); }
+    bool enabled(const char *name) const { return main->action(name)->isEnabled(); }
+    Teditform *active() const { return main->activeEditor(); }
+    QAction *editorAction(const char *name) const
+    {
+        return active()->findChild<QAction *>(QLatin1String(name));
+    }
+
+    void startWithLanguage(int lang)
+    {
+        config = std::make_unique<TestConfig>();
+        writeFile(config->path(), QStringLiteral("[Config]\nLang=%1\nTagsInstalled=1\n").arg(lang).toUtf8());
+        prompts = std::make_unique<ScriptedPrompts>();
+        main = std::make_unique<Tmainform>();
+        main->FormCreate();
+        main->resize(1000, 700);
+        main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(main.get()));
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        dir = std::make_unique<QTemporaryDir>();
+        startWithLanguage(1);
+    }
+
+    void cleanup()
+    {
+        // Modified documents must not ask when the test window goes away.
+        for (Teditform *editor : main->editors())
+            editor->closeWithoutQuery();
+        main.reset();
+        prompts.reset();
+        config.reset();
+    }
+
+    void firstStartInstallsTemplatesAfterTellingTheUser()
+    {
+        cleanup();
+        config = std::make_unique<TestConfig>();
+        prompts = std::make_unique<ScriptedPrompts>();
+        prompts->answerMessage(Prompts::Button::Ok, QStringLiteral("Installing tags now"));
+        main = std::make_unique<Tmainform>();
+        main->FormCreate();
+        QVERIFY(settings().TagsInstalled || QFile::exists(config->path()));
+        QCOMPARE(main->EditorCount(), 0);
+        QVERIFY(!enabled("savebutton"));
+    }
+
+    void newHtmlDocumentSkeleton()
+    {
+        main->newHtmlDocument();
+        Teditform *editor = active();
+        QVERIFY(editor);
+        QCOMPARE(editor->cmemo1->Text(),
+                 QStringLiteral("<HTML>\r\n<HEAD>\r\n<TITLE></TITLE>\r\n</HEAD>\r\n\r\n</HTML>\r\n"));
+        QCOMPARE(editor->cmemo1->SelStart(), 23);
+        QCOMPARE(main->statusText(1), QStringLiteral("53 bytes"));
+        QCOMPARE(main->statusText(2), QString());
+        QCOMPARE(main->statusText(3), QStringLiteral("1 window(s)"));
+        QCOMPARE(main->statusText(4), QStringLiteral("No name"));
+        QCOMPARE(editor->windowTitle(), QStringLiteral("No name"));
+        QVERIFY(!editor->cmemo1->Modified());
+    }
+
+    void caretStatusFollowsTyping()
+    {
+        main->newBlankDocument();
+        auto *panel = active()->findChild<QStatusBar *>(QStringLiteral("StatusBar2"));
+        QVERIFY(panel);
+        const auto caretText = [&] { return panel->findChildren<QLabel *>().value(0)->text(); };
+        QCOMPARE(caretText(), QStringLiteral("Line:0 Pos:0"));
+        QTest::keyClicks(active()->cmemo1, QStringLiteral("abc"));
+        QCOMPARE(caretText(), QStringLiteral("Line:0 Pos:3"));
+        QCOMPARE(main->statusText(1), QStringLiteral("3 bytes"));
+        QCOMPARE(main->statusText(2), QStringLiteral("modified"));
+        QTest::keyClick(active()->cmemo1, Qt::Key_Return);
+        QCOMPARE(caretText(), QStringLiteral("Line:1 Pos:0"));
+        QCOMPARE(main->statusText(1), QStringLiteral("5 bytes"));
+    }
+
+    void commandStatesFollowWindowCount_data()
+    {
+        QTest::addColumn<int>("windows");
+        QTest::addColumn<bool>("document");  // save, close, print, search ...
+        QTest::addColumn<bool>("several");   // save all, close all, tile, cascade
+        QTest::addColumn<bool>("noDocument"); // frames, configuration, settings files
+        QTest::newRow("none") << 0 << false << false << true;
+        QTest::newRow("one") << 1 << true << false << false;
+        QTest::newRow("two") << 2 << true << true << false;
+    }
+    void commandStatesFollowWindowCount()
+    {
+        QFETCH(int, windows);
+        QFETCH(bool, document);
+        QFETCH(bool, several);
+        QFETCH(bool, noDocument);
+        for (int i = 0; i < windows; ++i)
+            main->newHtmlDocument();
+        for (const char *name : {"savebutton", "saveasbutton", "closebutton", "printbutton",
+                                 "insertbutton", "searchbutton", "replacebutton"})
+            QVERIFY2(enabled(name) == document, name);
+        for (const char *name : {"saveallbutton", "closeallbutton", "tilebutton", "cascadebutton"})
+            QVERIFY2(enabled(name) == several, name);
+        for (const char *name : {"Frames1", "Createregfile1", "Installregfile1", "configbutton"})
+            QVERIFY2(enabled(name) == noDocument, name);
+        for (const char *name : {"newbutton", "openbutton", "downloadbutton", "helpbutton", "exitbutton"})
+            QVERIFY2(enabled(name), name);
+        // Untitled documents cannot be uploaded.
+        QVERIFY(!enabled("uploadbutton"));
+        if (windows > 0) {
+            for (const char *name : {"Closeall1", "Saveall1", "Tile1", "Cascade1", "Arrangeall1", "Next1",
+                                     "Previous1"})
+                QVERIFY2(editorAction(name)->isEnabled() == several, name);
+        }
+    }
+
+    void menusMergeWithTheActiveEditor()
+    {
+        auto titles = [&] {
+            QStringList list;
+            for (QAction *a : main->menuBar()->actions())
+                list << a->text();
+            return list;
+        };
+        QCOMPARE(titles(), (QStringList{"&File", "&View", "Wi&zards", "&Help"}));
+        main->newBlankDocument();
+        QCOMPARE(titles(), (QStringList{"&File", "&View", "&Edit", "&Windows", "Wi&zards", "&Help"}));
+        QCOMPARE(main->menuBar()->actions().at(0)->menu(), active()->fileViewMenus().at(0));
+        active()->closeWithoutQuery();
+        QCOMPARE(titles(), (QStringList{"&File", "&View", "Wi&zards", "&Help"}));
+        QCOMPARE(main->statusText(3), QStringLiteral("0 window(s)"));
+    }
+
+    void saveAsThenSave()
+    {
+        main->newBlankDocument();
+        Teditform *editor = active();
+        QTest::keyClicks(editor->cmemo1, QStringLiteral("<p>"));
+        prompts->answerSave(path("page.htm"));
+        editor->Save1Click(); // unnamed: runs Save as
+        QCOMPARE(prompts->lastFileDialog().title, QStringLiteral("Enter name to save file as"));
+        QCOMPARE(prompts->lastFileDialog().defaultSuffix, QStringLiteral("htm"));
+        QCOMPARE(readFile(path("page.htm")), QByteArray("<p>\r\n"));
+        QCOMPARE(editor->FileName(), path("page.htm"));
+        QCOMPARE(editor->windowTitle(), QStringLiteral("page.htm"));
+        QVERIFY(!editor->cmemo1->Modified());
+        QCOMPARE(main->statusText(4), path("page.htm"));
+        QVERIFY(enabled("uploadbutton"));
+
+        QTest::keyClick(editor->cmemo1, Qt::Key_End);
+        QTest::keyClicks(editor->cmemo1, QStringLiteral("x"));
+        QCOMPARE(main->statusText(2), QStringLiteral("modified"));
+        editor->Save1Click(); // named: no dialog
+        QCOMPARE(readFile(path("page.htm")), QByteArray("<p>x\r\n"));
+        QCOMPARE(main->statusText(2), QString());
+    }
+
+    void saveFailureKeepsDocumentAndOldFile()
+    {
+        writeFile(path("keep.htm"), "old\r\n");
+        main->openFiles({path("keep.htm")});
+        Teditform *editor = active();
+        QTest::keyClicks(editor->cmemo1, QStringLiteral("new"));
+        prompts->answerSave(path("keep.htm/inside.htm"));
+        prompts->answerMessage(Prompts::Button::Ok, QStringLiteral("Could not save"));
+        editor->saveasClick();
+        QCOMPARE(editor->FileName(), path("keep.htm"));
+        QVERIFY(editor->cmemo1->Modified());
+        QCOMPARE(readFile(path("keep.htm")), QByteArray("old\r\n"));
+    }
+
+    void closeQueryAnswers()
+    {
+        main->newHtmlDocument();
+        QTest::keyClicks(active()->cmemo1, QStringLiteral("x"));
+        // Yes runs Save as; cancelling it keeps the window.
+        prompts->answerMessage(Prompts::Button::Yes, QStringLiteral("No name was modified since the last save !"));
+        prompts->answerSave(QString());
+        QVERIFY(!active()->close());
+        QCOMPARE(main->EditorCount(), 1);
+        // Cancel keeps it too.
+        prompts->answerMessage(Prompts::Button::Cancel);
+        QVERIFY(!active()->close());
+        QCOMPARE(prompts->messages().last().kind, Prompts::Kind::Plain);
+        // No closes without writing anything.
+        prompts->answerMessage(Prompts::Button::No);
+        QVERIFY(active()->close());
+        QCOMPARE(main->EditorCount(), 0);
+        QVERIFY(dir->isValid() && QDir(dir->path()).entryList(QDir::Files).isEmpty());
+    }
+
+    void closeAllWithCancelInTheMiddle()
+    {
+        for (int i = 0; i < 3; ++i) {
+            main->newHtmlDocument();
+            QTest::keyClicks(active()->cmemo1, QStringLiteral("x"));
+        }
+        prompts->answerMessage(Prompts::Button::No).answerMessage(Prompts::Button::Cancel);
+        active()->Closeall1Click();
+        QTRY_COMPARE(prompts->pending(), 0);
+        QTRY_COMPARE(main->EditorCount(), 2);
+        QVERIFY(main->ClosingAll());
+        Teditform *stayed = active();
+        QVERIFY(stayed);
+        // Activating the other window closes it, asking first.
+        prompts->answerMessage(Prompts::Button::No);
+        Teditform *other = main->editors().first() == stayed ? main->editors().last() : main->editors().first();
+        main->activateEditor(other);
+        QTRY_COMPARE(main->EditorCount(), 1);
+        prompts->answerMessage(Prompts::Button::No);
+        main->activateEditor(main->editors().first());
+        QTRY_COMPARE(main->EditorCount(), 0);
+        QVERIFY(!main->ClosingAll());
+    }
+
+    void closingTheMainWindowAsksEveryEditor()
+    {
+        main->newHtmlDocument();
+        QTest::keyClicks(active()->cmemo1, QStringLiteral("x"));
+        prompts->answerMessage(Prompts::Button::Cancel);
+        QVERIFY(!main->close());
+        QCOMPARE(main->EditorCount(), 1);
+    }
+
+    void openSkipsFilesAlreadyOpen()
+    {
+        writeFile(path("a.htm"), "a");
+        writeFile(path("b.htm"), "b");
+        writeFile(path("c.htm"), "c");
+        QVERIFY(QFile::link(path("a.htm"), path("alias.htm")));
+        main->openFiles({path("a.htm")});
+        prompts->answerOpen({path("alias.htm"), path("b.htm"), path("c.htm")});
+        main->openDocuments();
+        QCOMPARE(prompts->lastFileDialog().title, QStringLiteral("Look up file to open"));
+        QCOMPARE(main->EditorCount(), 3);
+        QCOMPARE(active()->cmemo1->Text(), QStringLiteral("c\r\n"));
+    }
+
+    void unreadableFilesOpenNoWindow_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("contents");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("binary") << "pic.gif" << QByteArray("GIF89a\0\0", 8) << "is not a text file";
+        QTest::newRow("missing") << "gone.htm" << QByteArray() << "Could not read";
+        QTest::newRow("directory") << "" << QByteArray() << "Could not read";
+    }
+    void unreadableFilesOpenNoWindow()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, contents);
+        QFETCH(QString, message);
+        const QString file = dir->filePath(name);
+        if (!contents.isEmpty())
+            writeFile(file, contents);
+        prompts->answerMessage(Prompts::Button::Ok, message);
+        QVERIFY(!main->openDocument(file));
+        QCOMPARE(main->EditorCount(), 0);
+        QVERIFY(main->editors().isEmpty());
+        QVERIFY(!enabled("savebutton"));
+    }
+
+    void undoAndRedoThroughMenusAndButtons()
+    {
+        main->newBlankDocument();
+        Teditform *editor = active();
+        QVERIFY(!editorAction("Undolasttag1")->isEnabled());
+        QVERIFY(!enabled("undobutton"));
+        editor->PushUndo();
+        editor->cmemo1->SetSelText(QStringLiteral("<B></B>"));
+        QVERIFY(editorAction("Undolasttag1")->isEnabled());
+        QVERIFY(enabled("undobutton"));
+        QVERIFY(!enabled("redobutton"));
+
+        main->action("undobutton")->trigger();
+        QCOMPARE(editor->cmemo1->Text(), QString());
+        QVERIFY(!editorAction("Undolasttag1")->isEnabled()); // the blank text was the oldest
+        QVERIFY(editorAction("Undoundo1")->isEnabled());
+        QVERIFY(enabled("redobutton"));
+        QVERIFY(editor->cmemo1->Modified());
+
+        main->action("redobutton")->trigger();
+        QCOMPARE(editor->cmemo1->Text(), QStringLiteral("<B></B>"));
+        QVERIFY(!editorAction("Undoundo1")->isEnabled());
+        QVERIFY(editorAction("Undolasttag1")->isEnabled());
+        QVERIFY(!enabled("redobutton"));
+    }
+
+    void ctrlZIsTheEditorsUndo()
+    {
+        main->newBlankDocument();
+        Teditform *editor = active();
+        editor->PushUndo();
+        editor->cmemo1->SetSelText(QStringLiteral("tag"));
+        editor->cmemo1->setFocus();
+        QTest::keyClick(editor->cmemo1, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(editor->cmemo1->Text(), QString());
+    }
+
+    void autosave()
+    {
+        main->newBlankDocument();
+        prompts->answerMessage(Prompts::Button::Ok, QStringLiteral("The file has not yet been named."));
+        editorAction("Autosave1")->trigger();
+        QVERIFY(!active()->AutoSaveOn());
+        QVERIFY(!editorAction("Autosave1")->isChecked());
+
+        writeFile(path("auto.htm"), "one\r\n");
+        main->openFiles({path("auto.htm")});
+        Teditform *editor = active();
+        editorAction("Autosave1")->trigger();
+        QVERIFY(editor->AutoSaveOn());
+        QCOMPARE(editor->windowTitle(), QStringLiteral("auto.htm    [Auto Save]"));
+        editor->FormActivate();
+        QCOMPARE(editor->windowTitle(), QStringLiteral("auto.htm     [Auto Save]"));
+        QTest::keyClicks(editor->cmemo1, QStringLiteral("two "));
+        main->autoSaveAll();
+        QCOMPARE(readFile(path("auto.htm")), QByteArray("two one\r\n"));
+        QVERIFY(!editor->cmemo1->Modified());
+    }
+
+    void printing()
+    {
+        main->newBlankDocument();
+        active()->Printersetup1Click(); // empty: no dialog
+        active()->cmemo1->SetText(QStringLiteral("<p>printed</p>"));
+        prompts->answerPrint(true, path("out.pdf"));
+        active()->Printersetup1Click();
+        QVERIFY(readFile(path("out.pdf")).startsWith("%PDF"));
+    }
+
+    void insertTextFile()
+    {
+        writeFile(path("part.txt"), "one\ntwo");
+        main->newBlankDocument();
+        active()->cmemo1->SetText(QStringLiteral("[]"));
+        active()->cmemo1->SetSelStart(1);
+        prompts->answerOpen({path("part.txt")});
+        active()->Insertfrom1Click();
+        QCOMPARE(active()->cmemo1->Text(), QStringLiteral("[one\r\ntwo\r\n]"));
+        QVERIFY(editorAction("Undolasttag1")->isEnabled());
+    }
+
+    void settingsFilesFromTheMenu()
+    {
+        prompts->answerSave(path("mine.mvc"));
+        main->Createregfile1Click();
+        QCOMPARE(readFile(path("mine.mvc")).count("\r\n"), 101);
+        writeFile(path("bad.mvc"), "1\r\n");
+        settings().FontSize = 17; // a change made with the dialog's OK only
+        prompts->answerOpen({path("bad.mvc")});
+        prompts->answerMessage(Prompts::Button::Ok, QStringLiteral(" is not a valid Configuration file!"));
+        main->Installregfile1Click();
+        QCOMPARE(settings().FontSize, 10); // reloaded from the store anyway
+    }
+
+    void colorCodingToggleOnlyTouchesTheRecord()
+    {
+        settings().Color = false;
+        QVERIFY(main->action("Colorcoding1")->isChecked());
+        main->action("Colorcoding1")->trigger();
+        QVERIFY(!settings().Color);
+        QVERIFY(!main->action("Colorcoding1")->isChecked());
+        main->action("Colorcoding1")->trigger();
+        QVERIFY(settings().Color);
+    }
+
+    void toolBarComesBackToTheTop()
+    {
+        main->addToolBar(Qt::LeftToolBarArea, main->toolBar());
+        main->toggleToolBar();
+        QVERIFY(!main->toolBar()->isVisible());
+        QVERIFY(!main->action("Toolbar2")->isChecked());
+        main->toggleToolBar();
+        QVERIFY(main->toolBar()->isVisible());
+        QCOMPARE(main->toolBarArea(main->toolBar()), Qt::TopToolBarArea);
+    }
+
+    void captionsInEachLanguage_data()
+    {
+        QTest::addColumn<int>("lang");
+        QTest::addColumn<QString>("mainFile");
+        QTest::addColumn<QString>("newHint");
+        QTest::addColumn<QString>("editorSave");
+        QTest::addColumn<QString>("untitled");
+        QTest::newRow("english") << 1 << "&File" << "Creates new HTML file" << "&Save" << "No name";
+        QTest::newRow("danish") << 2 << "&Fil" << "Starter ny HTML fil" << "&Gem" << "Uden navn";
+        QTest::newRow("german") << 3 << "&Datei" << "Erstellt neues HTML Datei" << "&Speichern" << "Ohne Name";
+    }
+    void captionsInEachLanguage()
+    {
+        QFETCH(int, lang);
+        QFETCH(QString, mainFile);
+        QFETCH(QString, newHint);
+        QFETCH(QString, editorSave);
+        QFETCH(QString, untitled);
+        cleanup();
+        startWithLanguage(lang);
+        QCOMPARE(main->findChild<QMenu *>(QStringLiteral("File1"))->title(), mainFile);
+        QCOMPARE(main->action("newbutton")->statusTip(), newHint);
+        main->newHtmlDocument();
+        QCOMPARE(editorAction("Save1")->text(), editorSave);
+        QCOMPARE(active()->windowTitle(), untitled);
+    }
+};
+
+QTEST_MAIN(TestMainForm)
+#include "tst_mainform.moc"
