@@ -1,0 +1,56 @@
+#include "ftp/ftpreply.h"
+
+#include <climits>
+
+namespace FtpReply {
+
+int code(const QString &line)
+{
+    qint64 value = 0;
+    for (int i = 0; i < qMin(10, int(line.size())) && line.at(i).isDigit(); ++i)
+        value = value * 10 + line.at(i).digitValue();
+    // Ten digits can exceed an int; such a code is far beyond any failure range.
+    return int(qMin<qint64>(value, INT_MAX));
+}
+
+bool continues(const QString &line)
+{
+    return line.startsWith(QLatin1Char(' ')) || (line.size() >= 4 && line.at(3) == QLatin1Char('-'));
+}
+
+bool failed(int code, int firstFailure)
+{
+    return code >= firstFailure && code <= 599;
+}
+
+qint64 size(const QString &reply)
+{
+    const QString upper = reply.toUpper();
+    int end = upper.indexOf(QLatin1String("BYTE"));
+    while (end > 0 && !upper.at(end - 1).isDigit())
+        --end;
+    int start = end;
+    while (start > 0 && upper.at(start - 1).isDigit())
+        --start;
+    // Digits beyond 18 would overflow; no real size has that many.
+    if (start == end || end - start > 18)
+        return 0;
+    return upper.mid(start, end - start).toLongLong();
+}
+
+QString folder(const QString &reply)
+{
+    const int first = reply.indexOf(QLatin1Char('"'));
+    const int second = first < 0 ? -1 : reply.indexOf(QLatin1Char('"'), first + 1);
+    return second < 0 ? QString() : reply.mid(first + 1, second - first - 1);
+}
+
+QString chomp(const QString &line)
+{
+    int end = int(line.size());
+    while (end > 0 && (line.at(end - 1) == QLatin1Char('\n') || line.at(end - 1) == QLatin1Char('\r')))
+        --end;
+    return line.left(end);
+}
+
+} // namespace FtpReply

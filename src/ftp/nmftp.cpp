@@ -1,0 +1,506 @@
+#include "ftp/nmftp.h"
+
+#include "ftp/ftpexception.h"
+#include "ftp/ftpreply.h"
+#include "ftp/ftpunixlist.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QScopeGuard>
+
+#include <utility>
+
+namespace {
+
+constexpr int PortFailure = 301;
+constexpr int LoginFailure = 401;
+constexpr int CommandFailure = 400;
+constexpr int RenameFromFailure = 352;
+// How long the rest of a cancelled transfer's reply is awaited before the next command.
+constexpr int DrainMs = 950;
+
+QString receivedText(qint64 count)
+{
+    return QStringLiteral("Received %1 Bytes").arg(count);
+}
+
+} // namespace
+
+TNMFTP::TNMFTP(QObject *parent)
+    : TPowersock(parent)
+{
+    Port = 21;
+}
+
+TNMFTP::~TNMFTP()
+{
+    Cancel();
+    // Log out without waiting for the answer: nothing may run inside a destructor.
+    writeNow("QUIT\r\n");
+    m_data.reset();
+}
+
+TCmdType TNMFTP::commandType(const QString &line)
+{
+    const QString word = line.section(QLatin1Char(' '), 0, 0);
+    if (word == QLatin1String("CWD"))
+        return TCmdType::ChangeFolder;
+    if (word == QLatin1String("DELE"))
+        return TCmdType::RemoveFile;
+    if (word == QLatin1String("MKD"))
+        return TCmdType::MakeFolder;
+    if (word == QLatin1String("RMD"))
+        return TCmdType::RemoveFolder;
+    return line == QLatin1String("PWD") ? TCmdType::WorkingFolder : TCmdType::Command;
+}
+
+int TNMFTP::vendorOf(const QString &systemReply)
+{
+    static const std::pair<const char *, int> kinds[] = {
+        {"UNIX", VendorUnix}, {"NETWARE", VendorNetWare}, {"DOS", VendorDos},
+        {"VMS", VendorVms},   {"MVS", VendorMvs},         {"VM", VendorVm},
+        {"MACOS", VendorMacOs}, {"OS/400", VendorOs400},
+    };
+    for (const auto &[text, kind] : kinds) {
+        if (systemReply.contains(QLatin1String(text)))
+            return kind;
+    }
+    return VendorOther;
+}
+
+qint64 TNMFTP::bytesReceived() const
+{
+    return m_data ? m_data->bytesReceived() : m_dataReceived;
+}
+
+qint64 TNMFTP::bytesSent() const
+{
+    return m_data ? m_data->bytesSent() : m_dataSent;
+}
+
+void TNMFTP::startOperation()
+{
+    clearCancelled();
+    m_aborted = false;
+}
+
+bool TNMFTP::holdsServiceEnd() const
+{
+    const QByteArray &buffer = receiveBuffer();
+    return (buffer.startsWith("421") || buffer.startsWith("426")) && buffer.contains('\n');
+}
+
+void TNMFTP::dataArrived()
+{
+    // The server is closing the connection or has dropped the transfer: stop waiting.
+    if (holdsServiceEnd()) {
+        Cancel();
+        if (m_data)
+            m_data->Cancel();
+    }
+}
+
+void TNMFTP::socketClosed()
+{
+    m_list.reset();
+    Vendor = VendorAuto;
+    // A transfer cannot be completed without its control connection.
+    if (m_data)
+        m_data->Cancel();
+}
+
+QString TNMFTP::readReplyLine()
+{
+    try {
+        return ReadLn();
+    } catch (const EAbortError &) {
+        if (m_aborted || !holdsServiceEnd())
+            throw;
+        clearCancelled();
+        return ReadLn();
+    }
+}
+
+QString TNMFTP::Transaction(const QString &command)
+{
+    Status(TraceLevel, QStringLiteral("Transaction"));
+    Writeln(command);
+    storeReply(readReplyLine());
+    return lastReply();
+}
+
+void TNMFTP::readContinuation(Reply &reply)
+{
+    QString line = reply.lines.constLast();
+    while (FtpReply::continues(line)) {
+        line = readReplyLine();
+        Status(ProtocolLevel, FtpReply::chomp(line));
+        reply.lines.append(line);
+    }
+}
+
+TNMFTP::Reply TNMFTP::completeReply()
+{
+    Reply reply;
+    reply.line = lastReply();
+    reply.code = replyCode();
+    reply.lines.append(reply.line);
+    readContinuation(reply);
+    return reply;
+}
+
+TNMFTP::Reply TNMFTP::exchange(const QString &command)
+{
+    Transaction(command);
+    return completeReply();
+}
+
+TNMFTP::Reply TNMFTP::readReply()
+{
+    storeReply(readReplyLine());
+    return completeReply();
+}
+
+void TNMFTP::fail(const Reply &reply, TCmdType type, bool unsupportedFirst)
+{
+    if (unsupportedFirst && reply.code >= 500 && reply.code <= 502 && OnUnSupportedFunction)
+        OnUnSupportedFunction(type);
+    bool handled = false;
+    if (OnFailure)
+        OnFailure(handled, type);
+    if (!handled)
+        throw FTPException(reply.line);
+}
+
+void TNMFTP::refuseLogin(const Reply &reply)
+{
+    if (TPowersock::OnConnectionFailed)
+        TPowersock::OnConnectionFailed(this);
+    throw FTPException(reply.line);
+}
+
+void TNMFTP::closeQuietly()
+{
+    try {
+        TPowersock::Disconnect();
+    } catch (...) {
+        // The caller's own failure is the one to report.
+    }
+}
+
+void TNMFTP::Connect()
+{
+    startOperation();
+    if (connected())
+        return;
+    discardReceived();
+    TPowersock::Connect();
+    try {
+        Reply greeting;
+        greeting.lines.append(QStringLiteral(" "));
+        readContinuation(greeting);
+
+        if ((UserID.isEmpty() || Password.isEmpty()) && OnAuthenticationNeeded) {
+            bool handled = false;
+            OnAuthenticationNeeded(handled);
+        }
+        requireSingleLine(UserID);
+        requireSingleLine(Password);
+
+        Status(ProtocolLevel, QStringLiteral("USER ") + UserID);
+        const QString user = Proxy.isEmpty() ? UserID : UserID + QLatin1Char('@') + Host;
+        const Reply userReply = exchange(QStringLiteral("USER ") + user);
+        if (FtpReply::failed(userReply.code, LoginFailure))
+            refuseLogin(userReply);
+        if (userReply.code == 331) {
+            Status(ProtocolLevel, QStringLiteral("PASS "));
+            const Reply passReply = exchange(QStringLiteral("PASS ") + Password);
+            if (FtpReply::failed(passReply.code, LoginFailure))
+                refuseLogin(passReply);
+        }
+        if (OnConnect)
+            OnConnect(this);
+    } catch (...) {
+        // No QUIT: a server that failed the login need not be waited for again.
+        closeQuietly();
+        Status(ProtocolLevel, QStringLiteral("Disconnected"));
+        throw;
+    }
+}
+
+void TNMFTP::Disconnect()
+{
+    startOperation();
+    if (!connected()) {
+        TPowersock::Disconnect();
+        return;
+    }
+    Status(ProtocolLevel, QStringLiteral("QUIT"));
+    m_list.reset();
+    Vendor = VendorAuto;
+    discardReceived();
+    Reply reply;
+    try {
+        reply = exchange(QStringLiteral("QUIT"));
+    } catch (const ESockError &) {
+        // A server that just closes the connection has logged us out all the same.
+        if (connected()) {
+            closeQuietly();
+            throw;
+        }
+    }
+    TPowersock::Disconnect();
+    if (FtpReply::failed(reply.code, PortFailure))
+        throw FTPException(reply.line);
+}
+
+void TNMFTP::Abort()
+{
+    m_aborted = true;
+    if (m_data)
+        m_data->Cancel();
+    Cancel();
+}
+
+QString TNMFTP::SendCommand(const QString &line)
+{
+    requireSingleLine(line);
+    const TCmdType type = commandType(line);
+    startOperation();
+    CertifyConnect();
+    Status(ProtocolLevel, line);
+    discardReceived();
+    const Reply reply = exchange(line);
+    if (FtpReply::failed(reply.code, CommandFailure))
+        fail(reply, type, true);
+    else if (OnSuccess)
+        OnSuccess(type);
+    return reply.line;
+}
+
+QString TNMFTP::WorkingFolder()
+{
+    return FtpReply::folder(SendCommand(QStringLiteral("PWD")));
+}
+
+void TNMFTP::ChangeFolder(const QString &folder)
+{
+    SendCommand(QStringLiteral("CWD ") + folder);
+}
+
+void TNMFTP::MakeFolder(const QString &name)
+{
+    SendCommand(QStringLiteral("MKD ") + name);
+}
+
+void TNMFTP::RemoveFile(const QString &name)
+{
+    SendCommand(QStringLiteral("DELE ") + name);
+}
+
+void TNMFTP::RemoveFolder(const QString &name)
+{
+    SendCommand(QStringLiteral("RMD ") + name);
+}
+
+void TNMFTP::SetTransferType(int type)
+{
+    switch (type) {
+    case 1: SendCommand(QStringLiteral("TYPE A")); break;
+    case 2: SendCommand(QStringLiteral("TYPE I")); break;
+    case 3: SendCommand(QStringLiteral("TYPE L 8")); break;
+    default: break;
+    }
+}
+
+void TNMFTP::RenameEntry(const QString &oldName, const QString &newName)
+{
+    requireSingleLine(oldName);
+    requireSingleLine(newName);
+    startOperation();
+    CertifyConnect();
+    discardReceived();
+    Status(ProtocolLevel, QStringLiteral("RNFR ") + oldName);
+    const Reply from = exchange(QStringLiteral("RNFR ") + oldName);
+    if (FtpReply::failed(from.code, RenameFromFailure))
+        fail(from, TCmdType::Rename, false);
+    Status(ProtocolLevel, QStringLiteral("RNTO ") + newName);
+    const Reply to = exchange(QStringLiteral("RNTO ") + newName);
+    if (FtpReply::failed(to.code, PortFailure))
+        fail(to, TCmdType::Rename, true);
+    else if (OnSuccess)
+        OnSuccess(TCmdType::Rename);
+}
+
+void TNMFTP::drainControl()
+{
+    // The server answers a broken transfer late; take that answer now, so that it is not
+    // mistaken for the reply to the next command.
+    clearCancelled();
+    waitUntil([this] { return receiveBuffer().contains('\n') || !connected(); }, DrainMs);
+    const QString rest = QString::fromUtf8(receiveBuffer()).trimmed();
+    if (!rest.isEmpty())
+        Status(ProtocolLevel, rest);
+    discardReceived();
+}
+
+bool TNMFTP::runTransfer(TCmdType type, const QString &command, const QString &shownCommand,
+                         bool sizeFromReply, const std::function<void()> &moveData)
+{
+    startOperation();
+    CertifyConnect();
+    m_data = std::make_unique<TPowersock>();
+    m_data->TimeOut = TimeOut;
+    m_data->OnPacketRecvd = [this](TPowersock *) {
+        if (OnPacketRecvd)
+            OnPacketRecvd(this);
+    };
+    m_data->OnPacketSent = [this](TPowersock *) {
+        if (OnPacketSent)
+            OnPacketSent(this);
+    };
+    const auto release = qScopeGuard([this] {
+        m_dataReceived = m_data->bytesReceived();
+        m_dataSent = m_data->bytesSent();
+        m_data.reset();
+    });
+
+    try {
+        discardReceived();
+        // Listening where the control connection is local, for its peer only.
+        m_data->Listen(localAddress(), remoteAddress());
+        const QString port = QStringLiteral("PORT ") + LocalAddressText() + m_data->LocalPortText();
+        Status(ProtocolLevel, port);
+        const Reply portReply = exchange(port);
+        if (FtpReply::failed(portReply.code, PortFailure))
+            fail(portReply, type, false);
+
+        Status(ProtocolLevel, shownCommand);
+        const Reply reply = exchange(command);
+        if (FtpReply::failed(reply.code, PortFailure)) {
+            // The server will not connect after refusing; the operation ends here.
+            fail(reply, type, true);
+            return false;
+        }
+        if (sizeFromReply) {
+            setTransferSize(0);
+            for (const QString &line : reply.lines) {
+                if (transferSize() == 0)
+                    setTransferSize(FtpReply::size(line));
+            }
+        }
+
+        m_data->Accept();
+        if (OnTransactionStart)
+            OnTransactionStart(this);
+        moveData();
+        if (OnTransactionStop)
+            OnTransactionStop(this);
+        m_data->RequestCloseSocket();
+
+        const Reply final = readReply();
+        if (FtpReply::failed(final.code, PortFailure)) {
+            fail(final, type, false);
+            return false;
+        }
+        return true;
+    } catch (const FTPException &) {
+        throw;
+    } catch (const std::exception &) {
+        if (m_aborted) {
+            m_data->RequestCloseSocket();
+            drainControl();
+            throw;
+        }
+        if (holdsServiceEnd()) {
+            clearCancelled();
+            fail(readReply(), type, false);
+            return false;
+        }
+        if (!connected())
+            throw ESockError(QStringLiteral("Connection closed"));
+        throw;
+    }
+}
+
+void TNMFTP::ListFolder()
+{
+    startOperation();
+    CertifyConnect();
+    if (ParseList && !m_list) {
+        if (Vendor == VendorAuto) {
+            // Any refusal only leaves the kind unknown; no failure event for it.
+            Status(ProtocolLevel, QStringLiteral("SYST"));
+            discardReceived();
+            Vendor = vendorOf(exchange(QStringLiteral("SYST")).line);
+        }
+        m_list = std::make_unique<TFTPUnixList>();
+    }
+    if (ParseList)
+        m_list->clear();
+
+    const bool done = runTransfer(TCmdType::ListFolder, QStringLiteral("LIST"), QStringLiteral("LIST"), true, [this] {
+        QString line;
+        int count = 0;
+        while (m_data->TryReadLn(line)) {
+            if (++count > MaxListingLines)
+                throw ESockError(QStringLiteral("The listing is too long"));
+            line = FtpReply::chomp(line);
+            if (ParseList)
+                m_list->ParseLine(line);
+            if (OnListItem)
+                OnListItem(line);
+        }
+        setTransferSize(m_data->bytesReceived());
+        Status(ProtocolLevel, receivedText(transferSize()));
+    });
+    if (done && OnSuccess)
+        OnSuccess(TCmdType::ListFolder);
+}
+
+void TNMFTP::FetchFile(const QString &remoteName, const QString &localPath)
+{
+    requireSingleLine(remoteName);
+    // Without a local path only the remote file's own name is used, so a name such as
+    // "../x" from the server cannot place the file elsewhere.
+    QString path = localPath;
+    if (path.isEmpty()) {
+        path = QFileInfo(remoteName).fileName();
+        if (path.isEmpty() || path == QLatin1String(".") || path == QLatin1String(".."))
+            throw ESockError(QStringLiteral("No local file name for %1").arg(remoteName));
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw ESockError(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
+
+    const QString command = QStringLiteral("RETR ") + remoteName;
+    const bool done = runTransfer(TCmdType::Download, command, command, true, [this, &file] {
+        m_data->CaptureFile(file);
+        setTransferSize(m_data->bytesReceived());
+        Status(ProtocolLevel, receivedText(transferSize()));
+    });
+    if (!done)
+        return;
+    if (!file.commit())
+        throw ESockError(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
+    if (OnSuccess)
+        OnSuccess(TCmdType::Download);
+}
+
+void TNMFTP::PutFile(const QString &localPath, const QString &remoteName)
+{
+    const QString name = remoteName.isEmpty() ? QFileInfo(localPath).fileName() : remoteName;
+    requireSingleLine(name);
+    // Opened first: a missing file must not leave an empty one on the server.
+    QFile file(localPath);
+    if (!file.open(QIODevice::ReadOnly))
+        throw ESockError(QStringLiteral("Cannot read %1: %2").arg(localPath, file.errorString()));
+    setTransferSize(file.size());
+
+    const QString shown = QStringLiteral("STOR ") + (remoteName.isEmpty() ? localPath : remoteName);
+    const bool done = runTransfer(TCmdType::Upload, QStringLiteral("STOR ") + name, shown, false,
+                                  [this, &file] { m_data->SendFile(file); });
+    if (done && OnSuccess)
+        OnSuccess(TCmdType::Upload);
+}

@@ -1,0 +1,675 @@
+#include "ftp/powersock.h"
+
+#include "ftp/ftpreply.h"
+#include "ftp/socketerrors.h"
+
+#include <QEventLoop>
+#include <QHostInfo>
+#include <QScopeGuard>
+#include <QScopedValueRollback>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTimer>
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace {
+
+// What is read ahead of the reader on a connection that is not capturing; beyond it the
+// socket stops reading and the peer is held back by TCP itself.
+constexpr int BufferLimit = 65536;
+constexpr qint64 SocketBufferSize = 4 * 65536;
+// Chunks queued for the socket while sending a file: enough to keep it busy.
+constexpr qint64 WriteAhead = 4 * TPowersock::ChunkSize;
+
+const QString ConnectionClosed = QStringLiteral("Connection closed");
+const QString SendAborted = QStringLiteral("Socket send aborted");
+
+// Socket notifications arrive from the event loop, which no exception may cross.
+template<typename F>
+void swallowExceptions(F &&work)
+{
+    try {
+        work();
+    } catch (...) {
+    }
+}
+
+} // namespace
+
+TPowersock::TPowersock(QObject *parent)
+    : QObject(parent)
+{
+    m_timer.SetEnabled(false);
+    m_timer.SetOnTimer([this] { onTimeOut(); });
+    installSocket(new QTcpSocket(this));
+}
+
+TPowersock::~TPowersock()
+{
+    Status(TraceLevel, QStringLiteral("Destroy"));
+    Cancel();
+    m_closingForGood = true;
+    delete m_server;
+    dropSocket();
+}
+
+void TPowersock::Status(int level, const QString &text)
+{
+    if (!m_closingForGood && level <= ReportLevel && OnStatus)
+        OnStatus(this, text);
+}
+
+void TPowersock::wake()
+{
+    Q_EMIT woken(QPrivateSignal());
+}
+
+void TPowersock::waitUntil(const std::function<bool()> &done, int timeoutMs)
+{
+    if (done())
+        return;
+    QEventLoop loop;
+    connect(this, &TPowersock::woken, &loop, [&] {
+        if (done())
+            loop.quit();
+    });
+    QTimer deadline;
+    if (timeoutMs >= 0) {
+        deadline.setSingleShot(true);
+        connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
+        deadline.start(timeoutMs);
+    }
+    loop.exec();
+}
+
+void TPowersock::installSocket(QTcpSocket *socket)
+{
+    m_socket = socket;
+    socket->setParent(this);
+    socket->setReadBufferSize(SocketBufferSize);
+    connect(socket, &QTcpSocket::connected, this, [this] { swallowExceptions([this] { onConnected(); }); });
+    connect(socket, &QTcpSocket::readyRead, this, [this] { swallowExceptions([this] { readToStream(); }); });
+    connect(socket, &QTcpSocket::bytesWritten, this,
+            [this](qint64 count) { swallowExceptions([&] { onBytesWritten(count); }); });
+    connect(socket, &QTcpSocket::disconnected, this, [this] { swallowExceptions([this] { onPeerClosed(); }); });
+    connect(socket, &QTcpSocket::errorOccurred, this, [this] { swallowExceptions([this] { onSocketError(); }); });
+}
+
+void TPowersock::dropSocket()
+{
+    if (!m_socket)
+        return;
+    m_socket->disconnect(this);
+    m_socket->abort();
+    // Deleted later: this may run inside one of the socket's own signals.
+    m_socket->deleteLater();
+    m_socket = nullptr;
+}
+
+void TPowersock::onConnected()
+{
+    m_connected = true;
+    if (OnConnect)
+        OnConnect(this);
+    wake();
+}
+
+void TPowersock::onSocketError()
+{
+    const QAbstractSocket::SocketError error = m_socket->error();
+    // A closing peer also ends up here; the disconnect notification handles it.
+    if (error == QAbstractSocket::RemoteHostClosedError)
+        return;
+    m_lastError = SocketErrors::code(error);
+    if (!m_connected) {
+        m_connectFailed = true;
+    } else if (error != QAbstractSocket::TemporaryError && OnError) {
+        OnError(this, quint16(m_lastError), ErrorText(m_lastError));
+    }
+    wake();
+}
+
+void TPowersock::onPeerClosed()
+{
+    if (m_closingForGood)
+        return;
+    // Take in what the socket still holds before it goes.
+    while (receiveChunk(true)) {
+    }
+    RequestCloseSocket();
+}
+
+bool TPowersock::receiveChunk(bool ignoreLimit)
+{
+    if (!m_socket || !m_socket->isOpen() || (!m_captureTarget && !ignoreLimit && m_received.size() >= BufferLimit))
+        return false;
+    const QByteArray chunk = m_socket->read(ChunkSize);
+    if (chunk.isEmpty())
+        return false;
+    if (m_captureTarget) {
+        if (!m_streamFailed && m_captureTarget->write(chunk) != chunk.size())
+            m_streamFailed = true;
+    } else {
+        appendReceived(chunk);
+    }
+    m_bytesReceived += chunk.size();
+    if (m_counting && OnPacketRecvd)
+        OnPacketRecvd(this);
+    return true;
+}
+
+void TPowersock::appendReceived(const QByteArray &chunk)
+{
+    if (!m_skippingLineRest) {
+        m_received.append(chunk);
+        return;
+    }
+    const int end = chunk.indexOf('\n');
+    if (end < 0)
+        return;
+    m_skippingLineRest = false;
+    m_received.append(chunk.mid(end + 1));
+}
+
+void TPowersock::readToStream()
+{
+    if (m_reading)
+        return;
+    QScopedValueRollback<bool> reading(m_reading, true);
+    Status(TraceLevel, QStringLiteral("ReadToStream"));
+    if (!receiveChunk(false))
+        return;
+    // One chunk per turn keeps the event loop answering during a long transfer.
+    if (m_socket->bytesAvailable() > 0)
+        postContinueReading();
+    dataArrived();
+    wake();
+}
+
+void TPowersock::postContinueReading()
+{
+    if (m_readPosted)
+        return;
+    m_readPosted = true;
+    QMetaObject::invokeMethod(this, [this] {
+        m_readPosted = false;
+        swallowExceptions([this] { readToStream(); });
+    }, Qt::QueuedConnection);
+}
+
+void TPowersock::writeFromStream()
+{
+    if (m_writing || !m_sendSource || !m_socket)
+        return;
+    QScopedValueRollback<bool> writing(m_writing, true);
+    Status(TraceLevel, QStringLiteral("WriteFromStream"));
+    while (!m_cancelled && m_socket->bytesToWrite() < WriteAhead && !m_sendSource->atEnd()) {
+        const QByteArray chunk = m_sendSource->read(ChunkSize);
+        if (chunk.isEmpty()) {
+            m_streamFailed = true;
+            break;
+        }
+        m_socket->write(chunk);
+    }
+    wake();
+}
+
+void TPowersock::onBytesWritten(qint64 count)
+{
+    m_bytesSent += count;
+    if (m_counting && OnPacketSent)
+        OnPacketSent(this);
+    writeFromStream();
+    wake();
+}
+
+void TPowersock::Cancel()
+{
+    Status(TraceLevel, QStringLiteral("Canceling"));
+    m_cancelled = true;
+    wake();
+}
+
+void TPowersock::Abort()
+{
+}
+
+void TPowersock::startTimeOut()
+{
+    m_timedOut = false;
+    if (TimeOut <= 0)
+        return;
+    Status(TraceLevel, QStringLiteral("Timer On"));
+    m_timer.SetInterval(uint(TimeOut));
+    m_timer.SetEnabled(true);
+}
+
+void TPowersock::stopTimeOut()
+{
+    if (!m_timer.Enabled())
+        return;
+    Status(TraceLevel, QStringLiteral("Timer Off"));
+    m_timer.SetEnabled(false);
+}
+
+void TPowersock::onTimeOut()
+{
+    Status(TraceLevel, QStringLiteral("Timer Triggered"));
+    m_timer.SetEnabled(false);
+    m_timedOut = true;
+    Abort();
+    wake();
+}
+
+void TPowersock::ResolveHost()
+{
+    Status(TraceLevel, QStringLiteral("Resolve Host"));
+    const QString name = Proxy.isEmpty() ? Host : Proxy;
+    const QHostAddress dotted(name);
+    if (dotted.protocol() == QAbstractSocket::IPv4Protocol) {
+        m_remoteAddress = dotted;
+        return;
+    }
+
+    startTimeOut();
+    m_done = false;
+    m_lookupId = QHostInfo::lookupHost(name, this, [this](const QHostInfo &info) {
+        // A late answer to an abandoned look-up is ignored.
+        if (info.lookupId() != m_lookupId)
+            return;
+        m_lookup = info;
+        m_done = true;
+        wake();
+    });
+    waitUntil([this] { return m_done || m_timedOut || m_cancelled; });
+    stopTimeOut();
+    if (!m_done) {
+        QHostInfo::abortHostLookup(m_lookupId);
+        m_lookupId = -1;
+    }
+    if (m_timedOut)
+        throw ESockError(QStringLiteral("Host Lookup Timed Out"));
+    if (m_cancelled)
+        throw ESockError(QStringLiteral("Host Lookup Canceled"));
+
+    // The data connections speak IPv4 (PORT), so the control connection does too.
+    const QList<QHostAddress> addresses = m_lookup.addresses();
+    const auto ipv4 = std::find_if(addresses.cbegin(), addresses.cend(), [](const QHostAddress &address) {
+        return address.protocol() == QAbstractSocket::IPv4Protocol;
+    });
+    if (m_lookup.error() != QHostInfo::NoError || ipv4 == addresses.cend())
+        throw ESockError(QStringLiteral("Host Lookup Failed"));
+    m_remoteAddress = *ipv4;
+    if (OnHostResolved)
+        OnHostResolved(this);
+}
+
+void TPowersock::Connect()
+{
+    Status(TraceLevel, QStringLiteral("Connecting"));
+    m_cancelled = false;
+    if (m_connected)
+        throw ESockError(QStringLiteral("Already connected"));
+
+    for (int attempt = 0;; ++attempt) {
+        m_remoteAddress.clear();
+        try {
+            ResolveHost();
+        } catch (const ESockError &) {
+            if (m_timedOut || m_cancelled)
+                throw;
+        }
+        if (!m_remoteAddress.isNull())
+            break;
+        bool handled = false;
+        if (attempt == 0 && OnInvalidHost)
+            OnInvalidHost(handled);
+        if (!handled)
+            throw ESockError(QStringLiteral("Null Remote Address"));
+    }
+
+    m_connectFailed = false;
+    m_socket->connectToHost(m_remoteAddress, quint16(Proxy.isEmpty() ? Port : ProxyPort));
+    startTimeOut();
+    waitUntil([this] { return m_connected || m_timedOut || m_cancelled || m_connectFailed; });
+    stopTimeOut();
+    if (m_connected && !m_timedOut && !m_cancelled)
+        return;
+
+    const bool timedOut = m_timedOut;
+    const bool cancelled = m_cancelled;
+    m_cancelled = false;
+    dropSocket();
+    installSocket(new QTcpSocket(this));
+    m_connected = false;
+    if (OnConnectionFailed)
+        OnConnectionFailed(this);
+    if (timedOut)
+        throw ESockError(QStringLiteral("Connection Timed out"));
+    if (cancelled)
+        throw ESockError(QStringLiteral("Connection Canceled"));
+    throw ESockError(QStringLiteral("Connection Failed"));
+}
+
+void TPowersock::Disconnect()
+{
+    Status(TraceLevel, QStringLiteral("Disconnecting"));
+    RequestCloseSocket();
+}
+
+void TPowersock::RequestCloseSocket()
+{
+    Status(BufferLevel, QStringLiteral("Request Close Socket"));
+    m_connected = false;
+    if (m_server) {
+        m_server->disconnect(this);
+        m_server->deleteLater();
+        m_server = nullptr;
+    }
+    dropSocket();
+    installSocket(new QTcpSocket(this));
+    socketClosed();
+    if (OnDisconnect)
+        OnDisconnect(this);
+    wake();
+}
+
+void TPowersock::CertifyConnect()
+{
+    if (m_connected)
+        return;
+    bool handled = false;
+    if (OnConnectionRequired)
+        OnConnectionRequired(handled);
+    if (!handled || !m_connected)
+        throw std::runtime_error("Not Connected");
+}
+
+void TPowersock::Write(const QString &text)
+{
+    Status(TraceLevel, QStringLiteral("Write"));
+    SendBuffer(text.toUtf8());
+}
+
+void TPowersock::Writeln(const QString &text)
+{
+    Status(TraceLevel, QStringLiteral("Writeln"));
+    requireSingleLine(text);
+    Write(text + QStringLiteral("\r\n"));
+}
+
+void TPowersock::SendBuffer(const QByteArray &bytes)
+{
+    Status(BufferLevel, QStringLiteral("Sending Buffer"));
+    if (m_cancelled)
+        return;
+    if (!m_connected)
+        throw ESockError(ConnectionClosed);
+    m_socket->write(bytes);
+    waitUntil([this] { return m_cancelled || !m_connected || m_socket->bytesToWrite() == 0; });
+    if (m_cancelled) {
+        m_cancelled = false;
+        throw EAbortError(SendAborted);
+    }
+    if (!m_connected)
+        throw ESockError(ConnectionClosed);
+}
+
+QByteArray TPowersock::Read(quint16 count)
+{
+    Status(TraceLevel, QStringLiteral("Read( %1 )").arg(count));
+    if (count > 0)
+        waitUntil([this, count] { return m_cancelled || !m_connected || m_received.size() >= count; });
+    if (m_cancelled) {
+        m_cancelled = false;
+        throw EAbortError(SendAborted);
+    }
+    if (m_received.size() < count)
+        throw ESockError(ConnectionClosed);
+    const int taken = count > 0 ? int(count) : qMin(int(m_received.size()), 65535);
+    const QByteArray bytes = m_received.left(taken);
+    m_received.remove(0, taken);
+    postContinueReading();
+    return bytes;
+}
+
+bool TPowersock::takeLine(QString &line)
+{
+    Status(TraceLevel, QStringLiteral("ReadLn"));
+    const auto lineReady = [this] {
+        return m_received.contains('\n') || m_received.size() >= MaxLineLength;
+    };
+    waitUntil([&] { return m_cancelled || !m_connected || lineReady(); });
+    if (m_cancelled)
+        throw EAbortError(QStringLiteral("Socket readln aborted"));
+
+    QByteArray bytes;
+    const int end = int(m_received.indexOf('\n'));
+    if (end >= 0 && end < MaxLineLength) {
+        bytes = m_received.left(end + 1);
+        m_received.remove(0, end + 1);
+    } else if (m_received.size() >= MaxLineLength) {
+        bytes = m_received.left(MaxLineLength);
+        const int rest = int(m_received.indexOf('\n', MaxLineLength));
+        if (rest >= 0) {
+            m_received.remove(0, rest + 1);
+        } else {
+            m_received.clear();
+            m_skippingLineRest = m_connected;
+        }
+    } else {
+        // Closed: what is left is the last line, without a line end.
+        if (m_received.isEmpty())
+            return false;
+        bytes.swap(m_received);
+    }
+    postContinueReading();
+    line = QString::fromUtf8(bytes);
+    return true;
+}
+
+QString TPowersock::ReadLn()
+{
+    QString line;
+    if (!takeLine(line))
+        throw ESockError(ConnectionClosed);
+    return line;
+}
+
+bool TPowersock::TryReadLn(QString &line)
+{
+    return takeLine(line);
+}
+
+QString TPowersock::Transaction(const QString &command)
+{
+    Status(TraceLevel, QStringLiteral("Transaction"));
+    m_replyCode = 0;
+    Writeln(command);
+    storeReply(ReadLn());
+    return m_lastReply;
+}
+
+void TPowersock::storeReply(const QString &line)
+{
+    m_lastReply = line;
+    if (!line.isEmpty())
+        Status(ProtocolLevel, FtpReply::chomp(line));
+    m_replyCode = FtpReply::code(line);
+}
+
+void TPowersock::requireSingleLine(const QString &text)
+{
+    if (text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n')) || text.contains(QChar(0)))
+        throw ESockError(QStringLiteral("A line break or NUL character cannot be sent: %1")
+                             .arg(QString(text).replace(QChar(0), QLatin1Char(' ')).simplified()));
+}
+
+void TPowersock::writeNow(const QByteArray &bytes)
+{
+    if (m_connected) {
+        m_socket->write(bytes);
+        m_socket->flush();
+    }
+}
+
+void TPowersock::SendFile(QIODevice &source)
+{
+    Status(TraceLevel, QStringLiteral("SendFile"));
+    m_counting = true;
+    m_bytesSent = 0;
+    m_streamFailed = false;
+    m_transferSize = source.size();
+    m_sendSource = &source;
+    const auto restore = qScopeGuard([this] {
+        m_sendSource = nullptr;
+        m_counting = false;
+    });
+    writeFromStream();
+    const auto allSent = [&] { return source.atEnd() && m_socket->bytesToWrite() == 0; };
+    waitUntil([&] { return m_cancelled || !m_connected || m_streamFailed || allSent(); });
+    if (m_cancelled) {
+        m_cancelled = false;
+        throw EAbortError(SendAborted);
+    }
+    if (m_streamFailed)
+        throw ESockError(QStringLiteral("Reading the file failed: %1").arg(source.errorString()));
+    if (!allSent())
+        throw ESockError(ConnectionClosed);
+}
+
+void TPowersock::CaptureFile(QIODevice &target)
+{
+    Status(TraceLevel, QStringLiteral("CaptureFile"));
+    m_counting = true;
+    m_streamFailed = false;
+    m_bytesReceived = m_received.size();
+    if (!m_received.isEmpty() && target.write(m_received) != m_received.size())
+        m_streamFailed = true;
+    m_received.clear();
+    m_captureTarget = &target;
+    const auto restore = qScopeGuard([this] {
+        m_captureTarget = nullptr;
+        m_counting = false;
+    });
+    postContinueReading();
+    waitUntil([this] { return !m_connected || m_cancelled || m_streamFailed; });
+    if (m_cancelled) {
+        m_cancelled = false;
+        throw EAbortError(SendAborted);
+    }
+    if (m_streamFailed)
+        throw ESockError(QStringLiteral("Writing the file failed: %1").arg(target.errorString()));
+}
+
+void TPowersock::Listen(const QHostAddress &address, const QHostAddress &peer)
+{
+    Status(TraceLevel, QStringLiteral("Listening"));
+    delete m_server;
+    m_server = new QTcpServer(this);
+    m_server->setListenBacklogSize(1);
+    m_allowedPeer = peer;
+    m_done = false;
+    m_listenFailed = false;
+    connect(m_server, &QTcpServer::newConnection, this,
+            [this] { swallowExceptions([this] { onIncomingConnection(); }); });
+    connect(m_server, &QTcpServer::acceptError, this, [this] {
+        m_listenFailed = true;
+        wake();
+    });
+    if (!m_server->listen(address, quint16(Port)))
+        raiseSocketError(SocketErrors::code(m_server->serverError()));
+}
+
+void TPowersock::onIncomingConnection()
+{
+    while (m_server && m_server->hasPendingConnections()) {
+        QTcpSocket *incoming = m_server->nextPendingConnection();
+        const QHostAddress peer = incoming->peerAddress();
+        // Only the server we talk to may deliver the data.
+        if (m_done || !peer.isEqual(m_allowedPeer, QHostAddress::ConvertV4MappedToIPv4)) {
+            Status(BufferLevel, QStringLiteral("Refused a connection from %1").arg(peer.toString()));
+            incoming->abort();
+            incoming->deleteLater();
+            continue;
+        }
+        // Taken at once, so nothing the peer sends or a quick close can be missed.
+        dropSocket();
+        installSocket(incoming);
+        m_connected = true;
+        m_remoteAddress = peer;
+        m_done = true;
+        postContinueReading();
+    }
+    if (m_done && m_server) {
+        m_server->disconnect(this);
+        m_server->deleteLater();
+        m_server = nullptr;
+    }
+    wake();
+}
+
+void TPowersock::Accept()
+{
+    if (!m_server && !m_done)
+        throw ESockError(QStringLiteral("Error creating Data Connection"));
+    waitUntil([this] { return m_done || m_cancelled || m_listenFailed; });
+    if (m_cancelled) {
+        m_cancelled = false;
+        throw ESockError(QStringLiteral("Accepting Canceled"));
+    }
+    if (!m_done)
+        throw ESockError(QStringLiteral("Error creating Data Connection"));
+    Status(BufferLevel, QStringLiteral("Accepting"));
+}
+
+QHostAddress TPowersock::localAddress() const
+{
+    return m_socket ? m_socket->localAddress() : QHostAddress();
+}
+
+QString TPowersock::LocalAddressText() const
+{
+    return portAddressText(localAddress());
+}
+
+QString TPowersock::LocalPortText() const
+{
+    return portNumberText(m_server ? m_server->serverPort() : m_socket->localPort());
+}
+
+QString TPowersock::portAddressText(const QHostAddress &address)
+{
+    return address.toString().replace(QLatin1Char('.'), QLatin1Char(','));
+}
+
+QString TPowersock::portNumberText(quint16 port)
+{
+    return QStringLiteral(",%1,%2").arg(port >> 8).arg(port & 0xff);
+}
+
+QString TPowersock::ErrorText(int code)
+{
+    Status(TraceLevel, QStringLiteral("Looking Up Error Message"));
+    return SocketErrors::text(code);
+}
+
+void TPowersock::raiseSocketError(int code)
+{
+    m_lastError = code;
+    Status(ErrorManagerLevel, QStringLiteral("Checking Error In Error Manager"));
+    const QString text = ErrorText(code);
+    if (OnError)
+        OnError(this, quint16(code), text);
+    throw ESockError(text);
+}
+
+void TPowersock::discardReceived()
+{
+    m_received.clear();
+    m_skippingLineRest = false;
+    if (m_socket && m_socket->isOpen())
+        m_socket->readAll();
+}

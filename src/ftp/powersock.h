@@ -1,0 +1,185 @@
+#pragma once
+
+#include "ftp/sockerror.h"
+#include "ftp/threadtimer.h"
+
+#include <QByteArray>
+#include <QHostAddress>
+#include <QHostInfo>
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+class QIODevice;
+class QTcpServer;
+class QTcpSocket;
+
+// A TCP connection whose calls look blocking. Each call waits by running the event loop until
+// its condition holds, so the user interface stays live and the events below fire inside the
+// call; a wait uses no processor time while nothing arrives. Every wait ends when the object is
+// cancelled or its connection closes. One waiting call at a time per object.
+class TPowersock : public QObject
+{
+    Q_OBJECT
+
+public:
+    using NotifyEvent = std::function<void(TPowersock *sender)>;
+    using HandledEvent = std::function<void(bool &handled)>;
+    using StatusEvent = std::function<void(TPowersock *sender, const QString &status)>;
+    using ErrorEvent = std::function<void(TPowersock *sender, quint16 errorCode, const QString &message)>;
+
+    // Status messages reach OnStatus when their level is at most ReportLevel.
+    enum StatusLevel { ProtocolLevel = 1, BufferLevel = 4, TraceLevel = 8, ErrorManagerLevel = 16 };
+
+    static constexpr int ChunkSize = 16383;
+    // A longer line is cut here and the rest of it is dropped, so memory stays bounded.
+    static constexpr int MaxLineLength = 16384;
+
+    explicit TPowersock(QObject *parent = nullptr);
+    ~TPowersock() override;
+
+    QString Host;
+    int Port = 0;
+    int TimeOut = 0; // milliseconds for look-up and connect; 0 waits without limit
+    int ReportLevel = 1;
+    QString Proxy; // when set, connected to instead of Host
+    int ProxyPort = 0;
+
+    NotifyEvent OnConnect;
+    NotifyEvent OnDisconnect;
+    HandledEvent OnInvalidHost; // set handled to try the (corrected) Host once more
+    NotifyEvent OnHostResolved;
+    StatusEvent OnStatus;
+    NotifyEvent OnConnectionFailed;
+    NotifyEvent OnPacketRecvd;
+    NotifyEvent OnPacketSent;
+    ErrorEvent OnError;
+    HandledEvent OnConnectionRequired; // set handled after connecting
+
+    // Waits for the incoming connection of Listen and makes it this object's connection.
+    virtual void Accept();
+    virtual void Connect();
+    virtual void Disconnect();
+    // Sends a command line and returns the reply line, whose leading digits become replyCode().
+    virtual QString Transaction(const QString &command);
+    virtual void Abort();
+
+    void Cancel();
+    void CertifyConnect();
+    void Write(const QString &text);
+    // Refuses text holding CR, LF or NUL: one call sends exactly one line.
+    void Writeln(const QString &text);
+    void SendBuffer(const QByteArray &bytes);
+    // Waits for count bytes (0: whatever is buffered, at most 65535) and returns them.
+    QByteArray Read(quint16 count);
+    // Returns the next line with its line end; after the peer closed, a last line may lack it.
+    QString ReadLn();
+    // As ReadLn, but returns false instead of failing once the peer closed and all is read.
+    bool TryReadLn(QString &line);
+    // Sends the source until its end; the connection is left open.
+    void SendFile(QIODevice &source);
+    // Writes everything received into the target until the peer closes the connection.
+    void CaptureFile(QIODevice &target);
+    // Listens on address at Port (0: any free port); only a connection from peer is accepted.
+    void Listen(const QHostAddress &address, const QHostAddress &peer);
+    void ResolveHost();
+    void RequestCloseSocket();
+
+    // The parts of a PORT command: "10,0,0,7" and ",19,136".
+    QString LocalAddressText() const;
+    QString LocalPortText() const;
+    static QString portAddressText(const QHostAddress &address);
+    static QString portNumberText(quint16 port);
+
+    QString ErrorText(int code);
+
+    bool connected() const { return m_connected; }
+    bool cancelled() const { return m_cancelled; }
+    bool timedOut() const { return m_timedOut; }
+    QHostAddress remoteAddress() const { return m_remoteAddress; }
+    QHostAddress localAddress() const;
+    int replyCode() const { return m_replyCode; }
+    QString lastReply() const { return m_lastReply; }
+    int lastError() const { return m_lastError; }
+    virtual qint64 bytesReceived() const { return m_bytesReceived; }
+    virtual qint64 bytesSent() const { return m_bytesSent; }
+    qint64 transferSize() const { return m_transferSize; }
+    void setTransferSize(qint64 size) { m_transferSize = size; }
+    qint64 bytesBuffered() const { return m_received.size(); }
+
+Q_SIGNALS:
+    // Something a wait may be waiting for has happened.
+    void woken(QPrivateSignal);
+
+protected:
+    void Status(int level, const QString &text);
+    // Refuses text holding CR, LF or NUL, which could smuggle in a second command.
+    static void requireSingleLine(const QString &text);
+    // Keeps a reply line as the last reply and takes its code.
+    void storeReply(const QString &line);
+    // Queues bytes without waiting for them to leave, for use while being destroyed.
+    void writeNow(const QByteArray &bytes);
+    void clearCancelled() { m_cancelled = false; }
+    // Drops what has arrived and not been read, such as the rest of an earlier reply.
+    void discardReceived();
+    const QByteArray &receiveBuffer() const { return m_received; }
+    void waitUntil(const std::function<bool()> &done, int timeoutMs = -1);
+    void wake();
+
+    // Called after data arrived and after the connection closed.
+    virtual void dataArrived() {}
+    virtual void socketClosed() {}
+
+private:
+    void installSocket(QTcpSocket *socket);
+    void dropSocket();
+    bool receiveChunk(bool ignoreLimit);
+    void appendReceived(const QByteArray &chunk);
+    void readToStream();
+    void writeFromStream();
+    void postContinueReading();
+    void onConnected();
+    void onBytesWritten(qint64 count);
+    void onPeerClosed();
+    void onSocketError();
+    void onIncomingConnection();
+    void onTimeOut();
+    void startTimeOut();
+    void stopTimeOut();
+    void raiseSocketError(int code);
+    bool takeLine(QString &line);
+
+    QTcpSocket *m_socket = nullptr;
+    QTcpServer *m_server = nullptr;
+    QHostAddress m_allowedPeer;
+    QHostAddress m_remoteAddress;
+    QHostInfo m_lookup;
+    int m_lookupId = -1;
+    TThreadTimer m_timer;
+
+    QByteArray m_received;
+    QIODevice *m_captureTarget = nullptr; // file mode for receiving
+    QIODevice *m_sendSource = nullptr;    // file mode for sending
+
+    bool m_connected = false;
+    bool m_cancelled = false;
+    bool m_timedOut = false;
+    bool m_connectFailed = false;
+    bool m_listenFailed = false;
+    bool m_done = false; // a look-up finished or a connection came in
+    bool m_reading = false;
+    bool m_readPosted = false;
+    bool m_writing = false;
+    bool m_counting = false;
+    bool m_streamFailed = false;
+    bool m_skippingLineRest = false;
+    bool m_closingForGood = false;
+
+    qint64 m_bytesReceived = 0;
+    qint64 m_bytesSent = 0;
+    qint64 m_transferSize = 0;
+    int m_lastError = 0;
+    int m_replyCode = 0;
+    QString m_lastReply;
+};

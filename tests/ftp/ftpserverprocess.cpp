@@ -1,0 +1,60 @@
+#include "ftpserverprocess.h"
+
+#include <QDeadlineTimer>
+#include <QRegularExpression>
+#include <QTcpSocket>
+
+namespace {
+
+constexpr int StartMs = 15000;
+
+} // namespace
+
+FtpServerProcess::~FtpServerProcess()
+{
+    if (m_process.state() == QProcess::NotRunning)
+        return;
+    m_process.terminate();
+    if (!m_process.waitForFinished(5000)) {
+        m_process.kill();
+        m_process.waitForFinished(5000);
+    }
+}
+
+QString FtpServerProcess::start(const QString &root, const QString &user, const QString &password)
+{
+    // Debian's interpreter: the one first on PATH may lack Debian's modules.
+    m_process.setProcessChannelMode(QProcess::MergedChannels);
+    m_process.start(QStringLiteral("/usr/bin/python3"),
+                    {QStringLiteral("-m"), QStringLiteral("pyftpdlib"), QStringLiteral("-i"),
+                     QStringLiteral("127.0.0.1"), QStringLiteral("-p"), QStringLiteral("0"),
+                     QStringLiteral("-w"), QStringLiteral("-d"), root, QStringLiteral("-u"), user,
+                     QStringLiteral("-P"), password});
+    if (!m_process.waitForStarted(StartMs))
+        return QStringLiteral("pyftpdlib did not start: ") + m_process.errorString();
+
+    // Port 0 lets the server pick a free port; its log names it.
+    const QRegularExpression started(QStringLiteral("starting FTP server on 127\\.0\\.0\\.1:(\\d+)"));
+    const QDeadlineTimer deadline(StartMs);
+    QByteArray log;
+    while (m_port == 0 && !deadline.hasExpired()) {
+        if (!m_process.waitForReadyRead(int(deadline.remainingTime())))
+            break;
+        log += m_process.readAll();
+        const QRegularExpressionMatch match = started.match(QString::fromUtf8(log));
+        if (match.hasMatch())
+            m_port = quint16(match.captured(1).toUInt());
+    }
+    if (m_port == 0)
+        return QStringLiteral("pyftpdlib did not report its port: ") + QString::fromUtf8(log);
+
+    // The log keeps coming; unread it would fill the pipe and stall the server.
+    QObject::connect(&m_process, &QProcess::readyRead, &m_process, [this] { m_process.readAll(); });
+
+    QTcpSocket probe;
+    probe.connectToHost(QStringLiteral("127.0.0.1"), m_port);
+    if (!probe.waitForConnected(int(qMax<qint64>(deadline.remainingTime(), 1000))))
+        return QStringLiteral("pyftpdlib does not accept connections: ") + probe.errorString();
+    probe.abort();
+    return QString();
+}

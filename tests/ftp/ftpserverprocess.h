@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QProcess>
+#include <QString>
+
+// A pyftpdlib server on 127.0.0.1 at a free port, with one user who may write, serving a
+// folder. Stopped when destroyed.
+class FtpServerProcess
+{
+public:
+    FtpServerProcess() = default;
+    ~FtpServerProcess();
+
+    // Returns an empty text when the server accepts connections, else what went wrong.
+    QString start(const QString &root, const QString &user, const QString &password);
+    quint16 port() const { return m_port; }
+
+private:
+    QProcess m_process;
+    quint16 m_port = 0;
+};
