@@ -1,5 +1,7 @@
 #include "colormemo/colormemo.h"
 
+#include "colormemo/colorhighlighter.h"
+
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QScrollBar>
@@ -19,6 +21,7 @@ QString toDocumentBreaks(const QString &text)
 
 TColorMemo::TColorMemo(QWidget *owner)
     : QPlainTextEdit(owner)
+    , m_colors(new TColorHighlighter(this))
 {
     // The editor keeps its own whole-text undo history.
     setUndoRedoEnabled(false);
@@ -219,6 +222,17 @@ bool TColorMemo::event(QEvent *event)
         }
     }
     return QPlainTextEdit::event(event);
+}
+
+TDrawRules &TColorMemo::ColorRules()
+{
+    return m_colors->ColorRules();
+}
+
+void TColorMemo::paintEvent(QPaintEvent *event)
+{
+    QPlainTextEdit::paintEvent(event);
+    m_colors->paint(event);
 }
 
 void TColorMemo::insertFromMimeData(const QMimeData *source)

@@ -5,6 +5,9 @@
 #include <QPlainTextEdit>
 #include <QStringList>
 
+class TColorHighlighter;
+class TDrawRules;
+
 // The text control of every editor window. Its interface counts positions the
 // way the documents are stored: every line break is two characters (CR LF),
 // and a line is a logical line, however word wrapping shows it.
@@ -59,8 +62,13 @@ public:
     // text control's own editing keys (Ctrl+Z is the editor's Undo, ...).
     void setReservedShortcuts(const QList<QKeySequence> &shortcuts);
 
+    // Colour coding: the rules, hot spots, OnDraw and the scroll and click events.
+    TColorHighlighter *Colors() const { return m_colors; }
+    TDrawRules &ColorRules();
+
 protected:
     bool event(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
     void insertFromMimeData(const QMimeData *source) override;
 
 private:
@@ -68,6 +76,9 @@ private:
     int m_caretColumn = 0;
     int m_firstVisibleLine = 0;
     QList<QKeySequence> m_reserved;
+    TColorHighlighter *m_colors;
+
+    friend class TColorHighlighter; // places the runs where this control draws its text
 };
 
 // Line breaks as the document holds them: one '\n' per break.

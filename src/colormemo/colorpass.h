@@ -32,6 +32,7 @@ public:
     THotSpot &hotSpot() { return m_hotSpot; }
     const THotSpot &hotSpot() const { return m_hotSpot; }
     TDrawEventSource &drawSource() { return m_drawSource; }
+    const TDrawEventSource &drawSource() const { return m_drawSource; }
 
     // Whether a pass can colour anything at all.
     bool hasWork() const { return !m_rules.isEmpty() || m_hotSpot.Active; }

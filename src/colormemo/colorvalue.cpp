@@ -78,3 +78,8 @@ QString colorName(TColor color)
         return QStringLiteral("window");
     return QStringLiteral("#%1").arg(swapRedBlue(color), 6, 16, QLatin1Char('0')).toUpper();
 }
+
+TColor fromQColor(const QColor &color)
+{
+    return TColor(color.red()) | TColor(color.green()) << 8 | TColor(color.blue()) << 16;
+}

@@ -38,3 +38,6 @@ QColor toQColor(TColor color, const QColor &window);
 
 // The HTML name of the colour when it has one, else "#RRGGBB".
 QString colorName(TColor color);
+
+// The system value of a drawing colour.
+TColor fromQColor(const QColor &color);

@@ -1,0 +1,349 @@
+#include "colormemo/colorhighlighter.h"
+
+#include "colormemo/colormemo.h"
+#include "colormemo/passregion.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPaintEvent>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextLayout>
+
+struct TColorHighlighter::VisibleBlock
+{
+    QTextBlock block;
+    QPointF offset; // where the control draws the block's layout
+};
+
+namespace {
+
+// A block's first character in the memo's CR LF positions.
+int lineOffset(const QTextBlock &block)
+{
+    return block.position() + block.blockNumber();
+}
+
+bool isNavigationKey(int key)
+{
+    switch (key) {
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_End:
+    case Qt::Key_Home:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The rectangles on screen that characters from..to-1 of a layout cover.
+QRegion rangeRegion(const QTextLayout &layout, const QPointF &offset, int from, int to)
+{
+    QRegion region;
+    for (int i = 0; i < layout.lineCount(); ++i) {
+        const QTextLine line = layout.lineAt(i);
+        const int start = qMax(from, line.textStart());
+        const int end = qMin(to, line.textStart() + line.textLength());
+        if (start >= end)
+            continue;
+        const qreal x1 = line.cursorToX(start);
+        const qreal x2 = line.cursorToX(end);
+        const QRectF rect(qMin(x1, x2), line.y(), qAbs(x2 - x1), line.height());
+        region += rect.translated(offset).toAlignedRect();
+    }
+    return region;
+}
+
+} // namespace
+
+TColorHighlighter::TColorHighlighter(TColorMemo *memo)
+    : QObject(memo)
+    , m_memo(memo)
+{
+    connect(memo, &QPlainTextEdit::textChanged, this, &TColorHighlighter::textChanged);
+    connect(memo->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] {
+        Q_EMIT OnVScroll(m_memo);
+        PaintColors(false);
+    });
+    connect(memo->horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] {
+        Q_EMIT OnHScroll(m_memo);
+        PaintColors(false);
+    });
+    memo->installEventFilter(this);
+    memo->viewport()->installEventFilter(this);
+}
+
+void TColorHighlighter::setColorRules(const TDrawRules &rules)
+{
+    m_pass.rules().Assign(rules);
+    PaintColors(false);
+}
+
+void TColorHighlighter::setHotSpot(const THotSpot &hotSpot)
+{
+    m_pass.hotSpot() = hotSpot;
+    if (hotSpot.Active)
+        m_memo->viewport()->setMouseTracking(true);
+    PaintColors(false);
+}
+
+int TColorHighlighter::ColorLimMax() const
+{
+    return m_pass.drawSource().ColorLimMax();
+}
+
+void TColorHighlighter::setColorLimMax(int count)
+{
+    m_pass.drawSource().setColorLimMax(count);
+}
+
+void TColorHighlighter::setOnDraw(const TDrawEvent &handler)
+{
+    m_pass.drawSource().setOnDraw(handler);
+}
+
+bool TColorHighlighter::canColor() const
+{
+    return m_pass.hasWork() && m_memo->isEnabled();
+}
+
+void TColorHighlighter::PaintColors(bool caretLineOnly)
+{
+    if (!canColor())
+        return;
+    QWidget *viewport = m_memo->viewport();
+    if (!caretLineOnly) {
+        viewport->update();
+        return;
+    }
+    const QTextBlock caretBlock = m_memo->textCursor().block();
+    viewport->update(m_memo->blockBoundingGeometry(caretBlock)
+                         .translated(m_memo->contentOffset())
+                         .toAlignedRect());
+}
+
+void TColorHighlighter::paint(QPaintEvent *event)
+{
+    m_runs.clear();
+    if (!canColor())
+        return;
+    const QRect area = event->rect();
+
+    // The lines the paint covers, partly covered ones included.
+    std::vector<VisibleBlock> blocks;
+    for (QTextBlock block = m_memo->firstVisibleBlock(); block.isValid(); block = block.next()) {
+        const QRectF rect = m_memo->blockBoundingGeometry(block).translated(m_memo->contentOffset());
+        if (rect.top() > area.bottom())
+            break;
+        if (block.isVisible() && rect.bottom() >= area.top())
+            blocks.push_back({block, rect.topLeft()});
+    }
+    if (blocks.empty())
+        return;
+
+    const QTextDocument *doc = m_memo->document();
+    TDrawRules &rules = m_pass.rules();
+    const QTextBlock scanBlock =
+        doc->findBlockByNumber(rules.scanStartLine(blocks.front().block.blockNumber()));
+    const QTextBlock after = blocks.back().block.next();
+    PassRegion region{lineOffset(scanBlock),
+                      after.isValid() ? lineOffset(after) : m_memo->TextLength()};
+    const int visibleStart = m_memo->fromDocumentPosition(m_memo->cursorForPosition(area.topLeft()).position());
+    const int visibleEnd = m_memo->fromDocumentPosition(m_memo->cursorForPosition(area.bottomRight()).position()) + 1;
+    region = limitRegion(region, visibleStart, visibleEnd);
+
+    // Only the scanned lines are copied, never the whole text.
+    m_buffer.clear();
+    for (QTextBlock block = doc->findBlock(m_memo->toDocumentPosition(region.scanStart));
+         block.isValid() && lineOffset(block) < region.end; block = block.next()) {
+        const int start = lineOffset(block);
+        QString text = block.text();
+        if (block.next().isValid())
+            text += QLatin1String("\r\n");
+        const int from = qMax(region.scanStart - start, 0);
+        const int to = qMin(region.end - start, int(text.size()));
+        m_buffer += QStringView(text).mid(from, to - from);
+    }
+
+    const QTextCursor cursor = m_memo->textCursor();
+    const QPalette palette = m_memo->palette();
+    PassInput input;
+    input.text = m_buffer;
+    input.startPos = region.scanStart;
+    input.selStart = m_memo->SelStart();
+    input.selLength = m_memo->SelLength();
+    input.caretLineStart = lineOffset(doc->findBlock(cursor.selectionStart()));
+    input.caretPos = input.selStart;
+    input.wantTabs = !m_memo->tabChangesFocus();
+    input.redrawAlways = m_redrawAlways;
+    input.fontColor = fromQColor(palette.text().color());
+    input.backgroundColor = fromQColor(palette.base().color());
+    m_runs = m_pass.run(input);
+
+    QPainter painter(m_memo->viewport());
+    painter.setClipRect(area);
+    drawRuns(painter, blocks);
+}
+
+void TColorHighlighter::drawRuns(QPainter &painter, const std::vector<VisibleBlock> &blocks)
+{
+    const QPalette palette = m_memo->palette();
+    const QColor background = palette.base().color();
+    const QRegion caret = m_memo->cursorRect();
+    const THotSpot &hotSpot = m_pass.hotSpot();
+    painter.setPen(palette.text().color());
+
+    size_t first = 0; // runs ending before the current block are done
+    for (const VisibleBlock &visible : blocks) {
+        const int blockStart = lineOffset(visible.block);
+        const int blockEnd = blockStart + visible.block.length() - 1; // up to its line break
+        QTextLayout *layout = visible.block.layout();
+        QList<QTextLayout::FormatRange> formats;
+        QRegion covered;
+        while (first < m_runs.size() && m_runs[first].EndPos < blockStart)
+            ++first;
+        for (size_t i = first; i < m_runs.size() && m_runs[i].StartPos < blockEnd; ++i) {
+            const TKeyDescr &run = m_runs[i];
+            // The control's own selection and tab spacing stay visible.
+            if (run.ZOrder == ZSelection || run.ZOrder == ZTab)
+                continue;
+            const int from = qMax(run.StartPos, blockStart) - blockStart;
+            const int to = qMin(run.EndPos + 1, blockEnd) - blockStart;
+            if (from >= to)
+                continue; // only the line break
+            const QRegion where = rangeRegion(*layout, visible.offset, from, to);
+            const bool oneLine = run.StartPos >= blockStart && run.EndPos < blockEnd;
+            if (run.IsKey && oneLine && m_onDrawKey) {
+                m_onDrawKey(painter, visible.block.text().mid(from, to - from), where.boundingRect(),
+                            palette.text().color());
+                continue;
+            }
+            QTextCharFormat format;
+            format.setForeground(toQColor(run.Color, background));
+            format.setBackground(background);
+            if (run.ZOrder == ZHotSpotMarker)
+                format.setBackground(toQColor(run.Color, background));
+            else if (run.ZOrder == ZHotSpotText && hotSpot.Underlined)
+                format.setFontUnderline(true);
+            formats.append({from, to - from, format});
+            covered += where;
+        }
+        if (formats.isEmpty())
+            continue;
+        // Everything outside the runs, and the caret, keeps the control's drawing.
+        painter.save();
+        painter.setClipRegion(covered - caret, Qt::IntersectClip);
+        layout->draw(&painter, visible.offset, formats);
+        painter.restore();
+    }
+}
+
+void TColorHighlighter::textChanged()
+{
+    const int lines = m_memo->LineCount();
+    const int length = m_memo->TextLength();
+    // One character typed on a line: only that line can have changed colour.
+    const bool oneTyped = !m_redrawAlways && lines == m_lastLineCount && length == m_lastLength + 1;
+    m_lastLineCount = lines;
+    m_lastLength = length;
+    PaintColors(oneTyped);
+}
+
+bool TColorHighlighter::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_memo->viewport()) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress: {
+            const auto *mouse = static_cast<QMouseEvent *>(event);
+            if (mouse->button() == Qt::LeftButton && mouse->modifiers() == Qt::NoModifier)
+                PaintColors(false);
+            break;
+        }
+        case QEvent::MouseButtonRelease: {
+            const auto *mouse = static_cast<QMouseEvent *>(event);
+            if (mouse->button() == Qt::LeftButton)
+                PaintColors(false);
+            if (m_pass.hotSpot().Active)
+                mouseReleased(mouse->position().toPoint());
+            break;
+        }
+        case QEvent::MouseMove:
+            if (m_pass.hotSpot().Active)
+                mouseMoved(static_cast<QMouseEvent *>(event)->position().toPoint());
+            break;
+        default:
+            break;
+        }
+    } else if (watched == m_memo) {
+        if (event->type() == QEvent::KeyPress)
+            return keyPressed(static_cast<QKeyEvent *>(event));
+        if (event->type() == QEvent::KeyRelease) {
+            const auto *key = static_cast<QKeyEvent *>(event);
+            const Qt::KeyboardModifiers others = key->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
+            if (key->key() == Qt::Key_Shift && others == Qt::NoModifier)
+                PaintColors(false);
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+bool TColorHighlighter::keyPressed(QKeyEvent *event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    QTextCursor cursor = m_memo->textCursor();
+    if (!isNavigationKey(event->key()) || modifiers != Qt::NoModifier || !cursor.hasSelection())
+        return false;
+    // The key moves on from the selection's end.
+    cursor.setPosition(cursor.selectionEnd());
+    m_memo->setTextCursor(cursor);
+    PaintColors(false);
+    return false;
+}
+
+bool TColorHighlighter::characterAt(const QPoint &pos, QTextBlock *block, int *column) const
+{
+    *block = m_memo->cursorForPosition(pos).block();
+    const QTextLayout *layout = block->layout();
+    if (!block->isValid() || !layout)
+        return false;
+    const QPointF offset =
+        m_memo->blockBoundingGeometry(*block).translated(m_memo->contentOffset()).topLeft();
+    for (int i = 0; i < layout->lineCount(); ++i) {
+        const QTextLine line = layout->lineAt(i);
+        const qreal top = offset.y() + line.y();
+        if (pos.y() >= top && pos.y() < top + line.height()) {
+            *column = line.xToCursor(pos.x() - offset.x(), QTextLine::CursorOnCharacter);
+            return true;
+        }
+    }
+    return false;
+}
+
+void TColorHighlighter::mouseMoved(const QPoint &pos)
+{
+    QTextBlock block;
+    int column = 0;
+    const bool over = characterAt(pos, &block, &column)
+        && m_pass.hotSpot().isOver(QStringView(block.text()).mid(column));
+    const Qt::CursorShape shape = over ? Qt::PointingHandCursor : Qt::IBeamCursor;
+    if (m_memo->viewport()->cursor().shape() != shape)
+        m_memo->viewport()->setCursor(shape);
+}
+
+void TColorHighlighter::mouseReleased(const QPoint &pos)
+{
+    if (m_memo->viewport()->cursor().shape() != Qt::PointingHandCursor)
+        return;
+    QTextBlock block;
+    int column = 0;
+    if (!characterAt(pos, &block, &column))
+        return;
+    const QString src = m_pass.hotSpot().textAt(block.text(), column);
+    if (!src.isNull())
+        Q_EMIT OnHotSpotClick(m_memo, src);
+}

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "colormemo/colorpass.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+
+class QKeyEvent;
+class QPaintEvent;
+class QPainter;
+class QPoint;
+class QTextBlock;
+class TColorMemo;
+
+// The colour coding of a TColorMemo. It never changes the document: each
+// paint of the control is followed by a pass over the lines being painted,
+// whose runs are drawn over the control's own text.
+class TColorHighlighter : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Draws a keyword stretch instead of the memo.
+    using TDrawKeyEvent = std::function<void(QPainter &canvas, const QString &key,
+                                             const QRect &rect, const QColor &color)>;
+
+    explicit TColorHighlighter(TColorMemo *memo);
+
+    TDrawRules &ColorRules() { return m_pass.rules(); }
+    void setColorRules(const TDrawRules &rules);
+    const THotSpot &HotSpot() const { return m_pass.hotSpot(); }
+    void setHotSpot(const THotSpot &hotSpot);
+    int ColorLimMax() const;
+    void setColorLimMax(int count);
+    // True: every change repaints all visible lines.
+    bool RedrawAlways() const { return m_redrawAlways; }
+    void setRedrawAlways(bool redrawAlways) { m_redrawAlways = redrawAlways; }
+    void setOnDraw(const TDrawEvent &handler);
+    void setOnDrawKey(const TDrawKeyEvent &handler) { m_onDrawKey = handler; }
+
+    // Asks for the visible lines, or only the caret's line, to be coloured
+    // again at the next paint.
+    virtual void PaintColors(bool caretLineOnly);
+
+    // Colours the lines the paint event covers; called by the memo after
+    // it has drawn its text.
+    void paint(QPaintEvent *event);
+
+    // The runs of the latest pass, for inspection.
+    const std::vector<TKeyDescr> &lastRuns() const { return m_runs; }
+
+Q_SIGNALS:
+    void OnHotSpotClick(TColorMemo *sender, const QString &src);
+    void OnVScroll(TColorMemo *sender);
+    void OnHScroll(TColorMemo *sender);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    struct VisibleBlock;
+
+    void textChanged();
+    bool keyPressed(QKeyEvent *event);
+    void mouseMoved(const QPoint &pos);
+    void mouseReleased(const QPoint &pos);
+    // The line and column of the character under a viewport point.
+    bool characterAt(const QPoint &pos, QTextBlock *block, int *column) const;
+    bool canColor() const;
+    void drawRuns(QPainter &painter, const std::vector<VisibleBlock> &blocks);
+
+    TColorMemo *m_memo;
+    ColorPass m_pass;
+    TDrawKeyEvent m_onDrawKey;
+    bool m_redrawAlways = false;
+    int m_lastLineCount = 0;
+    int m_lastLength = 0;
+    QString m_buffer; // the scanned text, reused between passes
+    std::vector<TKeyDescr> m_runs;
+};
