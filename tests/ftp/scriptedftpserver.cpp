@@ -1,0 +1,110 @@
+#include "scriptedftpserver.h"
+
+#include <QTimer>
+
+ScriptedFtpServer::ScriptedFtpServer(QObject *parent)
+    : QObject(parent)
+{
+    connect(&m_server, &QTcpServer::newConnection, this, &ScriptedFtpServer::onNewConnection);
+    m_server.listen(QHostAddress::LocalHost);
+}
+
+void ScriptedFtpServer::onNewConnection()
+{
+    m_control = m_server.nextPendingConnection();
+    m_control->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    connect(m_control, &QTcpSocket::readyRead, this, &ScriptedFtpServer::onCommandData);
+    connect(m_control, &QTcpSocket::disconnected, this, [this] { clientClosed = true; });
+    send(greeting);
+}
+
+void ScriptedFtpServer::dropClient()
+{
+    if (m_control)
+        m_control->abort();
+}
+
+void ScriptedFtpServer::onCommandData()
+{
+    m_pending += m_control->readAll();
+    for (int end = int(m_pending.indexOf("\r\n")); end >= 0; end = int(m_pending.indexOf("\r\n"))) {
+        const QByteArray line = m_pending.left(end);
+        m_pending.remove(0, end + 2);
+        handle(line);
+    }
+}
+
+void ScriptedFtpServer::send(const QByteArray &bytes)
+{
+    if (!m_control || m_control->state() != QAbstractSocket::ConnectedState)
+        return;
+    if (!tinyPackets) {
+        m_control->write(bytes);
+        return;
+    }
+    const bool idle = m_slowOutput.isEmpty();
+    m_slowOutput += bytes;
+    if (idle)
+        sendNextByte();
+}
+
+void ScriptedFtpServer::sendNextByte()
+{
+    if (!m_control || m_slowOutput.isEmpty())
+        return;
+    m_control->write(m_slowOutput.left(1));
+    m_control->flush();
+    m_slowOutput.remove(0, 1);
+    QTimer::singleShot(1, this, &ScriptedFtpServer::sendNextByte);
+}
+
+void ScriptedFtpServer::handle(const QByteArray &line)
+{
+    commands.append(QString::fromUtf8(line));
+    const QByteArray word = line.left(line.indexOf(' ') < 0 ? line.size() : line.indexOf(' '));
+    if (word == "PORT") {
+        const QList<QByteArray> parts = line.mid(5).split(',');
+        if (parts.size() == 6) {
+            m_dataAddress = QHostAddress(QString::fromLatin1(parts.mid(0, 4).join('.')));
+            m_dataPort = quint16(parts.at(4).toUInt() * 256 + parts.at(5).toUInt());
+        }
+    }
+    const QByteArray reply = replies.value(word, "200 OK\r\n");
+    send(reply);
+    if (word == "QUIT") {
+        m_control->disconnectFromHost();
+        return;
+    }
+    if ((word == "LIST" || word == "RETR" || word == "STOR") && reply.startsWith('1'))
+        openData(word);
+}
+
+void ScriptedFtpServer::openData(const QByteArray &word)
+{
+    if (dataMode == DataMode::NeverConnect)
+        return;
+    m_data = new QTcpSocket(this);
+    connect(m_data, &QTcpSocket::connected, this, [this, word] {
+        if (dataMode == DataMode::ServiceEnd) {
+            m_data->write(download.left(10));
+            send("421 Service not available, closing control connection\r\n");
+            return;
+        }
+        if (dataMode == DataMode::DropControl) {
+            m_data->write(download.left(10));
+            m_control->abort();
+            return;
+        }
+        if (word != "STOR") {
+            m_data->write(download);
+            m_data->disconnectFromHost();
+        }
+    });
+    connect(m_data, &QTcpSocket::readyRead, this, [this] { uploaded += m_data->readAll(); });
+    connect(m_data, &QTcpSocket::disconnected, this, [this] {
+        uploaded += m_data->readAll();
+        if (dataMode == DataMode::Transfer)
+            send(finalReply);
+    });
+    m_data->connectToHost(m_dataAddress, m_dataPort);
+}
