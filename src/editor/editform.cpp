@@ -25,6 +25,8 @@ namespace {
 
 const char *const NewHtmlSkeleton = "<HTML>\r\n<HEAD>\r\n<TITLE></TITLE>\r\n</HEAD>\r\n\r\n</HTML>\r\n";
 constexpr int SkeletonCaretFromEnd = 30;
+// Larger files would take the editor's memory into gigabytes.
+constexpr qint64 MaxDocumentBytes = Q_INT64_C(64) * 1024 * 1024;
 
 } // namespace
 
@@ -47,9 +49,9 @@ Teditform::Teditform(EditorHost *host, QWidget *parent)
     StatusBar2 = new QStatusBar(body);
     StatusBar2->setObjectName(QStringLiteral("StatusBar2"));
     StatusBar2->setSizeGripEnabled(false);
-    m_caretPanel = new StatusPanel(80, StatusBar2);
+    m_caretPanel = new StatusPanel(80, StatusPanel::Fixed, StatusBar2);
     StatusBar2->addWidget(m_caretPanel);
-    StatusBar2->addWidget(new StatusPanel(580, StatusBar2));
+    StatusBar2->addWidget(new StatusPanel(580, StatusPanel::Flexible, StatusBar2));
     layout->addWidget(StatusBar2);
     setWidget(body);
 
@@ -212,16 +214,13 @@ bool Teditform::LoadDocument(const QString &name)
         setAutoSave(false);
         setWindowTitle(sharedTexts().BlankName);
     } else {
-        const TextFile::ReadResult file = TextFile::read(name);
+        TextFile::DocumentResult file = TextFile::readDocument(name, MaxDocumentBytes);
         if (!file.ok()) {
             showFileError(file.error, file.detail);
             return false;
         }
         m_encoding = file.encoding;
-        QString text = file.lines.join(QLatin1Char('\n'));
-        if (!file.lines.isEmpty())
-            text += QLatin1Char('\n');
-        cmemo1->setPlainText(text);
+        cmemo1->setPlainText(file.text);
         setAutoSave(settings().AutoSave);
         setWindowTitle(m_autoSaveOn ? baseName() + editorTexts().AutoSaveSuffix : baseName());
     }

@@ -7,9 +7,10 @@ namespace {
 constexpr double DesignCharWidth = 5.0;
 } // namespace
 
-StatusPanel::StatusPanel(int designWidth, QWidget *parent)
+StatusPanel::StatusPanel(int designWidth, Sizing sizing, QWidget *parent)
     : QLabel(parent)
     , m_width(int(designWidth * std::max(1.0, fontMetrics().averageCharWidth() / DesignCharWidth)))
+    , m_sizing(sizing)
 {
     setFrameShape(QFrame::StyledPanel);
     setFrameShadow(QFrame::Sunken);
@@ -23,5 +24,5 @@ QSize StatusPanel::sizeHint() const
 
 QSize StatusPanel::minimumSizeHint() const
 {
-    return QSize(0, QLabel::minimumSizeHint().height());
+    return QSize(m_sizing == Fixed ? m_width : 0, QLabel::minimumSizeHint().height());
 }

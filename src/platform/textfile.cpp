@@ -229,43 +229,62 @@ QStringList splitLines(const QString &text)
     return lines;
 }
 
+namespace {
+
+// The bytes of a file that is to be read as text, or why it cannot be.
+Error readBytes(const QString &path, qint64 maxBytes, QByteArray *bytes, QString *detail)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return Error::NotFound;
+    if (info.isDir())
+        return Error::IsDirectory;
+    if (info.size() > maxBytes)
+        return Error::TooLarge;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *detail = file.errorString();
+        return Error::Unreadable;
+    }
+    *bytes = file.read(maxBytes + 1);
+    if (file.error() != QFileDevice::NoError) {
+        *detail = file.errorString();
+        return Error::Unreadable;
+    }
+    if (bytes->size() > maxBytes)
+        return Error::TooLarge;
+    if (bytes->contains('\0'))
+        return Error::Binary;
+    return Error::None;
+}
+
+} // namespace
+
 ReadResult read(const QString &path, qint64 maxBytes)
 {
     ReadResult result;
-    const QFileInfo info(path);
-    if (!info.exists()) {
-        result.error = Error::NotFound;
+    QByteArray bytes;
+    result.error = readBytes(path, maxBytes, &bytes, &result.detail);
+    if (result.ok())
+        result.lines = splitLines(decode(bytes, &result.encoding));
+    return result;
+}
+
+DocumentResult readDocument(const QString &path, qint64 maxBytes)
+{
+    DocumentResult result;
+    QByteArray bytes;
+    result.error = readBytes(path, maxBytes, &bytes, &result.detail);
+    if (!result.ok())
         return result;
+    result.text = decode(bytes, &result.encoding);
+    bytes = QByteArray();
+    if (result.text.contains(QLatin1Char('\r'))) {
+        result.text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+        result.text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     }
-    if (info.isDir()) {
-        result.error = Error::IsDirectory;
-        return result;
-    }
-    if (info.size() > maxBytes) {
-        result.error = Error::TooLarge;
-        return result;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.error = Error::Unreadable;
-        result.detail = file.errorString();
-        return result;
-    }
-    const QByteArray bytes = file.read(maxBytes + 1);
-    if (file.error() != QFileDevice::NoError) {
-        result.error = Error::Unreadable;
-        result.detail = file.errorString();
-        return result;
-    }
-    if (bytes.size() > maxBytes) {
-        result.error = Error::TooLarge;
-        return result;
-    }
-    if (bytes.contains('\0')) {
-        result.error = Error::Binary;
-        return result;
-    }
-    result.lines = splitLines(decode(bytes, &result.encoding));
+    if (!result.text.isEmpty() && !result.text.endsWith(QLatin1Char('\n')))
+        result.text += QLatin1Char('\n');
     return result;
 }
 

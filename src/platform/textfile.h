@@ -31,6 +31,16 @@ struct ReadResult
     bool ok() const { return error == Error::None; }
 };
 
+struct DocumentResult
+{
+    Error error = Error::None;
+    QString detail;
+    // The lines joined by '\n', each ended by one, as an editor holds them.
+    QString text;
+    TextEncoding encoding;
+    bool ok() const { return error == Error::None; }
+};
+
 // UTF-8 when the bytes are valid UTF-8, else the charset a <meta> declaration
 // names when iconv knows it, else Windows-1252.
 QString decode(const QByteArray &bytes, TextEncoding *encoding = nullptr);
@@ -45,6 +55,9 @@ QStringList splitLines(const QString &text);
 
 // Reads a whole file. Files with NUL bytes are refused as binary.
 ReadResult read(const QString &path, qint64 maxBytes = Q_INT64_C(512) * 1024 * 1024);
+
+// Reads a whole file for editing, without splitting it into lines first.
+DocumentResult readDocument(const QString &path, qint64 maxBytes = Q_INT64_C(512) * 1024 * 1024);
 
 // Writes the lines, each ended by CR LF, through a temporary file that replaces
 // the old one only when everything was written.

@@ -15,6 +15,9 @@ TFileBrowser::TFileBrowser(QWidget *parent)
     drivebox = new QComboBox(this);
     drivebox->setObjectName(QStringLiteral("drivebox"));
     drivebox->addItems(places());
+    drivebox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    drivebox->setMinimumContentsLength(6);
+    drivebox->setCurrentIndex(m_lastDrive = 1); // home
 
     m_dirs = new QFileSystemModel(this);
     m_dirs->setFilter(QDir::AllDirs | QDir::NoDot);
@@ -43,6 +46,16 @@ TFileBrowser::TFileBrowser(QWidget *parent)
     connect(drivebox, &QComboBox::activated, this, &TFileBrowser::driveboxChange);
     connect(dirbox, &QListView::activated, this, &TFileBrowser::enterDirectory);
     setCurrentDirectory(QDir::homePath());
+}
+
+QSize TFileBrowser::sizeHint() const
+{
+    return QSize(125, QWidget::sizeHint().height());
+}
+
+QSize TFileBrowser::minimumSizeHint() const
+{
+    return QSize(60, QWidget::minimumSizeHint().height());
 }
 
 QStringList TFileBrowser::places()

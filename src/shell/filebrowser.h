@@ -16,6 +16,9 @@ class TFileBrowser : public QWidget
 public:
     explicit TFileBrowser(QWidget *parent = nullptr);
 
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
     QString currentDirectory() const;
     void setCurrentDirectory(const QString &path);
     QStringList selectedFiles() const;

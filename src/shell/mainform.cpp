@@ -133,6 +133,7 @@ Tmainform::Tmainform(QWidget *parent)
     m_splitter = new QSplitter(this);
     m_splitter->addWidget(Panel1);
     m_splitter->addWidget(m_mdi);
+    m_splitter->setStretchFactor(0, 0);
     m_splitter->setStretchFactor(1, 1);
     m_splitter->setChildrenCollapsible(false);
     setCentralWidget(m_splitter);
@@ -295,7 +296,9 @@ void Tmainform::buildStatusBar()
     QStatusBar *bar = statusBar();
     bar->setObjectName(QStringLiteral("StatusBar1"));
     for (int width : PanelWidths) {
-        auto *panel = new StatusPanel(width, bar);
+        // The hint and file-name panels give way first.
+        const bool flexible = m_panels.isEmpty() || m_panels.size() == 4;
+        auto *panel = new StatusPanel(width, flexible ? StatusPanel::Flexible : StatusPanel::Fixed, bar);
         bar->addWidget(panel);
         m_panels << panel;
     }

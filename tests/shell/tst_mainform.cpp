@@ -2,6 +2,7 @@
 #include "editor/editform.h"
 #include "scriptedprompts.h"
 #include "settings/settings.h"
+#include "shell/filebrowser.h"
 #include "shell/mainform.h"
 #include "testconfig.h"
 
@@ -411,6 +412,15 @@ private Q_SLOTS:
         QVERIFY(!main->action("Colorcoding1")->isChecked());
         main->action("Colorcoding1")->trigger();
         QVERIFY(settings().Color);
+    }
+
+    void altShortcutsReachTheMenusFromTheText()
+    {
+        main->newBlankDocument();
+        active()->cmemo1->setFocus();
+        QTest::keyClick(active()->cmemo1, Qt::Key_F, Qt::ShiftModifier | Qt::AltModifier);
+        QVERIFY(main->fileBrowser()->isVisible());
+        QCOMPARE(active()->cmemo1->Text(), QString());
     }
 
     void toolBarComesBackToTheTop()
