@@ -2,6 +2,7 @@
 
 #include "colormemo/colormemo.h"
 #include "editor/editorhost.h"
+#include "editor/editorcommands.h"
 #include "editor/editortexts.h"
 #include "editor/menubuilder.h"
 #include "editor/statuspanel.h"
@@ -56,6 +57,7 @@ Teditform::Teditform(EditorHost *host, QWidget *parent)
     setWidget(body);
 
     buildMenus();
+    reserveMenuShortcuts();
 
     // Creation: the settings decide autosave and the tag mode; the undo
     // history starts empty.
@@ -128,6 +130,13 @@ void Teditform::buildMenus()
     connect(Edit1, &QMenu::aboutToShow, this, &Teditform::updateEditCommands);
     m_editingMenus << Edit1;
 
+    // Filled by the command families; opening the Tags menu counts as a change.
+    QMenu *Tags1 = namedMenu(this, "Tags1", "&Tags");
+    connect(Tags1, &QMenu::aboutToShow, this, &Teditform::cmemo1Change);
+    m_editingMenus << Tags1 << namedMenu(this, "Events1", "&Javascripts")
+                   << namedMenu(this, "LayerDHTML1", "&Layer/DHTML") << namedMenu(this, "Defined1", "&Defined")
+                   << namedMenu(this, "Div1", "&Misc");
+
     Window1 = namedMenu(this, "Window1", "&Window");
     addMenuItems(Window1, {
         {"Tile1", "&Tile", "Ctrl+Alt+T", [host] { host->tileWindows(); }},
@@ -144,6 +153,18 @@ void Teditform::buildMenus()
     connect(Window1, &QMenu::aboutToShow, this, &Teditform::fillWindowList);
     m_editingMenus << Window1;
 
+    installTextOperations(*this);
+    installTagCommands(*this);
+    installAttributeCommands(*this);
+    addMenuItems(findChild<QMenu *>(QStringLiteral("Div1")), {
+        {"Spellcheck1", "&Spell check", "Ctrl+Shift+S", [this] { m_host->spellCheck(this); }},
+    });
+    installSnippetCommands(*this);
+    installDefinedTagCommands(*this);
+}
+
+void Teditform::reserveMenuShortcuts()
+{
     QList<QKeySequence> reserved = m_host->hostShortcuts();
     const QList<QAction *> actions = findChildren<QAction *>();
     for (QAction *action : actions) {
@@ -161,13 +182,6 @@ QList<QMenu *> Teditform::fileViewMenus() const
 QList<QMenu *> Teditform::editingMenus() const
 {
     return m_editingMenus;
-}
-
-QMenu *Teditform::addEditingMenu(const char *name, const char *caption)
-{
-    QMenu *menu = namedMenu(this, name, caption);
-    m_editingMenus.insert(m_editingMenus.indexOf(Window1), menu);
-    return menu;
 }
 
 void Teditform::ApplyLanguage()

@@ -38,8 +38,8 @@ public:
     // that stand between them and the main window's Wizards and Help.
     QList<QMenu *> fileViewMenus() const;
     QList<QMenu *> editingMenus() const;
-    // Adds a menu of a later command family before the Window menu.
-    QMenu *addEditingMenu(const char *name, const char *caption);
+
+    EditorHost *host() const { return m_host; }
 
     void PushUndo();
     void ShowCaretPosition();
@@ -78,9 +78,12 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
+    // The change handler: marks the document modified and refreshes the status.
+    void cmemo1Change();
+
 private:
     void buildMenus();
-    void cmemo1Change();
+    void reserveMenuShortcuts();
     void FormClose();
     void updateEditCommands();
     void updateUndoCommands();

@@ -54,6 +54,11 @@ public:
     virtual QList<Teditform *> editors() const = 0;
     virtual void activateEditor(Teditform *editor) = 0;
 
+    // Opens a document in a new editor window (UntitledName, BlankName or a
+    // file path); nullptr when the file could not be read.
+    virtual Teditform *openDocument(const QString &name) = 0;
+    virtual Teditform *activeEditor() const = 0;
+
     // Main-window commands the editor's menus run.
     virtual void newHtmlDocument() = 0;
     virtual void newBlankDocument() = 0;
@@ -70,6 +75,7 @@ public:
     virtual void activatePreviousWindow() = 0;
     virtual void search() = 0;
     virtual void replace() = 0;
+    virtual void spellCheck(Teditform *editor) = 0;
     // Writes every modified document, then opens target in the desktop's
     // default program.
     virtual void saveAllAndLaunch(const QString &target) = 0;

@@ -4,6 +4,7 @@
 #include "editor/editform.h"
 #include "editor/statuspanel.h"
 #include "platform/prompts.h"
+#include "search/searchcommands.h"
 #include "settings/regops.h"
 #include "settings/settings.h"
 #include "settings/sharedtexts.h"
@@ -11,6 +12,7 @@
 #include "shell/filebrowser.h"
 #include "shell/logo.h"
 #include "shell/mainformtexts.h"
+#include "wizards/wizardcommands.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -258,8 +260,10 @@ void Tmainform::buildMenus()
     action("Colorcoding1")->setChecked(true);
 
     QMenu *Wizards1 = menu("Wizards1", "Wi&zards");
-    item(Wizards1, "Frames1", "&Frames wizard", "Ctrl+F");
-    item(Wizards1, "Imagemap1", "&Image map wizard", "Ctrl+I");
+    connect(item(Wizards1, "Frames1", "&Frames wizard", "Ctrl+F"), &QAction::triggered, this,
+            [this] { FramesWizard(*this); });
+    connect(item(Wizards1, "Imagemap1", "&Image map wizard", "Ctrl+I"), &QAction::triggered, this,
+            [this] { ImageMapWizard(*this); });
     item(Wizards1, "Projectcontrol1", "&Project control", "Ctrl+P");
     item(Wizards1, "Addfiletoproject1", "   &Add file to project", "Ctrl+A")->setVisible(false);
     item(Wizards1, "Focuseditor1", "   Focus &editor", "Ctrl+E")->setVisible(false);
@@ -566,10 +570,17 @@ void Tmainform::activatePreviousWindow()
 
 void Tmainform::search()
 {
+    Search(*this);
 }
 
 void Tmainform::replace()
 {
+    Replace(*this);
+}
+
+void Tmainform::spellCheck(Teditform *editor)
+{
+    Q_UNUSED(editor);
 }
 
 void Tmainform::subWindowActivated(QMdiSubWindow *window)
@@ -588,8 +599,10 @@ void Tmainform::rebuildMenuBar()
     for (QMenu *m : leading)
         bar->addMenu(m);
     if (editor) {
-        for (QMenu *m : editor->editingMenus())
-            bar->addMenu(m);
+        for (QMenu *m : editor->editingMenus()) {
+            if (!m->isEmpty())
+                bar->addMenu(m);
+        }
     }
     bar->addMenu(m_ownMenus.at(2));
     bar->addMenu(m_ownMenus.at(3));

@@ -28,10 +28,10 @@ public:
 
     // Opens a document in a new editor window: UntitledName, BlankName or a
     // file path. Returns nullptr when the file could not be read.
-    Teditform *openDocument(const QString &name);
+    Teditform *openDocument(const QString &name) override;
     // Opens files unless one is open already (same file on disk).
     void openFiles(const QStringList &paths);
-    Teditform *activeEditor() const;
+    Teditform *activeEditor() const override;
 
     // The caption routine of the current language.
     void ApplyCaptions();
@@ -61,6 +61,7 @@ public:
     void activatePreviousWindow() override;
     void search() override;
     void replace() override;
+    void spellCheck(Teditform *editor) override;
     void saveAllAndLaunch(const QString &target) override;
 
     QString statusText(int panel) const;

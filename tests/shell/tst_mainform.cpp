@@ -173,7 +173,7 @@ private Q_SLOTS:
         };
         QCOMPARE(titles(), (QStringList{"&File", "&View", "Wi&zards", "&Help"}));
         main->newBlankDocument();
-        QCOMPARE(titles(), (QStringList{"&File", "&View", "&Edit", "&Windows", "Wi&zards", "&Help"}));
+        QCOMPARE(titles(), (QStringList{"&File", "&View", "&Edit", "&Misc", "&Windows", "Wi&zards", "&Help"}));
         QCOMPARE(main->menuBar()->actions().at(0)->menu(), active()->fileViewMenus().at(0));
         active()->closeWithoutQuery();
         QCOMPARE(titles(), (QStringList{"&File", "&View", "Wi&zards", "&Help"}));
