@@ -2,11 +2,6 @@
 
 #include <QtGlobal>
 
-void FramesWizard(EditorHost &host)
-{
-    Q_UNUSED(host);
-}
-
 void ImageMapWizard(EditorHost &host)
 {
     Q_UNUSED(host);

@@ -1,0 +1,8 @@
+#include "wizards/wizardcommands.h"
+
+#include <QtGlobal>
+
+void FramesWizard(EditorHost &host)
+{
+    Q_UNUSED(host);
+}
