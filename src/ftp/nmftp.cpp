@@ -1,12 +1,12 @@
 #include "ftp/nmftp.h"
 
+#include "ftp/downloadfile.h"
 #include "ftp/ftpexception.h"
 #include "ftp/ftpreply.h"
 #include "ftp/ftpunixlist.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QScopeGuard>
 
 #include <utility>
@@ -470,13 +470,13 @@ void TNMFTP::FetchFile(const QString &remoteName, const QString &localPath)
         if (path.isEmpty() || path == QLatin1String(".") || path == QLatin1String(".."))
             throw ESockError(QStringLiteral("No local file name for %1").arg(remoteName));
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    DownloadFile file(path);
+    if (!file.open())
         throw ESockError(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
 
     const QString command = QStringLiteral("RETR ") + remoteName;
     const bool done = runTransfer(TCmdType::Download, command, command, true, [this, &file] {
-        m_data->CaptureFile(file);
+        m_data->CaptureFile(file.device());
         setTransferSize(m_data->bytesReceived());
         Status(ProtocolLevel, receivedText(transferSize()));
     });

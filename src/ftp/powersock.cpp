@@ -20,8 +20,8 @@ namespace {
 // socket stops reading and the peer is held back by TCP itself.
 constexpr int BufferLimit = 65536;
 constexpr qint64 SocketBufferSize = 4 * 65536;
-// Chunks queued for the socket while sending a file: enough to keep it busy.
-constexpr qint64 WriteAhead = 4 * TPowersock::ChunkSize;
+// Queued for the socket while sending a file: enough to keep it busy.
+constexpr qint64 WriteAhead = 4 * TPowersock::FileChunkSize;
 
 const QString ConnectionClosed = QStringLiteral("Connection closed");
 const QString SendAborted = QStringLiteral("Socket send aborted");
@@ -145,7 +145,7 @@ bool TPowersock::receiveChunk(bool ignoreLimit)
 {
     if (!m_socket || !m_socket->isOpen() || (!m_captureTarget && !ignoreLimit && m_received.size() >= BufferLimit))
         return false;
-    const QByteArray chunk = m_socket->read(ChunkSize);
+    const QByteArray chunk = m_socket->read(m_captureTarget ? FileChunkSize : ChunkSize);
     if (chunk.isEmpty())
         return false;
     if (m_captureTarget) {
@@ -206,7 +206,7 @@ void TPowersock::writeFromStream()
     QScopedValueRollback<bool> writing(m_writing, true);
     Status(TraceLevel, QStringLiteral("WriteFromStream"));
     while (!m_cancelled && m_socket->bytesToWrite() < WriteAhead && !m_sendSource->atEnd()) {
-        const QByteArray chunk = m_sendSource->read(ChunkSize);
+        const QByteArray chunk = m_sendSource->read(FileChunkSize);
         if (chunk.isEmpty()) {
             m_streamFailed = true;
             break;

@@ -32,7 +32,10 @@ public:
     // Status messages reach OnStatus when their level is at most ReportLevel.
     enum StatusLevel { ProtocolLevel = 1, BufferLevel = 4, TraceLevel = 8, ErrorManagerLevel = 16 };
 
+    // The most one step of the event loop receives or sends; files move in larger steps,
+    // which saves system calls and still leaves the event loop answering.
     static constexpr int ChunkSize = 16383;
+    static constexpr int FileChunkSize = 4 * ChunkSize;
     // A longer line is cut here and the rest of it is dropped, so memory stays bounded.
     static constexpr int MaxLineLength = 16384;
 

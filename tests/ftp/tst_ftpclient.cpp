@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThreadPool>
 #include <QTimer>
 
 namespace {
@@ -426,6 +427,33 @@ private Q_SLOTS:
         QVERIFY_THROWS_EXCEPTION(FTPException, ftp.FetchFile(QStringLiteral("kept.txt"), target));
         QVERIFY(!succeeded);
         QCOMPARE(readBytes(target), QByteArray("old"));
+    }
+
+    void downloadReplacesFileKeepingPermissions()
+    {
+        ScriptedFtpServer server;
+        TNMFTP ftp;
+        prepare(ftp, server);
+        server.replies.insert("RETR", "150 Sending\r\n");
+        server.download = "new content";
+        ftp.Connect();
+        QTemporaryDir folder;
+        const QString target = folder.filePath(QStringLiteral("page.html"));
+        QVERIFY(writeBytes(target, "old"));
+        const QFile::Permissions permissions = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser;
+        QVERIFY(QFile::setPermissions(target, permissions));
+        ftp.FetchFile(QStringLiteral("page.html"), target);
+        QCOMPARE(readBytes(target), QByteArray("new content"));
+        QCOMPARE(QFile::permissions(target), permissions);
+        QThreadPool::globalInstance()->waitForDone();
+        const QDir::Filters all = QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot;
+        QCOMPARE(QDir(folder.path()).entryList(all), QStringList{"page.html"});
+
+        // A failed download leaves neither a changed file nor a partial one behind.
+        server.finalReply = "451 Aborted\r\n";
+        QVERIFY_THROWS_EXCEPTION(FTPException, ftp.FetchFile(QStringLiteral("page.html"), target));
+        QCOMPARE(readBytes(target), QByteArray("new content"));
+        QCOMPARE(QDir(folder.path()).entryList(all), QStringList{"page.html"});
     }
 
     void serviceEndDuringTransfer()

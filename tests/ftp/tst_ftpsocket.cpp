@@ -176,9 +176,9 @@ private Q_SLOTS:
         QTest::addColumn<int>("size");
         QTest::newRow("nothing") << 0;
         QTest::newRow("one byte") << 1;
-        QTest::newRow("exactly one chunk") << TPowersock::ChunkSize;
-        QTest::newRow("one chunk and one byte") << TPowersock::ChunkSize + 1;
-        QTest::newRow("three chunks and one byte") << 3 * TPowersock::ChunkSize + 1;
+        QTest::newRow("exactly one chunk") << TPowersock::FileChunkSize;
+        QTest::newRow("one chunk and one byte") << TPowersock::FileChunkSize + 1;
+        QTest::newRow("three chunks and one byte") << 3 * TPowersock::FileChunkSize + 1;
         QTest::newRow("4 MB") << 4 * 1024 * 1024;
     }
     void captureEveryChunk()
@@ -202,7 +202,26 @@ private Q_SLOTS:
         QCOMPARE(target.data().size(), bytes.size());
         QVERIFY(target.data() == bytes);
         QCOMPARE(sock.bytesReceived(), qint64(size));
-        QVERIFY(largestStep <= TPowersock::ChunkSize);
+        QVERIFY(largestStep <= TPowersock::FileChunkSize);
+    }
+
+    void readBeyondOneChunk_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::newRow("exactly one chunk") << TPowersock::ChunkSize;
+        QTest::newRow("one chunk and the rest") << TPowersock::ChunkSize + 10;
+        QTest::newRow("largest read") << 65535;
+    }
+    void readBeyondOneChunk()
+    {
+        QFETCH(int, size);
+        Peer peer;
+        TPowersock sock;
+        connectTo(sock, peer);
+        const QByteArray bytes = patterned(size);
+        peer.socket->write(bytes);
+        QVERIFY(sock.Read(quint16(size)) == bytes);
+        QCOMPARE(sock.bytesBuffered(), qint64(0));
     }
 
     void sendFileWhole()

@@ -1,0 +1,163 @@
+// Upload and download of a 256 MB file over loopback against pyftpdlib, beside curl in active
+// mode, while a 10 ms timer shows whether the event loop keeps answering.
+#include "benchreport.h"
+#include "ftp/nmftp.h"
+#include "ftpserverprocess.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+const QString User = QStringLiteral("bench");
+const QString Secret = QStringLiteral("bench-pw");
+constexpr qint64 FileSize = 256LL * 1024 * 1024;
+constexpr int Runs = 5;
+
+bool writeTestFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    QByteArray block(1024 * 1024, Qt::Uninitialized);
+    for (qint64 written = 0; written < FileSize; written += block.size()) {
+        for (int i = 0; i < block.size(); ++i)
+            block[i] = char((written / block.size()) * 31 + i * 7);
+        if (file.write(block) != block.size())
+            return false;
+    }
+    return true;
+}
+
+// Seconds for one curl run, or a negative value when it failed.
+double curlSeconds(const QStringList &arguments)
+{
+    QProcess curl;
+    QElapsedTimer clock;
+    clock.start();
+    curl.start(QStringLiteral("curl"), QStringList{"-s", "-S", "-P", "127.0.0.1"} + arguments);
+    if (!curl.waitForFinished(-1) || curl.exitCode() != 0) {
+        std::fprintf(stderr, "curl failed: %s\n", curl.readAllStandardError().constData());
+        return -1;
+    }
+    return double(clock.nsecsElapsed()) / 1e9;
+}
+
+// The longest gap between ticks of a 10 ms timer while it runs.
+class TickWatch
+{
+public:
+    TickWatch()
+    {
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            m_longest = qMax(m_longest, double(m_clock.nsecsElapsed()) / 1e6);
+            m_clock.restart();
+        });
+        m_timer.setTimerType(Qt::PreciseTimer);
+        m_timer.start(10);
+        m_clock.start();
+    }
+    double longestGapMs() const { return m_longest; }
+
+private:
+    QTimer m_timer;
+    QElapsedTimer m_clock;
+    double m_longest = 0;
+};
+
+// Seconds for a whole session of ours (log in, one transfer, log out), as curl's run is.
+double oursSeconds(quint16 port, const std::function<void(TNMFTP &)> &transfer, double &longestGapMs)
+{
+    QElapsedTimer clock;
+    clock.start();
+    TickWatch watch;
+    try {
+        TNMFTP ftp;
+        ftp.Host = QStringLiteral("127.0.0.1");
+        ftp.Port = port;
+        ftp.UserID = User;
+        ftp.Password = Secret;
+        ftp.Connect();
+        ftp.SetTransferType(2);
+        transfer(ftp);
+        ftp.Disconnect();
+    } catch (const std::exception &error) {
+        std::fprintf(stderr, "transfer failed: %s\n", error.what());
+        return -1;
+    }
+    longestGapMs = qMax(longestGapMs, watch.longestGapMs());
+    return double(clock.nsecsElapsed()) / 1e9;
+}
+
+double median(QList<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.at(values.size() / 2);
+}
+
+double megabytesPerSecond(double seconds)
+{
+    return double(FileSize) / (1024.0 * 1024.0) / seconds;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QTemporaryDir root;
+    QTemporaryDir local;
+    const QString source = local.filePath(QStringLiteral("source.bin"));
+    if (!root.isValid() || !local.isValid() || !writeTestFile(source)) {
+        std::fprintf(stderr, "cannot write the test file\n");
+        return 1;
+    }
+    FtpServerProcess server;
+    const QString failure = server.start(root.path(), User, Secret);
+    if (!failure.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(failure));
+        return 1;
+    }
+    const QString url = QStringLiteral("ftp://%1:%2@127.0.0.1:%3/").arg(User, Secret).arg(server.port());
+
+    QList<double> curlUp, oursUp, curlDown, oursDown;
+    double longestGapMs = 0;
+    for (int run = 0; run < Runs; ++run) {
+        curlUp << curlSeconds({"-T", source, url + "curl.bin"});
+        oursUp << oursSeconds(server.port(), [&](TNMFTP &ftp) { ftp.PutFile(source, "ours.bin"); }, longestGapMs);
+        curlDown << curlSeconds({"-o", local.filePath("curl.bin"), url + "curl.bin"});
+        oursDown << oursSeconds(server.port(),
+                                [&](TNMFTP &ftp) { ftp.FetchFile("ours.bin", local.filePath("ours.bin")); },
+                                longestGapMs);
+    }
+    for (const QList<double> *times : {&curlUp, &oursUp, &curlDown, &oursDown}) {
+        if (std::any_of(times->cbegin(), times->cend(), [](double seconds) { return seconds <= 0; }))
+            return 1;
+    }
+    if (QFileInfo(root.filePath("ours.bin")).size() != FileSize
+        || QFileInfo(local.filePath("ours.bin")).size() != FileSize) {
+        std::fprintf(stderr, "a transferred file has the wrong size\n");
+        return 1;
+    }
+
+    const double up = megabytesPerSecond(median(oursUp));
+    const double upCurl = megabytesPerSecond(median(curlUp));
+    const double down = megabytesPerSecond(median(oursDown));
+    const double downCurl = megabytesPerSecond(median(curlDown));
+    bench::report(QStringLiteral("ftp upload 256 MB, ours"), up, QStringLiteral("MB/s"), 0.8 * upCurl,
+                  QStringLiteral("ratio %1 to curl").arg(up / upCurl, 0, 'f', 2));
+    bench::report(QStringLiteral("ftp upload 256 MB, curl -P"), upCurl, QStringLiteral("MB/s"));
+    bench::report(QStringLiteral("ftp download 256 MB, ours"), down, QStringLiteral("MB/s"), 0.8 * downCurl,
+                  QStringLiteral("ratio %1 to curl").arg(down / downCurl, 0, 'f', 2));
+    bench::report(QStringLiteral("ftp download 256 MB, curl -P"), downCurl, QStringLiteral("MB/s"));
+    bench::report(QStringLiteral("ftp longest 10 ms timer gap during transfers"), longestGapMs,
+                  QStringLiteral("ms"), 50, longestGapMs <= 50 ? QStringLiteral("within") : QStringLiteral("over"));
+    return 0;
+}
