@@ -4,10 +4,19 @@
 
 namespace FtpReply {
 
+namespace {
+
+bool isDigit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+} // namespace
+
 int code(const QString &line)
 {
     qint64 value = 0;
-    for (int i = 0; i < qMin(10, int(line.size())) && line.at(i).isDigit(); ++i)
+    for (int i = 0; i < qMin(10, int(line.size())) && isDigit(line.at(i)); ++i)
         value = value * 10 + line.at(i).digitValue();
     // Ten digits can exceed an int; such a code is far beyond any failure range.
     return int(qMin<qint64>(value, INT_MAX));
@@ -27,10 +36,10 @@ qint64 size(const QString &reply)
 {
     const QString upper = reply.toUpper();
     int end = upper.indexOf(QLatin1String("BYTE"));
-    while (end > 0 && !upper.at(end - 1).isDigit())
+    while (end > 0 && !isDigit(upper.at(end - 1)))
         --end;
     int start = end;
-    while (start > 0 && upper.at(start - 1).isDigit())
+    while (start > 0 && isDigit(upper.at(start - 1)))
         --start;
     // Digits beyond 18 would overflow; no real size has that many.
     if (start == end || end - start > 18)

@@ -35,10 +35,10 @@ TNMFTP::TNMFTP(QObject *parent)
 
 TNMFTP::~TNMFTP()
 {
-    Cancel();
-    // Log out without waiting for the answer: nothing may run inside a destructor.
-    writeNow("QUIT\r\n");
+    closeForGood();
     m_data.reset();
+    // Log out without waiting for the answer: no event loop may run inside a destructor.
+    writeNow("QUIT\r\n");
 }
 
 TCmdType TNMFTP::commandType(const QString &line)
@@ -194,19 +194,25 @@ void TNMFTP::Connect()
     startOperation();
     if (connected())
         return;
+    requireSingleLine(UserID);
+    requireSingleLine(Password);
     discardReceived();
     TPowersock::Connect();
     try {
         Reply greeting;
         greeting.lines.append(QStringLiteral(" "));
         readContinuation(greeting);
+        // A server that turns us away says so in its greeting.
+        greeting.line = greeting.lines.value(1);
+        if (FtpReply::failed(FtpReply::code(greeting.line), LoginFailure))
+            refuseLogin(greeting);
 
         if ((UserID.isEmpty() || Password.isEmpty()) && OnAuthenticationNeeded) {
             bool handled = false;
             OnAuthenticationNeeded(handled);
+            requireSingleLine(UserID);
+            requireSingleLine(Password);
         }
-        requireSingleLine(UserID);
-        requireSingleLine(Password);
 
         Status(ProtocolLevel, QStringLiteral("USER ") + UserID);
         const QString user = Proxy.isEmpty() ? UserID : UserID + QLatin1Char('@') + Host;

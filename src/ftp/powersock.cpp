@@ -48,11 +48,17 @@ TPowersock::TPowersock(QObject *parent)
 
 TPowersock::~TPowersock()
 {
-    Status(TraceLevel, QStringLiteral("Destroy"));
-    Cancel();
+    // No events from here on: their handlers may belong to objects already gone.
     m_closingForGood = true;
+    m_cancelled = true;
     delete m_server;
     dropSocket();
+}
+
+void TPowersock::closeForGood()
+{
+    m_closingForGood = true;
+    m_cancelled = true;
 }
 
 void TPowersock::Status(int level, const QString &text)
@@ -318,8 +324,10 @@ void TPowersock::Connect()
         try {
             ResolveHost();
         } catch (const ESockError &) {
-            if (m_timedOut || m_cancelled)
+            if (m_timedOut || m_cancelled) {
+                m_cancelled = false;
                 throw;
+            }
         }
         if (!m_remoteAddress.isNull())
             break;
@@ -503,8 +511,8 @@ void TPowersock::storeReply(const QString &line)
 void TPowersock::requireSingleLine(const QString &text)
 {
     if (text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n')) || text.contains(QChar(0)))
-        throw ESockError(QStringLiteral("A line break or NUL character cannot be sent: %1")
-                             .arg(QString(text).replace(QChar(0), QLatin1Char(' ')).simplified()));
+        // The text itself stays out of the message: it may be a password.
+        throw ESockError(QStringLiteral("A name or command with a line break or NUL character cannot be sent"));
 }
 
 void TPowersock::writeNow(const QByteArray &bytes)

@@ -117,6 +117,8 @@ Q_SIGNALS:
 
 protected:
     void Status(int level, const QString &text);
+    // Stops all events, for a descendant's destructor.
+    void closeForGood();
     // Refuses text holding CR, LF or NUL, which could smuggle in a second command.
     static void requireSingleLine(const QString &text);
     // Keeps a reply line as the last reply and takes its code.

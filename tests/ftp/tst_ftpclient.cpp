@@ -212,12 +212,28 @@ private Q_SLOTS:
         QCOMPARE(server.commands, QStringList{"USER u"});
     }
 
-    void userAnswered530()
+    void refusedLogin_data()
     {
+        QTest::addColumn<QByteArray>("word"); // empty: the greeting
+        QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<QStringList>("commands");
+        QTest::newRow("greeting 421") << QByteArray() << QByteArray("421 Too many users\r\n") << QStringList();
+        QTest::newRow("USER 530") << QByteArray("USER") << QByteArray("530 Not allowed\r\n") << QStringList{"USER u"};
+        QTest::newRow("PASS 530") << QByteArray("PASS") << QByteArray("530 Wrong\r\n")
+                                  << QStringList{"USER u", "PASS p"};
+    }
+    void refusedLogin()
+    {
+        QFETCH(QByteArray, word);
+        QFETCH(QByteArray, reply);
+        QFETCH(QStringList, commands);
         ScriptedFtpServer server;
         TNMFTP ftp;
         prepare(ftp, server);
-        server.replies.insert("USER", "530 Not allowed\r\n");
+        if (word.isEmpty())
+            server.greeting = reply;
+        else
+            server.replies.insert(word, reply);
         int failed = 0;
         bool disconnected = false;
         ftp.TPowersock::OnConnectionFailed = [&](TPowersock *) { ++failed; };
@@ -226,12 +242,13 @@ private Q_SLOTS:
             ftp.Connect();
             QFAIL("no exception");
         } catch (const FTPException &error) {
-            QCOMPARE(error.message(), QStringLiteral("530 Not allowed\r\n"));
+            QCOMPARE(error.message(), QString::fromUtf8(reply));
         }
         QCOMPARE(failed, 1);
         QVERIFY(disconnected);
         QVERIFY(!ftp.connected());
         QCOMPARE(m_statuses.constLast(), QStringLiteral("Disconnected"));
+        QCOMPARE(server.commands, commands);
     }
 
     void proxyLogin()
@@ -604,8 +621,13 @@ private Q_SLOTS:
         ScriptedFtpServer server;
         TNMFTP ftp;
         prepare(ftp, server);
-        ftp.UserID = QStringLiteral("u\r\nDELE x");
-        QVERIFY_THROWS_EXCEPTION(ESockError, ftp.Connect());
+        ftp.Password = QStringLiteral("pw\r\nDELE x");
+        try {
+            ftp.Connect();
+            QFAIL("no exception");
+        } catch (const ESockError &error) {
+            QVERIFY(!error.message().contains(QStringLiteral("pw")));
+        }
         QVERIFY(!ftp.connected());
         QVERIFY(server.commands.isEmpty());
     }
