@@ -666,6 +666,40 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(server.uploaded, QByteArray("<p>"), 5000);
     }
 
+    void connectionRequired_data()
+    {
+        QTest::addColumn<int>("handler"); // 0 none, 1 declines, 2 connects
+        QTest::newRow("no handler") << 0;
+        QTest::newRow("declined") << 1;
+        QTest::newRow("connects") << 2;
+    }
+    void connectionRequired()
+    {
+        QFETCH(int, handler);
+        ScriptedFtpServer server;
+        TNMFTP ftp;
+        prepare(ftp, server);
+        server.replies.insert("PWD", "257 \"/w\"\r\n");
+        if (handler != 0) {
+            ftp.OnConnectionRequired = [&](bool &handled) {
+                handled = handler == 2;
+                if (handled)
+                    ftp.Connect();
+            };
+        }
+        if (handler == 2) {
+            QCOMPARE(ftp.WorkingFolder(), QStringLiteral("/w"));
+            return;
+        }
+        try {
+            ftp.WorkingFolder();
+            QFAIL("no exception");
+        } catch (const std::runtime_error &error) {
+            QCOMPARE(QString::fromUtf8(error.what()), QStringLiteral("Not Connected"));
+        }
+        QVERIFY(server.commands.isEmpty());
+    }
+
     void missingUploadSendsNothing()
     {
         ScriptedFtpServer server;
