@@ -5,20 +5,56 @@
 #include <QCommandLineParser>
 #include <QScreen>
 
-int main(int argc, char *argv[])
-{
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Markvale PRO"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Markvale PRO"));
-    QApplication::setApplicationVersion(QStringLiteral(MARKVALE_VERSION));
-    QApplication::setOrganizationName(QStringLiteral("Orvanti"));
+#include <memory>
 
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("HTML source editor"));
+namespace {
+
+void describe(QCommandLineParser &parser)
+{
+    parser.setApplicationDescription(QStringLiteral("Markvale PRO, an HTML source editor."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("Files to open."),
                                  QStringLiteral("[FILE...]"));
+}
+
+void nameApplication()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Markvale PRO"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(MARKVALE_VERSION));
+    QCoreApplication::setOrganizationName(QStringLiteral("Orvanti"));
+}
+
+// --help and --version answer without a display.
+bool asksForInformationOnly(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (arg == "-h" || arg == "--help" || arg == "--help-all" || arg == "-v" || arg == "--version")
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (asksForInformationOnly(argc, argv)) {
+        QCoreApplication core(argc, argv);
+        nameApplication();
+        QCommandLineParser parser;
+        describe(parser);
+        parser.process(core); // prints and exits
+        return 0;
+    }
+
+    QApplication app(argc, argv);
+    nameApplication();
+    QApplication::setApplicationDisplayName(QStringLiteral("Markvale PRO"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("markvale"));
+    QCommandLineParser parser;
+    describe(parser);
     parser.process(app);
 
     Tmainform mainform;
