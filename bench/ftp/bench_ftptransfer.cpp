@@ -19,7 +19,7 @@ namespace {
 const QString User = QStringLiteral("bench");
 const QString Secret = QStringLiteral("bench-pw");
 constexpr qint64 FileSize = 256LL * 1024 * 1024;
-constexpr int Runs = 5;
+constexpr int Runs = 7;
 
 bool writeTestFile(const QString &path)
 {
@@ -127,15 +127,32 @@ int main(int argc, char **argv)
     }
     const QString url = QStringLiteral("ftp://%1:%2@127.0.0.1:%3/").arg(User, Secret).arg(server.port());
 
+    // The machine is shared: each of our runs is set against the curl run beside it, the
+    // order alternating, and the middle ratio counts.
     QList<double> curlUp, oursUp, curlDown, oursDown;
     double longestGapMs = 0;
-    for (int run = 0; run < Runs; ++run) {
-        curlUp << curlSeconds({"-T", source, url + "curl.bin"});
+    const auto uploadOurs = [&] {
         oursUp << oursSeconds(server.port(), [&](TNMFTP &ftp) { ftp.PutFile(source, "ours.bin"); }, longestGapMs);
-        curlDown << curlSeconds({"-o", local.filePath("curl.bin"), url + "curl.bin"});
+    };
+    const auto uploadCurl = [&] { curlUp << curlSeconds({"-T", source, url + "curl.bin"}); };
+    const auto downloadOurs = [&] {
         oursDown << oursSeconds(server.port(),
                                 [&](TNMFTP &ftp) { ftp.FetchFile("ours.bin", local.filePath("ours.bin")); },
                                 longestGapMs);
+    };
+    const auto downloadCurl = [&] { curlDown << curlSeconds({"-o", local.filePath("curl.bin"), url + "curl.bin"}); };
+    for (int run = 0; run < Runs; ++run) {
+        if (run % 2 == 0) {
+            uploadCurl();
+            uploadOurs();
+            downloadCurl();
+            downloadOurs();
+        } else {
+            uploadOurs();
+            uploadCurl();
+            downloadOurs();
+            downloadCurl();
+        }
     }
     for (const QList<double> *times : {&curlUp, &oursUp, &curlDown, &oursDown}) {
         if (std::any_of(times->cbegin(), times->cend(), [](double seconds) { return seconds <= 0; }))
@@ -147,17 +164,26 @@ int main(int argc, char **argv)
         return 1;
     }
 
-    const double up = megabytesPerSecond(median(oursUp));
+    QList<double> upRatios, downRatios;
+    for (int run = 0; run < Runs; ++run) {
+        upRatios << curlUp.at(run) / oursUp.at(run);
+        downRatios << curlDown.at(run) / oursDown.at(run);
+    }
+    const double upRatio = median(upRatios);
+    const double downRatio = median(downRatios);
     const double upCurl = megabytesPerSecond(median(curlUp));
-    const double down = megabytesPerSecond(median(oursDown));
     const double downCurl = megabytesPerSecond(median(curlDown));
-    bench::report(QStringLiteral("ftp upload 256 MB, ours"), up, QStringLiteral("MB/s"), 0.8 * upCurl,
-                  QStringLiteral("ratio %1 to curl").arg(up / upCurl, 0, 'f', 2));
+    bench::report(QStringLiteral("ftp upload 256 MB, ours"), megabytesPerSecond(median(oursUp)),
+                  QStringLiteral("MB/s"), 0, QStringLiteral("ratio %1 to curl").arg(upRatio, 0, 'f', 2));
     bench::report(QStringLiteral("ftp upload 256 MB, curl -P"), upCurl, QStringLiteral("MB/s"));
-    bench::report(QStringLiteral("ftp download 256 MB, ours"), down, QStringLiteral("MB/s"), 0.8 * downCurl,
-                  QStringLiteral("ratio %1 to curl").arg(down / downCurl, 0, 'f', 2));
+    bench::report(QStringLiteral("ftp upload ratio to curl"), upRatio, QString(), 0.8,
+                  upRatio >= 0.8 ? QStringLiteral("met") : QStringLiteral("missed"));
+    bench::report(QStringLiteral("ftp download 256 MB, ours"), megabytesPerSecond(median(oursDown)),
+                  QStringLiteral("MB/s"), 0, QStringLiteral("ratio %1 to curl").arg(downRatio, 0, 'f', 2));
     bench::report(QStringLiteral("ftp download 256 MB, curl -P"), downCurl, QStringLiteral("MB/s"));
+    bench::report(QStringLiteral("ftp download ratio to curl"), downRatio, QString(), 0.8,
+                  downRatio >= 0.8 ? QStringLiteral("met") : QStringLiteral("missed"));
     bench::report(QStringLiteral("ftp longest 10 ms timer gap during transfers"), longestGapMs,
-                  QStringLiteral("ms"), 50, longestGapMs <= 50 ? QStringLiteral("within") : QStringLiteral("over"));
+                  QStringLiteral("ms"), 50, longestGapMs <= 50 ? QStringLiteral("met") : QStringLiteral("missed"));
     return 0;
 }
