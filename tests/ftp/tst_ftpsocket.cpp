@@ -13,19 +13,16 @@
 
 namespace {
 
-// The far end of a connection: accepts one client and keeps what it sends.
-class Peer : public QObject
-{
-public:
-    explicit Peer(const QHostAddress &address = QHostAddress::LocalHost)
+// The far end: accepts one connection and keeps what arrives.
+struct Peer : QObject {
+    Peer()
     {
         connect(&server, &QTcpServer::newConnection, this, [this] {
             socket = server.nextPendingConnection();
             connect(socket, &QTcpSocket::readyRead, this, [this] { received += socket->readAll(); });
         });
-        server.listen(address);
+        server.listen(QHostAddress::LocalHost);
     }
-
     QTcpServer server;
     QPointer<QTcpSocket> socket;
     QByteArray received;
@@ -39,59 +36,47 @@ QByteArray patterned(int size)
     return bytes;
 }
 
+QString failure(const std::function<void()> &call)
+{
+    try {
+        call();
+    } catch (const ESockError &error) {
+        return error.message();
+    }
+    return QString();
+}
+
 } // namespace
 
 class TestFtpSocket : public QObject
 {
     Q_OBJECT
 
-private:
-    // A connected socket and its peer's end.
     void connectTo(TPowersock &sock, Peer &peer)
     {
         sock.Host = QStringLiteral("127.0.0.1");
         sock.Port = peer.server.serverPort();
         sock.Connect();
-        QVERIFY(sock.connected());
         QTRY_VERIFY_WITH_TIMEOUT(peer.socket, 5000);
     }
 
 private Q_SLOTS:
-    void errorText_data()
+    void texts_data()
     {
-        QTest::addColumn<int>("code");
         QTest::addColumn<QString>("text");
-        QTest::newRow("refused") << 10061 << "10061:Connection refused";
-        QTest::newRow("first") << 10004 << "10004:Interrupted system call";
-        QTest::newRow("look-up") << 11004 << "11004:Valid name, no data record of requested type";
-        QTest::newRow("unknown") << 12345 << "Unknown Error No. 12345";
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("refused") << SocketErrors::text(10061) << "10061:Connection refused";
+        QTest::newRow("look-up") << SocketErrors::text(11004) << "11004:Valid name, no data record of requested type";
+        QTest::newRow("unknown") << SocketErrors::text(12345) << "Unknown Error No. 12345";
+        QTest::newRow("address") << TPowersock::portAddressText(QHostAddress("10.0.0.7")) << "10,0,0,7";
+        QTest::newRow("port") << TPowersock::portNumberText(5000) << ",19,136";
+        QTest::newRow("port low byte") << TPowersock::portNumberText(1025) << ",4,1";
     }
-    void errorText()
+    void texts()
     {
-        QFETCH(int, code);
         QFETCH(QString, text);
-        QCOMPARE(SocketErrors::text(code), text);
-    }
-
-    void portText_data()
-    {
-        QTest::addColumn<QString>("address");
-        QTest::addColumn<int>("port");
-        QTest::addColumn<QString>("addressText");
-        QTest::addColumn<QString>("portText");
-        QTest::newRow("10.0.0.7:5000") << "10.0.0.7" << 5000 << "10,0,0,7" << ",19,136";
-        QTest::newRow("192.168.0.5:1025") << "192.168.0.5" << 1025 << "192,168,0,5" << ",4,1";
-        QTest::newRow("low port") << "127.0.0.1" << 21 << "127,0,0,1" << ",0,21";
-        QTest::newRow("highest port") << "255.255.255.255" << 65535 << "255,255,255,255" << ",255,255";
-    }
-    void portText()
-    {
-        QFETCH(QString, address);
-        QFETCH(int, port);
-        QFETCH(QString, addressText);
-        QFETCH(QString, portText);
-        QCOMPARE(TPowersock::portAddressText(QHostAddress(address)), addressText);
-        QCOMPARE(TPowersock::portNumberText(quint16(port)), portText);
+        QFETCH(QString, expected);
+        QCOMPARE(text, expected);
     }
 
     void readLnTakesOneLineAtATime()
@@ -99,85 +84,44 @@ private Q_SLOTS:
         Peer peer;
         TPowersock sock;
         connectTo(sock, peer);
-        peer.socket->write("one\r\ntwo\r\nthree\n");
-        QTRY_COMPARE_WITH_TIMEOUT(sock.bytesBuffered(), qint64(16), 5000);
+        peer.socket->write("one\r\ntwo\nlast");
+        QTRY_COMPARE_WITH_TIMEOUT(sock.bytesBuffered(), qint64(13), 5000);
         QCOMPARE(sock.ReadLn(), QStringLiteral("one\r\n"));
-        QCOMPARE(sock.bytesBuffered(), qint64(11));
-        QCOMPARE(sock.ReadLn(), QStringLiteral("two\r\n"));
-        QCOMPARE(sock.ReadLn(), QStringLiteral("three\n"));
-    }
-
-    void readCounts()
-    {
-        Peer peer;
-        TPowersock sock;
-        connectTo(sock, peer);
-        peer.socket->write("abcdef");
-        QCOMPARE(sock.Read(3), QByteArray("abc"));
-        QTRY_COMPARE_WITH_TIMEOUT(sock.bytesBuffered(), qint64(3), 5000);
-        QCOMPARE(sock.Read(0), QByteArray("def"));
-    }
-
-    void transactionTakesTheCode()
-    {
-        Peer peer;
-        TPowersock sock;
-        connectTo(sock, peer);
-        connect(peer.socket, &QTcpSocket::readyRead, this, [&] { peer.socket->write("257 \"/\"\r\n"); });
-        QCOMPARE(sock.Transaction(QStringLiteral("PWD")), QStringLiteral("257 \"/\"\r\n"));
-        QCOMPARE(sock.replyCode(), 257);
-        QCOMPARE(peer.received, QByteArray("PWD\r\n"));
-    }
-
-    void peerClosingEndsReadLn()
-    {
-        Peer peer;
-        TPowersock sock;
-        connectTo(sock, peer);
-        int disconnects = 0;
-        sock.OnDisconnect = [&](TPowersock *) { ++disconnects; };
-        peer.socket->write("last words");
+        QCOMPARE(sock.bytesBuffered(), qint64(8));
+        QCOMPARE(sock.ReadLn(), QStringLiteral("two\n"));
+        int closes = 0;
+        sock.OnDisconnect = [&](TPowersock *) { ++closes; };
         peer.socket->disconnectFromHost();
-        QCOMPARE(sock.ReadLn(), QStringLiteral("last words"));
-        QVERIFY_THROWS_EXCEPTION(ESockError, sock.ReadLn());
-        QVERIFY(!sock.connected());
-        QCOMPARE(disconnects, 1);
+        QCOMPARE(sock.ReadLn(), QStringLiteral("last"));
+        QCOMPARE(failure([&] { sock.ReadLn(); }), QStringLiteral("Connection closed"));
+        QCOMPARE(closes, 1);
     }
 
-    void cancelEndsReadLn()
+    void readBeyondOneChunk_data()
     {
+        QTest::addColumn<int>("size");
+        QTest::newRow("exactly one chunk") << TPowersock::ChunkSize;
+        QTest::newRow("one chunk and the rest") << TPowersock::ChunkSize + 10;
+        QTest::newRow("largest read") << 65535;
+    }
+    void readBeyondOneChunk()
+    {
+        QFETCH(int, size);
         Peer peer;
         TPowersock sock;
         connectTo(sock, peer);
-        QTimer::singleShot(0, &sock, &TPowersock::Cancel);
-        try {
-            sock.ReadLn();
-            QFAIL("no exception");
-        } catch (const EAbortError &error) {
-            QCOMPARE(error.message(), QStringLiteral("Socket readln aborted"));
-        }
-        QVERIFY(sock.cancelled());
-    }
-
-    void silentPeerCostsNoProcessorTime()
-    {
-        Peer peer;
-        TPowersock sock;
-        connectTo(sock, peer);
-        QTimer::singleShot(400, &sock, &TPowersock::Cancel);
-        const std::clock_t start = std::clock();
-        QVERIFY_THROWS_EXCEPTION(EAbortError, sock.ReadLn());
-        const double cpuMs = double(std::clock() - start) * 1000.0 / CLOCKS_PER_SEC;
-        QVERIFY2(cpuMs < 40, qPrintable(QStringLiteral("%1 ms of processor time").arg(cpuMs)));
+        const QByteArray bytes = patterned(size + 3);
+        peer.socket->write(bytes);
+        QVERIFY(sock.Read(quint16(size)) == bytes.left(size));
+        QTRY_COMPARE_WITH_TIMEOUT(sock.bytesBuffered(), qint64(3), 5000);
+        QCOMPARE(sock.Read(0), bytes.right(3));
     }
 
     void captureEveryChunk_data()
     {
         QTest::addColumn<int>("size");
         QTest::newRow("nothing") << 0;
-        QTest::newRow("one byte") << 1;
         QTest::newRow("exactly one chunk") << TPowersock::FileChunkSize;
-        QTest::newRow("one chunk and one byte") << TPowersock::FileChunkSize + 1;
         QTest::newRow("three chunks and one byte") << 3 * TPowersock::FileChunkSize + 1;
         QTest::newRow("4 MB") << 4 * 1024 * 1024;
     }
@@ -199,110 +143,53 @@ private Q_SLOTS:
         QBuffer target;
         target.open(QIODevice::WriteOnly);
         sock.CaptureFile(target);
-        QCOMPARE(target.data().size(), bytes.size());
         QVERIFY(target.data() == bytes);
         QCOMPARE(sock.bytesReceived(), qint64(size));
         QVERIFY(largestStep <= TPowersock::FileChunkSize);
     }
 
-    void readBeyondOneChunk_data()
-    {
-        QTest::addColumn<int>("size");
-        QTest::newRow("exactly one chunk") << TPowersock::ChunkSize;
-        QTest::newRow("one chunk and the rest") << TPowersock::ChunkSize + 10;
-        QTest::newRow("largest read") << 65535;
-    }
-    void readBeyondOneChunk()
-    {
-        QFETCH(int, size);
-        Peer peer;
-        TPowersock sock;
-        connectTo(sock, peer);
-        const QByteArray bytes = patterned(size);
-        peer.socket->write(bytes);
-        QVERIFY(sock.Read(quint16(size)) == bytes);
-        QCOMPARE(sock.bytesBuffered(), qint64(0));
-    }
-
-    void sendFileWhole()
+    void cancelEndsWaitWithoutSpinning()
     {
         Peer peer;
         TPowersock sock;
         connectTo(sock, peer);
-        QByteArray bytes = patterned(1024 * 1024 + 7);
-        QBuffer source(&bytes);
-        source.open(QIODevice::ReadOnly);
-        qint64 lastSent = 0;
-        sock.OnPacketSent = [&](TPowersock *) { lastSent = sock.bytesSent(); };
-        sock.SendFile(source);
-        QCOMPARE(sock.transferSize(), qint64(bytes.size()));
-        QCOMPARE(lastSent, qint64(bytes.size()));
-        QTRY_COMPARE_WITH_TIMEOUT(peer.received.size(), bytes.size(), 5000);
-        QVERIFY(peer.received == bytes);
+        QTimer::singleShot(400, &sock, &TPowersock::Cancel);
+        const std::clock_t start = std::clock();
+        QCOMPARE(failure([&] { sock.ReadLn(); }), QStringLiteral("Socket readln aborted"));
+        const double cpuMs = double(std::clock() - start) * 1000.0 / CLOCKS_PER_SEC;
+        QVERIFY2(cpuMs < 40, qPrintable(QStringLiteral("%1 ms of processor time").arg(cpuMs)));
+        QVERIFY(sock.cancelled());
     }
 
-    void lineBreakNeverSent_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::newRow("CR") << "a\rb";
-        QTest::newRow("LF") << "a\nb";
-        QTest::newRow("NUL") << QStringLiteral("a") + QChar(0) + QStringLiteral("b");
-    }
-    void lineBreakNeverSent()
-    {
-        QFETCH(QString, text);
-        Peer peer;
-        TPowersock sock;
-        connectTo(sock, peer);
-        QVERIFY_THROWS_EXCEPTION(ESockError, sock.Writeln(text));
-        sock.Writeln(QStringLiteral("ok"));
-        QTRY_COMPARE_WITH_TIMEOUT(peer.received, QByteArray("ok\r\n"), 5000);
-    }
-
-    void dottedHostIsNotLookedUp_data()
+    void connectOutcome_data()
     {
         QTest::addColumn<QString>("host");
+        QTest::addColumn<int>("handler"); // OnInvalidHost: 0 none, 1 declines, 2 corrects, 3 leaves it bad
+        QTest::addColumn<QString>("error");
         QTest::addColumn<int>("lookups");
-        QTest::newRow("dotted") << "127.0.0.1" << 0;
-        QTest::newRow("name") << "localhost" << 1;
+        QTest::addColumn<int>("handlerCalls");
+        QTest::newRow("dotted: no look-up") << "127.0.0.1" << 0 << "" << 0 << 0;
+        QTest::newRow("name: looked up") << "localhost" << 0 << "" << 1 << 0;
+        QTest::newRow("bad, no handler") << "nothere.invalid" << 0 << "Null Remote Address" << 0 << 0;
+        QTest::newRow("bad, declined") << "nothere.invalid" << 1 << "Null Remote Address" << 0 << 1;
+        QTest::newRow("bad, corrected") << "nothere.invalid" << 2 << "" << 0 << 1;
+        QTest::newRow("bad, one retry only") << "nothere.invalid" << 3 << "Null Remote Address" << 0 << 1;
     }
-    void dottedHostIsNotLookedUp()
+    void connectOutcome()
     {
         QFETCH(QString, host);
+        QFETCH(int, handler);
+        QFETCH(QString, error);
         QFETCH(int, lookups);
+        QFETCH(int, handlerCalls);
         Peer peer;
         TPowersock sock;
-        int resolved = 0;
-        sock.OnHostResolved = [&](TPowersock *) { ++resolved; };
         sock.Host = host;
         sock.Port = peer.server.serverPort();
-        sock.Connect();
-        QVERIFY(sock.connected());
-        QCOMPARE(resolved, lookups);
-        QCOMPARE(sock.remoteAddress(), QHostAddress(QHostAddress::LocalHost));
-    }
-
-    void invalidHostGetsOneRetry_data()
-    {
-        QTest::addColumn<int>("handler"); // 0 none, 1 declines, 2 corrects the host, 3 leaves it bad
-        QTest::addColumn<bool>("connects");
-        QTest::addColumn<int>("calls");
-        QTest::newRow("no handler") << 0 << false << 0;
-        QTest::newRow("declined") << 1 << false << 1;
-        QTest::newRow("corrected") << 2 << true << 1;
-        QTest::newRow("still bad") << 3 << false << 1;
-    }
-    void invalidHostGetsOneRetry()
-    {
-        QFETCH(int, handler);
-        QFETCH(bool, connects);
-        QFETCH(int, calls);
-        Peer peer;
-        TPowersock sock;
-        sock.Host = QStringLiteral("nothere.invalid");
-        sock.Port = peer.server.serverPort();
         sock.TimeOut = 10000;
+        int resolved = 0;
         int called = 0;
+        sock.OnHostResolved = [&](TPowersock *) { ++resolved; };
         if (handler != 0) {
             sock.OnInvalidHost = [&](bool &handled) {
                 ++called;
@@ -311,65 +198,27 @@ private Q_SLOTS:
                     sock.Host = QStringLiteral("127.0.0.1");
             };
         }
-        if (connects) {
-            sock.Connect();
-            QVERIFY(sock.connected());
-        } else {
-            try {
-                sock.Connect();
-                QFAIL("no exception");
-            } catch (const ESockError &error) {
-                QCOMPARE(error.message(), QStringLiteral("Null Remote Address"));
-            }
-        }
-        QCOMPARE(called, calls);
+        QCOMPARE(failure([&] { sock.Connect(); }), error);
+        QCOMPARE(sock.connected(), error.isEmpty());
+        QCOMPARE(resolved, lookups);
+        QCOMPARE(called, handlerCalls);
+        if (sock.connected())
+            QCOMPARE(failure([&] { sock.Connect(); }), QStringLiteral("Already connected"));
     }
 
-    void refusedConnection()
+    void connectFails_data()
     {
-        quint16 closedPort = 0;
-        {
-            QTcpServer probe;
-            QVERIFY(probe.listen(QHostAddress::LocalHost));
-            closedPort = probe.serverPort();
-        }
-        TPowersock sock;
-        sock.Host = QStringLiteral("127.0.0.1");
-        sock.Port = closedPort;
-        int failed = 0;
-        sock.OnConnectionFailed = [&](TPowersock *) { ++failed; };
-        try {
-            sock.Connect();
-            QFAIL("no exception");
-        } catch (const ESockError &error) {
-            QCOMPARE(error.message(), QStringLiteral("Connection Failed"));
-        }
-        QCOMPARE(failed, 1);
-        QCOMPARE(sock.lastError(), 10061);
-        QVERIFY(!sock.connected());
+        QTest::addColumn<int>("kind"); // 0 refused, 1 silent with time-out, 2 silent and cancelled
+        QTest::addColumn<QString>("error");
+        QTest::newRow("refused") << 0 << "Connection Failed";
+        QTest::newRow("time-out") << 1 << "Connection Timed out";
+        QTest::newRow("cancelled") << 2 << "Connection Canceled";
     }
-
-    void alreadyConnected()
+    void connectFails()
     {
-        Peer peer;
-        TPowersock sock;
-        connectTo(sock, peer);
-        QVERIFY_THROWS_EXCEPTION(ESockError, sock.Connect());
-        QVERIFY(sock.connected());
-    }
-
-    void silentAddressTimesOutOrIsCancelled_data()
-    {
-        QTest::addColumn<int>("timeOut");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("time-out") << 200 << "Connection Timed out";
-        QTest::newRow("cancelled") << 0 << "Connection Canceled";
-    }
-    void silentAddressTimesOutOrIsCancelled()
-    {
-        QFETCH(int, timeOut);
-        QFETCH(QString, message);
-        // A server whose accept queue is full lets connections hang.
+        QFETCH(int, kind);
+        QFETCH(QString, error);
+        // A server whose accept queue is full lets connections hang; a closed port refuses.
         QTcpServer full;
         full.setListenBacklogSize(0);
         QVERIFY(full.listen(QHostAddress::LocalHost));
@@ -377,60 +226,47 @@ private Q_SLOTS:
         QTcpSocket filler;
         filler.connectToHost(QHostAddress::LocalHost, full.serverPort());
         QVERIFY(filler.waitForConnected(5000));
+        const quint16 port = full.serverPort();
+        if (kind == 0)
+            full.close();
 
         TPowersock sock;
         sock.Host = QStringLiteral("127.0.0.1");
-        sock.Port = full.serverPort();
-        sock.TimeOut = timeOut;
-        if (timeOut == 0)
+        sock.Port = port;
+        sock.TimeOut = kind == 1 ? 200 : 0;
+        if (kind == 2)
             QTimer::singleShot(200, &sock, &TPowersock::Cancel);
-        try {
-            sock.Connect();
-            QFAIL("no exception");
-        } catch (const ESockError &error) {
-            QCOMPARE(error.message(), message);
-        }
-        QVERIFY(!sock.connected());
-        QVERIFY(!sock.cancelled());
+        int failed = 0;
+        sock.OnConnectionFailed = [&](TPowersock *) { ++failed; };
+        QCOMPARE(failure([&] { sock.Connect(); }), error);
+        QCOMPARE(failed, 1);
+        QVERIFY(!sock.connected() && !sock.cancelled());
+        if (kind == 0)
+            QCOMPARE(sock.lastError(), 10061);
     }
 
     void listenerTakesOnlyItsPeer()
     {
         TPowersock data;
         data.Listen(QHostAddress::LocalHost, QHostAddress::LocalHost);
-        const quint16 port = quint16(data.LocalPortText().section(',', 1, 1).toUInt() * 256
-                                     + data.LocalPortText().section(',', 2, 2).toUInt());
+        const QStringList port = data.LocalPortText().split(',');
+        const quint16 number = quint16(port.at(1).toUInt() * 256 + port.at(2).toUInt());
 
         QTcpSocket stranger;
         QVERIFY(stranger.bind(QHostAddress(QStringLiteral("127.0.0.2"))));
-        stranger.connectToHost(QHostAddress::LocalHost, port);
-        QVERIFY(stranger.waitForConnected(5000));
+        stranger.connectToHost(QHostAddress::LocalHost, number);
         QTRY_COMPARE_WITH_TIMEOUT(stranger.state(), QAbstractSocket::UnconnectedState, 5000);
         QVERIFY(!data.connected());
 
         QTcpSocket server;
-        server.connectToHost(QHostAddress::LocalHost, port);
+        server.connectToHost(QHostAddress::LocalHost, number);
         server.write("from the server");
         server.disconnectFromHost();
         data.Accept();
-        QVERIFY(data.connected() || data.bytesBuffered() > 0);
         QBuffer target;
         target.open(QIODevice::WriteOnly);
         data.CaptureFile(target);
         QCOMPARE(target.data(), QByteArray("from the server"));
-    }
-
-    void acceptCancelled()
-    {
-        TPowersock data;
-        data.Listen(QHostAddress::LocalHost, QHostAddress::LocalHost);
-        QTimer::singleShot(0, &data, &TPowersock::Cancel);
-        try {
-            data.Accept();
-            QFAIL("no exception");
-        } catch (const ESockError &error) {
-            QCOMPARE(error.message(), QStringLiteral("Accepting Canceled"));
-        }
     }
 };
 
