@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <utility>
 #include <stdexcept>
 
 namespace {
@@ -34,6 +35,14 @@ void swallowExceptions(F &&work)
         work();
     } catch (...) {
     }
+}
+
+// A handler's failure must not stop the connection's own work around it.
+template<typename Event, typename... Args>
+void notify(const Event &event, Args &&...args)
+{
+    if (event)
+        swallowExceptions([&] { event(std::forward<Args>(args)...); });
 }
 
 } // namespace
@@ -63,8 +72,8 @@ void TPowersock::closeForGood()
 
 void TPowersock::Status(int level, const QString &text)
 {
-    if (!m_closingForGood && level <= ReportLevel && OnStatus)
-        OnStatus(this, text);
+    if (!m_closingForGood && level <= ReportLevel)
+        notify(OnStatus, this, text);
 }
 
 void TPowersock::wake()
@@ -117,8 +126,7 @@ void TPowersock::dropSocket()
 void TPowersock::onConnected()
 {
     m_connected = true;
-    if (OnConnect)
-        OnConnect(this);
+    notify(OnConnect, this);
     wake();
 }
 
@@ -131,8 +139,8 @@ void TPowersock::onSocketError()
     m_lastError = SocketErrors::code(error);
     if (!m_connected) {
         m_connectFailed = true;
-    } else if (error != QAbstractSocket::TemporaryError && OnError) {
-        OnError(this, quint16(m_lastError), ErrorText(m_lastError));
+    } else if (error != QAbstractSocket::TemporaryError) {
+        notify(OnError, this, quint16(m_lastError), ErrorText(m_lastError));
     }
     wake();
 }
@@ -161,8 +169,8 @@ bool TPowersock::receiveChunk(bool ignoreLimit)
         appendReceived(chunk);
     }
     m_bytesReceived += chunk.size();
-    if (m_counting && OnPacketRecvd)
-        OnPacketRecvd(this);
+    if (m_counting)
+        notify(OnPacketRecvd, this);
     return true;
 }
 
@@ -225,8 +233,8 @@ void TPowersock::writeFromStream()
 void TPowersock::onBytesWritten(qint64 count)
 {
     m_bytesSent += count;
-    if (m_counting && OnPacketSent)
-        OnPacketSent(this);
+    if (m_counting)
+        notify(OnPacketSent, this);
     writeFromStream();
     wake();
 }
@@ -240,6 +248,7 @@ void TPowersock::Cancel()
 
 void TPowersock::Abort()
 {
+    // A plain connection has no running operation of its own to end.
 }
 
 void TPowersock::startTimeOut()
@@ -308,8 +317,7 @@ void TPowersock::ResolveHost()
     if (m_lookup.error() != QHostInfo::NoError || ipv4 == addresses.cend())
         throw ESockError(QStringLiteral("Host Lookup Failed"));
     m_remoteAddress = *ipv4;
-    if (OnHostResolved)
-        OnHostResolved(this);
+    notify(OnHostResolved, this);
 }
 
 void TPowersock::Connect()
@@ -339,9 +347,11 @@ void TPowersock::Connect()
     }
 
     m_connectFailed = false;
+    // A server may take the connection and close it at once.
+    const int closes = m_closes;
     m_socket->connectToHost(m_remoteAddress, quint16(Proxy.isEmpty() ? Port : ProxyPort));
     startTimeOut();
-    waitUntil([this] { return m_connected || m_timedOut || m_cancelled || m_connectFailed; });
+    waitUntil([&] { return m_connected || m_timedOut || m_cancelled || m_connectFailed || m_closes != closes; });
     stopTimeOut();
     if (m_connected && !m_timedOut && !m_cancelled)
         return;
@@ -371,6 +381,7 @@ void TPowersock::RequestCloseSocket()
 {
     Status(BufferLevel, QStringLiteral("Request Close Socket"));
     m_connected = false;
+    ++m_closes;
     if (m_server) {
         m_server->disconnect(this);
         m_server->deleteLater();
@@ -379,8 +390,7 @@ void TPowersock::RequestCloseSocket()
     dropSocket();
     installSocket(new QTcpSocket(this));
     socketClosed();
-    if (OnDisconnect)
-        OnDisconnect(this);
+    notify(OnDisconnect, this);
     wake();
 }
 

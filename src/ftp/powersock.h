@@ -184,6 +184,7 @@ private:
     qint64 m_bytesReceived = 0;
     qint64 m_bytesSent = 0;
     qint64 m_transferSize = 0;
+    int m_closes = 0;
     int m_lastError = 0;
     int m_replyCode = 0;
     QString m_lastReply;
