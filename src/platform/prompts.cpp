@@ -85,6 +85,8 @@ public:
         return dialog.exec() == QDialog::Accepted;
     }
 
+    int runDialog(QDialog &dialog) override { return dialog.exec(); }
+
 private:
     static FileResult run(QFileDialog &dialog, const FileDialog &d)
     {
@@ -183,6 +185,11 @@ std::optional<QColor> color(const QColor &initial)
 bool print(QPrinter &printer)
 {
     return g_handler->print(printer);
+}
+
+int runDialog(QDialog &dialog)
+{
+    return g_handler->runDialog(dialog);
 }
 
 QString qtFilter(const QString &filter)

@@ -7,6 +7,7 @@
 
 #include <optional>
 
+class QDialog;
 class QPrinter;
 class QWidget;
 
@@ -65,6 +66,8 @@ public:
     virtual QString folder(const QString &title, const QString &start) = 0;
     virtual std::optional<QColor> color(const QColor &initial) = 0;
     virtual bool print(QPrinter &printer) = 0;
+    // Runs one of the program's own modal dialogs; returns its result code.
+    virtual int runDialog(QDialog &dialog) = 0;
 };
 
 // Installs a handler for all prompts (nullptr restores the real dialogs) and
@@ -81,6 +84,8 @@ FileResult saveFile(const FileDialog &dialog);
 QString folder(const QString &title, const QString &start);
 std::optional<QColor> color(const QColor &initial);
 bool print(QPrinter &printer);
+// Shows a dialog of the program modally (QDialog::Accepted or Rejected).
+int runDialog(QDialog &dialog);
 
 // "HTML documents|*.htm*|All files|*.*" -> "HTML documents (*.htm*);;All files (*)".
 QString qtFilter(const QString &filter);

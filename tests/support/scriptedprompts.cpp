@@ -1,5 +1,6 @@
 #include "scriptedprompts.h"
 
+#include <QDialog>
 #include <QPrinter>
 #include <QTest>
 
@@ -70,6 +71,15 @@ ScriptedPrompts &ScriptedPrompts::answerPrint(bool accept, const QString &pdfPat
     a.type = Type::Print;
     a.accept = accept;
     a.paths = QStringList{pdfPath};
+    m_script.append(a);
+    return *this;
+}
+
+ScriptedPrompts &ScriptedPrompts::answerDialog(std::function<void(QDialog &)> script)
+{
+    Answer a;
+    a.type = Type::Dialog;
+    a.dialogScript = std::move(script);
     m_script.append(a);
     return *this;
 }
@@ -159,4 +169,17 @@ bool ScriptedPrompts::print(QPrinter &printer)
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(a.paths.value(0));
     return true;
+}
+
+int ScriptedPrompts::runDialog(QDialog &dialog)
+{
+    Answer a;
+    a.type = Type::Dialog;
+    if (!take(Type::Dialog, QStringLiteral("dialog \"%1\"").arg(dialog.objectName()), &a))
+        return QDialog::Rejected;
+    dialog.setResult(QDialog::Rejected);
+    dialog.show();
+    a.dialogScript(dialog);
+    dialog.hide();
+    return dialog.result();
 }

@@ -3,6 +3,8 @@
 #include "platform/prompts.h"
 
 #include <QList>
+
+#include <functional>
 #include <QString>
 #include <QStringList>
 
@@ -26,6 +28,10 @@ public:
     // Accepting prints into a PDF file at pdfPath.
     ScriptedPrompts &answerPrint(bool accept, const QString &pdfPath = QString());
 
+    // The next dialog of the program's own is handed to `script`, which fills
+    // it and presses its buttons as a user would; its result is returned.
+    ScriptedPrompts &answerDialog(std::function<void(QDialog &)> script);
+
     // Every message shown so far, in order.
     const QList<Prompts::Message> &messages() const { return m_messages; }
     QStringList messageTexts() const;
@@ -39,9 +45,10 @@ public:
     QString folder(const QString &title, const QString &start) override;
     std::optional<QColor> color(const QColor &initial) override;
     bool print(QPrinter &printer) override;
+    int runDialog(QDialog &dialog) override;
 
 private:
-    enum class Type { Message, Open, Save, Folder, Color, Print };
+    enum class Type { Message, Open, Save, Folder, Color, Print, Dialog };
     struct Answer
     {
         Type type = Type::Message;
@@ -50,6 +57,7 @@ private:
         QStringList paths;
         QColor color;
         bool accept = false;
+        std::function<void(QDialog &)> dialogScript;
     };
 
     bool take(Type type, const QString &what, Answer *answer);
