@@ -1,8 +1,68 @@
-#include "editor/editorcommands.h"
+#include "editor/definedtagcommands.h"
 
-#include <QtGlobal>
+#include "colormemo/colormemo.h"
+#include "editor/definedtagtext.h"
+#include "platform/prompts.h"
+#include "editor/editform.h"
+#include "editor/editorcommands.h"
+#include "editor/menubuilder.h"
+#include "editor/tdefform.h"
+#include "settings/settings.h"
+
+#include <QMenu>
+
+namespace DefinedTagCommands {
+
+void def9Click(Teditform &editor, int slot)
+{
+    if (slot < 0 || slot >= DefinedTagCount)
+        return;
+    TColorMemo *memo = editor.cmemo1;
+    editor.PushUndo();
+    const int selected = memo->SelLength();
+    const auto insertion =
+        DefinedTagText::insertion(settings().DefinedTags[size_t(slot)], memo->SelText());
+    if (!insertion)
+        return;
+    memo->SetSelText(insertion->text);
+    memo->SetSelStart(qMax(0, memo->SelStart() - selected - insertion->caretBack));
+}
+
+void Setdefinedtag1Click(Teditform &editor)
+{
+    {
+        Tdefform form(&editor);
+        Prompts::runDialog(form);
+    }
+    updateCaptions(editor);
+}
+
+void updateCaptions(Teditform &editor)
+{
+    for (int n = 0; n < DefinedTagCount; ++n) {
+        if (auto *item = editor.findChild<QAction *>(QStringLiteral("def%1").arg(n)))
+            item->setText(settings().DefinedTags[size_t(n)].DefTitle);
+    }
+}
+
+} // namespace DefinedTagCommands
 
 void installDefinedTagCommands(Teditform &editor)
 {
-    Q_UNUSED(editor);
+    Teditform *e = &editor;
+    auto *Defined1 = editor.findChild<QMenu *>(QStringLiteral("Defined1"));
+    for (int n = 0; n < DefinedTagCount; ++n) {
+        const QByteArray name = "def" + QByteArray::number(n);
+        const QByteArray shortcut = "Ctrl+" + QByteArray::number(n);
+        addMenuItems(Defined1, {{name.constData(), "", shortcut.constData(),
+                                 [e, n] { DefinedTagCommands::def9Click(*e, n); }}});
+        // The item's tag is its slot.
+        Defined1->actions().constLast()->setData(n);
+    }
+    addMenuItems(Defined1, {
+        {nullptr},
+        {"Setdefinedtag1", "&Set defined tag", "Ctrl+Alt+D",
+         [e] { DefinedTagCommands::Setdefinedtag1Click(*e); }},
+    });
+    DefinedTagCommands::updateCaptions(editor);
 }

@@ -119,10 +119,11 @@ void Teditform::buildMenus()
         {"Undolasttag1", "&Undo ", "Ctrl+Z", [this] { Undolasttag1Click(); }},
         {"Undoundo1", "&Redo", "Ctrl+Shift+Z", [this] { Undoundo1Click(); }},
         {nullptr},
-        {"Copy1", "&Copy", "Ctrl+C", [this] { Copy1Click(); }},
-        {"Cut1", "Cu&t", "Ctrl+X", [this] { Cut1Click(); }},
-        {"Paste1", "&Paste", "Ctrl+V", [this] { Paste1Click(); }},
-        {"Delete1", "&Delete", "Ctrl+D", [this] { Delete1Click(); }},
+        // Their commands are the text operations'.
+        {"Copy1", "&Copy", "Ctrl+C"},
+        {"Cut1", "Cu&t", "Ctrl+X"},
+        {"Paste1", "&Paste", "Ctrl+V"},
+        {"Delete1", "&Delete", "Ctrl+D"},
         {nullptr},
         {"Search2", "&Search", "Ctrl+S", [host] { host->search(); }},
         {"Replace2", "&Replace", "Ctrl+R", [host] { host->replace(); }},
@@ -503,29 +504,6 @@ void Teditform::Wordwrapping2Click()
 void Teditform::LaunchBrowser1Click()
 {
     m_host->saveAllAndLaunch(m_fileName);
-}
-
-void Teditform::Copy1Click()
-{
-    cmemo1->copy();
-}
-
-void Teditform::Cut1Click()
-{
-    PushUndo();
-    cmemo1->cut();
-}
-
-void Teditform::Paste1Click()
-{
-    PushUndo();
-    cmemo1->paste();
-}
-
-void Teditform::Delete1Click()
-{
-    PushUndo();
-    cmemo1->SetSelText(QString());
 }
 
 void Teditform::Closeall1Click()

@@ -69,10 +69,6 @@ public:
     void Autosave1Click();
     void Wordwrapping2Click();
     void LaunchBrowser1Click();
-    void Copy1Click();
-    void Cut1Click();
-    void Paste1Click();
-    void Delete1Click();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -1,8 +1,104 @@
-#include "editor/editorcommands.h"
+#include "editor/snippetcommands.h"
 
-#include <QtGlobal>
+#include "colormemo/colormemo.h"
+#include "editor/editform.h"
+#include "editor/editorcommands.h"
+#include "editor/editortexts.h"
+#include "editor/menubuilder.h"
+#include "editor/snippettexts.h"
+#include "editor/tdhtmlant.h"
+#include "editor/tdhtmlsize.h"
+#include "editor/textoperations.h"
+#include "platform/prompts.h"
+#include "settings/integertext.h"
+#include "settings/language.h"
+
+#include <QLineEdit>
+#include <QMenu>
+
+namespace SnippetCommands {
+
+namespace {
+
+const LangText TooManyLayersText = {
+    " is more layers than the generator makes (at most %1), please try again.",
+    " er flere layers end generatoren laver (højst %1), prøv igen.",
+    " sind mehr Layer als der Generator erzeugt (höchstens %1), bitte versuchen Sie es nochmal."};
+
+} // namespace
+
+void insertSnippet(Teditform &editor, int index)
+{
+    const auto &snippets = SnippetTexts::javascriptSnippets();
+    if (index < 0 || index >= int(snippets.size()))
+        return;
+    const SnippetTexts::Snippet &snippet = snippets[size_t(index)];
+    if (!TextOperations::insertAtCaret(editor, snippet.text))
+        return;
+    editor.cmemo1->SetSelStart(editor.cmemo1->SelStart() - snippet.caretBack);
+}
+
+void LinktoMarkvale1Click(Teditform &editor)
+{
+    TextOperations::insertAtCaret(editor, SnippetTexts::linkBlock());
+}
+
+void Generator1Click(Teditform &editor)
+{
+    if (editor.cmemo1->SelLength() != 0)
+        return;
+
+    int count = 0;
+    for (;;) {
+        Tdhtmlant ant(&editor);
+        if (Prompts::runDialog(ant) != QDialog::Accepted)
+            return;
+        const QString entered = ant.numedit->text();
+        const std::optional<int> number = parseInteger(entered);
+        if (!number) {
+            Prompts::message(Prompts::Kind::Error, entered + editorTexts().NotANumberText);
+            continue;
+        }
+        if (*number > SnippetTexts::MaxLayers) {
+            Prompts::message(Prompts::Kind::Error,
+                             entered + pick(TooManyLayersText).arg(SnippetTexts::MaxLayers));
+            continue;
+        }
+        count = *number;
+        break;
+    }
+
+    Tdhtmlsize size(&editor);
+    const int answer = Prompts::runDialog(size);
+    SnippetTexts::LayerGeometry geometry;
+    if (answer == QDialog::Accepted)
+        geometry = size.geometry();
+    else if (answer != Tdhtmlsize::Skipped)
+        return;
+
+    editor.PushUndo();
+    editor.cmemo1->SetSelText(SnippetTexts::layerScript(count, geometry));
+}
+
+} // namespace SnippetCommands
 
 void installSnippetCommands(Teditform &editor)
 {
-    Q_UNUSED(editor);
+    Teditform *e = &editor;
+    auto *Events1 = editor.findChild<QMenu *>(QStringLiteral("Events1"));
+    const auto &snippets = SnippetTexts::javascriptSnippets();
+    for (int i = 0; i < int(snippets.size()); ++i) {
+        const SnippetTexts::Snippet &s = snippets[size_t(i)];
+        addMenuItems(Events1, {{s.name, s.caption, s.shortcut,
+                                [e, i] { SnippetCommands::insertSnippet(*e, i); }}});
+    }
+
+    addMenuItems(editor.findChild<QMenu *>(QStringLiteral("LayerDHTML1")), {
+        {"Generator1", "&Generator", "Ctrl+G", [e] { SnippetCommands::Generator1Click(*e); }},
+    });
+
+    addMenuItems(editor.findChild<QMenu *>(QStringLiteral("Div1")), {
+        {"LinktoMarkvale1", "&Link to Markvale", "Shift+Alt+L",
+         [e] { SnippetCommands::LinktoMarkvale1Click(*e); }},
+    });
 }

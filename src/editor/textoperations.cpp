@@ -1,8 +1,382 @@
-#include "editor/editorcommands.h"
+#include "editor/textoperations.h"
 
-#include <QtGlobal>
+#include "colormemo/colormemo.h"
+#include "editor/editform.h"
+#include "editor/editorcommands.h"
+#include "editor/editortexts.h"
+#include "editor/menubuilder.h"
+#include "editor/textbuilders.h"
+#include "editor/tloadform.h"
+#include "editor/tposform.h"
+#include "platform/prompts.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QScrollBar>
+
+namespace TextOperations {
+
+namespace {
+
+// The hourglass for as long as a command works through a large text.
+class BusyCursor
+{
+public:
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor &) = delete;
+    BusyCursor &operator=(const BusyCursor &) = delete;
+};
+
+bool askedYes(Prompts::Kind kind, Prompts::Buttons buttons)
+{
+    return Prompts::message(kind, editorTexts().AreYouSureText, buttons) == Prompts::Button::Yes;
+}
+
+// Replaces [start, start + length) of the text in one edit.
+void replaceRange(TColorMemo *memo, int start, int length, const QString &text)
+{
+    memo->SetSelStart(start);
+    memo->SetSelLength(length);
+    memo->SetSelText(text);
+}
+
+// Adds items to a menu, placed before `before` (at the end when it is null).
+// Each action is its own context: a menu drops the connections it is the
+// receiver of whenever an action is moved within it.
+void insertMenuItems(QMenu *menu, QAction *before, std::initializer_list<MenuItem> items)
+{
+    for (const MenuItem &item : items) {
+        if (!item.name) {
+            menu->insertSeparator(before);
+            continue;
+        }
+        auto *action = new QAction(QString::fromUtf8(item.caption), menu);
+        action->setObjectName(QLatin1String(item.name));
+        if (*item.shortcut)
+            action->setShortcut(QKeySequence(QLatin1String(item.shortcut)));
+        if (item.run)
+            QObject::connect(action, &QAction::triggered, action, [run = item.run] { run(); });
+        menu->insertAction(before, action);
+    }
+}
+
+QAction *actionNamed(QMenu *menu, const char *name)
+{
+    const QList<QAction *> actions = menu->actions();
+    for (QAction *action : actions) {
+        if (action->objectName() == QLatin1String(name))
+            return action;
+    }
+    return nullptr;
+}
+
+// The action after `action` in its menu, or null at the end.
+QAction *actionAfter(QMenu *menu, QAction *action)
+{
+    const QList<QAction *> actions = menu->actions();
+    const qsizetype index = actions.indexOf(action);
+    return index >= 0 && index + 1 < actions.size() ? actions.at(index + 1) : nullptr;
+}
+
+void installEditItems(Teditform &editor)
+{
+    Teditform *e = &editor;
+    auto *Edit1 = editor.findChild<QMenu *>(QStringLiteral("Edit1"));
+    // The window designs the clipboard items; their handlers are here.
+    const struct {
+        const char *name;
+        void (*handler)(Teditform &);
+    } own[] = {{"Copy1", Copy1Click}, {"Cut1", Cut1Click}, {"Paste1", Paste1Click},
+               {"Delete1", Delete1Click}};
+    for (const auto &item : own) {
+        if (QAction *action = actionNamed(Edit1, item.name))
+            QObject::connect(action, &QAction::triggered, action, [e, h = item.handler] { h(*e); });
+    }
+
+    // After Delete, before the Search and Replace group.
+    QAction *search = actionNamed(Edit1, "Search2");
+    QAction *before = search;
+    if (search) {
+        const QList<QAction *> actions = Edit1->actions();
+        const qsizetype index = actions.indexOf(search);
+        if (index > 0 && actions.at(index - 1)->isSeparator())
+            before = actions.at(index - 1);
+    }
+    insertMenuItems(Edit1, before, {
+        {"Deleteline1", "Delete l&ine", "Ctrl+Y", [e] { Deleteline1Click(*e); }},
+        {nullptr},
+    });
+    QMenu *Special2 = namedMenu(Edit1, "Special2", "Speci&al");
+    addMenuItems(Special2, {
+        {"Bottomofpage1", "&Bottom of page", "Ctrl+B", [e] { Bottomofpage1Click(*e); }},
+        {"Topofpage1", "&Top of page", "Ctrl+T", [e] { Topofpage1Click(*e); }},
+        {"Jumpto1", "&Jump to", "Ctrl+J", [e] { Jumpto1Click(*e); }},
+        {"Selectall1", "&Select all", "Ctrl+O", [e] { Selectall1Click(*e); }},
+    });
+    Edit1->insertMenu(before, Special2);
+    insertMenuItems(Edit1, before, {
+        {nullptr},
+        {"Setlinebreaks1", "Set &line breaks", "Ctrl+L", [e] { Setlinebreaks1Click(*e); }},
+        {"removelinebreaks1", "Remove line &breaks", "Ctrl+Shift+L", [e] { removelinebreaks1Click(*e); }},
+        {"Removeemptylines1", "Remove &empty lines", "Ctrl+Del", [e] { Removeemptylines1Click(*e); }},
+    });
+}
+
+void installFileItem(Teditform &editor)
+{
+    Teditform *e = &editor;
+    auto *File1 = editor.findChild<QMenu *>(QStringLiteral("File1"));
+    QAction *insertFrom = actionNamed(File1, "Insertfrom1");
+    insertMenuItems(File1, insertFrom ? actionAfter(File1, insertFrom) : nullptr, {
+        {"Insertfromtextfile1", "Insert from &textfile...", "Ctrl+Shift+Alt+F",
+         [e] { Insertfromtextfile1Click(*e); }},
+    });
+}
+
+void installMiscItems(Teditform &editor)
+{
+    Teditform *e = &editor;
+    auto *Div1 = editor.findChild<QMenu *>(QStringLiteral("Div1"));
+    addMenuItems(Div1, {
+        {"Space2", "&Space", "Ctrl+Space", [e] { Space2Click(*e); }},
+        {"intext1", "< &in text", "", [e] { intext1Click(*e); }},
+        {"intext2", "> in &text", "", [e] { intext2Click(*e); }},
+    });
+    // The key beside the left Shift of European keyboards; with Shift it
+    // types ">", which some keyboard layouts report instead.
+    actionNamed(Div1, "intext1")->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Less));
+    actionNamed(Div1, "intext2")->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Less),
+                                                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Greater)});
+}
+
+void installCharacterMenu(Teditform &editor)
+{
+    Teditform *e = &editor;
+    auto *PopupMenu1 = new QMenu(&editor);
+    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    for (const TextBuilders::CharacterGroup &group : TextBuilders::specialCharacterGroups()) {
+        if (group.separatorBefore)
+            PopupMenu1->addSeparator();
+        QMenu *sub = namedMenu(PopupMenu1, group.name, group.caption);
+        for (const QChar c : group.characters) {
+            const QString character(c);
+            QAction *item = sub->addAction(character);
+            QObject::connect(item, &QAction::triggered, sub, [e, character] { N46Click(*e, character); });
+        }
+        PopupMenu1->addMenu(sub);
+    }
+    TColorMemo *memo = editor.cmemo1;
+    memo->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(memo, &QWidget::customContextMenuRequested, PopupMenu1,
+                     [memo, PopupMenu1](const QPoint &pos) {
+                         PopupMenu1->popup(memo->viewport()->mapToGlobal(pos));
+                     });
+}
+
+} // namespace
+
+QString &PickedText()
+{
+    static QString text;
+    return text;
+}
+
+QString &LastTextFile()
+{
+    static QString path;
+    return path;
+}
+
+bool insertAtCaret(Teditform &editor, const QString &text)
+{
+    if (editor.cmemo1->SelLength() != 0)
+        return false;
+    editor.PushUndo();
+    editor.cmemo1->SetSelText(text);
+    return true;
+}
+
+void scrollToCaretLine(Teditform &editor)
+{
+    TColorMemo *memo = editor.cmemo1;
+    const int line = memo->CaretLine();
+    // Wrapped lines take several rows of the scroll bar, so one step may fall
+    // short; repeat while the memo can still scroll.
+    for (int attempt = 0; attempt < 64; ++attempt) {
+        const int delta = line - memo->FirstVisibleLine();
+        if (delta == 0)
+            break;
+        const int before = memo->verticalScrollBar()->value();
+        memo->ScrollLines(delta);
+        if (memo->verticalScrollBar()->value() == before)
+            break;
+    }
+}
+
+void Copy1Click(Teditform &editor)
+{
+    editor.cmemo1->copy();
+}
+
+void Cut1Click(Teditform &editor)
+{
+    editor.PushUndo();
+    editor.cmemo1->cut();
+}
+
+void Paste1Click(Teditform &editor)
+{
+    editor.PushUndo();
+    editor.cmemo1->paste();
+}
+
+void Delete1Click(Teditform &editor)
+{
+    if (!askedYes(Prompts::Kind::Warning, Prompts::Button::Yes | Prompts::Button::Cancel))
+        return;
+    editor.PushUndo();
+    editor.cmemo1->SetSelText(QString());
+}
+
+void Deleteline1Click(Teditform &editor)
+{
+    editor.PushUndo();
+    TColorMemo *memo = editor.cmemo1;
+    const int line = memo->CaretLine();
+    const int start = memo->LineStart(line);
+    // The line with its line break; the last line has none to take.
+    const int end = line + 1 < memo->LineCount() ? memo->LineStart(line + 1)
+                                                 : start + int(memo->LineText(line).size());
+    replaceRange(memo, start, end - start, QString());
+    editor.ShowCaretPosition();
+}
+
+void Selectall1Click(Teditform &editor)
+{
+    if (askedYes(Prompts::Kind::Confirmation, Prompts::Button::Yes | Prompts::Button::No))
+        editor.cmemo1->selectAll();
+}
+
+void Topofpage1Click(Teditform &editor)
+{
+    editor.cmemo1->SetCaretLine(0);
+    scrollToCaretLine(editor);
+    editor.ShowCaretPosition();
+}
+
+void Bottomofpage1Click(Teditform &editor)
+{
+    editor.cmemo1->SetCaretLine(editor.cmemo1->LineCount());
+    scrollToCaretLine(editor);
+    editor.ShowCaretPosition();
+}
+
+void Jumpto1Click(Teditform &editor)
+{
+    Tposform form(&editor);
+    if (Prompts::runDialog(form) != QDialog::Accepted)
+        return;
+    editor.cmemo1->SetCaretLine(form.line());
+    editor.cmemo1->SetCaretColumn(form.column());
+    scrollToCaretLine(editor);
+    editor.ShowCaretPosition();
+}
+
+void Setlinebreaks1Click(Teditform &editor)
+{
+    editor.PushUndo();
+    TColorMemo *memo = editor.cmemo1;
+    {
+        BusyCursor busy;
+        const QString result = TextBuilders::setLineBreaks(memo->SelText());
+        memo->SetSelText(result);
+    }
+    memo->setFocus();
+}
+
+void removelinebreaks1Click(Teditform &editor)
+{
+    editor.PushUndo();
+    BusyCursor busy;
+    TColorMemo *memo = editor.cmemo1;
+    memo->SetSelText(TextBuilders::removeLineBreaks(memo->SelText()));
+}
+
+void Removeemptylines1Click(Teditform &editor)
+{
+    editor.PushUndo();
+    BusyCursor busy;
+    TColorMemo *memo = editor.cmemo1;
+    const QString text = memo->Text();
+    const TextBuilders::EmptyLinesResult result = TextBuilders::removeEmptyLines(text);
+    if (result.caret < 0)
+        return;
+    // Only the stretch between the first and the last difference is
+    // replaced, so the control lays out no more than changed.
+    const qsizetype oldSize = text.size();
+    const qsizetype newSize = result.text.size();
+    qsizetype prefix = 0;
+    const qsizetype shorter = qMin(oldSize, newSize);
+    while (prefix < shorter && text.at(prefix) == result.text.at(prefix))
+        ++prefix;
+    qsizetype suffix = 0;
+    while (suffix < shorter - prefix
+           && text.at(oldSize - 1 - suffix) == result.text.at(newSize - 1 - suffix))
+        ++suffix;
+    // Keep line breaks whole at both ends of the replaced stretch.
+    while (prefix > 0 && text.at(prefix - 1) == QLatin1Char('\r'))
+        --prefix;
+    while (suffix > 0 && text.at(oldSize - suffix) == QLatin1Char('\n'))
+        --suffix;
+    replaceRange(memo, int(prefix), int(oldSize - prefix - suffix),
+                 result.text.mid(prefix, newSize - prefix - suffix));
+    memo->SetSelStart(result.caret);
+}
+
+void Insertfromtextfile1Click(Teditform &editor)
+{
+    TColorMemo *memo = editor.cmemo1;
+    if (memo->SelLength() != 0)
+        return;
+    editor.PushUndo();
+    Tloadform picker(&editor);
+    picker.FormShow(LastTextFile());
+    const int result = Prompts::runDialog(picker);
+    if (result == QDialog::Accepted) {
+        PickedText() = picker.selectedText();
+        memo->SetSelText(PickedText());
+    }
+    LastTextFile() = picker.fileName();
+    memo->setFocus();
+}
+
+void Space2Click(Teditform &editor)
+{
+    insertAtCaret(editor, QLatin1String(TextBuilders::NbspEntity));
+}
+
+void intext1Click(Teditform &editor)
+{
+    insertAtCaret(editor, QLatin1String(TextBuilders::LessThanEntity));
+}
+
+void intext2Click(Teditform &editor)
+{
+    insertAtCaret(editor, QLatin1String(TextBuilders::GreaterThanEntity));
+}
+
+void N46Click(Teditform &editor, const QString &character)
+{
+    insertAtCaret(editor, character);
+}
+
+} // namespace TextOperations
 
 void installTextOperations(Teditform &editor)
 {
-    Q_UNUSED(editor);
+    TextOperations::installEditItems(editor);
+    TextOperations::installFileItem(editor);
+    TextOperations::installMiscItems(editor);
+    TextOperations::installCharacterMenu(editor);
 }

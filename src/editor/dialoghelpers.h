@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+class QDialog;
+class QPushButton;
+class QWidget;
+
+// Small pieces the editor's dialogs share.
+namespace DialogHelpers {
+
+// A push button with an object name and design caption.
+QPushButton *button(QWidget *parent, const char *name, const char *caption);
+
+// A fixed-size dialog; without a system menu when `closeBox` is false.
+void makeFixed(QDialog *dialog, bool closeBox);
+
+// Moves a window to the middle of its screen.
+void centreOnScreen(QWidget *window);
+
+} // namespace DialogHelpers

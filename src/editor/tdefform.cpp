@@ -1,0 +1,190 @@
+#include "editor/tdefform.h"
+
+#include "editor/definedtagtext.h"
+#include "editor/dialoghelpers.h"
+#include "editor/dialogrunner.h"
+#include "settings/regops.h"
+#include "settings/settings.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+const CaptionTable TdefformCaptions = {
+    {"Label1", {"Def Nr.", "Def Nr.", "Def Nr."}},
+    {"Label3", {"Title:", "Titel", "Titel"}},
+    {"openlabel", {"Opening tag", "Åbnings tag", "Öffnungstag"}},
+    {"closelabel", {"Closing tag", "Lukke tag", "Schliestag"}},
+    {"inlinebutton", {"InLine", "iLinje", "InLinie"}},
+    {"onelinebutton", {"OneLine", "EnLinje", "EinLinie"}},
+    {"sectionbutton", {"Section", "Sektion", "Sektion"}},
+    {"helpbutton", {"&Help", "&Hjælp", "&Hilfe"}},
+    {"cancelbutton", {"&Cancel", "&Afbryd", "&Abbrechen"}},
+    {"savebutton", {"&Save", "&Gem", "&Speichern"}},
+    {"donebutton", {"&Done", "&Færdig", "&Fertig"}},
+    {"Memo1",
+     {"Make sure to place the cursor where you want it to appear BEFORE saving the tag",
+      "Husk at placere markøren hvor du vil ha' den til at være FØR du gemmer tag'et",
+      "Immer den Markör dort plazieren wo Sie den haben wollen BEVOR Sie speichern"}},
+};
+
+namespace {
+
+QLabel *label(QWidget *parent, const char *name, const char *caption)
+{
+    auto *l = new QLabel(QString::fromUtf8(caption), parent);
+    l->setObjectName(QLatin1String(name));
+    return l;
+}
+
+QLineEdit *edit(QWidget *parent, const char *name)
+{
+    auto *e = new QLineEdit(parent);
+    e->setObjectName(QLatin1String(name));
+    e->setMinimumWidth(320);
+    return e;
+}
+
+} // namespace
+
+Tdefform::Tdefform(QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("Tdefform"));
+    setWindowTitle(QStringLiteral("Markvale PRO"));
+
+    auto *layout = new QVBoxLayout(this);
+    auto *number = new QHBoxLayout;
+    Label1 = label(this, "Label1", "Def Nr.");
+    updown1 = new QSpinBox(this);
+    updown1->setObjectName(QStringLiteral("updown1"));
+    updown1->setRange(0, 9);
+    updown1->setValue(0);
+    Label1->setBuddy(updown1);
+    Label2 = label(this, "Label2", "0");
+    QFont large = Label2->font();
+    large.setPointSize(large.pointSize() * 2);
+    large.setBold(true);
+    Label2->setFont(large);
+    number->addWidget(Label1);
+    number->addWidget(updown1);
+    number->addSpacing(16);
+    number->addWidget(Label2);
+    number->addStretch();
+    layout->addLayout(number);
+
+    auto *fields = new QGridLayout;
+    Label3 = label(this, "Label3", "Title:");
+    Edit1 = edit(this, "Edit1");
+    openlabel = label(this, "openlabel", "Opening tag");
+    Edit2 = edit(this, "Edit2");
+    closelabel = label(this, "closelabel", "Closing tag");
+    Edit3 = edit(this, "Edit3");
+    Label3->setBuddy(Edit1);
+    openlabel->setBuddy(Edit2);
+    closelabel->setBuddy(Edit3);
+    fields->addWidget(Label3, 0, 0);
+    fields->addWidget(Edit1, 0, 1);
+    fields->addWidget(openlabel, 1, 0);
+    fields->addWidget(Edit2, 1, 1);
+    fields->addWidget(closelabel, 2, 0);
+    fields->addWidget(Edit3, 2, 1);
+    layout->addLayout(fields);
+
+    Memo1 = label(this, "Memo1",
+                  "Make sure to place the cursor where you want it to appear BEFORE saving the tag");
+    Memo1->setWordWrap(true);
+    Memo1->setForegroundRole(QPalette::Dark);
+    layout->addWidget(Memo1);
+
+    auto *kinds = new QHBoxLayout;
+    inlinebutton = new QRadioButton(QStringLiteral("InLine"), this);
+    inlinebutton->setObjectName(QStringLiteral("inlinebutton"));
+    onelinebutton = new QRadioButton(QStringLiteral("OneLine"), this);
+    onelinebutton->setObjectName(QStringLiteral("onelinebutton"));
+    sectionbutton = new QRadioButton(QStringLiteral("Section"), this);
+    sectionbutton->setObjectName(QStringLiteral("sectionbutton"));
+    inlinebutton->setChecked(true);
+    kinds->addWidget(inlinebutton);
+    kinds->addWidget(onelinebutton);
+    kinds->addWidget(sectionbutton);
+    kinds->addStretch();
+    layout->addLayout(kinds);
+
+    auto *buttons = new QHBoxLayout;
+    helpbutton = DialogHelpers::button(this, "helpbutton", "&Help");
+    cancelbutton = DialogHelpers::button(this, "cancelbutton", "&Cancel");
+    savebutton = DialogHelpers::button(this, "savebutton", "&Save");
+    donebutton = DialogHelpers::button(this, "donebutton", "&Done");
+    donebutton->setDefault(true);
+    buttons->addWidget(helpbutton);
+    buttons->addStretch();
+    buttons->addWidget(cancelbutton);
+    buttons->addWidget(savebutton);
+    buttons->addWidget(donebutton);
+    layout->addLayout(buttons);
+    DialogHelpers::makeFixed(this, true);
+
+    connect(helpbutton, &QPushButton::clicked, this, [] { DialogRunner::showHelp(HelpTopic); });
+    connect(cancelbutton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(savebutton, &QPushButton::clicked, this, &Tdefform::savebuttonClick);
+    connect(donebutton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(updown1, &QSpinBox::valueChanged, this, &Tdefform::showSlot);
+
+    FormShow();
+}
+
+void Tdefform::FormShow()
+{
+    showSlot(0);
+    applyCaptions(this, TdefformCaptions, settings().Lang);
+}
+
+void Tdefform::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    DialogHelpers::centreOnScreen(this);
+}
+
+void Tdefform::showSlot(int slot)
+{
+    if (slot < 0 || slot >= DefinedTagCount)
+        return;
+    const DefinedTag &tag = settings().DefinedTags[size_t(slot)];
+    Label2->setText(QString::number(slot));
+    Edit1->setText(tag.DefTitle);
+    Edit2->setText(tag.DefOpen);
+    Edit3->setText(tag.DefClose);
+    // A kind from a foreign settings file shows as the first one.
+    switch (tag.DefStat) {
+    case DefinedTagText::OneLine:
+        onelinebutton->setChecked(true);
+        break;
+    case DefinedTagText::Section:
+        sectionbutton->setChecked(true);
+        break;
+    default:
+        inlinebutton->setChecked(true);
+        break;
+    }
+}
+
+void Tdefform::savebuttonClick()
+{
+    const int slot = updown1->value();
+    DefinedTag &tag = settings().DefinedTags[size_t(slot)];
+    tag.DefTitle = Edit1->text();
+    tag.DefOpen = Edit2->text();
+    tag.DefClose = Edit3->text();
+    const DefinedTagText::Kind kind = onelinebutton->isChecked() ? DefinedTagText::OneLine
+                                      : sectionbutton->isChecked() ? DefinedTagText::Section
+                                                                   : DefinedTagText::InLine;
+    tag.DefStat = kind;
+    tag.DefBack = DefinedTagText::back(kind, tag.DefOpen, tag.DefClose, Edit2->cursorPosition());
+    SaveDefinedTag(slot);
+}

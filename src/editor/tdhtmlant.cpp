@@ -1,0 +1,57 @@
+#include "editor/tdhtmlant.h"
+
+#include "editor/dialoghelpers.h"
+#include "settings/settings.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+const CaptionTable TdhtmlantCaptions = {
+    {"numlabel", {"Number of layers", "Antal layers", "Anzahl Layer"}},
+    {"cancelbutton", {"&Cancel", "&Afbryd", "&Abbrechen"}},
+    {"okbutton", {"&Ok", "&Ok", "&Ok"}},
+};
+
+Tdhtmlant::Tdhtmlant(QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("Tdhtmlant"));
+    setWindowTitle(QStringLiteral("DHTML/Layers"));
+
+    auto *grid = new QGridLayout(this);
+    numlabel = new QLabel(QStringLiteral("Number of layers"), this);
+    numlabel->setObjectName(QStringLiteral("numlabel"));
+    numedit = new QLineEdit(this);
+    numedit->setObjectName(QStringLiteral("numedit"));
+    numlabel->setBuddy(numedit);
+    grid->addWidget(numlabel, 0, 0);
+    grid->addWidget(numedit, 0, 1);
+
+    auto *buttons = new QHBoxLayout;
+    cancelbutton = DialogHelpers::button(this, "cancelbutton", "&Cancel");
+    okbutton = DialogHelpers::button(this, "okbutton", "&Ok");
+    okbutton->setDefault(true);
+    buttons->addStretch();
+    buttons->addWidget(cancelbutton);
+    buttons->addWidget(okbutton);
+    grid->addLayout(buttons, 1, 0, 1, 2);
+    DialogHelpers::makeFixed(this, true);
+
+    connect(cancelbutton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(okbutton, &QPushButton::clicked, this, &QDialog::accept);
+
+    // As it is shown: the language, and an empty box with the focus.
+    applyCaptions(this, TdhtmlantCaptions, settings().Lang);
+    numedit->clear();
+    numedit->setFocus();
+}
+
+void Tdhtmlant::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    DialogHelpers::centreOnScreen(this);
+    numedit->setFocus();
+}

@@ -1,0 +1,157 @@
+#include "editor/tloadform.h"
+
+#include "editor/dialoghelpers.h"
+#include "editor/dialogrunner.h"
+#include "editor/editortexts.h"
+#include "platform/prompts.h"
+#include "platform/textfile.h"
+#include "settings/settings.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// A text to pick from is small; a file this large is not one.
+constexpr qint64 MaxPickerBytes = Q_INT64_C(32) * 1024 * 1024;
+
+const LangText PickerFilter = {"Text files|*.txt|Rich text files|*.rtf|All files|*.*",
+                               "Tekst filer|*.txt|Rich text filer|*.rtf|Alle filer|*.*",
+                               "Text Dateien|*.txt|Rich Text Dateien|*.rtf|Alle Dateien|*.*"};
+
+} // namespace
+
+const CaptionTable TloadformCaptions = {
+    {"Tloadform", {"Insert from text file", "Indsæt fra tekst fil", "Vom Text Datei einfügen"}},
+    {"Label1",
+     {"\"Highlight\" the part you want to insert, then click \"Ok\"",
+      "\"Highlight\" den del du vil indsætte og klik \"Ok\"",
+      "\"Wähle\" den Teil zum einfügen, dann drücken Sie \"Ok\""}},
+    {"BitBtn4", {"&Help", "&Hjælp", "&Hilfe"}},
+    {"BitBtn3", {"Open &file", "Åben &fil", "Datei &Öffnen"}},
+    {"BitBtn2", {"&Cancel", "&Afbryd", "&Abbrechen"}},
+    {"BitBtn1", {"&Ok", "&Ok", "&Ok"}},
+};
+
+Tloadform::Tloadform(QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("Tloadform"));
+    setWindowTitle(QStringLiteral("Insert from text file"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    resize(560, 420);
+
+    auto *layout = new QVBoxLayout(this);
+    Memo1 = new QPlainTextEdit(this);
+    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo1->setUndoRedoEnabled(false);
+    layout->addWidget(Memo1, 1);
+
+    Label1 = new QLabel(QStringLiteral("\"Highlight\" the part you want to insert, then click \"Ok\""),
+                        this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    QFont labelFont(QStringLiteral("Times New Roman"));
+    labelFont.setPixelSize(13);
+    Label1->setFont(labelFont);
+    layout->addWidget(Label1);
+
+    auto *buttons = new QHBoxLayout;
+    BitBtn4 = DialogHelpers::button(this, "BitBtn4", "&Help");
+    BitBtn3 = DialogHelpers::button(this, "BitBtn3", "Open &file");
+    BitBtn2 = DialogHelpers::button(this, "BitBtn2", "&Cancel");
+    BitBtn1 = DialogHelpers::button(this, "BitBtn1", "&Ok");
+    buttons->addWidget(BitBtn4);
+    buttons->addWidget(BitBtn3);
+    buttons->addStretch();
+    buttons->addWidget(BitBtn2);
+    buttons->addWidget(BitBtn1);
+    layout->addLayout(buttons);
+
+    connect(BitBtn4, &QPushButton::clicked, this, [] { DialogRunner::showHelp(HelpTopic); });
+    connect(BitBtn3, &QPushButton::clicked, this, &Tloadform::BitBtn3Click);
+    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
+    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+    // OK follows the memo's selection, however it was made.
+    connect(Memo1, &QPlainTextEdit::selectionChanged, this, &Tloadform::updateOk);
+    BitBtn1->setEnabled(false);
+}
+
+QString Tloadform::filter() const
+{
+    return pick(PickerFilter, settings().Lang);
+}
+
+void Tloadform::FormShow(const QString &lastFile)
+{
+    Memo1->clear();
+    applyCaptions(this, TloadformCaptions, settings().Lang);
+    BitBtn1->setEnabled(false);
+    if (!lastFile.isEmpty())
+        loadFile(lastFile);
+    else
+        BitBtn3Click();
+}
+
+void Tloadform::BitBtn3Click()
+{
+    Prompts::FileDialog dialog;
+    dialog.title = windowTitle();
+    dialog.directory = settings().TextDir;
+    dialog.filter = filter();
+    dialog.helpContext = HelpTopic;
+    const Prompts::FileResult chosen = Prompts::openFile(dialog);
+    if (chosen.accepted())
+        loadFile(chosen.path());
+}
+
+bool Tloadform::loadFile(const QString &path)
+{
+    Memo1->clear();
+    const TextFile::DocumentResult file = TextFile::readDocument(path, MaxPickerBytes);
+    if (!file.ok()) {
+        // An unreadable file is not remembered, so the next time asks again.
+        m_fileName.clear();
+        const EditorTexts &t = editorTexts();
+        QString text;
+        switch (file.error) {
+        case TextFile::Error::Binary:
+            text = t.BinaryFile.arg(path);
+            break;
+        case TextFile::Error::TooLarge:
+            text = t.TooLarge.arg(path);
+            break;
+        case TextFile::Error::NotFound:
+            text = t.ReadError.arg(path, QStringLiteral("No such file"));
+            break;
+        case TextFile::Error::IsDirectory:
+            text = t.ReadError.arg(path, QStringLiteral("Is a directory"));
+            break;
+        default:
+            text = t.ReadError.arg(path, file.detail);
+            break;
+        }
+        Prompts::message(Prompts::Kind::Error, text);
+        updateOk();
+        return false;
+    }
+    m_fileName = path;
+    Memo1->setPlainText(file.text);
+    updateOk();
+    return true;
+}
+
+QString Tloadform::selectedText() const
+{
+    QString text = Memo1->textCursor().selectedText();
+    text.replace(QChar::ParagraphSeparator, QLatin1String("\r\n"));
+    return text;
+}
+
+void Tloadform::updateOk()
+{
+    BitBtn1->setEnabled(Memo1->textCursor().hasSelection());
+}

@@ -1,0 +1,82 @@
+#include "editor/tposform.h"
+
+#include "editor/dialoghelpers.h"
+#include "settings/integertext.h"
+#include "settings/settings.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+const CaptionTable TposformCaptions = {
+    {"Tposform", {"Enter position", "Indtast position", "Position eingeben"}},
+    {"Label1", {"Line", "Linje", "Zeile"}},
+    {"BitBtn1", {"&Cancel", "&Afbryd", "&Abbrechen"}},
+    {"BitBtn2", {"&Ok", "&Ok", "&Ok"}},
+};
+
+Tposform::Tposform(QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("Tposform"));
+    setWindowTitle(QStringLiteral("Enter position"));
+
+    auto *grid = new QGridLayout(this);
+    Label1 = new QLabel(QStringLiteral("Line:"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Edit1 = new QLineEdit(QStringLiteral("0"), this);
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Label2 = new QLabel(QStringLiteral("Position:"), this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Edit2 = new QLineEdit(QStringLiteral("0"), this);
+    Edit2->setObjectName(QStringLiteral("Edit2"));
+    Label1->setBuddy(Edit1);
+    Label2->setBuddy(Edit2);
+    grid->addWidget(Label1, 0, 0);
+    grid->addWidget(Edit1, 0, 1);
+    grid->addWidget(Label2, 1, 0);
+    grid->addWidget(Edit2, 1, 1);
+
+    auto *buttons = new QHBoxLayout;
+    BitBtn1 = DialogHelpers::button(this, "BitBtn1", "&Cancel");
+    BitBtn2 = DialogHelpers::button(this, "BitBtn2", "&Ok");
+    BitBtn2->setDefault(true);
+    buttons->addStretch();
+    buttons->addWidget(BitBtn1);
+    buttons->addWidget(BitBtn2);
+    grid->addLayout(buttons, 2, 0, 1, 2);
+    DialogHelpers::makeFixed(this, false);
+
+    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
+    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::accept);
+    connect(Edit1, &QLineEdit::textChanged, this, &Tposform::editChange);
+    connect(Edit2, &QLineEdit::textChanged, this, &Tposform::editChange);
+
+    // What the form does as it is shown: its language, and OK waits for a change.
+    applyCaptions(this, TposformCaptions, settings().Lang);
+    BitBtn2->setEnabled(false);
+}
+
+void Tposform::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    DialogHelpers::centreOnScreen(this);
+}
+
+void Tposform::editChange()
+{
+    BitBtn2->setEnabled(parseInteger(Edit1->text()).has_value()
+                        && parseInteger(Edit2->text()).has_value());
+}
+
+int Tposform::line() const
+{
+    return parseInteger(Edit1->text()).value_or(0);
+}
+
+int Tposform::column() const
+{
+    return parseInteger(Edit2->text()).value_or(0);
+}
