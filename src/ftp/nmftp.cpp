@@ -180,15 +180,6 @@ void TNMFTP::refuseLogin(const Reply &reply)
     throw FTPException(reply.line);
 }
 
-void TNMFTP::closeQuietly()
-{
-    try {
-        TPowersock::Disconnect();
-    } catch (...) {
-        // The caller's own failure is the one to report.
-    }
-}
-
 void TNMFTP::Connect()
 {
     startOperation();
@@ -229,7 +220,7 @@ void TNMFTP::Connect()
             OnConnect(this);
     } catch (...) {
         // No QUIT: a server that failed the login need not be waited for again.
-        closeQuietly();
+        TPowersock::Disconnect();
         Status(ProtocolLevel, QStringLiteral("Disconnected"));
         throw;
     }
@@ -252,7 +243,7 @@ void TNMFTP::Disconnect()
     } catch (const ESockError &) {
         // A server that just closes the connection has logged us out all the same.
         if (connected()) {
-            closeQuietly();
+            TPowersock::Disconnect();
             throw;
         }
     }

@@ -120,7 +120,6 @@ private:
     bool holdsServiceEnd() const;
     void fail(const Reply &reply, TCmdType type, bool unsupportedFirst);
     void refuseLogin(const Reply &reply);
-    void closeQuietly();
     void drainControl();
     bool runTransfer(TCmdType type, const QString &command, const QString &shownCommand,
                      bool sizeFromReply, const std::function<void()> &moveData);
