@@ -1,0 +1,7 @@
+#include "search/searchcriteria.h"
+
+SearchCriteria &searchCriteria()
+{
+    static SearchCriteria criteria;
+    return criteria;
+}
