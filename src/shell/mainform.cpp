@@ -5,11 +5,14 @@
 #include "editor/statuspanel.h"
 #include "platform/prompts.h"
 #include "search/searchcommands.h"
+#include "settings/language.h"
 #include "settings/regops.h"
 #include "settings/settings.h"
 #include "settings/sharedtexts.h"
 #include "shell/aboutbox.h"
+#include "shell/configform.h"
 #include "shell/filebrowser.h"
+#include "shell/langform.h"
 #include "shell/logo.h"
 #include "shell/mainformtexts.h"
 #include "wizards/wizardcommands.h"
@@ -21,6 +24,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -193,6 +197,7 @@ void Tmainform::buildActions()
     onEditor("redobutton", &Teditform::Undoundo1Click);
     on("tilebutton", &Tmainform::tileWindows);
     on("cascadebutton", &Tmainform::cascadeWindows);
+    on("configbutton", &Tmainform::C1Click);
     on("exitbutton", &Tmainform::exitProgram);
 }
 
@@ -281,7 +286,7 @@ void Tmainform::buildMenus()
     item(Help1, "HelpWindow1", "&Help window", "Ctrl+H");
     connect(item(Help1, "About1", "&About the editor", ""), &QAction::triggered, this,
             &Tmainform::About1Click);
-    item(Help1, "C1", "&Configuration", "Ctrl+W");
+    connect(item(Help1, "C1", "&Configuration", "Ctrl+W"), &QAction::triggered, this, &Tmainform::C1Click);
     connect(item(Help1, "Updatesnews1", "&Updates and news", "Ctrl+U"), &QAction::triggered, this,
             [] { QDesktopServices::openUrl(QUrl(QLatin1String(UpdatesAddress))); });
     Help1->addSeparator();
@@ -324,6 +329,11 @@ void Tmainform::FormCreate()
     setWindowState(windowState() | Qt::WindowMaximized);
     LoadSettings();
     SaveSettings();
+    if (settings().Lang == NoLanguage) {
+        Tlangform chooser;
+        chooser.move(screen()->availableGeometry().center() - chooser.rect().center());
+        Prompts::runDialog(chooser);
+    }
     m_ftpWindowOpen = false;
     ApplyCaptions();
     ReadOrInstallTagTemplates([](const QString &text) {
@@ -643,6 +653,22 @@ void Tmainform::About1Click()
 {
     TAboutBox box(this);
     box.exec();
+}
+
+void Tmainform::C1Click()
+{
+    {
+        Tconfigform dialog([this](const QString &hint) { setStatusText(0, hint); }, this);
+        Prompts::runDialog(dialog);
+    }
+    const QFont font(settings().FontType, settings().FontSize);
+    const QList<Teditform *> all = editors();
+    for (Teditform *editor : all) {
+        editor->cmemo1->setFont(font);
+        editor->ApplyLanguage();
+    }
+    ApplyCaptions();
+    action("Colorcoding1")->setChecked(settings().Color);
 }
 
 void Tmainform::Colorcoding1Click()

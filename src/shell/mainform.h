@@ -76,6 +76,7 @@ public:
     void Installregfile1Click();
     void About1Click();
     void Colorcoding1Click();
+    void C1Click();
 
 protected:
     bool event(QEvent *event) override;

@@ -7,6 +7,7 @@
 #include "testconfig.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QFile>
 #include <QMdiArea>
 #include <QLabel>
@@ -87,6 +88,7 @@ private Q_SLOTS:
         cleanup();
         config = std::make_unique<TestConfig>();
         prompts = std::make_unique<ScriptedPrompts>();
+        prompts->answerDialog([](QDialog &chooser) { chooser.reject(); });
         prompts->answerMessage(Prompts::Button::Ok, QStringLiteral("Installing tags now"));
         main = std::make_unique<Tmainform>();
         main->FormCreate();
@@ -173,7 +175,9 @@ private Q_SLOTS:
         };
         QCOMPARE(titles(), (QStringList{"&File", "&View", "Wi&zards", "&Help"}));
         main->newBlankDocument();
-        QCOMPARE(titles(), (QStringList{"&File", "&View", "&Edit", "&Misc", "&Windows", "Wi&zards", "&Help"}));
+        const QStringList merged = titles();
+        QCOMPARE(merged.mid(0, 3), (QStringList{"&File", "&View", "&Edit"}));
+        QCOMPARE(merged.mid(merged.size() - 3), (QStringList{"&Windows", "Wi&zards", "&Help"}));
         QCOMPARE(main->menuBar()->actions().at(0)->menu(), active()->fileViewMenus().at(0));
         active()->closeWithoutQuery();
         QCOMPARE(titles(), (QStringList{"&File", "&View", "Wi&zards", "&Help"}));

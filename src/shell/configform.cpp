@@ -1,0 +1,251 @@
+#include "shell/configform.h"
+
+#include "platform/prompts.h"
+#include "settings/regops.h"
+#include "settings/settings.h"
+#include "shell/configformtexts.h"
+#include "shell/flags.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QFontComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+template<typename T>
+T *named(T *object, const char *name)
+{
+    object->setObjectName(QLatin1String(name));
+    return object;
+}
+
+} // namespace
+
+Tconfigform::Tconfigform(std::function<void(const QString &)> hint, QWidget *parent)
+    : QDialog(parent)
+    , m_hint(std::move(hint))
+{
+    setObjectName(QStringLiteral("configform"));
+    setWindowTitle(QStringLiteral("Markvale PRO"));
+
+    PageControl1 = named(new QTabWidget(this), "PageControl1");
+    PageControl1->addTab(buildDirectoriesPage(), QStringLiteral("&Directories"));
+    PageControl1->addTab(buildFontPage(), QStringLiteral("&Font"));
+    PageControl1->addTab(buildPreferencesPage(), QStringLiteral("&Preferences"));
+    PageControl1->addTab(buildLanguagePage(), QStringLiteral("&Language"));
+    PageControl1->setCurrentIndex(2);
+
+    auto *ok = named(new QPushButton(QStringLiteral("&Ok"), this), "okbutton");
+    ok->setDefault(true);
+    auto *standard = named(new QPushButton(QStringLiteral("D&efault"), this), "defaultbutton");
+    auto *cancel = named(new QPushButton(QStringLiteral("&Cancel"), this), "cancelbutton");
+    auto *help = named(new QPushButton(QStringLiteral("&Help"), this), "helpbutton");
+    connect(ok, &QPushButton::clicked, this, &Tconfigform::okbuttonClick);
+    connect(standard, &QPushButton::clicked, this, &Tconfigform::defaultbuttonClick);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    for (QPushButton *b : {ok, standard, cancel, help})
+        buttons->addWidget(b);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(PageControl1);
+    layout->addLayout(buttons);
+    FormShow();
+    setFixedSize(QSize(480, 320).expandedTo(sizeHint()));
+}
+
+QWidget *Tconfigform::buildDirectoriesPage()
+{
+    m_dirsheet = named(new QWidget, "dirsheet");
+    m_dirsheet->setMouseTracking(true);
+    m_dirsheet->installEventFilter(this);
+    auto *grid = new QGridLayout(m_dirsheet);
+    const struct {
+        const char *label;
+        const char *caption;
+        const char *field;
+        QLineEdit **target;
+        const LangText *prompt;
+    } rows[] = {
+        {"openlabel", "Open file", "opendir", &opendir, &OpenDirPrompt},
+        {"savelabel", "Save file", "savedir", &savedir, &SaveDirPrompt},
+        {"textlabel", "Insert text", "textdir", &textdir, &TextDirPrompt},
+    };
+    int row = 0;
+    for (const auto &r : rows) {
+        grid->addWidget(named(new QLabel(QString::fromUtf8(r.caption), m_dirsheet), r.label), row, 0);
+        QLineEdit *field = named(new QLineEdit(m_dirsheet), r.field);
+        field->setReadOnly(true); // chosen through the folder dialog only
+        field->setMouseTracking(true);
+        field->installEventFilter(this);
+        *r.target = field;
+        grid->addWidget(field, row, 1);
+        auto *browseButton = new QPushButton(QStringLiteral("..."), m_dirsheet);
+        browseButton->setObjectName(QLatin1String(r.field) + QLatin1String("button"));
+        browseButton->setFixedWidth(32);
+        const LangText *prompt = r.prompt;
+        connect(browseButton, &QPushButton::clicked, this,
+                [this, field, prompt] { browse(field, pick(*prompt)); });
+        grid->addWidget(browseButton, row, 2);
+        ++row;
+    }
+    grid->addWidget(named(new QLabel(QStringLiteral("Choose the respective starting directories."), m_dirsheet),
+                          "exlabel"),
+                    row, 0, 1, 3);
+    grid->setRowStretch(row + 1, 1);
+    return m_dirsheet;
+}
+
+QWidget *Tconfigform::buildFontPage()
+{
+    auto *page = named(new QWidget, "fontsheet");
+    auto *grid = new QGridLayout(page);
+    fontbox = named(new QFontComboBox(page), "fontbox");
+    fontbox->setFontFilters(QFontComboBox::ScalableFonts);
+    fontspin = named(new QSpinBox(page), "fontspin");
+    fontspin->setRange(8, 18);
+    grid->addWidget(named(new QLabel(QStringLiteral("Font type"), page), "typelabel"), 0, 0);
+    grid->addWidget(fontbox, 0, 1);
+    grid->addWidget(named(new QLabel(QStringLiteral("Size"), page), "sizelabel"), 1, 0);
+    grid->addWidget(fontspin, 1, 1, Qt::AlignLeft);
+    grid->setRowStretch(2, 1);
+    return page;
+}
+
+QWidget *Tconfigform::buildPreferencesPage()
+{
+    auto *page = named(new QWidget, "prefsheet");
+    auto *column = new QVBoxLayout(page);
+    colorbox = named(new QCheckBox(QStringLiteral("Colo&r coding on/off"), page), "colorbox");
+    templatesbox = named(new QCheckBox(QStringLiteral("&Tag templates on/off"), page), "templatesbox");
+    autobox = named(new QCheckBox(QStringLiteral("&Auto save on/off"), page), "autobox");
+    wrapbox = named(new QCheckBox(QStringLiteral("&Word wrapping on/off"), page), "wrapbox");
+    for (QCheckBox *box : {colorbox, templatesbox, autobox, wrapbox})
+        column->addWidget(box);
+    column->addStretch();
+    return page;
+}
+
+QWidget *Tconfigform::buildLanguagePage()
+{
+    auto *page = named(new QWidget, "langsheet");
+    auto *grid = new QGridLayout(page);
+    const struct {
+        const char *radio;
+        const char *flagName;
+        Flag flag;
+        const char *label;
+        QRadioButton **target;
+    } rows[] = {
+        {"ukbox", "ukflag", Flag::UnitedKingdom, "English", &ukbox},
+        {"dkbox", "dkflag", Flag::Denmark, "Dansk", &dkbox},
+        {"gerbox", "gerflag", Flag::Germany, "Deutsch", &gerbox},
+    };
+    int row = 0;
+    for (const auto &r : rows) {
+        QRadioButton *radio = named(new QRadioButton(page), r.radio);
+        *r.target = radio;
+        auto *flag = named(new QLabel(page), r.flagName);
+        flag->setPixmap(flagPixmap(r.flag, QSize(40, 25)));
+        auto *label = new QLabel(QString::fromUtf8(r.label), page);
+        // Clicking the flag or its name checks the button beside it.
+        for (QLabel *clickable : {flag, label}) {
+            clickable->setProperty("radio", QVariant::fromValue<QObject *>(radio));
+            clickable->installEventFilter(this);
+        }
+        grid->addWidget(radio, row, 0);
+        grid->addWidget(flag, row, 1);
+        grid->addWidget(label, row, 2);
+        ++row;
+    }
+    grid->setColumnStretch(3, 1);
+    grid->setRowStretch(row, 1);
+    return page;
+}
+
+void Tconfigform::FormShow()
+{
+    const Settings &s = settings();
+    applyCaptions(this, ConfigCaptions, s.Lang);
+    ukbox->setChecked(s.Lang == English);
+    dkbox->setChecked(s.Lang == Danish);
+    gerbox->setChecked(s.Lang == German);
+    if (s.Lang != English && s.Lang != Danish && s.Lang != German) {
+        // No language chosen yet: no button may show as selected.
+        for (QRadioButton *radio : {ukbox, dkbox, gerbox}) {
+            radio->setAutoExclusive(false);
+            radio->setChecked(false);
+            radio->setAutoExclusive(true);
+        }
+    }
+    autobox->setChecked(s.AutoSave);
+    colorbox->setChecked(s.Color);
+    fontbox->setCurrentFont(QFont(s.FontType));
+    fontspin->setValue(s.FontSize);
+    opendir->setText(s.OpenDir);
+    savedir->setText(s.SaveDir);
+    templatesbox->setChecked(s.Tags);
+    textdir->setText(s.TextDir);
+    wrapbox->setChecked(s.WordWrap);
+}
+
+void Tconfigform::browse(QLineEdit *field, const QString &prompt)
+{
+    const QString chosen = Prompts::folder(prompt, field->text());
+    if (!chosen.isEmpty())
+        field->setText(chosen);
+}
+
+void Tconfigform::applyToSettings()
+{
+    Settings &s = settings();
+    s.OpenDir = opendir->text();
+    s.SaveDir = savedir->text();
+    s.TextDir = textdir->text();
+    s.FontType = fontbox->currentFont().family();
+    s.FontSize = fontspin->value();
+    s.Color = colorbox->isChecked();
+    s.Tags = templatesbox->isChecked();
+    s.AutoSave = autobox->isChecked();
+    s.WordWrap = wrapbox->isChecked();
+    s.Lang = gerbox->isChecked() ? German : dkbox->isChecked() ? Danish : English;
+}
+
+void Tconfigform::okbuttonClick()
+{
+    applyToSettings();
+    accept();
+}
+
+void Tconfigform::defaultbuttonClick()
+{
+    applyToSettings();
+    SaveSettings();
+    accept();
+}
+
+bool Tconfigform::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseMove && m_hint) {
+        if (auto *field = qobject_cast<QLineEdit *>(watched))
+            m_hint(field->text());
+        else if (watched == m_dirsheet)
+            m_hint(QString());
+    }
+    if (event->type() == QEvent::MouseButtonRelease) {
+        if (auto *radio = qobject_cast<QRadioButton *>(watched->property("radio").value<QObject *>()))
+            radio->setChecked(true);
+    }
+    return QDialog::eventFilter(watched, event);
+}

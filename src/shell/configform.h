@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QDialog>
+#include <functional>
+
+class QCheckBox;
+class QFontComboBox;
+class QLineEdit;
+class QRadioButton;
+class QSpinBox;
+class QTabWidget;
+
+// The configuration dialog: starting directories, editor font, preferences
+// and language. OK applies to the running program only; Default also stores.
+class Tconfigform : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // hint writes a text into the main window's hint panel.
+    explicit Tconfigform(std::function<void(const QString &)> hint, QWidget *parent = nullptr);
+
+    // Sets the captions of the current language and fills the controls from
+    // the settings record.
+    void FormShow();
+
+    QTabWidget *PageControl1 = nullptr;
+    QLineEdit *opendir = nullptr;
+    QLineEdit *savedir = nullptr;
+    QLineEdit *textdir = nullptr;
+    QFontComboBox *fontbox = nullptr;
+    QSpinBox *fontspin = nullptr;
+    QCheckBox *colorbox = nullptr;
+    QCheckBox *templatesbox = nullptr;
+    QCheckBox *autobox = nullptr;
+    QCheckBox *wrapbox = nullptr;
+    QRadioButton *ukbox = nullptr;
+    QRadioButton *dkbox = nullptr;
+    QRadioButton *gerbox = nullptr;
+
+    void okbuttonClick();
+    void defaultbuttonClick();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QWidget *buildDirectoriesPage();
+    QWidget *buildFontPage();
+    QWidget *buildPreferencesPage();
+    QWidget *buildLanguagePage();
+    void browse(QLineEdit *field, const QString &prompt);
+    void applyToSettings();
+
+    std::function<void(const QString &)> m_hint;
+    QWidget *m_dirsheet = nullptr;
+};

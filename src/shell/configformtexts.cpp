@@ -1,0 +1,31 @@
+#include "shell/configformtexts.h"
+
+const CaptionTable ConfigCaptions = {
+    {"autobox", {"&Auto save on/off", "&Autogem til/fra", "&Auto-speichern an/aus"}},
+    {"cancelbutton", {"&Cancel", "&Luk", "A&bbrechen"}},
+    {"colorbox", {"Colo&r coding on/off", "Farve &Kodning til/fra", "&Farbkodierung an/aus"}},
+    {"defaultbutton", {"D&efault", "&Standard", "Spe&ichern"}},
+    {"dirsheet", {"&Directories", "&Biblioteker", "&Verzeichnisse"}},
+    {"exlabel", {"Choose the respective starting directories.", "Vælg de respektive startbiblioteker",
+                 "Wählen Sie die respektiven Verzeichnisse"}},
+    {"fontsheet", {"&Font", "&Font", "&Schriftart"}},
+    {"helpbutton", {"&Help", "&Hjælp", "&Hilfe"}},
+    {"langsheet", {"&Language", "Sp&rog", "S&prache"}},
+    {"okbutton", {"&Ok", "&Ok", "&Ok"}},
+    {"openlabel", {"Open file", "Åben fil", "Öffne Datei"}},
+    {"prefsheet", {"&Preferences", "&Indstillinger", "&Einstellungen"}},
+    {"savelabel", {"Save file", "Gem fil", "Speicher Datei"}},
+    {"sizelabel", {"Size", "Størrelse", "Größe"}},
+    {"templatesbox", {"&Tag templates on/off", "&Tag skabeloner til/fra", "&Tag Schabelonen an/aus"}},
+    {"textlabel", {"Insert text", "Indsæt tekst", "Text einfügen"}},
+    {"typelabel", {"Font type", "Font type", "Schriftart"}},
+    {"wrapbox", {"&Word wrapping on/off", "Sideombr&ydning", "Seiten&umbruch an/aus"}},
+};
+
+const LangText OpenDirPrompt = {"The starting directory for opening files", "Startbiblioteket for at åbne filer",
+                                "Anfangsordner für das Öffnen von Dateien"};
+const LangText SaveDirPrompt = {"The starting directory for saving files", "Startbiblioteket for at gemme filer",
+                                "Anfangsordner für das Speichern von Dateien"};
+const LangText TextDirPrompt = {"The starting directory for inserting text files",
+                                "Startbiblioteket for at indsætte tekst filer",
+                                "Anfangsordner für das Einfügen von Text Dateien"};

@@ -1,0 +1,185 @@
+#include "colormemo/colormemo.h"
+#include "editor/editform.h"
+#include "platform/configstore.h"
+#include "scriptedprompts.h"
+#include "settings/regops.h"
+#include "settings/settings.h"
+#include "shell/configform.h"
+#include "shell/langform.h"
+#include "shell/mainform.h"
+#include "testconfig.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QFontComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+
+namespace {
+
+void writeConfig(const QString &path, const QByteArray &contents)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(contents);
+}
+
+void press(QDialog &dialog, const char *button)
+{
+    auto *b = dialog.findChild<QAbstractButton *>(QLatin1String(button));
+    QVERIFY2(b, button);
+    b->click();
+}
+
+int storedInteger(const char *name)
+{
+    ConfigKey key;
+    return key.open(QStringLiteral("Config"), ConfigKey::Mode::OpenExisting) ? key.readInteger(QLatin1String(name))
+                                                                           : -1;
+}
+
+} // namespace
+
+class TestConfigForm : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void noLanguageShowsNoneAndOkChoosesEnglish()
+    {
+        TestConfig config;
+        writeConfig(config.path(), "[Config]\nLang=0\nTagsInstalled=1\n");
+        LoadSettings();
+        Tconfigform dialog({});
+        QCOMPARE(dialog.PageControl1->currentWidget()->objectName(), QStringLiteral("prefsheet"));
+        QVERIFY(!dialog.ukbox->isChecked() && !dialog.dkbox->isChecked() && !dialog.gerbox->isChecked());
+        press(dialog, "okbutton");
+        QCOMPARE(settings().Lang, 1);
+        QCOMPARE(storedInteger("Lang"), 0); // OK stores nothing
+    }
+
+    void captionsFollowLanguage()
+    {
+        TestConfig config;
+        settings() = Settings();
+        settings().Lang = 3;
+        Tconfigform dialog({});
+        QVERIFY(dialog.gerbox->isChecked());
+        QCOMPARE(dialog.findChild<QPushButton *>(QStringLiteral("defaultbutton"))->text(), QStringLiteral("Spe&ichern"));
+        QCOMPARE(dialog.PageControl1->tabText(0), QStringLiteral("&Verzeichnisse"));
+        QCOMPARE(dialog.wrapbox->text(), QStringLiteral("Seiten&umbruch an/aus"));
+    }
+
+    void directoriesOnlyThroughTheFolderDialog()
+    {
+        TestConfig config;
+        settings() = Settings();
+        settings().Lang = 1;
+        QStringList hints;
+        Tconfigform dialog([&](const QString &hint) { hints << hint; });
+        QVERIFY(dialog.opendir->isReadOnly());
+        ScriptedPrompts prompts;
+        prompts.answerFolder(QStringLiteral("/srv/www"));
+        dialog.findChild<QPushButton *>(QStringLiteral("opendirbutton"))->click();
+        QCOMPARE(dialog.opendir->text(), QStringLiteral("/srv/www"));
+        QTest::mouseMove(dialog.opendir);
+        QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), QPointF(2, 2), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QCoreApplication::sendEvent(dialog.opendir, &move);
+        QCOMPARE(hints.value(hints.size() - 1), QStringLiteral("/srv/www"));
+        press(dialog, "okbutton");
+        QCOMPARE(settings().OpenDir, QStringLiteral("/srv/www"));
+    }
+
+    void defaultStoresEverything()
+    {
+        TestConfig config;
+        writeConfig(config.path(), "[Config]\nLang=1\nTagsInstalled=1\n");
+        LoadSettings();
+        Tconfigform dialog({});
+        dialog.fontspin->setValue(16);
+        dialog.autobox->setChecked(true);
+        dialog.dkbox->setChecked(true);
+        dialog.fontspin->setValue(99); // bounded
+        press(dialog, "defaultbutton");
+        QCOMPARE(storedInteger("FontSize"), 18);
+        QCOMPARE(storedInteger("AutoSave"), 1);
+        QCOMPARE(storedInteger("Lang"), 2);
+    }
+
+    void mainWindowAftermath()
+    {
+        TestConfig config;
+        writeConfig(config.path(), "[Config]\nLang=1\nTagsInstalled=1\nFontSize=10\nColor=0\n");
+        ScriptedPrompts prompts;
+        Tmainform main;
+        main.FormCreate();
+        main.show();
+        Teditform *editor = main.openDocument(QStringLiteral("No name"));
+        QVERIFY(editor);
+        QVERIFY(main.action("Colorcoding1")->isChecked()); // set at start whatever was stored
+
+        // OK: the open editor takes the font at once; the store keeps the old one.
+        prompts.answerDialog([](QDialog &d) {
+            auto &dialog = static_cast<Tconfigform &>(d);
+            dialog.fontspin->setValue(14);
+            dialog.dkbox->setChecked(true);
+            dialog.okbuttonClick();
+        });
+        main.C1Click();
+        QCOMPARE(editor->cmemo1->font().pointSize(), 14);
+        QCOMPARE(editor->findChild<QAction *>(QStringLiteral("Save1"))->text(), QStringLiteral("&Gem"));
+        QCOMPARE(main.findChild<QMenu *>(QStringLiteral("Help1"))->title(), QStringLiteral("&Hjælp"));
+        QVERIFY(!main.action("Colorcoding1")->isChecked());
+        QCOMPARE(storedInteger("FontSize"), 10);
+
+        // Cancel changes nothing, yet fonts are applied again from the record.
+        editor->cmemo1->setFont(QFont(QStringLiteral("Serif"), 9));
+        prompts.answerDialog([](QDialog &d) { d.reject(); });
+        main.C1Click();
+        QCOMPARE(editor->cmemo1->font().pointSize(), 14);
+        QCOMPARE(settings().Lang, 2);
+
+        LoadSettings(); // the next start
+        QCOMPARE(settings().FontSize, 10);
+        editor->closeWithoutQuery();
+    }
+
+    void germanOnTheFirstStart()
+    {
+        TestConfig config;
+        ScriptedPrompts prompts;
+        prompts.answerDialog([](QDialog &d) {
+            QCOMPARE(d.windowTitle(), QStringLiteral("Language, sprog, Sprache"));
+            d.findChild<QToolButton *>(QStringLiteral("gerimage"))->click();
+        });
+        prompts.answerMessage(Prompts::Button::Ok, QStringLiteral("Installiert jetzt die Tags"));
+        Tmainform main;
+        main.FormCreate();
+        QCOMPARE(settings().Lang, 3);
+        QCOMPARE(storedInteger("Lang"), 3);
+        QCOMPARE(main.findChild<QMenu *>(QStringLiteral("File1"))->title(), QStringLiteral("&Datei"));
+    }
+
+    void closingTheChooserLeavesNoLanguage()
+    {
+        TestConfig config;
+        ScriptedPrompts prompts;
+        prompts.answerDialog([](QDialog &d) { d.reject(); });
+        prompts.answerMessage(Prompts::Button::Ok, QStringLiteral("Installing tags now"));
+        Tmainform main;
+        main.FormCreate();
+        QCOMPARE(settings().Lang, 0);
+        QCOMPARE(storedInteger("Lang"), 0);
+        QCOMPARE(main.findChild<QMenu *>(QStringLiteral("File1"))->title(), QStringLiteral("&File"));
+    }
+};
+
+QTEST_MAIN(TestConfigForm)
+#include "tst_configform.moc"
