@@ -15,6 +15,7 @@
 #include "shell/langform.h"
 #include "shell/logo.h"
 #include "shell/mainformtexts.h"
+#include "spell/spellcheck.h"
 #include "wizards/wizardcommands.h"
 
 #include <QApplication>
@@ -590,7 +591,8 @@ void Tmainform::replace()
 
 void Tmainform::spellCheck(Teditform *editor)
 {
-    Q_UNUSED(editor);
+    if (editor)
+        SpellCheck(*editor);
 }
 
 void Tmainform::subWindowActivated(QMdiSubWindow *window)

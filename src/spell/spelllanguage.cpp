@@ -32,6 +32,8 @@ const SpellLanguage &spellLanguage(int lang)
 
 QStringList dictionaryFolders()
 {
+    if (qEnvironmentVariableIsSet("MARKVALE_DICTIONARIES"))
+        return qEnvironmentVariable("MARKVALE_DICTIONARIES").split(QLatin1Char(':'), Qt::SkipEmptyParts);
     QStringList folders = qEnvironmentVariable("DICPATH").split(QLatin1Char(':'), Qt::SkipEmptyParts);
     folders << QStringLiteral("/usr/share/hunspell") << QStringLiteral("/usr/local/share/hunspell");
     return folders;

@@ -20,7 +20,7 @@ struct SpellLanguage
 const SpellLanguage &spellLanguage(int lang);
 
 // Folders searched for dictionaries: those in $DICPATH (colon-separated),
-// then the system's.
+// then the system's. $MARKVALE_DICTIONARIES, when set, replaces the list.
 QStringList dictionaryFolders();
 
 // The path of <dictionary>.aff/.dic without the suffix, or an empty string

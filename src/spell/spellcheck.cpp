@@ -1,0 +1,137 @@
+#include "spell/spellcheck.h"
+
+#include "colormemo/colormemo.h"
+#include "editor/editform.h"
+#include "platform/prompts.h"
+#include "settings/settings.h"
+#include "spell/spelldialog.h"
+#include "spell/spelldictionary.h"
+#include "spell/spelllanguage.h"
+#include "spell/spellsession.h"
+#include "spell/spelltexts.h"
+#include "spell/userdictionary.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <map>
+
+namespace {
+
+// A dictionary with the user's words added, loaded once per program run:
+// the large dictionaries take a noticeable moment to read.
+struct LoadedDictionary
+{
+    explicit LoadedDictionary(const QString &userPath) : userWords(userPath) {}
+    std::unique_ptr<SpellDictionary> dictionary;
+    UserDictionary userWords;
+};
+
+LoadedDictionary *loadDictionary(const SpellLanguage &language)
+{
+    static std::map<QString, std::unique_ptr<LoadedDictionary>> loaded;
+    const QString base = findDictionary(QLatin1String(language.dictionary));
+    if (base.isEmpty())
+        return nullptr;
+    const QString userPath = spellFilePath(language.userDictionary);
+    std::unique_ptr<LoadedDictionary> &entry = loaded[base + QLatin1Char('|') + userPath];
+    if (!entry) {
+        auto fresh = std::make_unique<LoadedDictionary>(userPath);
+        fresh->dictionary = SpellDictionary::open(base);
+        if (!fresh->dictionary)
+            return nullptr;
+        fresh->userWords.load();
+        for (const QString &word : fresh->userWords.words())
+            fresh->dictionary->add(word);
+        entry = std::move(fresh);
+    }
+    return entry.get();
+}
+
+// Changes go through the memo's selection, after an undo snapshot, so the
+// document's modified flag, undo history and status panels follow them.
+class MemoTarget final : public SpellTarget
+{
+public:
+    explicit MemoTarget(Teditform &editor) : m_editor(editor) {}
+
+    void replace(int start, int length, const QString &text) override
+    {
+        TColorMemo *memo = m_editor.cmemo1;
+        m_editor.PushUndo();
+        memo->SetSelStart(start);
+        memo->SetSelLength(length);
+        memo->SetSelText(text);
+    }
+
+private:
+    Teditform &m_editor;
+};
+
+void select(TColorMemo *memo, int start, int length)
+{
+    memo->SetSelStart(start);
+    memo->SetSelLength(length);
+    memo->ensureCursorVisible();
+}
+
+// Moves the dialog above or below the word so that it does not hide it.
+void keepClear(QWidget *dialog, TColorMemo *memo)
+{
+    const QRect cursor = memo->cursorRect();
+    const QRect word(memo->viewport()->mapToGlobal(cursor.topLeft()), cursor.size());
+    QRect frame = dialog->frameGeometry();
+    if (!frame.intersects(word.adjusted(-8, -8, 8, 8)))
+        return;
+    const QScreen *screen = memo->screen();
+    const QRect area = screen ? screen->availableGeometry() : QRect();
+    if (word.center().y() < area.center().y())
+        frame.moveTop(word.bottom() + 24);
+    else
+        frame.moveBottom(word.top() - 24);
+    if (area.isValid()) {
+        frame.moveTop(qBound(area.top(), frame.top(), qMax(area.top(), area.bottom() - frame.height())));
+        frame.moveLeft(qBound(area.left(), frame.left(), qMax(area.left(), area.right() - frame.width())));
+    }
+    dialog->move(frame.topLeft());
+}
+
+} // namespace
+
+void SpellCheck(Teditform &editor)
+{
+    const int lang = settings().Lang;
+    const SpellLanguage &language = spellLanguage(lang);
+    LoadedDictionary *loaded = loadDictionary(language);
+    if (!loaded) {
+        Prompts::message(Prompts::Kind::Error,
+                         pick(MissingDictionaryMessage, lang)
+                             .arg(pick(language.languageName, lang), QLatin1String(language.dictionary),
+                                  dictionaryFolders().join(QLatin1String(", ")),
+                                  QLatin1String(language.package)));
+        return;
+    }
+
+    TColorMemo *memo = editor.cmemo1;
+    const QString optionsPath = spellFilePath(language.optionsFile);
+    MemoTarget target(editor);
+    SpellSession session(memo->Text(), *loaded->dictionary, loaded->userWords, target,
+                         SpellOptions::load(optionsPath));
+    if (!session.start())
+        return;
+
+    TSpellDialog dialog(session, lang, &editor);
+    QObject::connect(&dialog, &TSpellDialog::findingShown, &dialog, [&dialog, memo](int start, int length) {
+        select(memo, start, length);
+        keepClear(&dialog, memo);
+    });
+    QObject::connect(&dialog, &TSpellDialog::optionsChanged, &dialog,
+                     [optionsPath](const SpellOptions &options) { options.save(optionsPath); });
+    QObject::connect(&dialog, &TSpellDialog::userWordsNotSaved, &dialog, [loaded, lang] {
+        Prompts::message(Prompts::Kind::Error,
+                         pick(UserWordsNotSavedMessage, lang).arg(loaded->userWords.path()));
+    });
+    dialog.showFinding();
+    Prompts::runDialog(dialog);
+    memo->setFocus();
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "spell/spelloptions.h"
+
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class SpellSession;
+
+// The checker's dialog: shows what the session asks about, offers
+// suggestions and passes the user's answer back to the session. It closes
+// by itself when the session has reached the end of the document.
+class TSpellDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    TSpellDialog(SpellSession &session, int lang, QWidget *parent = nullptr);
+
+    // Shows the session's current finding (again).
+    void showFinding();
+
+    QLineEdit *replaceedit;
+    QListWidget *suggestlist;
+
+Q_SIGNALS:
+    // The text now in question, for the document to show it.
+    void findingShown(int start, int length);
+    // The user changed the options; they apply from the current word on.
+    void optionsChanged(const SpellOptions &options);
+    // A word could not be saved in the user's word list.
+    void userWordsNotSaved();
+
+private:
+    QPushButton *addButton(const char *name, const char *caption, void (TSpellDialog::*handler)());
+    void fillSuggestions(const QStringList &words);
+
+    void changeallbuttonClick();
+    void changebuttonClick();
+    void ignoreallbuttonClick();
+    void ignorebuttonClick();
+    void addbuttonClick();
+    void suggestbuttonClick();
+    void undobuttonClick();
+    void optionsbuttonClick();
+
+    SpellSession &m_session;
+    int m_lang;
+    QLabel *notfoundlabel;
+    QLineEdit *wordedit;
+    QPushButton *changeallbutton;
+    QPushButton *changebutton;
+    QPushButton *ignoreallbutton;
+    QPushButton *ignorebutton;
+    QPushButton *addbutton;
+    QPushButton *suggestbutton;
+    QPushButton *undobutton;
+    QPushButton *optionsbutton;
+    QPushButton *cancelbutton;
+};

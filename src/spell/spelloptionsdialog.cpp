@@ -1,0 +1,71 @@
+#include "spell/spelloptionsdialog.h"
+
+#include "spell/spelltexts.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QVBoxLayout>
+
+TSpellOptionsDialog::TSpellOptionsDialog(const SpellOptions &options, int lang, QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("spelloptionsform"));
+    setWindowTitle(QStringLiteral("Spell check options"));
+
+    auto *ignoregroup = new QGroupBox(QStringLiteral("Ignore"), this);
+    ignoregroup->setObjectName(QStringLiteral("ignoregroup"));
+    new QVBoxLayout(ignoregroup);
+    uppercasebox = addBox(ignoregroup, "uppercasebox", "Words in &UPPER CASE", options.ignoreUpperCase);
+    numbersbox = addBox(ignoregroup, "numbersbox", "Words with &numbers", options.ignoreWithNumbers);
+    tagsbox = addBox(ignoregroup, "tagsbox", "HTML &tags", options.ignoreTags);
+    addressesbox = addBox(ignoregroup, "addressesbox", "Internet and e-mail &addresses", options.ignoreAddresses);
+    quotedbox = addBox(ignoregroup, "quotedbox", "&Quoted lines", options.ignoreQuotedLines);
+
+    auto *checkgroup = new QGroupBox(QStringLiteral("Check"), this);
+    checkgroup->setObjectName(QStringLiteral("checkgroup"));
+    new QVBoxLayout(checkgroup);
+    automaticbox = addBox(checkgroup, "automaticbox", "Suggest a&utomatically", options.suggestAutomatically);
+    mainonlybox = addBox(checkgroup, "mainonlybox", "Suggestions from the &main dictionary only",
+                         options.suggestMainOnly);
+    recheckbox = addBox(checkgroup, "recheckbox", "&Re-check replaced words", options.recheckReplaced);
+    repeatedbox = addBox(checkgroup, "repeatedbox", "Report repeated &words", options.reportRepeated);
+    capitalsbox = addBox(checkgroup, "capitalsbox", "Report two leading &capitals", options.reportTwoCapitals);
+
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(ignoregroup);
+    layout->addWidget(checkgroup);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    applyCaptions(this, SpellOptionsCaptions, lang);
+}
+
+QCheckBox *TSpellOptionsDialog::addBox(QWidget *group, const char *name, const char *caption, bool checked)
+{
+    auto *box = new QCheckBox(QString::fromUtf8(caption), group);
+    box->setObjectName(QLatin1String(name));
+    box->setChecked(checked);
+    group->layout()->addWidget(box);
+    return box;
+}
+
+SpellOptions TSpellOptionsDialog::options() const
+{
+    SpellOptions o;
+    o.ignoreUpperCase = uppercasebox->isChecked();
+    o.ignoreWithNumbers = numbersbox->isChecked();
+    o.ignoreTags = tagsbox->isChecked();
+    o.ignoreAddresses = addressesbox->isChecked();
+    o.ignoreQuotedLines = quotedbox->isChecked();
+    o.suggestAutomatically = automaticbox->isChecked();
+    o.suggestMainOnly = mainonlybox->isChecked();
+    o.recheckReplaced = recheckbox->isChecked();
+    o.reportRepeated = repeatedbox->isChecked();
+    o.reportTwoCapitals = capitalsbox->isChecked();
+    return o;
+}

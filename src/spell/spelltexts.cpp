@@ -1,0 +1,58 @@
+#include "spell/spelltexts.h"
+
+const CaptionTable SpellCaptions = {
+    {"spellform", {"Spell check", "Stavekontrol", "Rechtschreibprüfung"}},
+    {"replacelabel", {"Replace With:", "Erstat med:", "Ersetzen durch:"}},
+    {"suggestlabel", {"Suggestions:", "Forslag:", "Vorschläge:"}},
+    {"changeallbutton", {"&Change All", "&Udskift alle", "&Alles ersetzen"}},
+    {"changebutton", {"C&hange", "U&dskift", "&Ersetzen"}},
+    {"ignoreallbutton", {"&Ignore All", "&Ignorer alle", "Alle i&gnorieren"}},
+    {"ignorebutton", {"I&gnore", "I&gnorer", "&Ignorieren"}},
+    {"addbutton", {"&Add", "&Tilføj", "&Hinzufügen"}},
+    {"suggestbutton", {"S&uggest", "&Foreslå", "&Vorschlagen"}},
+    {"undobutton", {"Undo &Last", "Fo&rtryd sidste", "&Rückgängig"}},
+    {"optionsbutton", {"&Options", "Ind&stillinger", "&Optionen"}},
+    {"cancelbutton", {"Cancel", "Annuller", "Abbrechen"}},
+};
+
+const CaptionTable SpellOptionsCaptions = {
+    {"spelloptionsform", {"Spell check options", "Indstillinger for stavekontrol", "Optionen der Rechtschreibprüfung"}},
+    {"ignoregroup", {"Ignore", "Spring over", "Ignorieren"}},
+    {"uppercasebox", {"Words in &UPPER CASE", "Ord med &STORE BOGSTAVER", "Wörter in &GROSSBUCHSTABEN"}},
+    {"numbersbox", {"Words with &numbers", "Ord med &tal", "Wörter mit &Ziffern"}},
+    {"tagsbox", {"HTML &tags", "HTML-&koder", "HTML-&Tags"}},
+    {"addressesbox", {"Internet and e-mail &addresses", "Internet- og e-mail-&adresser",
+                      "Internet- und E-Mail-&Adressen"}},
+    {"quotedbox", {"&Quoted lines", "&Citerede linjer", "&Zitierte Zeilen"}},
+    {"checkgroup", {"Check", "Kontrol", "Prüfung"}},
+    {"automaticbox", {"Suggest a&utomatically", "Foreslå a&utomatisk", "A&utomatisch vorschlagen"}},
+    {"mainonlybox", {"Suggestions from the &main dictionary only", "Forslag kun fra &hovedordbogen",
+                     "Vorschläge nur aus dem &Hauptwörterbuch"}},
+    {"recheckbox", {"&Re-check replaced words", "Kontroller &erstattede ord igen",
+                    "&Ersetzte Wörter erneut prüfen"}},
+    {"repeatedbox", {"Report repeated &words", "Meld &gentagne ord", "&Wiederholte Wörter melden"}},
+    {"capitalsbox", {"Report two leading &capitals", "Meld to &indledende store bogstaver",
+                     "Zwei &führende Großbuchstaben melden"}},
+};
+
+const LangText NotFoundLabel = {"Not Found:", "Ikke fundet:", "Nicht gefunden:"};
+const LangText RepeatedLabel = {"Repeated Word:", "Gentaget ord:", "Wiederholtes Wort:"};
+const LangText TwoCapitalsLabel = {"Two Capitals:", "To store bogstaver:", "Zwei Großbuchstaben:"};
+
+const LangText MissingDictionaryMessage = {
+    "The spelling dictionary for %1 (%2) could not be loaded.\r\n"
+    "Searched in: %3\r\n"
+    "Install the package %4 and try again.",
+    "Ordbogen til stavekontrol på %1 (%2) kunne ikke indlæses.\r\n"
+    "Søgt i: %3\r\n"
+    "Installer pakken %4, og prøv igen.",
+    "Das Wörterbuch für die Rechtschreibprüfung auf %1 (%2) konnte nicht geladen werden.\r\n"
+    "Gesucht in: %3\r\n"
+    "Installieren Sie das Paket %4 und versuchen Sie es erneut.",
+};
+
+const LangText UserWordsNotSavedMessage = {
+    "Your word list %1 could not be saved.\r\nThe word is accepted until the program ends.",
+    "Din ordliste %1 kunne ikke gemmes.\r\nOrdet godkendes, indtil programmet afsluttes.",
+    "Ihre Wortliste %1 konnte nicht gespeichert werden.\r\nDas Wort gilt bis zum Programmende als richtig.",
+};

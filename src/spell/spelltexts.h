@@ -1,0 +1,17 @@
+#pragma once
+
+#include "settings/captiontable.h"
+
+// Captions of the checker's dialog and its options dialog for Lang 1, 2 and 3.
+extern const CaptionTable SpellCaptions;
+extern const CaptionTable SpellOptionsCaptions;
+
+// The label over the word in question, by what the checker asks about.
+extern const LangText NotFoundLabel;
+extern const LangText RepeatedLabel;
+extern const LangText TwoCapitalsLabel;
+
+// %1 language name, %2 dictionary, %3 folders searched, %4 package.
+extern const LangText MissingDictionaryMessage;
+// %1 the word list's path.
+extern const LangText UserWordsNotSavedMessage;

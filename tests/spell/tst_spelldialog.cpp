@@ -1,0 +1,229 @@
+#include "colormemo/colormemo.h"
+#include "editor/editform.h"
+#include "scriptedprompts.h"
+#include "settings/settings.h"
+#include "shell/mainform.h"
+#include "testconfig.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+
+namespace {
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QString child(QDialog &dialog, const char *name)
+{
+    QObject *found = dialog.findChild<QObject *>(QLatin1String(name));
+    if (auto *edit = qobject_cast<QLineEdit *>(found))
+        return edit->text();
+    if (auto *label = qobject_cast<QLabel *>(found))
+        return label->text();
+    if (auto *button = qobject_cast<QAbstractButton *>(found))
+        return button->text();
+    return QString();
+}
+
+void press(QDialog &dialog, const char *name)
+{
+    auto *button = dialog.findChild<QPushButton *>(QLatin1String(name));
+    QVERIFY2(button && button->isEnabled(), name);
+    button->click();
+}
+
+} // namespace
+
+// The Spellcheck command of a real editor window, with the checker's dialog
+// answered by pressing its buttons.
+class TestSpellDialog : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestConfig> config;
+    std::unique_ptr<ScriptedPrompts> prompts;
+    std::unique_ptr<Tmainform> main;
+
+    void start(int lang)
+    {
+        config = std::make_unique<TestConfig>();
+        writeFile(config->path(), QStringLiteral("[Config]\nLang=%1\nTagsInstalled=1\n").arg(lang).toUtf8());
+        prompts = std::make_unique<ScriptedPrompts>();
+        main = std::make_unique<Tmainform>();
+        main->FormCreate();
+        main->resize(900, 600);
+        main->show();
+    }
+
+    Teditform *document(const QString &text)
+    {
+        main->newBlankDocument();
+        Teditform *editor = main->activeEditor();
+        editor->cmemo1->SetText(text);
+        editor->cmemo1->SetModified(false);
+        editor->cmemo1->SetSelStart(0);
+        return editor;
+    }
+
+    void spellCheck(Teditform *editor)
+    {
+        editor->findChild<QAction *>(QStringLiteral("Spellcheck1"))->trigger();
+    }
+
+private Q_SLOTS:
+    void cleanup()
+    {
+        for (Teditform *editor : main->editors())
+            editor->closeWithoutQuery();
+        main.reset();
+        prompts.reset();
+        config.reset();
+        qunsetenv("MARKVALE_DICTIONARIES");
+    }
+
+    void changeReplacesInTheMemo_data()
+    {
+        QTest::addColumn<int>("lang");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("wrong");
+        QTest::addColumn<QString>("right");
+        QTest::addColumn<QString>("fixed");
+        QTest::addColumn<QString>("changeCaption");
+
+        QTest::newRow("English") << 1
+                                 << "<a href=\"http://example.com/jumpps\" title=\"jumpps\">The fox jumpps</a>\r\n"
+                                    "<p>Write to fox@jumpps.example.com</p>"
+                                 << "jumpps" << "jumps"
+                                 << "<a href=\"http://example.com/jumpps\" title=\"jumpps\">The fox jumps</a>\r\n"
+                                    "<p>Write to fox@jumpps.example.com</p>"
+                                 << "C&hange";
+        QTest::newRow("Danish") << 2 << "<p class=\"husz\">Huset er r&oslash;dt og husz er stort.</p>"
+                                << "husz" << "hus" << "<p class=\"husz\">Huset er r&oslash;dt og hus er stort.</p>"
+                                << "U&dskift";
+        QTest::newRow("German") << 3 << "<p>Das Hauss\r\nam <b>See</b> www.hauss.de</p>" << "Hauss" << "Haus"
+                                << "<p>Das Haus\r\nam <b>See</b> www.hauss.de</p>" << "&Ersetzen";
+    }
+
+    void changeReplacesInTheMemo()
+    {
+        QFETCH(int, lang);
+        QFETCH(QString, text);
+        QFETCH(QString, wrong);
+        QFETCH(QString, right);
+        QFETCH(QString, fixed);
+        QFETCH(QString, changeCaption);
+
+        start(lang);
+        Teditform *editor = document(text);
+        prompts->answerDialog([&](QDialog &dialog) {
+            QCOMPARE(child(dialog, "wordedit"), wrong);
+            QCOMPARE(child(dialog, "changebutton"), changeCaption);
+            // The word in question is selected in the document.
+            QCOMPARE(editor->cmemo1->SelText(), wrong);
+            auto *list = dialog.findChild<QListWidget *>(QStringLiteral("suggestlist"));
+            QVERIFY(list->count() > 0 && list->count() <= 50);
+            QCOMPARE(list->currentRow(), 0);
+            QCOMPARE(child(dialog, "replaceedit"), list->item(0)->text());
+            const QList<QListWidgetItem *> offered = list->findItems(right, Qt::MatchExactly);
+            QVERIFY(!offered.isEmpty());
+            list->setCurrentItem(offered.first());
+            QCOMPARE(child(dialog, "replaceedit"), right);
+            press(dialog, "changebutton");
+            // Nothing more to ask: the dialog has closed itself.
+            QVERIFY(!dialog.isVisible());
+        });
+        spellCheck(editor);
+        QCOMPARE(prompts->pending(), 0);
+        QCOMPARE(editor->cmemo1->Text(), fixed);
+        QVERIFY(editor->cmemo1->Modified());
+        QCOMPARE(main->statusText(1), QStringLiteral("%1 bytes").arg(fixed.size()));
+        // One step of the editor's Undo takes the change back.
+        editor->findChild<QAction *>(QStringLiteral("Undolasttag1"))->trigger();
+        QCOMPARE(editor->cmemo1->Text(), text);
+    }
+    void ignoreAllSkipsTheRestAndCancelKeepsTheText()
+    {
+        start(1);
+        const QString text = QStringLiteral("Zorbix here, Zorbix there.\r\nIt is is <i>Zorbix</i> wrld.");
+        Teditform *editor = document(text);
+        QStringList asked;
+        prompts->answerDialog([&](QDialog &dialog) {
+            asked << child(dialog, "notfoundlabel") + child(dialog, "wordedit");
+            press(dialog, "ignoreallbutton");
+            asked << child(dialog, "notfoundlabel") + child(dialog, "wordedit");
+            QVERIFY(!dialog.findChild<QPushButton *>(QStringLiteral("addbutton"))->isEnabled());
+            press(dialog, "ignorebutton");
+            asked << child(dialog, "notfoundlabel") + child(dialog, "wordedit");
+            press(dialog, "cancelbutton");
+        });
+        spellCheck(editor);
+        QCOMPARE(asked, QStringList({"Not Found:Zorbix", "Repeated Word:is", "Not Found:wrld"}));
+        QCOMPARE(editor->cmemo1->Text(), text);
+        QVERIFY(!editor->cmemo1->Modified());
+    }
+
+    void nothingToAskShowsNoDialog()
+    {
+        start(1);
+        Teditform *editor = document(QStringLiteral("<p class=\"xqzt\">All is well.</p>"));
+        spellCheck(editor); // any dialog or message fails the test
+        QVERIFY(prompts->messages().isEmpty());
+    }
+
+    void optionsApplyAtOnceAndAreKept()
+    {
+        start(1);
+        const QString text = QStringLiteral("The NASAQ index fell. Teh end.");
+        Teditform *editor = document(text);
+        QString after;
+        prompts->answerDialog([&](QDialog &dialog) {
+            QCOMPARE(child(dialog, "wordedit"), QStringLiteral("NASAQ"));
+            press(dialog, "optionsbutton");
+            after = child(dialog, "wordedit");
+            press(dialog, "cancelbutton");
+        });
+        prompts->answerDialog([](QDialog &dialog) {
+            QCOMPARE(dialog.objectName(), QStringLiteral("spelloptionsform"));
+            dialog.findChild<QCheckBox *>(QStringLiteral("uppercasebox"))->setChecked(true);
+            dialog.accept();
+        });
+        spellCheck(editor);
+        QCOMPARE(prompts->pending(), 0);
+        QCOMPARE(after, QStringLiteral("Teh"));
+        QFile stored(QFileInfo(config->path()).dir().filePath(QStringLiteral("ukaddict.cfg")));
+        QVERIFY(stored.open(QIODevice::ReadOnly));
+        QVERIFY(stored.readAll().contains("IgnoreUpperCase=true"));
+    }
+
+    void missingDictionaryIsReported()
+    {
+        start(3);
+        QTemporaryDir empty;
+        qputenv("MARKVALE_DICTIONARIES", QFile::encodeName(empty.path()));
+        Teditform *editor = document(QStringLiteral("Hauss"));
+        prompts->answerMessage(Prompts::Button::Ok, QStringLiteral("hunspell-de-de"));
+        spellCheck(editor);
+        QCOMPARE(prompts->messages().size(), 1);
+        QVERIFY(prompts->messages().first().text.contains(QLatin1String("de_DE")));
+        QCOMPARE(editor->cmemo1->Text(), QStringLiteral("Hauss"));
+    }
+};
+
+QTEST_MAIN(TestSpellDialog)
+#include "tst_spelldialog.moc"
