@@ -1,8 +1,34 @@
 #include "editor/editorcommands.h"
 
-#include <QtGlobal>
+#include "colormemo/colormemo.h"
+#include "editor/attributepopups.h"
+#include "editor/editform.h"
+#include "editor/menubuilder.h"
+#include "editor/tagtext.h"
+#include "platform/prompts.h"
+
+#include <QMenu>
+
+namespace {
+
+void Getcolor1Click(Teditform &editor)
+{
+    if (editor.cmemo1->SelLength() != 0)
+        return;
+    const std::optional<QColor> chosen = Prompts::color(Qt::black);
+    if (!chosen)
+        return;
+    editor.PushUndo();
+    editor.cmemo1->SetSelText(colorCode(chosen->red(), chosen->green(), chosen->blue()));
+    editor.cmemo1->setFocus();
+}
+
+} // namespace
 
 void installAttributeCommands(Teditform &editor)
 {
-    Q_UNUSED(editor);
+    new AttributePopups(editor);
+    addMenuItems(editor.findChild<QMenu *>(QStringLiteral("Div1")), {
+        {"Getcolor1", "Get &color", "Ctrl+Shift+C", [&editor] { Getcolor1Click(editor); }},
+    });
 }

@@ -63,3 +63,9 @@ void applySharedTexts(int lang)
     if (lang == English || lang == Danish || lang == German)
         sharedTexts() = textsOf(lang);
 }
+
+QString pictureDialogTitle(int lang)
+{
+    return pick({"Look up imagefile to open", "Find billedefilen der skal åbnes", "Bilddatei zum Öffnen suchen"},
+                lang);
+}

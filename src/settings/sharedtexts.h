@@ -26,3 +26,7 @@ SharedTexts &sharedTexts();
 // Fills the shared texts for a language (1 English, 2 Danish, 3 German).
 // Any other value keeps the texts as they are.
 void applySharedTexts(int lang);
+
+// Title of the main window's picture dialog, which the editor's picture
+// command and the image-map wizard show too; English for any other value.
+QString pictureDialogTitle(int lang);

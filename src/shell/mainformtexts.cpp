@@ -1,5 +1,7 @@
 #include "shell/mainformtexts.h"
 
+#include "settings/sharedtexts.h"
+
 const CaptionTable MainCaptions = {
     {"File1", {"&File", "&Fil", "&Datei"}},
     {"New1", {"&New", "&Ny", "&Neu"}},
@@ -87,8 +89,7 @@ MainDialogTitles mainDialogTitles(int lang)
 {
     return {
         pick({"Look up file to open", "Find filen der skal åbnes", "Datei zum Öffnen suchen"}, lang),
-        pick({"Look up imagefile to open", "Find billedefilen der skal åbnes", "Bilddatei zum Öffnen suchen"},
-             lang),
+        pictureDialogTitle(lang),
         pick({"Look up configuration file to load", "Find den konfigurationsfil der skal bruges",
               "Einstellungsdatei zum Laden suchen"},
              lang),

@@ -1,0 +1,89 @@
+#include "editor/attributepopups.h"
+
+#include "colormemo/colormemo.h"
+#include "editor/attributemenus.h"
+#include "editor/editform.h"
+#include "editor/menubuilder.h"
+#include "editor/tagtext.h"
+
+#include <QMenu>
+
+#include <algorithm>
+
+namespace {
+
+const char *const StopName = "Stop1";
+
+// Menus open near the top right corner of the main window, clear of the text.
+constexpr int PopupFromRight = 150;
+constexpr int PopupFromTop = 100;
+
+} // namespace
+
+AttributePopups::AttributePopups(Teditform &editor)
+    : QObject(&editor)
+    , m_editor(editor)
+{
+    setObjectName(QStringLiteral("AttributePopups"));
+    for (const AttributeMenu &row : attributeMenus()) {
+        QMenu *menu = namedMenu(&editor, row.name, "");
+        QAction *stop = menu->addAction(QStringLiteral("Stop"));
+        stop->setObjectName(QLatin1String(StopName));
+        menu->setDefaultAction(stop);
+        connect(stop, &QAction::triggered, this, [this, menu] { Stop1Click(menu); });
+        for (const QString &name : row.itemNames()) {
+            // Qt menus have no column breaks; a dividing bar keeps the grouping.
+            if (name == QLatin1String(ColumnBreak)) {
+                menu->addSeparator();
+                continue;
+            }
+            const AttributeItem *item = attributeItem(name);
+            Q_ASSERT(item);
+            QAction *action = menu->addAction(QString::fromUtf8(item->caption));
+            action->setObjectName(name);
+            connect(action, &QAction::triggered, this, [this, menu, item] { chooseAttribute(menu, *item); });
+        }
+    }
+}
+
+AttributePopups *AttributePopups::of(const Teditform &editor)
+{
+    return editor.findChild<AttributePopups *>(QStringLiteral("AttributePopups"),
+                                               Qt::FindDirectChildrenOnly);
+}
+
+void AttributePopups::open(const QString &menuName)
+{
+    const QList<AttributeMenu> &rows = attributeMenus();
+    const auto row = std::find_if(rows.begin(), rows.end(),
+                                  [&menuName](const AttributeMenu &r) { return menuName == QLatin1String(r.name); });
+    auto *menu = m_editor.findChild<QMenu *>(menuName, Qt::FindDirectChildrenOnly);
+    if (row == rows.end() || !menu)
+        return;
+    menu->popup(popupPoint());
+    // Highlighting Stop lets Enter end the sequence at once.
+    if (row->highlightStop)
+        menu->setActiveAction(menu->defaultAction());
+}
+
+QPoint AttributePopups::popupPoint() const
+{
+    const QWidget *main = m_editor.window();
+    return main->mapToGlobal(QPoint(main->width() - PopupFromRight, PopupFromTop));
+}
+
+void AttributePopups::chooseAttribute(QMenu *menu, const AttributeItem &item)
+{
+    TColorMemo *memo = m_editor.cmemo1;
+    const int at = memo->SelStart();
+    memo->SetSelText(QString::fromUtf8(item.text));
+    addAttribute(tagState(), item, at);
+    open(menu->objectName());
+}
+
+void AttributePopups::Stop1Click(QMenu *menu)
+{
+    menu->hide();
+    m_editor.cmemo1->SetSelStart(qBound(0, tagState().StopPosition, m_editor.cmemo1->TextLength()));
+    m_editor.cmemo1->setFocus();
+}
