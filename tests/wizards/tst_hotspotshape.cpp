@@ -116,27 +116,6 @@ private Q_SLOTS:
                  QPolygonF({QPointF(5, 6), QPointF(50, 6), QPointF(50, 60), QPointF(5, 6)}));
     }
 
-    void nothingToDrawWithoutPoints()
-    {
-        HotSpotShape shape(QSize(200, 100));
-        shape.hover({20, 20});
-        QVERIFY(shape.outline().isEmpty());
-        QVERIFY(clicked(Kind::Rectangle, {{1, 1}, {9, 9}, {5, 5}}).outline().isEmpty());
-    }
-
-    void changingShapeOrClearingForgetsThePoints()
-    {
-        HotSpotShape shape = clicked(Kind::Polygon, {{1, 1}, {9, 9}, {1, 9}});
-        shape.clear();
-        QCOMPARE(shape.coords(), QString());
-        QVERIFY(!shape.isComplete());
-        QCOMPARE(shape.kind(), Kind::Polygon);
-        shape.click({3, 3});
-        shape.setKind(Kind::Circle);
-        QCOMPARE(shape.word(), QStringLiteral("circle"));
-        QVERIFY(shape.points().isEmpty());
-    }
-
     void polygonTakesMoreThanTwoHundredPoints()
     {
         HotSpotShape shape(QSize(300, 300));

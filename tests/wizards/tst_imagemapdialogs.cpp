@@ -63,9 +63,12 @@ private Q_SLOTS:
         QCOMPARE(shapes.areaLine(),
                  QStringLiteral("<area shape=\"rect\" coords=\"90,40 10,10\" href=\"index.htm\" alt=\"Home\">\r\n"));
         QCOMPARE(shapes.Memo1->toPlainText(), shapes.areaLine().trimmed());
+        const QColor pen = shapes.Image1->palette().color(QPalette::Light);
+        QCOMPARE(shapes.Image1->grab().toImage().pixelColor(50, 10), pen); // top edge
         clickAt(shapes, {50, 50});
         QVERIFY(!shapes.BitBtn1->isEnabled());
         QVERIFY(shapes.areaLine().contains(QLatin1String("coords=\"\"")));
+        QCOMPARE(shapes.Image1->grab().toImage().pixelColor(50, 10), PictureColour);
     }
 
     void circleNearTheLeftEdgeKeepsItsRadius()
