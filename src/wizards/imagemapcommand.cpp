@@ -1,8 +1,55 @@
 #include "wizards/wizardcommands.h"
 
-#include <QtGlobal>
+#include "colormemo/colormemo.h"
+#include "editor/editform.h"
+#include "editor/editorhost.h"
+#include "editor/editortexts.h"
+#include "imaging/picture.h"
+#include "platform/prompts.h"
+#include "settings/settings.h"
+#include "settings/sharedtexts.h"
+#include "wizards/getmapname.h"
+#include "wizards/imapform.h"
+
+namespace {
+
+// The main window's picture dialog.
+Prompts::FileDialog pictureDialog()
+{
+    Prompts::FileDialog dialog;
+    dialog.title = pictureDialogTitle(settings().Lang);
+    dialog.directory = settings().OpenDir;
+    dialog.filter = QStringLiteral("Browser supported files|*.gif; *.jpg");
+    dialog.helpContext = 3006;
+    return dialog;
+}
+
+} // namespace
 
 void ImageMapWizard(EditorHost &host)
 {
-    Q_UNUSED(host);
+    Teditform *editor = host.activeEditor();
+    if (host.EditorCount() == 0 || !editor)
+        return;
+    QWidget *window = editor->window();
+
+    Tgetmapname names(window);
+    if (Prompts::runDialog(names) != QDialog::Accepted)
+        return;
+    const Prompts::FileResult chosen = Prompts::openFile(pictureDialog());
+    if (!chosen.accepted())
+        return;
+    QString error;
+    const QImage picture = loadPicture(chosen.path(), &error);
+    if (picture.isNull()) {
+        Prompts::message(Prompts::Kind::Error, editorTexts().ReadError.arg(chosen.path(), error));
+        return;
+    }
+
+    Timapform map(picture, chosen.path(), names.mapName(), window);
+    if (Prompts::runDialog(map) != QDialog::Accepted)
+        return;
+    // Undoable, like every other insertion: the map may be long.
+    editor->PushUndo();
+    editor->cmemo1->SetSelText(map.mapText());
 }

@@ -1,0 +1,150 @@
+#include "colormemo/colormemo.h"
+#include "editor/editform.h"
+#include "imagemaptestutil.h"
+#include "scriptedprompts.h"
+#include "settings/settings.h"
+#include "shell/mainform.h"
+#include "testconfig.h"
+#include "wizards/getmapname.h"
+#include "wizards/imapform.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <memory>
+
+// The image-map wizard run from the main window's menu, with its dialogs
+// answered by scripts.
+class TestImageMapWizard : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<TestConfig> config;
+    std::unique_ptr<ScriptedPrompts> prompts;
+    std::unique_ptr<Tmainform> main;
+
+    // A picture file; its content is a bitmap, recognised whatever its name says.
+    QString writePicture(const char *name, QSize size)
+    {
+        const QString path = dir->filePath(QLatin1String(name));
+        return testPicture(size).save(path, "BMP") ? path : QString();
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        dir = std::make_unique<QTemporaryDir>();
+        config = std::make_unique<TestConfig>();
+        QFile file(config->path());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[Config]\nLang=1\nTagsInstalled=1\n");
+        file.close();
+        prompts = std::make_unique<ScriptedPrompts>();
+        main = std::make_unique<Tmainform>();
+        main->FormCreate();
+        main->resize(1000, 700);
+        main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(main.get()));
+    }
+
+    void cleanup()
+    {
+        for (Teditform *editor : main->editors())
+            editor->closeWithoutQuery();
+        main.reset();
+        prompts.reset();
+        config.reset();
+    }
+
+    void wizardInsertsTheMapAtTheCaret()
+    {
+        const QString picture = writePicture("logo.gif", {200, 100});
+        QVERIFY(!picture.isEmpty());
+        main->newBlankDocument();
+        TColorMemo *memo = main->activeEditor()->cmemo1;
+        memo->SetText(QStringLiteral("<p>x</p>"));
+        memo->SetSelStart(3);
+        prompts->answerDialog(as<Tgetmapname>([](Tgetmapname &names) {
+            QTest::keyClicks(names.Edit1, QStringLiteral("nav"));
+            QTest::mouseClick(names.BitBtn1, Qt::LeftButton);
+        }));
+        prompts->answerOpen({picture});
+        prompts->answerDialog(as<Timapform>([](Timapform &map) {
+            QTest::mouseClick(map.BitBtn2, Qt::LeftButton);
+            QTest::mouseClick(map.BitBtn3, Qt::LeftButton);
+        }));
+        prompts->answerDialog(as<Tshapeform>([](Tshapeform &shapes) {
+            QTest::keyClicks(shapes.Edit1, QStringLiteral("index.htm"));
+            QTest::keyClicks(shapes.Edit2, QStringLiteral("Home"));
+            clickAt(shapes, {10, 10});
+            clickAt(shapes, {90, 40});
+            QTest::mouseClick(shapes.BitBtn1, Qt::LeftButton);
+        }));
+
+        main->action("Imagemap1")->trigger();
+
+        QCOMPARE(prompts->lastFileDialog().title, QStringLiteral("Look up imagefile to open"));
+        QCOMPARE(prompts->lastFileDialog().filter, QStringLiteral("Browser supported files|*.gif; *.jpg"));
+        QCOMPARE(prompts->lastFileDialog().directory, settings().OpenDir);
+        QCOMPARE(memo->Text(),
+                 QStringLiteral("<p>"
+                                "<img src=\"logo.gif\" height=\"100\" width=\"200\" ismap usemap=\"#navareas\" "
+                                "border=\"0\">\r\n"
+                                "<map name=\"navareas\"><area shape=\"rect\" coords=\"10,10 90,40\" "
+                                "href=\"index.htm\" alt=\"Home\">\r\n"
+                                "</map>"
+                                "x</p>"));
+        // One undo step takes the whole map back out.
+        main->action("undobutton")->trigger();
+        QCOMPARE(memo->Text(), QStringLiteral("<p>x</p>"));
+    }
+
+    void wizardStopsWhereTheUserStops()
+    {
+        // Without a document nothing is asked at all: any prompt would fail the test.
+        main->action("Imagemap1")->trigger();
+
+        main->newBlankDocument();
+        const auto nameIt = as<Tgetmapname>([](Tgetmapname &names) {
+            names.Edit1->setText(QStringLiteral("a.map"));
+            QTest::mouseClick(names.BitBtn1, Qt::LeftButton);
+        });
+        prompts->answerDialog(
+            as<Tgetmapname>([](Tgetmapname &names) { QTest::mouseClick(names.BitBtn2, Qt::LeftButton); }));
+        main->action("Imagemap1")->trigger();
+        prompts->answerDialog(nameIt).answerOpen({});
+        main->action("Imagemap1")->trigger();
+        prompts->answerDialog(nameIt).answerOpen({writePicture("p.gif", {20, 20})});
+        prompts->answerDialog(
+            as<Timapform>([](Timapform &map) { QTest::mouseClick(map.BitBtn4, Qt::LeftButton); }));
+        main->action("Imagemap1")->trigger();
+        QCOMPARE(prompts->pending(), 0);
+        QCOMPARE(main->activeEditor()->cmemo1->Text(), QString());
+    }
+
+    void unreadablePictureIsReportedAndNothingInserted()
+    {
+        main->newBlankDocument();
+        const QString broken = dir->filePath(QStringLiteral("broken.gif"));
+        QFile file(broken);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("GIF89a\x01");
+        file.close();
+        prompts->answerDialog(as<Tgetmapname>([](Tgetmapname &names) {
+            names.Edit1->setText(QStringLiteral("a.map"));
+            QTest::mouseClick(names.BitBtn1, Qt::LeftButton);
+        }));
+        prompts->answerOpen({broken});
+        prompts->answerMessage(Prompts::Button::Ok, broken);
+        main->action("Imagemap1")->trigger();
+        QCOMPARE(main->activeEditor()->cmemo1->Text(), QString());
+    }
+};
+
+QTEST_MAIN(TestImageMapWizard)
+#include "tst_imagemapwizard.moc"
