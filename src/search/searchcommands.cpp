@@ -1,13 +1,246 @@
 #include "search/searchcommands.h"
 
-#include <QtGlobal>
+#include "colormemo/colormemo.h"
+#include "editor/dialogrunner.h"
+#include "editor/editform.h"
+#include "editor/editorhost.h"
+#include "platform/prompts.h"
+#include "search/replaceform.h"
+#include "search/replacescan.h"
+#include "search/searchcriteria.h"
+#include "search/searchform.h"
+#include "search/searchmatcher.h"
+#include "settings/sharedtexts.h"
+
+#include <QApplication>
+#include <QPointer>
+
+namespace {
+
+// Help topic of the replace question.
+constexpr int ReplaceQuestionHelp = 1022;
+
+bool confirmed(TCriteriaDialog &dialog)
+{
+    Prompts::runDialog(dialog);
+    return dialog.Confirmed();
+}
+
+// The busy mouse cursor while the object lives; questions are asked without it.
+class BusyCursor
+{
+public:
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor &) = delete;
+    BusyCursor &operator=(const BusyCursor &) = delete;
+};
+
+// The windows a command visits: the active one, and with `allFiles` the
+// others after it in window order, each once.
+QList<QPointer<Teditform>> windowsToVisit(EditorHost &host, bool allFiles)
+{
+    Teditform *active = host.activeEditor();
+    if (!allFiles)
+        return {active};
+    QList<Teditform *> all = host.editors();
+    const qsizetype at = all.indexOf(active);
+    if (at > 0)
+        std::rotate(all.begin(), all.begin() + at, all.end());
+    return {all.begin(), all.end()};
+}
+
+void selectOccurrence(TColorMemo *memo, qsizetype start, qsizetype length)
+{
+    memo->setFocus();
+    memo->SetSelStart(int(start));
+    memo->SetSelLength(int(length));
+}
+
+// Line breaks as the memo counts them, so that the scan's positions stay
+// those of the document after a replacement.
+QString withDocumentBreaks(const QString &text)
+{
+    QString result = toDocumentBreaks(text);
+    result.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    return result;
+}
+
+// Shows each occurrence between begin and end in turn; false when the user
+// chose to stop.
+bool searchWindow(TColorMemo *memo, const SearchMatcher &matcher, qsizetype begin, qsizetype end)
+{
+    const QString text = memo->Text();
+    qsizetype from = begin;
+    for (;;) {
+        qsizetype at;
+        {
+            BusyCursor busy;
+            at = matcher.indexIn(text, from, end - matcher.length());
+        }
+        if (at < 0)
+            return true;
+        selectOccurrence(memo, at, matcher.length());
+        if (Prompts::message(Prompts::Kind::Confirmation, sharedTexts().ContinueQuestion,
+                             Prompts::Button::Yes | Prompts::Button::No)
+            != Prompts::Button::Yes)
+            return false;
+        // Overlapping occurrences are each shown.
+        from = at + 1;
+    }
+}
+
+// The replace run of one window: asks before each replacement until the
+// user answers All, which replaces the rest of this window without asking.
+class WindowReplace
+{
+public:
+    WindowReplace(Teditform &editor, const SearchMatcher &matcher, const QString &replacement)
+        : m_editor(editor)
+        , m_memo(editor.cmemo1)
+        , m_matcher(matcher)
+        , m_replacement(replacement)
+        , m_scan(m_memo->Text(), matcher, replacement)
+    {
+    }
+
+    // False when the user cancelled the whole command.
+    bool run()
+    {
+        while (findNext()) {
+            selectOccurrence(m_memo, m_scan.position(), m_matcher.length());
+            switch (ask()) {
+            case Prompts::Button::Yes:
+                replaceSelected();
+                break;
+            case Prompts::Button::All:
+                replaceRest();
+                return true;
+            case Prompts::Button::No:
+                m_scan.skip();
+                break;
+            default:
+                m_memo->SetSelLength(0);
+                return false;
+            }
+        }
+        return true;
+    }
+
+private:
+    bool findNext()
+    {
+        BusyCursor busy;
+        return m_scan.findNext();
+    }
+
+    Prompts::Button ask() const
+    {
+        const SharedTexts &texts = sharedTexts();
+        const QString question = texts.ReplaceWord + searchCriteria().searchText + texts.WithWord
+            + searchCriteria().replacementText + texts.QuestionEnd;
+        for (;;) {
+            const Prompts::Button answer = Prompts::message(
+                Prompts::Kind::Confirmation, question,
+                Prompts::Button::Yes | Prompts::Button::No | Prompts::Button::Cancel | Prompts::Button::All
+                    | Prompts::Button::Help,
+                ReplaceQuestionHelp);
+            if (answer != Prompts::Button::Help)
+                return answer;
+            // Help is no answer: the question stays until the user gives one.
+            DialogRunner::showHelp(ReplaceQuestionHelp);
+        }
+    }
+
+    // One Undo takes back the whole run in this window.
+    void pushUndoOnce()
+    {
+        if (!m_undoPushed)
+            m_editor.PushUndo();
+        m_undoPushed = true;
+    }
+
+    void replaceSelected()
+    {
+        pushUndoOnce();
+        m_memo->SetSelText(m_replacement);
+        m_scan.replace();
+    }
+
+    // The rest of the window reaches the memo as one edit, which leaves the
+    // caret where replacing one by one would: after the last replacement.
+    void replaceRest()
+    {
+        pushUndoOnce();
+        BusyCursor busy;
+        m_scan.beginBatch();
+        m_scan.replace();
+        while (m_scan.findNext())
+            m_scan.replace();
+        const TextEdit edit = m_scan.takeBatch();
+        m_memo->SetSelStart(int(edit.start));
+        m_memo->SetSelLength(int(edit.removed));
+        m_memo->SetSelText(edit.inserted);
+        m_memo->SetSelStart(int(m_scan.lastReplacementEnd()));
+    }
+
+    Teditform &m_editor;
+    TColorMemo *m_memo;
+    const SearchMatcher &m_matcher;
+    QString m_replacement;
+    ReplaceScan m_scan;
+    bool m_undoPushed = false;
+};
+
+} // namespace
 
 void Search(EditorHost &host)
 {
-    Q_UNUSED(host);
+    Teditform *active = host.activeEditor();
+    if (!active)
+        return;
+    SearchCriteria &criteria = searchCriteria();
+    // The selection is kept here: showing occurrences selects them in turn.
+    const qsizetype selStart = active->cmemo1->SelStart();
+    const qsizetype selEnd = selStart + active->cmemo1->SelLength();
+    criteria.searchInSelection = selEnd > selStart;
+    Tsearchform dialog(active->window());
+    if (!confirmed(dialog))
+        return;
+
+    const SearchMatcher matcher(criteria.searchText, criteria.searchMatchCase);
+    if (criteria.searchInSelection) {
+        searchWindow(active->cmemo1, matcher, selStart, selEnd);
+        return;
+    }
+    for (const QPointer<Teditform> &editor : windowsToVisit(host, criteria.searchAllFiles)) {
+        if (!editor)
+            continue;
+        host.activateEditor(editor);
+        if (!searchWindow(editor->cmemo1, matcher, 0, editor->cmemo1->TextLength()))
+            return;
+    }
 }
 
 void Replace(EditorHost &host)
 {
-    Q_UNUSED(host);
+    Teditform *active = host.activeEditor();
+    if (!active)
+        return;
+    SearchCriteria &criteria = searchCriteria();
+    criteria.replaceInSelection = false;
+    criteria.replaceAllFiles = false;
+    Treplaceform dialog(active->window());
+    if (!confirmed(dialog))
+        return;
+
+    const SearchMatcher matcher(criteria.searchText, criteria.replaceMatchCase);
+    const QString replacement = withDocumentBreaks(criteria.replacementText);
+    for (const QPointer<Teditform> &editor : windowsToVisit(host, criteria.replaceAllFiles)) {
+        if (!editor)
+            continue;
+        host.activateEditor(editor);
+        if (!WindowReplace(*editor, matcher, replacement).run())
+            return;
+    }
 }

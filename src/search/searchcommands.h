@@ -6,3 +6,4 @@ class EditorHost;
 // document or all open documents.
 void Search(EditorHost &host);
 void Replace(EditorHost &host);
+

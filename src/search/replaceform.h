@@ -1,0 +1,22 @@
+#pragma once
+
+#include "search/criteriadialog.h"
+
+// The replace dialog: the search dialog's choices plus the replacement text.
+// Replacing always covers whole documents, so "Selected" is never offered;
+// OK is offered while there is a search text.
+class Treplaceform : public TCriteriaDialog
+{
+    Q_OBJECT
+
+public:
+    explicit Treplaceform(QWidget *parent = nullptr);
+
+    QLabel *Label2;
+    QLineEdit *reptext;
+
+protected:
+    bool presetInSelection() const override;
+    void critChange() override;
+    void storeCriteria() override;
+};

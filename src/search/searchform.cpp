@@ -1,0 +1,43 @@
+#include "search/searchform.h"
+
+#include "search/searchcriteria.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+const CaptionTable TsearchformCaptions = {
+    {"Tsearchform", {"Search", "Søg", "Suche"}},
+    {"uplow", {"Case sensitive", "Store/små bogstaver", "Groß/klein Buchstaben"}},
+};
+
+} // namespace
+
+Tsearchform::Tsearchform(QWidget *parent)
+    : TCriteriaDialog("Tsearchform", TsearchformCaptions, false, parent)
+{
+}
+
+bool Tsearchform::presetInSelection() const
+{
+    return searchCriteria().searchInSelection;
+}
+
+void Tsearchform::critChange()
+{
+    // Once offered, OK stays; an emptied box simply finds nothing.
+    if (!crit->text().isEmpty())
+        okbutton->setEnabled(true);
+}
+
+void Tsearchform::storeCriteria()
+{
+    SearchCriteria &criteria = searchCriteria();
+    criteria.searchMatchCase = uplow->isChecked();
+    criteria.searchText = crit->text();
+    criteria.searchInSelection = local->isChecked();
+    criteria.searchAllFiles = allfiles->isChecked();
+}

@@ -1,0 +1,243 @@
+#include "editor/dialogrunner.h"
+#include "search/replaceform.h"
+#include "search/searchcriteria.h"
+#include "search/searchform.h"
+#include "settings/settings.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+std::unique_ptr<TCriteriaDialog> makeDialog(const QString &kind)
+{
+    if (kind == QLatin1String("search"))
+        return std::make_unique<Tsearchform>();
+    return std::make_unique<Treplaceform>();
+}
+
+QString caption(QWidget *dialog, const QString &control)
+{
+    if (control == QLatin1String("title"))
+        return dialog->windowTitle();
+    QObject *object = dialog->findChild<QObject *>(control);
+    if (auto *button = qobject_cast<QAbstractButton *>(object))
+        return button->text();
+    if (auto *label = qobject_cast<QLabel *>(object))
+        return label->text();
+    return QStringLiteral("<no %1>").arg(control);
+}
+
+} // namespace
+
+// The two dialogs built directly: captions, the scope they offer, when OK is
+// offered, and what OK hands to the commands.
+class TestSearchForms : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        settings().Lang = English;
+        searchCriteria() = SearchCriteria();
+    }
+
+    void captions_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("lang");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("expected");
+
+        struct Row
+        {
+            const char *kind;
+            const char *control;
+            const char *text[3];
+        };
+        static const Row rows[] = {
+            {"search", "title", {"Search", "Søg", "Suche"}},
+            {"search", "uplow", {"Case sensitive", "Store/små bogstaver", "Groß/klein Buchstaben"}},
+            {"replace", "title", {"Replace", "Erstat", "Ersetze"}},
+            {"replace", "Label2", {"Replace with", "Erstat med", "Ersetze mit"}},
+            {"replace", "uplow", {"Upper/lower case counts", "Store/små bogstaver", "Groß/klien Buchstaben"}},
+        };
+        static const Row shared[] = {
+            {"", "Label1", {"Look for :", "Søg efter:", "Suche nach :"}},
+            {"", "local", {"Selected", "Valgt tekst", "Gewählten Text"}},
+            {"", "global", {"Global", "Globalt", "Alles"}},
+            {"", "allfiles", {"All opened files", "Alle åbne filer", "Alle geöffneten Dateien"}},
+            {"", "cancelbutton", {"&Cancel", "&Afbryd", "&Abbrechen"}},
+            {"", "BitBtn1", {"&Help", "&Hjælp", "&Hilfe"}},
+            {"", "okbutton", {"&Ok", "&Ok", "&Ok"}},
+        };
+        const auto add = [](const char *kind, const Row &row) {
+            // Language 0 keeps the design captions, the English ones.
+            for (int lang = 0; lang <= 3; ++lang) {
+                QTest::addRow("%s %s %d", kind, row.control, lang)
+                    << QString::fromLatin1(kind) << lang << QString::fromLatin1(row.control)
+                    << QString::fromUtf8(row.text[std::max(lang, 1) - 1]);
+            }
+        };
+        for (const Row &row : rows)
+            add(row.kind, row);
+        for (const char *kind : {"search", "replace"}) {
+            for (const Row &row : shared)
+                add(kind, row);
+        }
+    }
+
+    void captions()
+    {
+        QFETCH(QString, kind);
+        QFETCH(int, lang);
+        QFETCH(QString, control);
+        QFETCH(QString, expected);
+        settings().Lang = lang;
+        const auto dialog = makeDialog(kind);
+        dialog->show();
+        QCOMPARE(caption(dialog.get(), control), expected);
+    }
+
+    void scopeAsShown_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("inSelection");
+        QTest::addColumn<bool>("localOffered");
+        QTest::newRow("search with a selection") << "search" << true << true;
+        QTest::newRow("search without a selection") << "search" << false << false;
+        // Replacing covers whole documents, whatever is selected.
+        QTest::newRow("replace with a selection") << "replace" << true << false;
+    }
+
+    void scopeAsShown()
+    {
+        QFETCH(QString, kind);
+        QFETCH(bool, inSelection);
+        QFETCH(bool, localOffered);
+        searchCriteria().searchInSelection = inSelection;
+        const auto dialog = makeDialog(kind);
+        dialog->show();
+        QCOMPARE(dialog->local->isEnabled(), localOffered);
+        QCOMPARE(dialog->local->isChecked(), localOffered);
+        QCOMPARE(dialog->global->isChecked(), !localOffered);
+        QVERIFY(!dialog->allfiles->isChecked());
+        QVERIFY(dialog->crit->text().isEmpty());
+    }
+
+    void okFollowsTheSearchText_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("afterEmptying");
+        // The search dialog does not take OK back; an empty text finds nothing.
+        QTest::newRow("search") << "search" << true;
+        QTest::newRow("replace") << "replace" << false;
+    }
+
+    void okFollowsTheSearchText()
+    {
+        QFETCH(QString, kind);
+        QFETCH(bool, afterEmptying);
+        const auto dialog = makeDialog(kind);
+        dialog->show();
+        QVERIFY(!dialog->okbutton->isEnabled());
+        QTest::keyClicks(dialog->crit, QStringLiteral("ab"));
+        QVERIFY(dialog->okbutton->isEnabled());
+        dialog->crit->clear();
+        QCOMPARE(dialog->okbutton->isEnabled(), afterEmptying);
+    }
+
+    void searchOkStoresItsChoices()
+    {
+        searchCriteria().replaceMatchCase = true;
+        Tsearchform dialog;
+        dialog.show();
+        QTest::keyClicks(dialog.crit, QStringLiteral("Abc"));
+        dialog.uplow->setChecked(true);
+        dialog.allfiles->setChecked(true);
+        dialog.okbutton->click();
+        QVERIFY(dialog.Confirmed());
+        QVERIFY(!dialog.isVisible());
+        const SearchCriteria &c = searchCriteria();
+        QCOMPARE(c.searchText, QStringLiteral("Abc"));
+        QVERIFY(c.searchMatchCase);
+        QVERIFY(c.searchAllFiles);
+        QVERIFY(!c.searchInSelection);
+        QVERIFY(c.replaceMatchCase); // the other dialog's box is its own
+    }
+
+    void replaceOkStoresItsChoices()
+    {
+        searchCriteria().searchMatchCase = true;
+        Treplaceform dialog;
+        dialog.show();
+        QTest::keyClicks(dialog.crit, QStringLiteral("old"));
+        QTest::keyClicks(dialog.reptext, QStringLiteral("new"));
+        dialog.allfiles->setChecked(true);
+        dialog.okbutton->click();
+        QVERIFY(dialog.Confirmed());
+        const SearchCriteria &c = searchCriteria();
+        QCOMPARE(c.searchText, QStringLiteral("old"));
+        QCOMPARE(c.replacementText, QStringLiteral("new"));
+        QVERIFY(!c.replaceMatchCase);
+        QVERIFY(c.replaceAllFiles);
+        QVERIFY(!c.replaceInSelection);
+        QVERIFY(c.searchMatchCase);
+    }
+
+    void onlyOkConfirms_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("way");
+        for (const char *kind : {"search", "replace"}) {
+            QTest::addRow("%s cancel", kind) << kind << "cancel";
+            QTest::addRow("%s escape", kind) << kind << "escape";
+            QTest::addRow("%s close", kind) << kind << "close";
+        }
+    }
+
+    void onlyOkConfirms()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, way);
+        searchCriteria().searchText = QStringLiteral("before");
+        const auto dialog = makeDialog(kind);
+        dialog->show();
+        QTest::keyClicks(dialog->crit, QStringLiteral("typed"));
+        if (way == QLatin1String("cancel"))
+            dialog->cancelbutton->click();
+        else if (way == QLatin1String("escape"))
+            QTest::keyClick(dialog->crit, Qt::Key_Escape);
+        else
+            dialog->close();
+        QVERIFY(!dialog->isVisible());
+        QVERIFY(!dialog->Confirmed());
+        QCOMPARE(searchCriteria().searchText, QStringLiteral("before"));
+    }
+
+    void helpOpensTheTopicOfBoth()
+    {
+        QList<int> topics;
+        DialogRunner::setHelpHandler([&](int topic) { topics << topic; });
+        Tsearchform().BitBtn1->click();
+        Treplaceform().BitBtn1->click();
+        DialogRunner::setHelpHandler(nullptr);
+        QCOMPARE(topics, (QList<int>{2500, 2500}));
+    }
+
+    void onlyReplaceHasACloseBox()
+    {
+        QVERIFY(!Tsearchform().windowFlags().testFlag(Qt::WindowCloseButtonHint));
+        QVERIFY(Treplaceform().windowFlags().testFlag(Qt::WindowCloseButtonHint));
+    }
+};
+
+QTEST_MAIN(TestSearchForms)
+#include "tst_searchforms.moc"
