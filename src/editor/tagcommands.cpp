@@ -8,6 +8,8 @@
 #include <QHash>
 #include <QMenu>
 
+#include <functional>
+
 void installTagCommands(Teditform &editor)
 {
     auto *inserter = new TagInserter(editor);

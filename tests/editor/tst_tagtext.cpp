@@ -1,7 +1,11 @@
 #include "editor/attributemenus.h"
 #include "editor/tagrows.h"
 #include "editor/tagtext.h"
+#include "platform/configstore.h"
+#include "settings/regops.h"
+#include "settings/settings.h"
 #include "settings/tagtable.h"
+#include "testconfig.h"
 
 #include <QSet>
 #include <QTest>
@@ -123,6 +127,33 @@ private Q_SLOTS:
         QFETCH(int, blue);
         QFETCH(QString, code);
         QCOMPARE(colorCode(red, green, blue), code);
+    }
+
+    void templatesPersistThroughTheStore()
+    {
+        const TagTemplates kept = TagTable();
+        TestConfig config;
+        settings().TagsInstalled = false;
+        ReadOrInstallTagTemplates({});
+        ConfigKey key;
+        QVERIFY(key.open(QLatin1String(TagsKeyPath), ConfigKey::Mode::OpenExisting));
+        QCOMPARE(key.readString(QStringLiteral("OPEN0")), kept[0].open);
+        QCOMPARE(key.readString(QStringLiteral("CLOSE15")), QStringLiteral("</SCRIPT>"));
+        QCOMPARE(key.readInteger(QStringLiteral("BACK80")), 92);
+        QVERIFY(key.valueExists(QStringLiteral("OPEN89")));
+        QVERIFY(!key.valueExists(QStringLiteral("OPEN90")));
+
+        // A later start reads what the user changed; an empty opening text keeps the entry.
+        key.writeString(QStringLiteral("OPEN29"), QStringLiteral("<b>"));
+        key.writeString(QStringLiteral("CLOSE29"), QStringLiteral("</b>"));
+        key.writeString(QStringLiteral("OPEN30"), QString());
+        key.close();
+        settings().TagsInstalled = true;
+        ReadOrInstallTagTemplates({});
+        QCOMPARE(TagTable()[29].open, QStringLiteral("<b>"));
+        QCOMPARE(TagTable()[29].back, 4);
+        QCOMPARE(TagTable()[30], kept[30]);
+        TagTable() = kept;
     }
 
     void tagNumbersWithoutAnAttributeRow()
