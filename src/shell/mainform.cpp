@@ -4,6 +4,7 @@
 #include "editor/editform.h"
 #include "editor/statuspanel.h"
 #include "platform/prompts.h"
+#include "project/projectform.h"
 #include "search/searchcommands.h"
 #include "settings/language.h"
 #include "settings/regops.h"
@@ -15,7 +16,6 @@
 #include "shell/langform.h"
 #include "shell/logo.h"
 #include "shell/mainformtexts.h"
-#include "spell/spellcheck.h"
 #include "wizards/wizardcommands.h"
 
 #include <QApplication>
@@ -270,10 +270,20 @@ void Tmainform::buildMenus()
             [this] { FramesWizard(*this); });
     connect(item(Wizards1, "Imagemap1", "&Image map wizard", "Ctrl+I"), &QAction::triggered, this,
             [this] { ImageMapWizard(*this); });
-    item(Wizards1, "Projectcontrol1", "&Project control", "Ctrl+P");
-    item(Wizards1, "Addfiletoproject1", "   &Add file to project", "Ctrl+A")->setVisible(false);
-    item(Wizards1, "Focuseditor1", "   Focus &editor", "Ctrl+E")->setVisible(false);
-    item(Wizards1, "toggleproject1", "   Focus &project", "Ctrl+P")->setVisible(false);
+    connect(item(Wizards1, "Projectcontrol1", "&Project control", "Ctrl+P"), &QAction::triggered, this,
+            &Tmainform::Projectcontrol1Click);
+    connect(item(Wizards1, "Addfiletoproject1", "   &Add file to project", "Ctrl+A"), &QAction::triggered,
+            this, &Tmainform::Addfiletoproject1Click);
+    connect(item(Wizards1, "Focuseditor1", "   Focus &editor", "Ctrl+E"), &QAction::triggered, this, [this] {
+        activateWindow();
+        if (Teditform *editor = activeEditor())
+            editor->cmemo1->setFocus();
+    });
+    connect(item(Wizards1, "toggleproject1", "   Focus &project", "Ctrl+P"), &QAction::triggered, this, [this] {
+        if (m_project)
+            m_project->focusFiles();
+    });
+    showProjectCommands(false);
     Wizards1->addSeparator();
     item(Wizards1, "uploadfile", "&Upload file", "Alt+Up");
     item(Wizards1, "Downloadandopen1", "&Download and open file", "Alt+Down");
@@ -357,6 +367,39 @@ void Tmainform::enterNoDocumentState()
     action("uploadfile")->setEnabled(false);
     action("Createregfile1")->setEnabled(true);
     action("Installregfile1")->setEnabled(true);
+    showProjectCommands(m_project != nullptr);
+}
+
+void Tmainform::showProjectCommands(bool projectOpen)
+{
+    // Ctrl+P opens the project window, or focuses it while it is open.
+    for (const char *name : {"Addfiletoproject1", "Focuseditor1", "toggleproject1"}) {
+        action(name)->setVisible(projectOpen);
+        action(name)->setEnabled(projectOpen);
+    }
+    action("Projectcontrol1")->setVisible(!projectOpen);
+    action("Projectcontrol1")->setShortcut(projectOpen ? QKeySequence() : QKeySequence(QStringLiteral("Ctrl+P")));
+}
+
+void Tmainform::Projectcontrol1Click()
+{
+    m_project = new Tprojectform(*this, this);
+    connect(m_project, &Tprojectform::closed, this, [this] { showProjectCommands(false); });
+    showProjectCommands(true);
+    m_project->show();
+}
+
+Tprojectform *Tmainform::projectWindow() const
+{
+    return m_project;
+}
+
+void Tmainform::Addfiletoproject1Click()
+{
+    // Only a document with a file of its own can join a project.
+    Teditform *editor = activeEditor();
+    if (m_project && m_editorCount > 0 && editor && editor->isNamed())
+        m_project->addFile(editor->FileName());
 }
 
 void Tmainform::ApplyCaptions()
@@ -591,8 +634,7 @@ void Tmainform::replace()
 
 void Tmainform::spellCheck(Teditform *editor)
 {
-    if (editor)
-        SpellCheck(*editor);
+    Q_UNUSED(editor);
 }
 
 void Tmainform::subWindowActivated(QMdiSubWindow *window)
@@ -670,6 +712,8 @@ void Tmainform::C1Click()
         editor->ApplyLanguage();
     }
     ApplyCaptions();
+    if (m_project)
+        m_project->ApplyLanguage();
     action("Colorcoding1")->setChecked(settings().Color);
 }
 
@@ -713,6 +757,11 @@ void Tmainform::closeEvent(QCloseEvent *event)
             event->ignore();
             return;
         }
+    }
+    // The project window may still refuse, when its question is cancelled.
+    if (m_project && !m_project->close()) {
+        event->ignore();
+        return;
     }
     for (Teditform *editor : all)
         editor->closeWithoutQuery();

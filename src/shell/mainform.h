@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 
 class QAction;
 class QLabel;
@@ -13,6 +14,7 @@ class QMenu;
 class QSplitter;
 class QToolBar;
 class TFileBrowser;
+class Tprojectform;
 
 // The program's frame: menus, tool bar, status bar, file browser and the
 // editor windows, one per open document.
@@ -77,6 +79,9 @@ public:
     void About1Click();
     void Colorcoding1Click();
     void C1Click();
+    void Projectcontrol1Click();
+    void Addfiletoproject1Click();
+    Tprojectform *projectWindow() const;
 
 protected:
     bool event(QEvent *event) override;
@@ -90,6 +95,7 @@ private:
     void buildMenus();
     void buildStatusBar();
     void enterNoDocumentState();
+    void showProjectCommands(bool projectOpen);
     void subWindowActivated(QMdiSubWindow *window);
     void rebuildMenuBar();
     void layoutFileBrowser();
@@ -106,5 +112,6 @@ private:
     int m_editorCount = 0;
     bool m_closingAll = false;
     bool m_ftpWindowOpen = false;
+    QPointer<Tprojectform> m_project;
     QHash<QString, QString> m_dialogTitles;
 };

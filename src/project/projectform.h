@@ -1,0 +1,68 @@
+#pragma once
+
+#include "project/projectfile.h"
+
+#include <QWidget>
+
+class EditorHost;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QToolButton;
+
+// The project window: a project's files on the left, its snippets on the
+// right, kept in a ".mvp" file. A tool window beside the main window.
+class Tprojectform : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Tprojectform(EditorHost &host, QWidget *parent = nullptr);
+
+    QString projectName() const { return m_projectName; }
+    bool isModified() const { return m_modified; }
+    ProjectData project() const;
+
+    // Adds a path unless the list has it already; true when it was added.
+    bool addFile(const QString &path);
+    // Sets the captions of the current language.
+    void ApplyLanguage();
+    // Focuses the file list (the main window's Focus project).
+    void focusFiles();
+
+    void BitBtn1Click(); // New
+    void BitBtn2Click(); // Open
+    bool BitBtn3Click(); // Save; false when nothing was written
+    void BitBtn5Click(); // Open files
+    void BitBtn6Click(); // Add files
+    void BitBtn7Click(); // Remove files
+    void BitBtn9Click(); // Add snippet
+    void BitBtn10Click(); // Remove snippet
+    void BitBtn11Click(); // Copy snippet
+    void BitBtn14Click(); // Select all
+
+    QListWidget *ListBox1 = nullptr;
+    QListWidget *ListBox2 = nullptr;
+    QLabel *Label2 = nullptr;
+
+Q_SIGNALS:
+    void closed();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QPushButton *button(const char *name, const char *caption);
+    bool askBeforeDiscarding();
+    void load(const ProjectData &project);
+    void refreshStatus();
+    void setProjectCommandsEnabled(bool enabled);
+    void setModified(bool modified) { m_modified = modified; }
+
+    EditorHost &m_host;
+    QString m_projectName;
+    bool m_modified = false;
+};

@@ -1,0 +1,54 @@
+#include "project/projecttexts.h"
+
+const CaptionTable ProjectCaptions = {
+    {"projectform", {"Project control", "Projektstyring", "Projektsteuerrung"}},
+    {"BitBtn1", {"&New", "&Ny", "&Neu"}},
+    {"BitBtn2", {"&Open", "&Åben", "&Öffnen"}},
+    {"BitBtn3", {"&Save", "&Gem", "&Speichern"}},
+    {"BitBtn4", {"E&xit", "&Luk", "&Beenden"}},
+    {"BitBtn5", {"Open &file(s)", "Åben &fil(er)", "Öf&fnen"}},
+    {"BitBtn6", {"&Add file(s)", "&Tilføj fil(er)", "&Zufügen"}},
+    {"BitBtn7", {"&Remove file(s)", "Fje&rn fil(er)", "&Entfernen"}},
+    {"BitBtn8", {"H&elp", "Hj&ælp", "H&ilfe"}},
+    {"BitBtn14", {"Select a&ll", "&Vælg alle", "Alle &wählen"}},
+    {"Label1", {"File options", "Fil operationer", "Datei operationen"}},
+    {"Label3", {"Snippets:", "Småbidder:", "Bruchstücke:"}},
+    {"BitBtn9", {"A&dd", "Tilf&øj", "Zuf&ügen"}},
+    {"BitBtn10", {"Re&move", "Fj&ern", "Entfe&rnen"}},
+    {"BitBtn11", {"Cop&y", "&Kopier", "&Kopieren"}},
+    {"BitBtn13", {"&Help", "&Hjælp", "&Hilfe"}},
+    {"BitBtn12", {"Hel&p", "Hjæl&p", "Hi&lfe"}},
+};
+
+const CaptionTable ProjectNameCaptions = {
+    {"projectname", {"Project control", "Projekt styring", "Projektsteuerung"}},
+    {"namelabel", {"Enter a name for the project : ", "Indtast nyt projektnavn : ",
+                   "Geben Sie ein Projektname ein: "}},
+    {"cancelbutton", {"&Cancel", "&Afbryd", "&Abbrechen"}},
+    {"okbutton", {"&Ok", "&Ok", "&Ok"}},
+};
+
+const CaptionTable SnippetCaptions = {
+    {"Label1", {"Enter snippet", "Indtast småbid", "Bruchstück eingeben"}},
+    {"BitBtn1", {"&Cancel", "&Afbryd", "&Abbrechen"}},
+};
+
+const LangText ProjectNameLabel = {"Project name: ", "Projektnavn: ", "Projektname: "};
+const LangText ProjectFilter = {"Markvale project files|*.mvp", "Markvale projekt filer|*.mvp",
+                                "Markvale projekt Dateien|*.mvp"};
+const LangText ProjectDocumentFilter = {"HTML,Javascript,CSS,text files|*.htm*; *.css; *.txt; *.js",
+                                        "HTML,Javascript,CSS,text filer|*.htm*; *.css; *.txt; *.js",
+                                        "HTML,Javascript,CSS,text Dateien|*.htm*; *.css; *.txt; *.js"};
+const LangText InvalidProjectText = {"Not a valid file. Please see the Help-File for more",
+                                     "Fil ugyldig. Se venligst hjælpefilen for mere information",
+                                     "Datei ungültig. Sehen Sie bitte im Hilf-datei nach für mehr Information"};
+const LangText MissingFileText = {" does not exists. The file could not be opened",
+                                  " eksisterer ikke. Filen kunne ikke åbnes",
+                                  " existiert nicht. Das Datei konnte nicht geöffnet werden"};
+const LangText ProjectSaveQuestion = {
+    "The file has been modified since the last save\r\nDo you wish to save it first ?",
+    "Projektet er ændret siden det blev gemt\r\nVil du gemme det først ?",
+    "Das Projekt wurde geändert seit dem letzen Speichern\r\nMöchten Sie jdas Projekt jetzt speichern ?"};
+const LangText ProjectSaveFailed = {"The project could not be saved:\r\n%1",
+                                    "Projektet kunne ikke gemmes:\r\n%1",
+                                    "Das Projekt konnte nicht gespeichert werden:\r\n%1"};

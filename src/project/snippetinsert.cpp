@@ -1,0 +1,23 @@
+#include "project/snippetinsert.h"
+
+#include "colormemo/colormemo.h"
+#include "editor/editform.h"
+#include "editor/editorhost.h"
+#include "platform/prompts.h"
+#include "settings/sharedtexts.h"
+
+void insertProjectSnippet(EditorHost &host, const QString &text)
+{
+    Teditform *editor = host.activeEditor();
+    if (!editor)
+        return;
+    if (editor->cmemo1->SelLength() > 0) {
+        const Prompts::Button answer =
+            Prompts::message(Prompts::Kind::Confirmation, sharedTexts().OverwriteSelection,
+                             Prompts::Button::Yes | Prompts::Button::Cancel);
+        if (answer != Prompts::Button::Yes)
+            return;
+    }
+    editor->PushUndo();
+    editor->cmemo1->SetSelText(text);
+}

@@ -1,0 +1,226 @@
+#include "colormemo/colormemo.h"
+#include "editor/editform.h"
+#include "project/projectdialogs.h"
+#include "project/projectform.h"
+#include "scriptedprompts.h"
+#include "shell/mainform.h"
+#include "testconfig.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+} // namespace
+
+class TestProjectForm : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestConfig> config;
+    std::unique_ptr<ScriptedPrompts> prompts;
+    std::unique_ptr<Tmainform> main;
+    QTemporaryDir dir;
+
+    QString path(const char *name) const { return dir.filePath(QLatin1String(name)); }
+    Tprojectform *project() const { return main->projectWindow(); }
+    QPushButton *button(const char *name) const
+    {
+        return project()->findChild<QPushButton *>(QLatin1String(name));
+    }
+
+    void newProject(const QString &name)
+    {
+        prompts->answerDialog([name](QDialog &d) {
+            auto &dialog = static_cast<Tprojectname &>(d);
+            QTest::keyClicks(dialog.Edit1, name);
+            dialog.okbutton->click();
+        });
+        project()->BitBtn1Click();
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        config = std::make_unique<TestConfig>();
+        writeFile(config->path(), "[Config]\nLang=1\nTagsInstalled=1\n");
+        prompts = std::make_unique<ScriptedPrompts>();
+        main = std::make_unique<Tmainform>();
+        main->FormCreate();
+        main->show();
+        main->action("Projectcontrol1")->trigger();
+        QVERIFY(project());
+    }
+
+    void cleanup()
+    {
+        for (Teditform *editor : main->editors())
+            editor->closeWithoutQuery();
+        if (project()) {
+            if (project()->isModified())
+                prompts->answerMessage(Prompts::Button::No);
+            project()->close();
+        }
+        main.reset();
+        prompts.reset();
+        config.reset();
+    }
+
+    void nameRule_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("kept");
+        QTest::addColumn<bool>("ok");
+        QTest::newRow("letters") << "site" << "site" << true;
+        QTest::newRow("digit") << "site2" << "site2" << false;
+        QTest::newRow("space") << "my site" << "my site" << false;
+        QTest::newRow("underscore") << "my_site" << "my_site" << false;
+        QTest::newRow("umlaut") << "grün" << "grün" << false;
+        QTest::newRow("nine letters") << "abcdefghi" << "abcdefgh" << true;
+        QTest::newRow("empty") << "" << "" << false;
+    }
+    void nameRule()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, kept);
+        QFETCH(bool, ok);
+        Tprojectname dialog;
+        QVERIFY(!dialog.okbutton->isEnabled());
+        dialog.Edit1->setText(typed);
+        QCOMPARE(dialog.Edit1->text(), kept);
+        QCOMPARE(dialog.okbutton->isEnabled(), ok);
+    }
+
+    void newProjectEnablesAddingAndShowsStatus()
+    {
+        QVERIFY(!button("BitBtn3")->isEnabled());
+        QVERIFY(!button("BitBtn6")->isEnabled());
+        newProject(QStringLiteral("site"));
+        QVERIFY(button("BitBtn3")->isEnabled());
+        QVERIFY(button("BitBtn9")->isEnabled());
+        QCOMPARE(project()->Label2->text(), QStringLiteral("Project name: site.mvp  0/0"));
+    }
+
+    void addingTheSamePathKeepsOneEntry()
+    {
+        newProject(QStringLiteral("site"));
+        writeFile(path("b.htm"), "b");
+        writeFile(path("A.htm"), "a");
+        prompts->answerOpen({path("b.htm"), path("A.htm"), path("b.htm")});
+        project()->BitBtn6Click();
+        QCOMPARE(project()->ListBox1->count(), 2);
+        QCOMPARE(project()->ListBox1->item(0)->text(), path("A.htm")); // sorted
+        QVERIFY(project()->isModified());
+        main->openFiles({path("b.htm")});
+        main->action("Addfiletoproject1")->trigger();
+        QCOMPARE(project()->ListBox1->count(), 2);
+    }
+
+    void openEntriesMissingOrAlreadyOpen()
+    {
+        newProject(QStringLiteral("site"));
+        writeFile(path("open.htm"), "o");
+        writeFile(path("closed.htm"), "c");
+        main->openFiles({path("open.htm")});
+        for (const char *name : {"open.htm", "closed.htm", "gone.htm"})
+            project()->addFile(path(name));
+        project()->BitBtn14Click();
+        prompts->answerMessage(Prompts::Button::Ok, path("gone.htm") + " does not exists. The file could not be opened");
+        project()->BitBtn5Click();
+        QCOMPARE(main->EditorCount(), 2);
+    }
+
+    void snippetsCopyIntoTheActiveEditor()
+    {
+        newProject(QStringLiteral("site"));
+        prompts->answerDialog([](QDialog &d) {
+            auto &dialog = static_cast<Tsnipform &>(d);
+            QVERIFY(!dialog.BitBtn2->isEnabled());
+            dialog.Memo1->setPlainText(QStringLiteral("<hr>\nline"));
+            dialog.BitBtn2->click();
+        });
+        project()->BitBtn9Click();
+        QCOMPARE(project()->project().snippets, QStringList{"<hr>\r\nline"});
+        main->newBlankDocument();
+        Teditform *editor = main->activeEditor();
+        project()->ListBox2->setCurrentRow(0);
+        project()->BitBtn11Click();
+        QCOMPARE(editor->cmemo1->Text(), QStringLiteral("<hr>\r\nline"));
+        // Over a selection it asks first; Cancel leaves the text alone.
+        editor->cmemo1->SetSelStart(0);
+        editor->cmemo1->SetSelLength(4);
+        prompts->answerMessage(Prompts::Button::Cancel, QStringLiteral("You have \"selected\" text"));
+        project()->BitBtn11Click();
+        QCOMPARE(editor->cmemo1->Text(), QStringLiteral("<hr>\r\nline"));
+        editor->Undolasttag1Click();
+        QCOMPARE(editor->cmemo1->Text(), QString());
+    }
+
+    void saveAndOpenAgain()
+    {
+        newProject(QStringLiteral("site"));
+        project()->addFile(path("x.htm"));
+        prompts->answerSave(path("site.mvp"));
+        QVERIFY(project()->BitBtn3Click());
+        QVERIFY(!project()->isModified());
+        prompts->answerDialog([](QDialog &d) {
+            auto &dialog = static_cast<Tprojectname &>(d);
+            dialog.Edit1->setText(QStringLiteral("other"));
+            dialog.okbutton->click();
+        });
+        project()->BitBtn1Click();
+        QCOMPARE(project()->ListBox1->count(), 0);
+        prompts->answerOpen({path("site.mvp")});
+        project()->BitBtn2Click();
+        QCOMPARE(project()->project().files, QStringList{path("x.htm")});
+        QCOMPARE(project()->projectName(), QStringLiteral("site.mvp"));
+
+        writeFile(path("bad.mvp"), "[files]\r\nx\r\n");
+        prompts->answerOpen({path("bad.mvp")});
+        prompts->answerMessage(Prompts::Button::Ok, QStringLiteral("Not a valid file."));
+        project()->BitBtn2Click();
+        QCOMPARE(project()->project().files, QStringList{path("x.htm")});
+    }
+
+    void cancelKeepsProjectAndMainWindowOpen()
+    {
+        newProject(QStringLiteral("site"));
+        project()->addFile(path("x.htm"));
+        prompts->answerMessage(Prompts::Button::Cancel, QStringLiteral("modified since the last save"));
+        QVERIFY(!main->close());
+        QVERIFY(project());
+        QVERIFY(main->action("toggleproject1")->isVisible());
+    }
+
+    void ctrlPSwapsBetweenOpeningAndFocusing()
+    {
+        QVERIFY(!main->action("Projectcontrol1")->isVisible());
+        QCOMPARE(main->action("toggleproject1")->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
+        QVERIFY(main->action("Projectcontrol1")->shortcut().isEmpty());
+        project()->close();
+        QTRY_VERIFY(!project());
+        QVERIFY(main->action("Projectcontrol1")->isVisible());
+        QCOMPARE(main->action("Projectcontrol1")->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
+        QVERIFY(!main->action("Addfiletoproject1")->isVisible());
+        main->action("Projectcontrol1")->trigger();
+        QVERIFY(project());
+    }
+};
+
+QTEST_MAIN(TestProjectForm)
+#include "tst_projectform.moc"
