@@ -1,7 +1,6 @@
 #include "colormemo/colorhighlighter.h"
 
 #include "colormemo/colormemo.h"
-#include "colormemo/passregion.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -9,12 +8,6 @@
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextLayout>
-
-struct TColorHighlighter::VisibleBlock
-{
-    QTextBlock block;
-    QPointF offset; // where the control draws the block's layout
-};
 
 namespace {
 
@@ -39,24 +32,6 @@ bool isNavigationKey(int key)
     default:
         return false;
     }
-}
-
-// The rectangles on screen that characters from..to-1 of a layout cover.
-QRegion rangeRegion(const QTextLayout &layout, const QPointF &offset, int from, int to)
-{
-    QRegion region;
-    for (int i = 0; i < layout.lineCount(); ++i) {
-        const QTextLine line = layout.lineAt(i);
-        const int start = qMax(from, line.textStart());
-        const int end = qMin(to, line.textStart() + line.textLength());
-        if (start >= end)
-            continue;
-        const qreal x1 = line.cursorToX(start);
-        const qreal x2 = line.cursorToX(end);
-        const QRectF rect(qMin(x1, x2), line.y(), qAbs(x2 - x1), line.height());
-        region += rect.translated(offset).toAlignedRect();
-    }
-    return region;
 }
 
 } // namespace
@@ -141,24 +116,46 @@ void TColorHighlighter::paint(QPaintEvent *event)
         if (rect.top() > area.bottom())
             break;
         if (block.isVisible() && rect.bottom() >= area.top())
-            blocks.push_back({block, rect.topLeft()});
+            blocks.emplace_back(block, rect.topLeft(), area);
     }
     if (blocks.empty())
         return;
 
     const QTextDocument *doc = m_memo->document();
-    TDrawRules &rules = m_pass.rules();
     const QTextBlock scanBlock =
-        doc->findBlockByNumber(rules.scanStartLine(blocks.front().block.blockNumber()));
+        doc->findBlockByNumber(m_pass.rules().scanStartLine(blocks.front().block.blockNumber()));
     const QTextBlock after = blocks.back().block.next();
-    PassRegion region{lineOffset(scanBlock),
-                      after.isValid() ? lineOffset(after) : m_memo->TextLength()};
-    const int visibleStart = m_memo->fromDocumentPosition(m_memo->cursorForPosition(area.topLeft()).position());
-    const int visibleEnd = m_memo->fromDocumentPosition(m_memo->cursorForPosition(area.bottomRight()).position()) + 1;
-    region = limitRegion(region, visibleStart, visibleEnd);
+    const PassRegion lines{lineOffset(scanBlock),
+                           after.isValid() ? lineOffset(after) : m_memo->TextLength()};
+    copyRegion(limitRegion(lines, lineOffset(blocks.front().block) + blocks.front().from,
+                           lineOffset(blocks.back().block) + blocks.back().to));
 
+    const QPalette palette = m_memo->palette();
+    PassInput input;
+    input.text = m_buffer;
+    input.startPos = m_bufferStart;
+    input.selStart = m_memo->SelStart();
+    input.selLength = m_memo->SelLength();
+    input.caretLineStart = lineOffset(doc->findBlock(m_memo->textCursor().selectionStart()));
+    input.caretPos = input.selStart;
+    input.wantTabs = !m_memo->tabChangesFocus();
+    input.redrawAlways = m_redrawAlways;
+    input.fontColor = fromQColor(palette.text().color());
+    input.backgroundColor = fromQColor(palette.base().color());
+    m_runs = m_pass.run(input);
+
+    QPainter painter(m_memo->viewport());
+    painter.setFont(m_memo->font());
+    RunPainter(painter, area, palette, m_memo->cursorRect(), m_pass.hotSpot(), m_onDrawKey)
+        .draw(blocks, m_runs);
+}
+
+void TColorHighlighter::copyRegion(const PassRegion &region)
+{
     // Only the scanned lines are copied, never the whole text.
     m_buffer.clear();
+    m_bufferStart = region.scanStart;
+    const QTextDocument *doc = m_memo->document();
     for (QTextBlock block = doc->findBlock(m_memo->toDocumentPosition(region.scanStart));
          block.isValid() && lineOffset(block) < region.end; block = block.next()) {
         const int start = lineOffset(block);
@@ -168,78 +165,6 @@ void TColorHighlighter::paint(QPaintEvent *event)
         const int from = qMax(region.scanStart - start, 0);
         const int to = qMin(region.end - start, int(text.size()));
         m_buffer += QStringView(text).mid(from, to - from);
-    }
-
-    const QTextCursor cursor = m_memo->textCursor();
-    const QPalette palette = m_memo->palette();
-    PassInput input;
-    input.text = m_buffer;
-    input.startPos = region.scanStart;
-    input.selStart = m_memo->SelStart();
-    input.selLength = m_memo->SelLength();
-    input.caretLineStart = lineOffset(doc->findBlock(cursor.selectionStart()));
-    input.caretPos = input.selStart;
-    input.wantTabs = !m_memo->tabChangesFocus();
-    input.redrawAlways = m_redrawAlways;
-    input.fontColor = fromQColor(palette.text().color());
-    input.backgroundColor = fromQColor(palette.base().color());
-    m_runs = m_pass.run(input);
-
-    QPainter painter(m_memo->viewport());
-    painter.setClipRect(area);
-    drawRuns(painter, blocks);
-}
-
-void TColorHighlighter::drawRuns(QPainter &painter, const std::vector<VisibleBlock> &blocks)
-{
-    const QPalette palette = m_memo->palette();
-    const QColor background = palette.base().color();
-    const QRegion caret = m_memo->cursorRect();
-    const THotSpot &hotSpot = m_pass.hotSpot();
-    painter.setPen(palette.text().color());
-
-    size_t first = 0; // runs ending before the current block are done
-    for (const VisibleBlock &visible : blocks) {
-        const int blockStart = lineOffset(visible.block);
-        const int blockEnd = blockStart + visible.block.length() - 1; // up to its line break
-        QTextLayout *layout = visible.block.layout();
-        QList<QTextLayout::FormatRange> formats;
-        QRegion covered;
-        while (first < m_runs.size() && m_runs[first].EndPos < blockStart)
-            ++first;
-        for (size_t i = first; i < m_runs.size() && m_runs[i].StartPos < blockEnd; ++i) {
-            const TKeyDescr &run = m_runs[i];
-            // The control's own selection and tab spacing stay visible.
-            if (run.ZOrder == ZSelection || run.ZOrder == ZTab)
-                continue;
-            const int from = qMax(run.StartPos, blockStart) - blockStart;
-            const int to = qMin(run.EndPos + 1, blockEnd) - blockStart;
-            if (from >= to)
-                continue; // only the line break
-            const QRegion where = rangeRegion(*layout, visible.offset, from, to);
-            const bool oneLine = run.StartPos >= blockStart && run.EndPos < blockEnd;
-            if (run.IsKey && oneLine && m_onDrawKey) {
-                m_onDrawKey(painter, visible.block.text().mid(from, to - from), where.boundingRect(),
-                            palette.text().color());
-                continue;
-            }
-            QTextCharFormat format;
-            format.setForeground(toQColor(run.Color, background));
-            format.setBackground(background);
-            if (run.ZOrder == ZHotSpotMarker)
-                format.setBackground(toQColor(run.Color, background));
-            else if (run.ZOrder == ZHotSpotText && hotSpot.Underlined)
-                format.setFontUnderline(true);
-            formats.append({from, to - from, format});
-            covered += where;
-        }
-        if (formats.isEmpty())
-            continue;
-        // Everything outside the runs, and the caret, keeps the control's drawing.
-        painter.save();
-        painter.setClipRegion(covered - caret, Qt::IntersectClip);
-        layout->draw(&painter, visible.offset, formats);
-        painter.restore();
     }
 }
 

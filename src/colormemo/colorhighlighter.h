@@ -1,17 +1,14 @@
 #pragma once
 
 #include "colormemo/colorpass.h"
+#include "colormemo/passregion.h"
+#include "colormemo/runpainter.h"
 
 #include <QObject>
-#include <QPointer>
-
-#include <functional>
 
 class QKeyEvent;
 class QPaintEvent;
-class QPainter;
 class QPoint;
-class QTextBlock;
 class TColorMemo;
 
 // The colour coding of a TColorMemo. It never changes the document: each
@@ -22,10 +19,6 @@ class TColorHighlighter : public QObject
     Q_OBJECT
 
 public:
-    // Draws a keyword stretch instead of the memo.
-    using TDrawKeyEvent = std::function<void(QPainter &canvas, const QString &key,
-                                             const QRect &rect, const QColor &color)>;
-
     explicit TColorHighlighter(TColorMemo *memo);
 
     TDrawRules &ColorRules() { return m_pass.rules(); }
@@ -60,8 +53,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    struct VisibleBlock;
-
     void textChanged();
     bool keyPressed(QKeyEvent *event);
     void mouseMoved(const QPoint &pos);
@@ -69,7 +60,8 @@ private:
     // The line and column of the character under a viewport point.
     bool characterAt(const QPoint &pos, QTextBlock *block, int *column) const;
     bool canColor() const;
-    void drawRuns(QPainter &painter, const std::vector<VisibleBlock> &blocks);
+    // The text from the scanning start to the end of the region, into m_buffer.
+    void copyRegion(const PassRegion &region);
 
     TColorMemo *m_memo;
     ColorPass m_pass;
@@ -78,5 +70,6 @@ private:
     int m_lastLineCount = 0;
     int m_lastLength = 0;
     QString m_buffer; // the scanned text, reused between passes
+    int m_bufferStart = 0;
     std::vector<TKeyDescr> m_runs;
 };
