@@ -168,17 +168,21 @@ void TagInserter::moveCaret(int characters)
     setCaret(m_editor.cmemo1->SelStart() + characters);
 }
 
+// Ctrl+N acts on the key press: waiting for N to be released would miss
+// every time Ctrl is let go of a moment earlier.
 bool TagInserter::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_editor.cmemo1 && event->type() == QEvent::KeyRelease) {
+    if (watched == m_editor.cmemo1 && event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
-        if (key->key() == Qt::Key_N && key->modifiers() == Qt::ControlModifier && !key->isAutoRepeat())
-            cmemo1KeyUp();
+        if (key->key() == Qt::Key_N && key->modifiers() == Qt::ControlModifier) {
+            jumpToNextEmptyValue();
+            return true;
+        }
     }
     return QObject::eventFilter(watched, event);
 }
 
-void TagInserter::cmemo1KeyUp()
+void TagInserter::jumpToNextEmptyValue()
 {
     TColorMemo *memo = m_editor.cmemo1;
     const std::optional<int> column = nextEmptyValueColumn(memo->LineText(memo->CaretLine()));

@@ -20,7 +20,7 @@ public:
     void Standard1Click();
 
 protected:
-    // Watches the memo's key releases for Ctrl+N.
+    // Watches the memo's keys for Ctrl+N.
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -36,7 +36,7 @@ private:
     void insert(const TagInsertion &insertion);
     void setCaret(int position);
     void moveCaret(int characters);
-    void cmemo1KeyUp();
+    void jumpToNextEmptyValue();
 
     Teditform &m_editor;
 };

@@ -625,8 +625,10 @@ private Q_SLOTS:
         memo()->SetSelStart(6);
         QTest::keyClick(memo(), Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(memo()->SelStart(), 6);
+        // Ctrl let go before N still jumps.
         setText(QStringLiteral("<IMG src=\"\" height=\"\">"), 0, 0);
-        QTest::keyClick(memo(), Qt::Key_N, Qt::ControlModifier);
+        QTest::keyPress(memo(), Qt::Key_N, Qt::ControlModifier);
+        QTest::keyRelease(memo(), Qt::Key_N, Qt::NoModifier);
         QCOMPARE(memo()->SelStart(), 10);
     }
 
