@@ -1,6 +1,7 @@
 #include "editor/editform.h"
 
 #include "colormemo/colormemo.h"
+#include "colormemo/htmlrules.h"
 #include "editor/editorhost.h"
 #include "editor/editorcommands.h"
 #include "editor/editortexts.h"
@@ -43,6 +44,9 @@ Teditform::Teditform(EditorHost *host, QWidget *parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     cmemo1 = new TColorMemo(body);
+    // Colour coding is decided once, when the window is created.
+    if (settings().Color)
+        addEditorRules(cmemo1->ColorRules());
     cmemo1->setObjectName(QStringLiteral("cmemo1"));
     cmemo1->setMouseTracking(true);
     cmemo1->viewport()->installEventFilter(this);
