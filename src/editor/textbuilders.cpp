@@ -10,14 +10,29 @@ const QChar LF(u'\n');
 // Lone CRs and LFs become CR LF, as a memo holds its lines.
 QString crlfBreaks(const QString &text)
 {
-    QString result;
-    result.reserve(text.size() + text.size() / 16);
     const qsizetype n = text.size();
+    const QChar *s = text.constData();
+    qsizetype lone = 0;
     for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = text.at(i);
+        if (s[i] == CR) {
+            if (i + 1 < n && s[i + 1] == LF)
+                ++i;
+            else
+                ++lone;
+        } else if (s[i] == LF) {
+            ++lone;
+        }
+    }
+    if (lone == 0)
+        return text;
+
+    QString result;
+    result.reserve(n + lone);
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = s[i];
         if (c == CR) {
             result += QLatin1String("\r\n");
-            if (i + 1 < n && text.at(i + 1) == LF)
+            if (i + 1 < n && s[i + 1] == LF)
                 ++i;
         } else if (c == LF) {
             result += QLatin1String("\r\n");
@@ -37,13 +52,17 @@ QString setLineBreaks(const QString &selection)
     plain = crlfBreaks(plain);
 
     const QLatin1String br("<br>");
+    const qsizetype n = plain.size();
     QString result;
-    result.reserve(plain.size() + plain.count(CR) * 4 + 4);
-    for (const QChar c : std::as_const(plain)) {
-        if (c == CR)
-            result += br;
-        result += c;
+    result.reserve(n + plain.count(CR) * 4 + 4);
+    // Whole stretches up to each CR, then "<br>" in front of it.
+    qsizetype from = 0;
+    for (qsizetype cr = plain.indexOf(CR); cr >= 0; cr = plain.indexOf(CR, cr + 1)) {
+        result += QStringView(plain).mid(from, cr - from);
+        result += br;
+        from = cr;
     }
+    result += QStringView(plain).mid(from);
     // A text whose last line already carries its "<br>" before the final
     // line break gets no second one.
     if (!result.isEmpty()
@@ -90,6 +109,76 @@ EmptyLinesResult removeEmptyLines(const QString &text)
         out.caret = 0;
     }
     return out;
+}
+
+std::vector<TextEdit> textEdits(const QString &before, const QString &after)
+{
+    std::vector<TextEdit> edits;
+    const qsizetype n = before.size();
+    const qsizetype m = after.size();
+    const QChar *a = before.constData();
+    const QChar *b = after.constData();
+
+    // What both end with stays; a break is kept whole.
+    qsizetype suffix = 0;
+    while (suffix < n && suffix < m && a[n - 1 - suffix] == b[m - 1 - suffix])
+        ++suffix;
+    while (suffix > 0 && a[n - suffix] == LF && n - suffix > 0 && a[n - suffix - 1] == CR)
+        --suffix;
+    const qsizetype endA = n - suffix;
+    const qsizetype endB = m - suffix;
+
+    const QLatin1String br("<br>");
+    auto tagAt = [br](const QChar *text, qsizetype pos, qsizetype end) {
+        return end - pos >= 4 && QStringView(text + pos, 4) == br;
+    };
+    auto breakAt = [](const QChar *text, qsizetype pos, qsizetype end) {
+        return end - pos >= 2 && text[pos] == CR && text[pos + 1] == LF;
+    };
+    // Consecutive removals and insertions at one place make one edit.
+    auto add = [&edits](qsizetype position, qsizetype removed, QStringView inserted) {
+        if (!edits.empty()) {
+            TextEdit &last = edits.back();
+            if (last.position + last.removed == position) {
+                last.removed += removed;
+                last.inserted += inserted;
+                return;
+            }
+        }
+        edits.push_back({position, removed, inserted.toString()});
+    };
+
+    qsizetype i = 0;
+    qsizetype j = 0;
+    while (i < endA || j < endB) {
+        if (i < endA && j < endB && a[i] == b[j]) {
+            ++i;
+            ++j;
+        } else if (i > 0 && i < endA && a[i - 1] == CR && a[i] == LF) {
+            // Nothing may land between the two characters of a line break.
+            --i;
+            --j;
+            add(i, endA - i, QStringView(b + j, endB - j));
+            break;
+        } else if (tagAt(a, i, endA)) {
+            add(i, 4, {});
+            i += 4;
+        } else if (tagAt(b, j, endB)) {
+            add(i, 0, QStringView(b + j, 4));
+            j += 4;
+        } else if (breakAt(a, i, endA)) {
+            add(i, 2, {});
+            i += 2;
+        } else if (breakAt(b, j, endB)) {
+            add(i, 0, QStringView(b + j, 2));
+            j += 2;
+        } else {
+            // Anything else: the rest in one piece.
+            add(i, endA - i, QStringView(b + j, endB - j));
+            break;
+        }
+    }
+    return edits;
 }
 
 const std::vector<CharacterGroup> &specialCharacterGroups()

@@ -30,6 +30,21 @@ struct EmptyLinesResult
 // the very start. One pass over the text.
 EmptyLinesResult removeEmptyLines(const QString &text);
 
+// One change of a text: at `position` (in the text before any change),
+// `removed` characters give way to `inserted`.
+struct TextEdit
+{
+    qsizetype position;
+    qsizetype removed;
+    QString inserted;
+};
+
+// Changes that turn `before` into `after`, in ascending order and not
+// overlapping, for texts that differ by "<br>" tags and line breaks put in or
+// taken out: those become small edits; any other difference ends the list
+// with one edit over what remains. Line breaks (CR LF) are never split.
+std::vector<TextEdit> textEdits(const QString &before, const QString &after);
+
 // The three entities of the Misc menu.
 inline const char *const NbspEntity = "&nbsp;";
 inline const char *const LessThanEntity = "&lt;";

@@ -13,6 +13,8 @@
 #include <QApplication>
 #include <QMenu>
 #include <QScrollBar>
+#include <QTextCursor>
+#include <QTextDocument>
 
 namespace TextOperations {
 
@@ -39,6 +41,68 @@ void replaceRange(TColorMemo *memo, int start, int length, const QString &text)
     memo->SetSelStart(start);
     memo->SetSelLength(length);
     memo->SetSelText(text);
+}
+
+// The document's text between two of its own positions, with CR LF breaks,
+// read without the cost of the memo's selection and line queries.
+QString crlfText(const TColorMemo *memo, int from, int to)
+{
+    const QString raw = memo->document()->toRawText();
+    const QStringView part = QStringView(raw).mid(from, qMax(0, to - from));
+    QString text;
+    text.reserve(part.size() + part.count(QChar::ParagraphSeparator));
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < part.size(); ++i) {
+        if (part.at(i) == QChar::ParagraphSeparator) {
+            text += part.mid(start, i - start);
+            text += QLatin1String("\r\n");
+            start = i + 1;
+        }
+    }
+    text += part.mid(start);
+    return text;
+}
+
+// Turns the text `before`, which the document holds from position `from`
+// on, into `after`. Small scattered changes are made where they are, inside
+// one edit; otherwise the whole stretch is replaced at once. Either way the
+// control re-lays out only what changed and the document ends the same.
+void replaceText(TColorMemo *memo, int from, const QString &before, const QString &after)
+{
+    if (before == after)
+        return;
+    const std::vector<TextBuilders::TextEdit> edits = TextBuilders::textEdits(before, after);
+    QTextCursor cursor(memo->document());
+    cursor.beginEditBlock();
+    // An edit in place costs about as much as laying out 40 characters anew.
+    if (qsizetype(edits.size()) * 40 > before.size() + after.size()) {
+        cursor.setPosition(from);
+        cursor.setPosition(from + int(before.size() - before.count(QLatin1Char('\n'))),
+                           QTextCursor::KeepAnchor);
+        cursor.insertText(toDocumentBreaks(after));
+    } else {
+        // Document positions count one character per line break.
+        std::vector<std::pair<int, int>> places; // position, length removed
+        places.reserve(edits.size());
+        qsizetype scanned = 0;
+        qsizetype breaks = 0;
+        for (const TextBuilders::TextEdit &edit : edits) {
+            breaks += QStringView(before).mid(scanned, edit.position - scanned).count(QLatin1Char('\n'));
+            scanned = edit.position;
+            const qsizetype removedBreaks =
+                QStringView(before).mid(edit.position, edit.removed).count(QLatin1Char('\n'));
+            places.emplace_back(from + int(edit.position - breaks), int(edit.removed - removedBreaks));
+        }
+        for (size_t k = edits.size(); k-- > 0;) {
+            cursor.setPosition(places[k].first);
+            cursor.setPosition(places[k].first + places[k].second, QTextCursor::KeepAnchor);
+            if (edits[k].inserted.isEmpty())
+                cursor.removeSelectedText();
+            else
+                cursor.insertText(toDocumentBreaks(edits[k].inserted));
+        }
+    }
+    cursor.endEditBlock();
 }
 
 // Adds items to a menu, placed before `before` (at the end when it is null).
@@ -283,14 +347,27 @@ void Jumpto1Click(Teditform &editor)
     editor.ShowCaretPosition();
 }
 
+// Replaces the selection by what `build` makes of it, and leaves the caret
+// after the result.
+template<typename Build>
+void rebuildSelection(TColorMemo *memo, Build build)
+{
+    const QTextCursor selection = memo->textCursor();
+    const int from = selection.selectionStart();
+    const int start = memo->fromDocumentPosition(from);
+    const QString before = crlfText(memo, from, selection.selectionEnd());
+    const QString after = build(before);
+    replaceText(memo, from, before, after);
+    memo->SetSelStart(start + int(after.size()));
+}
+
 void Setlinebreaks1Click(Teditform &editor)
 {
     editor.PushUndo();
     TColorMemo *memo = editor.cmemo1;
     {
         BusyCursor busy;
-        const QString result = TextBuilders::setLineBreaks(memo->SelText());
-        memo->SetSelText(result);
+        rebuildSelection(memo, TextBuilders::setLineBreaks);
     }
     memo->setFocus();
 }
@@ -299,8 +376,7 @@ void removelinebreaks1Click(Teditform &editor)
 {
     editor.PushUndo();
     BusyCursor busy;
-    TColorMemo *memo = editor.cmemo1;
-    memo->SetSelText(TextBuilders::removeLineBreaks(memo->SelText()));
+    rebuildSelection(editor.cmemo1, TextBuilders::removeLineBreaks);
 }
 
 void Removeemptylines1Click(Teditform &editor)
@@ -308,29 +384,11 @@ void Removeemptylines1Click(Teditform &editor)
     editor.PushUndo();
     BusyCursor busy;
     TColorMemo *memo = editor.cmemo1;
-    const QString text = memo->Text();
+    const QString text = crlfText(memo, 0, memo->document()->characterCount() - 1);
     const TextBuilders::EmptyLinesResult result = TextBuilders::removeEmptyLines(text);
     if (result.caret < 0)
         return;
-    // Only the stretch between the first and the last difference is
-    // replaced, so the control lays out no more than changed.
-    const qsizetype oldSize = text.size();
-    const qsizetype newSize = result.text.size();
-    qsizetype prefix = 0;
-    const qsizetype shorter = qMin(oldSize, newSize);
-    while (prefix < shorter && text.at(prefix) == result.text.at(prefix))
-        ++prefix;
-    qsizetype suffix = 0;
-    while (suffix < shorter - prefix
-           && text.at(oldSize - 1 - suffix) == result.text.at(newSize - 1 - suffix))
-        ++suffix;
-    // Keep line breaks whole at both ends of the replaced stretch.
-    while (prefix > 0 && text.at(prefix - 1) == QLatin1Char('\r'))
-        --prefix;
-    while (suffix > 0 && text.at(oldSize - suffix) == QLatin1Char('\n'))
-        --suffix;
-    replaceRange(memo, int(prefix), int(oldSize - prefix - suffix),
-                 result.text.mid(prefix, newSize - prefix - suffix));
+    replaceText(memo, 0, text, result.text);
     memo->SetSelStart(result.caret);
 }
 

@@ -20,6 +20,36 @@ int countOf(const QString &text, const QString &what)
     return int(text.count(what));
 }
 
+// Applies the edits from before to after; the number of edits, or -1 with
+// the problem described.
+int applyEdits(const QString &before, const QString &after, QString *problem)
+{
+    const std::vector<TextEdit> edits = TextBuilders::textEdits(before, after);
+    QString result;
+    qsizetype at = 0;
+    for (const TextEdit &edit : edits) {
+        if (edit.position < at || edit.position + edit.removed > before.size()) {
+            *problem = QStringLiteral("edits out of order");
+            return -1;
+        }
+        if (edit.position > 0 && edit.position < before.size()
+            && before.at(edit.position - 1) == QLatin1Char('\r')
+            && before.at(edit.position) == QLatin1Char('\n')) {
+            *problem = QStringLiteral("edit inside a line break");
+            return -1;
+        }
+        result += QStringView(before).mid(at, edit.position - at);
+        result += edit.inserted;
+        at = edit.position + edit.removed;
+    }
+    result += QStringView(before).mid(at);
+    if (result != after) {
+        *problem = QStringLiteral("edits give another text");
+        return -1;
+    }
+    return int(edits.size());
+}
+
 } // namespace
 
 class TestTextBuilders : public QObject
@@ -132,6 +162,42 @@ private Q_SLOTS:
                     QFAIL(qPrintable(QStringLiteral("differs for %1").arg(QString::fromLatin1(text.toUtf8().toPercentEncoding()))));
             }
         }
+    }
+
+    // The edits turn the old text into the new one, in order, never between
+    // the CR and LF of a break; the commands' own changes stay small edits.
+    void textEditsTurnBeforeIntoAfter()
+    {
+        QStringList samples = {QString(), crlf("a"), crlf("|"), crlf("ab|cd|"), crlf("a<br>|b<BR>||c"),
+                               crlf("||x|||y||"), crlf("<br><br>|<br>"), crlf("a<b<br>r>c|d"),
+                               crlf("|||||"), crlf("x<br>")};
+        QString big;
+        for (int i = 0; i < 300; ++i)
+            big += (i % 3 ? QStringLiteral("row %1<br>").arg(i) : QString()) + crlf(i % 7 ? "|" : "||");
+        samples << big;
+        auto check = [](const QString &before, const QString &after) {
+            QString problem;
+            const int count = applyEdits(before, after, &problem);
+            if (!problem.isEmpty())
+                qWarning("%s", qPrintable(problem));
+            return problem.isEmpty() ? count : -1;
+        };
+        for (const QString &sample : std::as_const(samples)) {
+            QVERIFY(check(sample, TextBuilders::setLineBreaks(sample)) >= 0);
+            QVERIFY(check(sample, TextBuilders::removeLineBreaks(sample)) >= 0);
+            QVERIFY(check(sample, TextBuilders::removeEmptyLines(sample).text) >= 0);
+            for (const QString &other : std::as_const(samples))
+                QVERIFY(check(sample, other) >= 0);
+        }
+        // One small edit per line, not one for the whole text.
+        QCOMPARE(check(crlf("ab|cd|ef|"), crlf("ab<br>|cd<br>|ef<br>|")), 3);
+        QCOMPARE(check(crlf("a||b|||c"), crlf("a|b|c")), 2);
+        QCOMPARE(check(crlf("a<br>b<br>"), crlf("ab")), 2);
+        QCOMPARE(check(crlf("same"), crlf("same")), 0);
+        // Changes inside a break are made on the whole break.
+        const auto edits = TextBuilders::textEdits(QStringLiteral("a\r\nb"), QStringLiteral("a\r-\nb"));
+        QCOMPARE(int(edits.size()), 1);
+        QCOMPARE(edits[0].position, qsizetype(1));
     }
 
     void specialCharacters()

@@ -10,6 +10,7 @@
 #include "editor/tdhtmlsize.h"
 #include "editor/textoperations.h"
 #include "editor/tloadform.h"
+#include "editor/textbuilders.h"
 #include "editor/tposform.h"
 #include "scriptedprompts.h"
 #include "settings/regops.h"
@@ -32,6 +33,7 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocument>
 
 namespace {
 
@@ -558,6 +560,43 @@ private Q_SLOTS:
         QVERIFY(undoEnabled());
         run("Undolasttag1");
         QCOMPARE(memo()->Text(), text);
+    }
+
+    // On a long text the commands change the document in place; the result
+    // is still exactly what the builders make of the text.
+    void lineBreakCommandsOnALongText()
+    {
+        QString text;
+        for (int i = 0; i < 3000; ++i) {
+            // Lines long enough for the edits to be made in place.
+            text += (i % 4 ? QStringLiteral(u"<td>row\u00A0%1 of the long table</td><td>cell</td>").arg(i)
+                           : QString());
+            text += (i % 9 == 0 ? QStringLiteral("<br>") : QString()) + crlf(i % 11 ? "|" : "|||");
+        }
+        setText(text, 0, int(text.size()));
+        run("Setlinebreaks1");
+        const QString withBreaks = TextBuilders::setLineBreaks(text);
+        QCOMPARE(memo()->TextLength(), int(withBreaks.size()));
+        QCOMPARE(memo()->document()->toRawText().replace(QChar::ParagraphSeparator, QLatin1String("\r\n")),
+                 withBreaks);
+        QCOMPARE(memo()->SelStart(), int(withBreaks.size()));
+
+        memo()->SetSelStart(0);
+        memo()->SetSelLength(int(withBreaks.size()));
+        run("removelinebreaks1");
+        const QString without = TextBuilders::removeLineBreaks(withBreaks);
+        QCOMPARE(memo()->document()->toRawText().replace(QChar::ParagraphSeparator, QLatin1String("\r\n")),
+                 without);
+
+        memo()->SetSelStart(5);
+        run("Removeemptylines1");
+        const TextBuilders::EmptyLinesResult collapsed = TextBuilders::removeEmptyLines(without);
+        QCOMPARE(memo()->document()->toRawText().replace(QChar::ParagraphSeparator, QLatin1String("\r\n")),
+                 collapsed.text);
+        QCOMPARE(memo()->SelStart(), collapsed.caret);
+        // Three commands, three undo steps.
+        run("Undolasttag1");
+        QCOMPARE(memo()->TextLength(), int(without.size()));
     }
 
     void removeEmptyLinesLeavesTheCaretAtTheLastDeletion()
