@@ -63,6 +63,9 @@ void Tposform::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     DialogHelpers::centreOnScreen(this);
+    // Typing replaces the "0" rather than adding to it.
+    Edit1->setFocus();
+    Edit1->selectAll();
 }
 
 void Tposform::editChange()
