@@ -1,5 +1,6 @@
 #include "project/projectform.h"
 
+#include "editor/dialogrunner.h"
 #include "editor/editform.h"
 #include "editor/editorhost.h"
 #include "platform/prompts.h"
@@ -161,6 +162,9 @@ Tprojectform::Tprojectform(EditorHost &host, QWidget *parent)
     on("BitBtn10", &Tprojectform::BitBtn10Click);
     on("BitBtn11", &Tprojectform::BitBtn11Click);
     on("BitBtn14", &Tprojectform::BitBtn14Click);
+    for (const auto &[name, topic] : {std::pair{"BitBtn13", 5300}, std::pair{"BitBtn8", 5301},
+                                      std::pair{"BitBtn12", 5302}})
+        on(name, [topic = topic] { DialogRunner::showHelp(topic); });
     connect(onTop, &QToolButton::toggled, this, [this](bool down) {
         setWindowFlag(Qt::WindowStaysOnTopHint, down);
         show();

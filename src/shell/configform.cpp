@@ -1,5 +1,6 @@
 #include "shell/configform.h"
 
+#include "editor/dialogrunner.h"
 #include "platform/prompts.h"
 #include "settings/regops.h"
 #include "settings/settings.h"
@@ -53,6 +54,7 @@ Tconfigform::Tconfigform(std::function<void(const QString &)> hint, QWidget *par
     connect(ok, &QPushButton::clicked, this, &Tconfigform::okbuttonClick);
     connect(standard, &QPushButton::clicked, this, &Tconfigform::defaultbuttonClick);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(help, &QPushButton::clicked, this, [] { DialogRunner::showHelp(6100); });
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
