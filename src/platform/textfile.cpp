@@ -165,7 +165,9 @@ QString decode(const QByteArray &bytes, TextEncoding *encoding)
 {
     TextEncoding found;
     const bool bom = bytes.startsWith("\xEF\xBB\xBF");
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    // A second mark after the first is text, not something to drop.
+    QStringDecoder utf8(QStringDecoder::Utf8,
+                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     QString text = utf8.decode(QByteArrayView(bytes).sliced(bom ? 3 : 0));
     if (!utf8.hasError()) {
         found.byteOrderMark = bom;

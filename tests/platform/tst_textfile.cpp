@@ -57,6 +57,10 @@ private Q_SLOTS:
         QTest::newRow("ascii") << QByteArray("<p>") << "<p>" << utf8 << false;
         QTest::newRow("utf-8") << QByteArray("bl\xc3\xa5") << QString::fromUtf8("blå") << utf8 << false;
         QTest::newRow("utf-8 bom") << QByteArray("\xef\xbb\xbfx") << "x" << utf8 << true;
+        QTest::newRow("two byte-order marks") << QByteArray("\xef\xbb\xbf\xef\xbb\xbfx")
+                                              << QString(QChar(0xFEFF)) + "x" << utf8 << true;
+        QTest::newRow("mark inside the text") << QByteArray("a\xef\xbb\xbf") << QString::fromUtf8("a\ufeff")
+                                              << utf8 << false;
         QTest::newRow("cp1252 accents") << QByteArray("bl\xe5 \x80 \x93\x94 \x81")
                                         << QString::fromUtf8("blå € “” \u0081") << cp1252 << false;
         QTest::newRow("declared latin2")
