@@ -11,12 +11,6 @@
 
 namespace {
 
-// A block's first character in the memo's CR LF positions.
-int lineOffset(const QTextBlock &block)
-{
-    return block.position() + block.blockNumber();
-}
-
 bool isNavigationKey(int key)
 {
     switch (key) {

@@ -40,9 +40,6 @@ public:
     // The runs of the region in text order; positions of set cells only.
     const std::vector<TKeyDescr> &run(const PassInput &input);
 
-    // The descriptors of the last pass before merging, in production order.
-    const TKeyDescrList &descriptors() const { return m_keys; }
-
 private:
     TDrawRules m_rules;
     THotSpot m_hotSpot;

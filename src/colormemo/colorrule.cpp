@@ -1,10 +1,5 @@
 #include "colormemo/colorrule.h"
 
-TColorRule::TColorRule(TDrawRules *collection)
-    : m_collection(collection)
-{
-}
-
 void TColorRule::setKeywords(const QStringList &keywords)
 {
     m_keywords = keywords;

@@ -5,17 +5,11 @@
 
 #include <QStringList>
 
-class TDrawRules;
-
 // One way of finding stretches to colour: keywords, begin/end pairs, keys
 // that colour to the end of their line, or the memo's OnDraw callback.
 class TColorRule
 {
 public:
-    explicit TColorRule(TDrawRules *collection = nullptr);
-
-    TDrawRules *collection() const { return m_collection; }
-
     quint8 ZOrder() const { return m_zOrder; }
     void setZOrder(quint8 zOrder) { m_zOrder = zOrder; }
     QString IntChar() const { return m_intChar; }
@@ -66,7 +60,6 @@ private:
     void compileDelimiters();
     int askDrawEvent(int index, const ScanText &text, TKeyDescrList &keys);
 
-    TDrawRules *m_collection;
     quint8 m_zOrder = 0;
     QString m_intChar;
     QStringList m_keywords;

@@ -2,7 +2,7 @@
 
 TColorRule &TDrawRules::add()
 {
-    m_rules.push_back(std::make_unique<TColorRule>(this));
+    m_rules.push_back(std::make_unique<TColorRule>());
     m_needsCompiling = true;
     return *m_rules.back();
 }

@@ -29,11 +29,4 @@ struct THotSpot
     // The text of the hot spot that the character at `column` of `line` lies
     // in, or a null string when it lies in none.
     QString textAt(QStringView line, qsizetype column) const;
-
-    bool operator==(const THotSpot &other) const
-    {
-        return BeginChar == other.BeginChar && EndChar == other.EndChar && Color == other.Color
-            && MarkerColor == other.MarkerColor && Active == other.Active
-            && Underlined == other.Underlined;
-    }
 };

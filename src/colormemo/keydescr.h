@@ -30,11 +30,6 @@ struct TKeyDescr
     bool IsKey = false;
 
     bool isValid() const { return StartPos != NoPos && EndPos != NoPos && EndPos >= StartPos; }
-    bool operator==(const TKeyDescr &other) const
-    {
-        return StartPos == other.StartPos && EndPos == other.EndPos && Color == other.Color
-            && ZOrder == other.ZOrder && IsKey == other.IsKey;
-    }
 };
 
 // The descriptors of one pass. Entries are reused from pass to pass, so the

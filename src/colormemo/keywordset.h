@@ -18,7 +18,6 @@ public:
     // words over MaxWordLength characters are left out.
     void compile(const QStringList &lines, bool keyCase, TColor defaultColor);
 
-    bool isEmpty() const { return m_words.empty(); }
     int count() const { return int(m_words.size()); }
     QString word(int index) const { return m_words[size_t(index)].word; }
     TColor color(int index) const { return m_colors[size_t(m_words[size_t(index)].colorIndex)]; }

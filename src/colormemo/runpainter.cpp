@@ -6,16 +6,6 @@
 
 #include <algorithm>
 
-namespace {
-
-// A block's first character in the memo's CR LF positions.
-int lineOffset(const QTextBlock &block)
-{
-    return block.position() + block.blockNumber();
-}
-
-} // namespace
-
 VisibleBlock::VisibleBlock(const QTextBlock &b, const QPointF &o, const QRect &area)
     : block(b)
     , offset(o + b.layout()->position())

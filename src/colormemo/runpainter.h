@@ -14,6 +14,12 @@
 class QPainter;
 class QTextLine;
 
+// A block's first character in the memo's CR LF positions.
+inline int lineOffset(const QTextBlock &block)
+{
+    return block.position() + block.blockNumber();
+}
+
 // Draws a keyword stretch instead of the memo.
 using TDrawKeyEvent = std::function<void(QPainter &canvas, const QString &key, const QRect &rect,
                                          const QColor &color)>;

@@ -20,7 +20,6 @@ using TDrawEvent = std::function<void(TColorRule &sender, int fromPos,
 class TDrawEventSource
 {
 public:
-    const TDrawEvent &OnDraw() const { return m_onDraw; }
     void setOnDraw(const TDrawEvent &handler) { m_onDraw = handler; }
 
     int ColorLimMax() const { return int(m_buffer.size()); }

@@ -2,8 +2,6 @@
 
 #include "colormemo/drawrules.h"
 
-#include <algorithm>
-
 TextBuffer::TextBuffer(const QString &text)
 {
     m_text.reserve(text.size() + text.size() / 32);
@@ -19,17 +17,6 @@ TextBuffer::TextBuffer(const QString &text)
         m_text.append(QLatin1String("\r\n"));
         m_lineStarts.push_back(int(m_text.size()));
     }
-}
-
-int TextBuffer::lineEnd(int line) const
-{
-    return line + 1 < lineCount() ? lineStart(line + 1) - 2 : int(m_text.size());
-}
-
-int TextBuffer::lineOf(int pos) const
-{
-    const auto next = std::upper_bound(m_lineStarts.begin(), m_lineStarts.end(), pos);
-    return int(next - m_lineStarts.begin()) - 1;
 }
 
 PassRegion TextBuffer::region(const TDrawRules &rules, int firstLine, int lastLine) const

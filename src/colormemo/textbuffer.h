@@ -19,9 +19,6 @@ public:
     const QString &text() const { return m_text; }
     int lineCount() const { return int(m_lineStarts.size()); }
     int lineStart(int line) const { return m_lineStarts[size_t(line)]; }
-    // Position just after the line's last character (its CR, or the end).
-    int lineEnd(int line) const;
-    int lineOf(int pos) const;
 
     // The region of a pass that paints lines firstLine..lastLine: from the
     // scanning start line to just after lastLine's line break.
