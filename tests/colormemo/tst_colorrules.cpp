@@ -429,21 +429,6 @@ private Q_SLOTS:
         QCOMPARE(findKeys(copy, QStringLiteral("a // b"), true), QStringList{"2-5 teal z9"});
     }
 
-    void defaults()
-    {
-        const TColorRule rule;
-        QCOMPARE(rule.ZOrder(), quint8(0));
-        QCOMPARE(rule.KeyMaxHeight(), 1);
-        QCOMPARE(rule.KeyDrawingType(), dtBeginEnd);
-        QVERIFY(!rule.KeyCase());
-        QVERIFY(rule.Enabled());
-        QVERIFY(!rule.PartWord());
-        QCOMPARE(rule.DefKeyColor(), TColor(255));
-        QCOMPARE(rule.KeySelColor(), TColor(65535));
-        QCOMPARE(rule.KeyBrushColor(), clWindow);
-        QVERIFY(TDrawRules().needsCompiling());
-    }
-
     void scanStartLine_data()
     {
         QTest::addColumn<int>("keyMaxHeight");
