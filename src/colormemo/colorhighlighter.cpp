@@ -140,7 +140,9 @@ void TColorHighlighter::paint(QPaintEvent *event)
 
     QPainter painter(m_memo->viewport());
     painter.setFont(m_memo->font());
-    RunPainter(painter, area, palette, m_memo->cursorRect(), m_pass.hotSpot(), m_onDrawKey)
+    // The caret, shown only with the focus, keeps the control's drawing.
+    const QRect caret = m_memo->hasFocus() ? m_memo->cursorRect() : QRect();
+    RunPainter(painter, area, palette, caret, m_pass.hotSpot(), m_onDrawKey)
         .draw(blocks, m_runs);
 }
 

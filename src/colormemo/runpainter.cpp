@@ -52,7 +52,7 @@ RunPainter::RunPainter(QPainter &painter, const QRect &area, const QPalette &pal
     , m_palette(palette)
     , m_hotSpot(hotSpot)
     , m_onDrawKey(onDrawKey)
-    , m_clip(QRegion(area) - caret) // the caret keeps the control's drawing
+    , m_clip(QRegion(area) - caret)
 {
 }
 
