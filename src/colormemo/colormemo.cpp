@@ -32,8 +32,17 @@ TColorMemo::TColorMemo(QWidget *owner)
 
 QString TColorMemo::Text() const
 {
-    QString text = toPlainText();
-    text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    // One pass: replacing every break in place moves the rest of a large
+    // text again and again.
+    const QString plain = toPlainText();
+    QString text;
+    text.reserve(plain.size() + LineCount() - 1);
+    qsizetype from = 0;
+    for (qsizetype at; (at = plain.indexOf(QLatin1Char('\n'), from)) >= 0; from = at + 1) {
+        text.append(QStringView(plain).mid(from, at - from));
+        text.append(QLatin1String("\r\n"));
+    }
+    text.append(QStringView(plain).mid(from));
     return text;
 }
 

@@ -1,6 +1,7 @@
 #include "search/replacescan.h"
 
 #include <algorithm>
+#include <utility>
 
 ReplaceScan::ReplaceScan(const QString &text, const SearchMatcher &matcher, const QString &replacement)
     : m_matcher(matcher)
@@ -39,9 +40,10 @@ void ReplaceScan::pass(qsizetype count)
     const QStringView inserted = pendingInserted();
     const qsizetype fromInserted = std::min(count, inserted.size());
     const qsizetype fromSource = std::min(count - fromInserted, m_source.size() - m_sourceAt);
-    if (m_batching) {
-        m_passed.append(inserted.left(fromInserted));
-        m_passed.append(QStringView(m_source).mid(m_sourceAt, fromSource));
+    if (m_editOpen) {
+        m_editText.append(inserted.left(fromInserted));
+        if (fromSource > 0)
+            closeEdit();
     }
     m_insertedAt += fromInserted;
     if (m_insertedAt == m_inserted.size()) {
@@ -54,6 +56,11 @@ void ReplaceScan::pass(qsizetype count)
 
 void ReplaceScan::replace()
 {
+    if (m_batching && !m_editOpen) {
+        m_editOpen = true;
+        m_editSourceStart = m_sourceAt;
+        m_editText.clear();
+    }
     const QStringView inserted = pendingInserted();
     const qsizetype fromInserted = std::min(m_matcher.length(), inserted.size());
     m_sourceAt += m_matcher.length() - fromInserted;
@@ -86,14 +93,23 @@ void ReplaceScan::beginBatch()
     m_batching = true;
     m_batchStart = m_pos;
     m_batchSourceStart = m_sourceAt;
-    m_passed.clear();
+    m_edits.clear();
 }
 
-TextEdit ReplaceScan::takeBatch()
+void ReplaceScan::closeEdit()
 {
-    TextEdit edit{m_batchStart, m_sourceAt - m_batchSourceStart, m_passed};
-    edit.inserted.append(pendingInserted());
+    m_edits.append({m_batchStart + (m_editSourceStart - m_batchSourceStart), m_sourceAt - m_editSourceStart,
+                    m_editText});
+    m_editOpen = false;
+    m_editText.clear();
+}
+
+QList<TextEdit> ReplaceScan::takeBatch()
+{
+    if (m_editOpen) {
+        m_editText.append(pendingInserted());
+        closeEdit();
+    }
     m_batching = false;
-    m_passed.clear();
-    return edit;
+    return std::exchange(m_edits, {});
 }

@@ -2,6 +2,7 @@
 
 #include "search/searchmatcher.h"
 
+#include <QList>
 #include <QString>
 
 // One change to a text: `removed` characters at `start` give way to `inserted`.
@@ -39,16 +40,18 @@ public:
     qsizetype lastReplacementEnd() const { return m_lastReplacementEnd; }
 
     // From here on the scan records what it changes, so that a run of
-    // replacements can reach the document as one edit (see takeBatch).
+    // replacements can reach the document at once (see takeBatch).
     void beginBatch();
-    // The change to the text since beginBatch, as one edit of the text as it
-    // stood then.
-    TextEdit takeBatch();
+    // The changes since beginBatch as edits of the text as it stood then, in
+    // ascending order and apart from each other. Replacements that run into
+    // each other's inserted text make one edit.
+    QList<TextEdit> takeBatch();
 
 private:
     QStringView pendingInserted() const;
     // Steps over `count` characters of the current text.
     void pass(qsizetype count);
+    void closeEdit();
 
     SearchMatcher m_matcher;
     QString m_replacement;
@@ -65,5 +68,10 @@ private:
     bool m_batching = false;
     qsizetype m_batchStart = 0;
     qsizetype m_batchSourceStart = 0;
-    QString m_passed; // the current text from m_batchStart up to position()
+    QList<TextEdit> m_edits;
+    // The edit under way: from m_editSourceStart up to m_sourceAt the
+    // document's text gives way to m_editText and what is still inserted.
+    bool m_editOpen = false;
+    qsizetype m_editSourceStart = 0;
+    QString m_editText;
 };

@@ -14,6 +14,12 @@
 
 #include <QApplication>
 #include <QPointer>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -64,6 +70,40 @@ QString withDocumentBreaks(const QString &text)
     QString result = toDocumentBreaks(text);
     result.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
     return result;
+}
+
+// Applies edits of the memo's text (CR LF offsets, ascending, apart) as one
+// change of its document, so that the change handler runs once. They are
+// applied from the last, so that none moves the text of another; replacing
+// them through the selection one by one would lay out the control each time.
+void applyEdits(TColorMemo *memo, const QList<TextEdit> &edits)
+{
+    if (edits.isEmpty())
+        return;
+    QTextDocument *document = memo->document();
+    // The document counts one character per line break. The offsets ascend,
+    // so one walk over the lines finds them all.
+    QTextBlock block = document->findBlock(memo->toDocumentPosition(int(edits.first().start)));
+    const auto position = [&block](qsizetype offset) {
+        for (QTextBlock next = block.next(); next.isValid() && next.position() + next.blockNumber() <= offset;
+             next = block.next())
+            block = next;
+        const qsizetype column = offset - (block.position() + block.blockNumber());
+        return block.position() + int(std::min<qsizetype>(column, block.length() - 1));
+    };
+    QList<std::pair<int, int>> ranges;
+    ranges.reserve(edits.size());
+    for (const TextEdit &edit : edits)
+        ranges.append({position(edit.start), position(edit.start + edit.removed)});
+
+    QTextCursor cursor(document);
+    cursor.beginEditBlock();
+    for (qsizetype i = edits.size() - 1; i >= 0; --i) {
+        cursor.setPosition(ranges[i].first);
+        cursor.setPosition(ranges[i].second, QTextCursor::KeepAnchor);
+        cursor.insertText(toDocumentBreaks(edits[i].inserted));
+    }
+    cursor.endEditBlock();
 }
 
 // Shows each occurrence between begin and end in turn; false when the user
@@ -167,20 +207,17 @@ private:
         m_scan.replace();
     }
 
-    // The rest of the window reaches the memo as one edit, which leaves the
-    // caret where replacing one by one would: after the last replacement.
+    // The rest of the window reaches the memo as one change, which leaves
+    // the caret where replacing one by one would: after the last replacement.
     void replaceRest()
     {
         pushUndoOnce();
         BusyCursor busy;
         m_scan.beginBatch();
-        m_scan.replace();
-        while (m_scan.findNext())
+        do
             m_scan.replace();
-        const TextEdit edit = m_scan.takeBatch();
-        m_memo->SetSelStart(int(edit.start));
-        m_memo->SetSelLength(int(edit.removed));
-        m_memo->SetSelText(edit.inserted);
+        while (m_scan.findNext());
+        applyEdits(m_memo, m_scan.takeBatch());
         m_memo->SetSelStart(int(m_scan.lastReplacementEnd()));
     }
 

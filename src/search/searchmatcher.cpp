@@ -6,22 +6,18 @@ namespace {
 
 char16_t foldAscii(char16_t c)
 {
-    return c >= u'A' && c <= u'Z' ? char16_t(c + (u'a' - u'A')) : c;
+    return char16_t(c - u'A') < 26 ? char16_t(c + (u'a' - u'A')) : c;
 }
 
 } // namespace
 
 SearchMatcher::SearchMatcher(const QString &searchText, bool matchCase)
     : m_text(searchText)
+    , m_folded(searchText)
     , m_matchCase(matchCase)
 {
-}
-
-bool SearchMatcher::equal(QChar a, QChar b) const
-{
-    if (m_matchCase)
-        return a == b;
-    return foldAscii(a.unicode()) == foldAscii(b.unicode());
+    for (QChar &c : m_folded)
+        c = QChar(foldAscii(c.unicode()));
 }
 
 bool SearchMatcher::matchesAt(QStringView head, QStringView tail) const
@@ -31,7 +27,7 @@ bool SearchMatcher::matchesAt(QStringView head, QStringView tail) const
         return false;
     for (qsizetype i = 0; i < length; ++i) {
         const QChar c = i < head.size() ? head[i] : tail[i - head.size()];
-        if (!equal(c, m_text[i]))
+        if (m_matchCase ? c != m_text[i] : foldAscii(c.unicode()) != m_folded[i].unicode())
             return false;
     }
     return true;
@@ -49,12 +45,15 @@ qsizetype SearchMatcher::indexIn(QStringView text, qsizetype from, qsizetype las
         const qsizetype at = window.indexOf(m_text);
         return at < 0 ? -1 : from + at;
     }
-    // Look for the first character in both cases, then compare the rest.
-    const char16_t first = foldAscii(m_text[0].unicode());
+    // The hot loop of a search: compare folded characters in place.
     const char16_t *data = window.utf16();
+    const char16_t *pattern = reinterpret_cast<const char16_t *>(m_folded.utf16());
     const qsizetype starts = window.size() - length + 1;
     for (qsizetype i = 0; i < starts; ++i) {
-        if (foldAscii(data[i]) == first && matchesAt(window.mid(i, length)))
+        qsizetype j = 0;
+        while (j < length && foldAscii(data[i + j]) == pattern[j])
+            ++j;
+        if (j == length)
             return from + i;
     }
     return -1;

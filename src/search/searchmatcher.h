@@ -23,8 +23,7 @@ public:
     qsizetype indexIn(QStringView text, qsizetype from, qsizetype last) const;
 
 private:
-    bool equal(QChar a, QChar b) const;
-
     QString m_text;
+    QString m_folded; // with the ASCII capitals made small
     bool m_matchCase;
 };

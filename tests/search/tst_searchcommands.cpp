@@ -313,6 +313,8 @@ private Q_SLOTS:
         QTest::newRow("All replaces the rest unasked")
             << "x a a\r\na" << "a" << "b" << QList<Button>{Button::No, Button::All} << QList<int>{2, 4}
             << "x a b\r\nb" << 8 << 0;
+        QTest::newRow("All over empty lines") << "a\r\n\r\nxa\r\n\r\n\r\naa" << "a" << "b" << QList<Button>{Button::All}
+                                              << QList<int>{0} << "b\r\n\r\nxb\r\n\r\n\r\nbb" << 15 << 0;
         QTest::newRow("Cancel keeps what was replaced")
             << "a a a" << "a" << "b" << QList<Button>{Button::Yes, Button::Cancel} << QList<int>{0, 2} << "b a a"
             << 2 << 0;

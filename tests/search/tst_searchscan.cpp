@@ -89,8 +89,13 @@ Run scanRun(const QString &text, const QString &searchText, const QString &repla
             scan.replace();
             while (scan.findNext())
                 scan.replace();
-            const TextEdit edit = scan.takeBatch();
-            run.text.replace(edit.start, edit.removed, edit.inserted);
+            const QList<TextEdit> edits = scan.takeBatch();
+            for (qsizetype i = edits.size() - 1; i >= 0; --i) {
+                // Apart and in order, as the command relies on.
+                if (i > 0 && edits[i - 1].start + edits[i - 1].removed >= edits[i].start)
+                    return {};
+                run.text.replace(edits[i].start, edits[i].removed, edits[i].inserted);
+            }
             break;
         }
     }
