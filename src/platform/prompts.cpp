@@ -152,6 +152,11 @@ void setParentWindow(QWidget *parent)
     g_parent = parent;
 }
 
+QWidget *parentWindow()
+{
+    return g_parent;
+}
+
 Button message(Kind kind, const QString &text, Buttons buttons, int helpContext)
 {
     return g_handler->message(Message{kind, text, buttons, helpContext});

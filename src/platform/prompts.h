@@ -76,6 +76,7 @@ Handler *setHandler(Handler *handler);
 
 // The window that real dialogs are centred on.
 void setParentWindow(QWidget *parent);
+QWidget *parentWindow();
 
 Button message(Kind kind, const QString &text, Buttons buttons = Button::Ok, int helpContext = 0);
 FileResult openFile(const FileDialog &dialog);

@@ -3,6 +3,7 @@
 #include "colormemo/colormemo.h"
 #include "editor/editform.h"
 #include "editor/statuspanel.h"
+#include "ftp/ftpform.h"
 #include "platform/prompts.h"
 #include "project/projectform.h"
 #include "search/searchcommands.h"
@@ -199,6 +200,8 @@ void Tmainform::buildActions()
     on("tilebutton", &Tmainform::tileWindows);
     on("cascadebutton", &Tmainform::cascadeWindows);
     on("configbutton", &Tmainform::C1Click);
+    on("downloadbutton", [this] { openFtpWindow(FtpMode::Download); });
+    on("uploadbutton", [this] { openFtpWindow(FtpMode::Upload); });
     on("exitbutton", &Tmainform::exitProgram);
 }
 
@@ -285,8 +288,10 @@ void Tmainform::buildMenus()
     });
     showProjectCommands(false);
     Wizards1->addSeparator();
-    item(Wizards1, "uploadfile", "&Upload file", "Alt+Up");
-    item(Wizards1, "Downloadandopen1", "&Download and open file", "Alt+Down");
+    connect(item(Wizards1, "uploadfile", "&Upload file", "Alt+Up"), &QAction::triggered, this,
+            [this] { openFtpWindow(FtpMode::Upload); });
+    connect(item(Wizards1, "Downloadandopen1", "&Download and open file", "Alt+Down"), &QAction::triggered, this,
+            [this] { openFtpWindow(FtpMode::Download); });
     Wizards1->addSeparator();
     connect(item(Wizards1, "Createregfile1", "&Save configuration", "Ctrl+Alt+S"), &QAction::triggered,
             this, &Tmainform::Createregfile1Click);
@@ -712,9 +717,30 @@ void Tmainform::C1Click()
         editor->ApplyLanguage();
     }
     ApplyCaptions();
+    if (m_ftpWindowOpen) {
+        if (auto *ftp = findChild<Tftpform *>())
+            ftp->ApplyCaptions();
+    }
     if (m_project)
         m_project->ApplyLanguage();
     action("Colorcoding1")->setChecked(settings().Color);
+}
+
+void Tmainform::openFtpWindow(FtpMode mode)
+{
+    // One FTP window for the whole program.
+    if (m_ftpWindowOpen) {
+        if (auto *ftp = findChild<Tftpform *>()) {
+            ftp->raise();
+            ftp->activateWindow();
+            return;
+        }
+    }
+    auto *ftp = new Tftpform(mode, *this, this);
+    connect(ftp, &Tftpform::closed, this, [this] { m_ftpWindowOpen = false; });
+    m_ftpWindowOpen = true;
+    ftp->show();
+    ftp->move(screen()->availableGeometry().center() - ftp->rect().center());
 }
 
 void Tmainform::Colorcoding1Click()

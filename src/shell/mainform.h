@@ -14,6 +14,7 @@ class QMenu;
 class QSplitter;
 class QToolBar;
 class TFileBrowser;
+enum class FtpMode;
 class Tprojectform;
 
 // The program's frame: menus, tool bar, status bar, file browser and the
@@ -79,6 +80,8 @@ public:
     void About1Click();
     void Colorcoding1Click();
     void C1Click();
+    // Opens the FTP window, or brings the open one to the front.
+    void openFtpWindow(FtpMode mode);
     void Projectcontrol1Click();
     void Addfiletoproject1Click();
     Tprojectform *projectWindow() const;

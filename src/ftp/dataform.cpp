@@ -1,0 +1,118 @@
+#include "ftp/dataform.h"
+
+#include "editor/dialoghelpers.h"
+#include "editor/dialogrunner.h"
+#include "settings/settings.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+const CaptionTable TdataformCaptions = {
+    {"Label4", {"Enter the name you want to call this connection", "Indtast det navn du vil kalde denne forbindelse",
+                "Welcher Name soll dieser Verbindung haben"}},
+    {"Label1", {"Enter \"hostname\" (usually begins with \"ftp.\" and ends with \".com\")",
+                "Indtast \"hostname\" (begynder normalt med \"ftp.\", ender med \".com\")",
+                "Geben Sie den Hostnamen ein (zum Beispiel \"ftp.beispiel.de\")"}},
+    {"Label2", {"Enter your membername issued from the space provider", "Indtast dit medlemsnavn (username)",
+                "UserId (Mitgliedsname) eingeben"}},
+    {"Label3", {"Enter your password", "Indtast dit kode-ord", "Kennwort eingeben"}},
+    {"BitBtn2", {"&Cancel", "&Afbryd", "&Abbrechen"}},
+    {"BitBtn3", {"&Help", "&Hjælp", "&Hilfe"}},
+    {"BitBtn1", {"&Ok", "&Ok", "&Ok"}},
+};
+
+namespace {
+
+constexpr int HelpTopic = 7104;
+constexpr int BoxWidth = 320;
+
+QLineEdit *edit(QWidget *parent, const char *name)
+{
+    auto *box = new QLineEdit(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setMinimumWidth(BoxWidth);
+    return box;
+}
+
+QLabel *label(QWidget *parent, const char *name, const char *caption, QLineEdit *buddy)
+{
+    auto *l = new QLabel(QString::fromUtf8(caption), parent);
+    l->setObjectName(QLatin1String(name));
+    l->setBuddy(buddy);
+    return l;
+}
+
+} // namespace
+
+Tdataform::Tdataform(QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("Tdataform"));
+    setWindowTitle(QStringLiteral("Markvale FTP"));
+
+    Edit4 = edit(this, "Edit4");
+    Edit1 = edit(this, "Edit1");
+    Edit2 = edit(this, "Edit2");
+    Edit3 = edit(this, "Edit3");
+    Edit3->setEchoMode(QLineEdit::Password);
+    Label4 = label(this, "Label4", "Enter the name you want to call this connection", Edit4);
+    Label1 = label(this, "Label1", "Enter \"hostname\" (usually begins with \"ftp.\" and ends with \".com\")", Edit1);
+    Label2 = label(this, "Label2", "Enter your membername issued from the space provider", Edit2);
+    Label3 = label(this, "Label3", "Enter your password", Edit3);
+
+    auto *layout = new QVBoxLayout(this);
+    for (auto [l, box] : {std::pair{Label4, Edit4}, {Label1, Edit1}, {Label2, Edit2}, {Label3, Edit3}}) {
+        layout->addWidget(l);
+        layout->addWidget(box);
+    }
+
+    BitBtn1 = DialogHelpers::button(this, "BitBtn1", "&Ok");
+    BitBtn2 = DialogHelpers::button(this, "BitBtn2", "&Cancel");
+    BitBtn3 = DialogHelpers::button(this, "BitBtn3", "&Help");
+    BitBtn1->setDefault(true);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(BitBtn1);
+    buttons->addWidget(BitBtn2);
+    buttons->addWidget(BitBtn3);
+    layout->addLayout(buttons);
+    DialogHelpers::makeFixed(this, true);
+
+    setTabOrder(Edit4, Edit1);
+    setTabOrder(Edit1, Edit2);
+    setTabOrder(Edit2, Edit3);
+    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
+    connect(BitBtn3, &QPushButton::clicked, this, [] { DialogRunner::showHelp(HelpTopic); });
+}
+
+void Tdataform::fill(const FtpSlot &slot)
+{
+    Edit1->setText(slot.FTPHost);
+    Edit2->setText(slot.FTPName);
+    Edit3->setText(slot.FTPPass);
+    Edit4->setText(slot.FTPNick);
+}
+
+void Tdataform::store(FtpSlot &slot) const
+{
+    slot.FTPHost = Edit1->text();
+    slot.FTPName = Edit2->text();
+    slot.FTPPass = Edit3->text();
+    slot.FTPNick = Edit4->text();
+}
+
+void Tdataform::showEvent(QShowEvent *event)
+{
+    FormShow();
+    QDialog::showEvent(event);
+}
+
+void Tdataform::FormShow()
+{
+    applyCaptions(this, TdataformCaptions, settings().Lang);
+    Edit4->setFocus();
+}

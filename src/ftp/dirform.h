@@ -1,0 +1,33 @@
+#pragma once
+
+#include "settings/captiontable.h"
+
+#include <QDialog>
+
+class QLineEdit;
+class QPushButton;
+class QToolButton;
+
+extern const CaptionTable TdirformCaptions;
+extern const LangText TdirformBrowseTitle;
+
+// Asks for the local folder that downloads go to; OK only while the folder exists.
+class Tdirform : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit Tdirform(QWidget *parent = nullptr);
+
+    // The chosen folder, ending in "/".
+    QString folder() const;
+
+    QLineEdit *de = nullptr;
+    QToolButton *debrowse = nullptr;
+    QPushButton *BitBtn1 = nullptr; // Cancel
+    QPushButton *okbutton = nullptr;
+
+private:
+    void deChange();
+    void browse();
+};

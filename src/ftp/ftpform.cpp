@@ -1,0 +1,716 @@
+#include "ftp/ftpform.h"
+
+#include "editor/dialogrunner.h"
+#include "editor/editform.h"
+#include "editor/editorhost.h"
+#include "ftp/conform.h"
+#include "ftp/dirform.h"
+#include "ftp/ftpconnections.h"
+#include "ftp/ftpformtexts.h"
+#include "ftp/ftplisting.h"
+#include "ftp/nameform.h"
+#include "settings/settings.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int HelpTopic = 7100;
+constexpr int ReportLevel = 2;
+constexpr int FileColumnWidths[] = {120, 90, 79};
+constexpr int FolderColumnWidths[] = {70, 70};
+constexpr int ListHeight = 240;
+constexpr int MemoHeight = 90;
+constexpr int FolderPanelWidth = 160;
+
+using Prompts::Button;
+
+// Shows the window's boxes above it (it stays on top of the main window) with the normal
+// cursor, and puts both back afterwards.
+class PromptScope
+{
+public:
+    explicit PromptScope(QWidget *window)
+        : m_previous(Prompts::parentWindow())
+    {
+        Prompts::setParentWindow(window);
+        QApplication::setOverrideCursor(Qt::ArrowCursor);
+    }
+    ~PromptScope()
+    {
+        QApplication::restoreOverrideCursor();
+        Prompts::setParentWindow(m_previous);
+    }
+    PromptScope(const PromptScope &) = delete;
+    PromptScope &operator=(const PromptScope &) = delete;
+
+private:
+    QWidget *m_previous;
+};
+
+class BusyCursor
+{
+public:
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor &) = delete;
+    BusyCursor &operator=(const BusyCursor &) = delete;
+};
+
+QList<QIcon> fileIcons(const QStyle *style)
+{
+    static const struct {
+        const char *theme;
+        QStyle::StandardPixmap fallback;
+    } icons[FtpListing::IconCount] = {
+        {"text-plain", QStyle::SP_FileIcon},
+        {"text-css", QStyle::SP_FileDialogContentsView},
+        {"audio-x-generic", QStyle::SP_MediaVolume},
+        {"text-x-script", QStyle::SP_FileDialogInfoView},
+        {"text-html", QStyle::SP_FileDialogDetailedView},
+        {"text-x-generic", QStyle::SP_FileIcon},
+        {"image-x-generic", QStyle::SP_DesktopIcon},
+        {"video-x-generic", QStyle::SP_MediaPlay},
+        {"folder", QStyle::SP_DirIcon},
+        {"go-up", QStyle::SP_FileDialogToParent},
+    };
+    QList<QIcon> list;
+    for (const auto &icon : icons)
+        list << QIcon::fromTheme(QLatin1String(icon.theme), style->standardIcon(icon.fallback));
+    return list;
+}
+
+QTreeWidget *listView(QWidget *parent, const char *name, int columns)
+{
+    auto *view = new QTreeWidget(parent);
+    view->setObjectName(QLatin1String(name));
+    view->setColumnCount(columns);
+    view->setRootIsDecorated(false);
+    view->setUniformRowHeights(true);
+    view->setAllColumnsShowFocus(true);
+    view->setIconSize(QSize(16, 16));
+    view->setFixedHeight(ListHeight);
+    return view;
+}
+
+QPushButton *button(QWidget *parent, const char *name, const char *caption)
+{
+    auto *b = new QPushButton(QString::fromUtf8(caption), parent);
+    b->setObjectName(QLatin1String(name));
+    return b;
+}
+
+} // namespace
+
+Tftpform::Tftpform(FtpMode mode, EditorHost &host, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    , NMFTP1(std::make_unique<TNMFTP>())
+    , m_mode(mode)
+    , m_host(host)
+    , ImageList1(fileIcons(style()))
+{
+    setObjectName(QStringLiteral("Tftpform"));
+    setWindowTitle(QStringLiteral("Markvale PRO FTP"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    buildControls();
+    bindClient();
+
+    m_loginWatch.setSingleShot(true);
+    connect(&m_loginWatch, &QTimer::timeout, this, [this] { NMFTP1->Cancel(); });
+    ApplyCaptions();
+}
+
+// The client goes first, while the controls its events reach still exist.
+Tftpform::~Tftpform() = default;
+
+void Tftpform::buildControls()
+{
+    ListView1 = listView(this, "ListView1", 3);
+    ListView1->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    ListView1->setStyleSheet(QStringLiteral("QTreeView::item { border-right: 1px solid palette(mid); "
+                                            "border-bottom: 1px solid palette(mid); }"));
+    for (int c = 0; c < 3; ++c)
+        ListView1->setColumnWidth(c, FileColumnWidths[c]);
+    ListView1->setFixedWidth(FileColumnWidths[0] + FileColumnWidths[1] + FileColumnWidths[2] + 24);
+
+    ListView2 = listView(this, "ListView2", 2);
+    ListView2->setSelectionMode(QAbstractItemView::SingleSelection);
+    ListView2->setSortingEnabled(true);
+    ListView2->sortByColumn(0, Qt::AscendingOrder);
+    for (int c = 0; c < 2; ++c)
+        ListView2->setColumnWidth(c, FolderColumnWidths[c]);
+    ListView2->setFixedWidth(FolderColumnWidths[0] + FolderColumnWidths[1] + 24);
+
+    connectbtn = button(this, "connectbtn", "&Connect");
+    disbtn = button(this, "disbtn", "D&isconnect");
+    downbtn = button(this, "downbtn", "&Download");
+    upbtn = button(this, "upbtn", "&Upload");
+    createbtn = button(this, "createbtn", "C&reate dir");
+    deldirbtn = button(this, "deldirbtn", "Dele&te dir");
+    rendirbtn = button(this, "rendirbtn", "R&ename dir");
+    renbtn = button(this, "renbtn", "Rena&me file");
+    delfilbtn = button(this, "delfilbtn", "Delete &file");
+    cancelbtn = button(this, "cancelbtn", "C&ancel");
+    closebtn = button(this, "closebtn", "Cl&ose");
+    helpbutton = button(this, "helpbutton", "&Help");
+
+    auto *buttons = new QVBoxLayout;
+    for (QPushButton *b : {connectbtn, disbtn, downbtn, upbtn, createbtn, deldirbtn, rendirbtn, renbtn, delfilbtn,
+                           cancelbtn, closebtn, helpbutton})
+        buttons->addWidget(b);
+    buttons->addStretch();
+
+    auto *lists = new QHBoxLayout;
+    lists->addWidget(ListView1);
+    lists->addWidget(ListView2);
+    lists->addLayout(buttons);
+
+    auto *statusLabel = new QLabel(QStringLiteral("Status:"), this);
+    Memo1 = new QPlainTextEdit(this);
+    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1->setReadOnly(true);
+    Memo1->setFixedHeight(MemoHeight);
+    statusLabel->setBuddy(Memo1);
+
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setSizeGripEnabled(false);
+    panel0 = new QLabel(StatusBar1);
+    panel0->setMinimumWidth(FolderPanelWidth);
+    panel1 = new QLabel(StatusBar1);
+    StatusBar1->addWidget(panel0);
+    StatusBar1->addWidget(panel1, 1);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(lists);
+    layout->addWidget(statusLabel);
+    layout->addWidget(Memo1);
+    layout->addWidget(StatusBar1);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    onClick(connectbtn, &Tftpform::connectbtnClick);
+    onClick(disbtn, &Tftpform::disbtnClick);
+    onClick(downbtn, &Tftpform::downbtnClick);
+    onClick(upbtn, &Tftpform::upbtnClick);
+    onClick(createbtn, &Tftpform::createbtnClick);
+    onClick(deldirbtn, &Tftpform::deldirbtnClick);
+    onClick(rendirbtn, &Tftpform::rendirbtnClick);
+    onClick(renbtn, &Tftpform::renbtnClick);
+    onClick(delfilbtn, &Tftpform::delfilbtnClick);
+    // Cancel must work while an operation waits.
+    connect(cancelbtn, &QPushButton::clicked, this, &Tftpform::cancelbtnClick);
+    connect(closebtn, &QPushButton::clicked, this, &QWidget::close);
+    connect(helpbutton, &QPushButton::clicked, this, [] { DialogRunner::showHelp(HelpTopic); });
+    connect(ListView1, &QTreeWidget::itemSelectionChanged, this, &Tftpform::ButtonUpdate);
+    connect(ListView2, &QTreeWidget::itemSelectionChanged, this, &Tftpform::ButtonUpdate);
+    connect(ListView2, &QTreeWidget::itemDoubleClicked, this,
+            [this] { runOperation(&Tftpform::ListView2DblClick); });
+}
+
+void Tftpform::bindClient()
+{
+    NMFTP1->ReportLevel = ReportLevel;
+    NMFTP1->Vendor = TNMFTP::VendorAuto;
+    NMFTP1->ParseList = true;
+    NMFTP1->ProxyPort = 0;
+    NMFTP1->TimeOut = m_timeOut;
+    NMFTP1->OnConnect = [this](TPowersock *) { NMFTP1Connect(); };
+    NMFTP1->OnDisconnect = [this](TPowersock *) { NMFTP1Disconnect(); };
+    NMFTP1->OnStatus = [this](TPowersock *, const QString &status) { NMFTP1Status(status); };
+    NMFTP1->OnConnectionFailed = [this](TPowersock *) { NMFTP1ConnectionFailed(); };
+    NMFTP1->OnPacketRecvd = [this](TPowersock *) { NMFTP1PacketRecvd(); };
+    NMFTP1->OnPacketSent = [this](TPowersock *) { NMFTP1PacketSent(); };
+    NMFTP1->OnError = [this](TPowersock *, quint16, const QString &message) { NMFTP1Error(message); };
+    NMFTP1->OnConnectionRequired = [this](bool &handled) { NMFTP1ConnectionRequired(handled); };
+    NMFTP1->OnFailure = [this](bool &handled, TCmdType type) { NMFTP1Failure(handled, type); };
+    NMFTP1->OnSuccess = [this](TCmdType type) { NMFTP1Success(type); };
+}
+
+void Tftpform::onClick(QPushButton *button, void (Tftpform::*handler)())
+{
+    connect(button, &QPushButton::clicked, this, [this, handler] { runOperation(handler); });
+}
+
+void Tftpform::runOperation(void (Tftpform::*handler)())
+{
+    // The client runs one operation at a time; a click that reaches the window while one
+    // waits (a failure box has run the button update) is not started.
+    if (m_busy)
+        return;
+    m_busy = true;
+    m_failed = false;
+    try {
+        BusyCursor busy;
+        (this->*handler)();
+    } catch (const std::exception &e) {
+        ask(Prompts::Kind::Error, QString::fromUtf8(e.what()), Button::Ok);
+    }
+    m_busy = false;
+    // After a failure the user may give up and close the window.
+    if (m_failed)
+        closebtn->setEnabled(true);
+    if (m_closeRequested) {
+        m_closeRequested = false;
+        QTimer::singleShot(0, this, &QWidget::close);
+    }
+}
+
+void Tftpform::setTimeOut(int ms)
+{
+    m_timeOut = ms;
+    NMFTP1->TimeOut = ms;
+}
+
+void Tftpform::ApplyCaptions()
+{
+    const int lang = settings().Lang;
+    applyCaptions(this, TftpformCaptions, lang);
+    const FtpFormTexts texts = ftpFormTexts(lang);
+    ListView1->setHeaderLabels(texts.fileColumns);
+    ListView2->setHeaderLabels(texts.folderColumns);
+}
+
+Prompts::Button Tftpform::ask(Prompts::Kind kind, const QString &text, Prompts::Buttons buttons)
+{
+    const PromptScope scope(this);
+    return Prompts::message(kind, text, buttons);
+}
+
+int Tftpform::runModal(QDialog &dialog)
+{
+    const PromptScope scope(this);
+    return Prompts::runDialog(dialog);
+}
+
+void Tftpform::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void Tftpform::closeEvent(QCloseEvent *event)
+{
+    // Deleting the client inside its own wait would pull the ground from under it: the
+    // running operation is cancelled and the window closes once it has ended.
+    if (m_busy) {
+        m_closeRequested = true;
+        NMFTP1->Abort();
+        event->ignore();
+        return;
+    }
+    emit closed();
+    QWidget::closeEvent(event);
+}
+
+void Tftpform::FormShow()
+{
+    ApplyCaptions();
+    createbtn->setEnabled(false);
+    ButtonUpdate();
+    ListView1->setEnabled(false);
+    ListView2->setEnabled(false);
+    disbtn->setEnabled(false);
+    connectbtn->setFocus();
+}
+
+void Tftpform::ButtonUpdate()
+{
+    const int files = int(selectedFileNames().size());
+    const bool download = m_mode == FtpMode::Download;
+    upbtn->setEnabled(!download);
+    downbtn->setEnabled(download && files > 0);
+    renbtn->setEnabled(files == 1);
+    delfilbtn->setEnabled(files > 0);
+    const bool folder = selectedFolder() != nullptr;
+    deldirbtn->setEnabled(folder);
+    rendirbtn->setEnabled(folder);
+    cancelbtn->setEnabled(false);
+}
+
+void Tftpform::disableForOperation()
+{
+    for (QPushButton *b : {closebtn, connectbtn, createbtn, deldirbtn, delfilbtn, disbtn, downbtn, renbtn, rendirbtn,
+                           upbtn})
+        b->setEnabled(false);
+}
+
+void Tftpform::startOperation()
+{
+    disableForOperation();
+    cancelbtn->setEnabled(true);
+}
+
+QStringList Tftpform::selectedFileNames() const
+{
+    QStringList names;
+    for (int row = 0; row < ListView1->topLevelItemCount(); ++row) {
+        const QTreeWidgetItem *item = ListView1->topLevelItem(row);
+        if (item->isSelected())
+            names << item->text(0);
+    }
+    return names;
+}
+
+// The parent entry is a way up, not a folder to rename or delete.
+QTreeWidgetItem *Tftpform::selectedFolder() const
+{
+    const QList<QTreeWidgetItem *> selected = ListView2->selectedItems();
+    if (selected.isEmpty() || selected.first()->text(0) == QLatin1String(FtpListing::ParentEntry))
+        return nullptr;
+    return selected.first();
+}
+
+bool Tftpform::remoteFileListed(const QString &name) const
+{
+    for (int row = 0; row < ListView1->topLevelItemCount(); ++row) {
+        if (ListView1->topLevelItem(row)->text(0) == name)
+            return true;
+    }
+    return false;
+}
+
+QTreeWidgetItem *Tftpform::addFolderRow(const QString &name, const QString &date, int icon)
+{
+    auto *item = new QTreeWidgetItem(ListView2, {name, date});
+    item->setIcon(0, ImageList1.value(icon));
+    item->setData(0, IconRole, icon);
+    return item;
+}
+
+void Tftpform::Refresh()
+{
+    ListView1->clear();
+    ListView2->clear();
+    panel1->clear();
+    m_folder = NMFTP1->WorkingFolder();
+    if (m_folder != QLatin1String("/"))
+        addFolderRow(QLatin1String(FtpListing::ParentEntry), QString(), FtpListing::ParentIcon);
+    NMFTP1Connect();
+}
+
+bool Tftpform::overwriteAllowed(const QString &path)
+{
+    if (m_overwriteNone)
+        return false;
+    if (m_overwriteAll)
+        return true;
+    const QString text = path + ftpFormTexts(settings().Lang).overwriteSuffix;
+    switch (ask(Prompts::Kind::Warning, text, Button::Yes | Button::No | Button::NoToAll | Button::YesToAll)) {
+    case Button::Yes:
+        return true;
+    case Button::YesToAll:
+        m_overwriteAll = true;
+        return true;
+    case Button::NoToAll:
+        m_overwriteNone = true;
+        return false;
+    default:
+        return false;
+    }
+}
+
+void Tftpform::connectbtnClick()
+{
+    Tconform chooser(this);
+    runModal(chooser);
+    if (!chooser.chosen())
+        return;
+    disableForOperation();
+    const FtpConnections::Endpoint endpoint = FtpConnections::endpointOf(chooser.pending().host);
+    NMFTP1->Host = endpoint.host;
+    NMFTP1->Port = endpoint.port;
+    NMFTP1->Password = chooser.pending().password;
+    NMFTP1->UserID = chooser.pending().user;
+    connectbtn->setEnabled(false);
+    closebtn->setEnabled(false);
+    // A server that accepts the connection but never answers is given up like one that
+    // cannot be reached.
+    m_loginWatch.start(m_timeOut);
+    try {
+        NMFTP1->Connect();
+        m_loginWatch.stop();
+        cancelbtn->setEnabled(false);
+    } catch (const std::exception &) {
+        m_loginWatch.stop();
+        connectbtn->setEnabled(false);
+        closebtn->setEnabled(true);
+        ask(Prompts::Kind::Error, ftpFormTexts(settings().Lang).connectionFailed, Button::Ok);
+    }
+}
+
+void Tftpform::disbtnClick()
+{
+    ListView1->clear();
+    ListView2->clear();
+    NMFTP1->Abort();
+    NMFTP1->Disconnect();
+    closebtn->setEnabled(true);
+    ButtonUpdate();
+}
+
+void Tftpform::downbtnClick()
+{
+    Tdirform dirform(this);
+    if (runModal(dirform) == QDialog::Accepted) {
+        const QString folder = dirform.folder();
+        const FtpFormTexts texts = ftpFormTexts(settings().Lang);
+        startOperation();
+        m_overwriteAll = false;
+        m_overwriteNone = false;
+        m_downloadedPaths.clear();
+        NMFTP1->SetTransferType(2);
+        m_finished = 0;
+        const QStringList names = selectedFileNames();
+        for (const QString &name : names) {
+            startOperation();
+            // A listed name is the server's word; it must not reach outside the chosen folder.
+            if (!FtpListing::isSafeLocalName(name)) {
+                ask(Prompts::Kind::Error, texts.unsafeName.arg(name), Button::Ok);
+                continue;
+            }
+            const QString path = folder + name;
+            // A skipped file's local copy is opened as if it had just been fetched.
+            if (QFileInfo::exists(path) && !overwriteAllowed(path)) {
+                m_downloadedPaths << path;
+                continue;
+            }
+            const int before = m_finished;
+            NMFTP1->FetchFile(name, path);
+            if (m_finished > before)
+                m_downloadedPaths << path;
+        }
+        for (const QString &path : std::as_const(m_downloadedPaths)) {
+            if (FtpListing::opensInEditor(path))
+                m_host.openDocument(path);
+        }
+    }
+    disbtn->setEnabled(NMFTP1->connected());
+    ButtonUpdate();
+}
+
+void Tftpform::upbtnClick()
+{
+    const FtpFormTexts texts = ftpFormTexts(settings().Lang);
+    Prompts::FileDialog dialog;
+    dialog.title = texts.openTitle;
+    dialog.filter = texts.openFilter;
+    if (const Teditform *editor = m_host.activeEditor(); editor && editor->isNamed()) {
+        const QFileInfo file(editor->FileName());
+        dialog.directory = file.absolutePath();
+        dialog.fileName = file.fileName();
+    }
+    m_overwriteAll = false;
+    m_overwriteNone = false;
+    Prompts::FileResult chosen;
+    {
+        const PromptScope scope(this);
+        chosen = Prompts::openFiles(dialog);
+    }
+    if (!chosen.accepted())
+        return;
+    // Connect first, so that the remote names are known before anything is overwritten.
+    if (!NMFTP1->connected()) {
+        connectbtnClick();
+        if (!NMFTP1->connected())
+            return;
+    }
+    for (const QString &path : std::as_const(chosen.paths)) {
+        startOperation();
+        const QString name = QFileInfo(path).fileName();
+        if (remoteFileListed(name) && !overwriteAllowed(path))
+            continue;
+        NMFTP1->PutFile(path, name);
+    }
+    Refresh();
+}
+
+void Tftpform::createbtnClick()
+{
+    Tnewdirform dialog(this);
+    if (runModal(dialog) != QDialog::Accepted)
+        return;
+    startOperation();
+    NMFTP1->MakeFolder(dialog.name());
+    Refresh();
+}
+
+void Tftpform::deldirbtnClick()
+{
+    const QTreeWidgetItem *folder = selectedFolder();
+    if (!folder)
+        return;
+    const QString name = folder->text(0);
+    if (ask(Prompts::Kind::Warning, ftpFormTexts(settings().Lang).deleteConfirmation, Button::Yes | Button::No)
+        != Button::Yes)
+        return;
+    startOperation();
+    NMFTP1->RemoveFolder(name);
+    Refresh();
+}
+
+void Tftpform::delfilbtnClick()
+{
+    const QStringList names = selectedFileNames();
+    if (names.isEmpty())
+        return;
+    if (ask(Prompts::Kind::Warning, ftpFormTexts(settings().Lang).deleteConfirmation, Button::Yes | Button::No)
+        != Button::Yes)
+        return;
+    startOperation();
+    for (const QString &name : names)
+        NMFTP1->RemoveFile(name);
+    Refresh();
+}
+
+void Tftpform::renbtnClick()
+{
+    const QStringList names = selectedFileNames();
+    if (names.size() == 1)
+        renameEntry(names.first());
+}
+
+void Tftpform::rendirbtnClick()
+{
+    if (const QTreeWidgetItem *folder = selectedFolder())
+        renameEntry(folder->text(0));
+}
+
+void Tftpform::renameEntry(const QString &oldName)
+{
+    Tfileform dialog(this);
+    if (runModal(dialog) != QDialog::Accepted)
+        return;
+    startOperation();
+    NMFTP1->RenameEntry(oldName, dialog.name());
+    Refresh();
+}
+
+void Tftpform::cancelbtnClick()
+{
+    NMFTP1->Abort();
+    ButtonUpdate();
+    disbtn->setEnabled(true);
+    closebtn->setEnabled(true);
+    cancelbtn->setEnabled(false);
+}
+
+void Tftpform::ListView2DblClick()
+{
+    const QList<QTreeWidgetItem *> selected = ListView2->selectedItems();
+    if (selected.isEmpty())
+        return;
+    NMFTP1->ChangeFolder(selected.first()->text(0));
+    panel0->setText(NMFTP1->WorkingFolder());
+    Refresh();
+}
+
+void Tftpform::NMFTP1Connect()
+{
+    m_loginWatch.stop();
+    BusyCursor busy;
+    ListView1->setEnabled(true);
+    ListView2->setEnabled(true);
+    NMFTP1->ParseList = true;
+    NMFTP1->Vendor = TNMFTP::VendorAuto;
+    NMFTP1->ListFolder();
+    m_folder = NMFTP1->WorkingFolder();
+    panel0->setText(m_folder);
+
+    int files = 0;
+    qint64 total = 0;
+    if (const TFTPDirectoryList *list = NMFTP1->directoryList()) {
+        for (qsizetype k = 0; k < list->names().size(); ++k) {
+            const QString &name = list->names().at(k);
+            const QString date = list->dates().value(k);
+            if (!FtpListing::isFile(name)) {
+                addFolderRow(name, date, FtpListing::FolderIcon);
+                continue;
+            }
+            const qint64 size = list->sizes().value(k).toLongLong();
+            const FtpListing::Icon icon = FtpListing::iconOf(name);
+            auto *item = new QTreeWidgetItem(ListView1, {name, FtpListing::sizeText(size), date});
+            item->setIcon(0, ImageList1.value(icon));
+            item->setData(0, IconRole, int(icon));
+            ++files;
+            total += size;
+        }
+    }
+    panel1->setText(FtpListing::summaryText(files, total));
+    createbtn->setEnabled(true);
+    disbtn->setEnabled(true);
+    ButtonUpdate();
+}
+
+void Tftpform::NMFTP1Disconnect()
+{
+    connectbtn->setEnabled(true);
+    disbtn->setEnabled(false);
+    // The rows belong to a connection that is gone; the next one lists afresh.
+    ListView1->clear();
+    ListView2->clear();
+    FormShow();
+}
+
+void Tftpform::NMFTP1Status(const QString &status)
+{
+    static const QRegularExpression lineBreaks(QStringLiteral("[\r\n]+"));
+    const QStringList lines = status.split(lineBreaks, Qt::SkipEmptyParts);
+    for (const QString &line : lines)
+        Memo1->appendPlainText(line);
+}
+
+void Tftpform::NMFTP1ConnectionFailed()
+{
+    connectbtn->setEnabled(true);
+    closebtn->setEnabled(true);
+    disbtn->setEnabled(false);
+}
+
+void Tftpform::NMFTP1PacketRecvd()
+{
+    panel1->setText(QStringLiteral("%1 / %2").arg(NMFTP1->bytesReceived()).arg(NMFTP1->transferSize()));
+}
+
+void Tftpform::NMFTP1PacketSent()
+{
+    panel1->setText(QStringLiteral("%1 / %2").arg(NMFTP1->bytesSent()).arg(NMFTP1->transferSize()));
+}
+
+void Tftpform::NMFTP1Error(const QString &message)
+{
+    ask(Prompts::Kind::Error, message, Button::Ok);
+}
+
+void Tftpform::NMFTP1ConnectionRequired(bool &handled)
+{
+    handled = true;
+    connectbtnClick();
+}
+
+void Tftpform::NMFTP1Failure(bool &handled, TCmdType type)
+{
+    ask(Prompts::Kind::Error, failureText(type, settings().Lang), Button::Ok);
+    closebtn->setEnabled(true);
+    m_failed = true;
+    handled = true;
+    ButtonUpdate();
+}
+
+void Tftpform::NMFTP1Success(TCmdType type)
+{
+    if (type == TCmdType::Download)
+        ++m_finished;
+}

@@ -1,0 +1,127 @@
+#pragma once
+
+#include "ftp/nmftp.h"
+#include "platform/prompts.h"
+
+#include <QTimer>
+#include <QWidget>
+
+#include <memory>
+
+class EditorHost;
+class QDialog;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QStatusBar;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+// Upload mode offers uploading only, download mode downloading only.
+enum class FtpMode { Upload, Download };
+
+// The FTP window: connects with a stored connection, browses the remote folders, and uploads
+// files or downloads them and opens the pages among them. Modeless and always on top; it
+// deletes itself when closed.
+class Tftpform : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // Connecting, including the login, is given up after this long.
+    static constexpr int DefaultTimeOutMs = 30000;
+    // Item data of a row: its icon's index.
+    static constexpr int IconRole = Qt::UserRole;
+
+    Tftpform(FtpMode mode, EditorHost &host, QWidget *parent = nullptr);
+    ~Tftpform() override;
+
+    FtpMode mode() const { return m_mode; }
+    void ApplyCaptions();
+    void setTimeOut(int ms);
+
+    QTreeWidget *ListView1 = nullptr; // files
+    QTreeWidget *ListView2 = nullptr; // folders and "../"
+    QPlainTextEdit *Memo1 = nullptr;
+    QStatusBar *StatusBar1 = nullptr;
+    QLabel *panel0 = nullptr; // current remote folder
+    QLabel *panel1 = nullptr; // folder summary or transfer progress
+    QPushButton *connectbtn = nullptr;
+    QPushButton *disbtn = nullptr;
+    QPushButton *downbtn = nullptr;
+    QPushButton *upbtn = nullptr;
+    QPushButton *createbtn = nullptr;
+    QPushButton *deldirbtn = nullptr;
+    QPushButton *rendirbtn = nullptr;
+    QPushButton *renbtn = nullptr;
+    QPushButton *delfilbtn = nullptr;
+    QPushButton *cancelbtn = nullptr;
+    QPushButton *closebtn = nullptr;
+    QPushButton *helpbutton = nullptr;
+    const std::unique_ptr<TNMFTP> NMFTP1;
+
+Q_SIGNALS:
+    void closed();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildControls();
+    void bindClient();
+    void onClick(QPushButton *button, void (Tftpform::*handler)());
+    void runOperation(void (Tftpform::*handler)());
+
+    void FormShow();
+    void ButtonUpdate();
+    void disableForOperation();
+    void startOperation();
+    void Refresh();
+    bool overwriteAllowed(const QString &path);
+    QStringList selectedFileNames() const;
+    QTreeWidgetItem *selectedFolder() const;
+    bool remoteFileListed(const QString &name) const;
+    QTreeWidgetItem *addFolderRow(const QString &name, const QString &date, int icon);
+    // Every box and dialog of the window is shown above it, with the normal cursor.
+    Prompts::Button ask(Prompts::Kind kind, const QString &text, Prompts::Buttons buttons);
+    int runModal(QDialog &dialog);
+
+    void connectbtnClick();
+    void disbtnClick();
+    void downbtnClick();
+    void upbtnClick();
+    void createbtnClick();
+    void deldirbtnClick();
+    void rendirbtnClick();
+    void renbtnClick();
+    void delfilbtnClick();
+    void cancelbtnClick();
+    void ListView2DblClick();
+    void renameEntry(const QString &oldName);
+
+    void NMFTP1Connect();
+    void NMFTP1Disconnect();
+    void NMFTP1Status(const QString &status);
+    void NMFTP1ConnectionFailed();
+    void NMFTP1PacketRecvd();
+    void NMFTP1PacketSent();
+    void NMFTP1Error(const QString &message);
+    void NMFTP1ConnectionRequired(bool &handled);
+    void NMFTP1Failure(bool &handled, TCmdType type);
+    void NMFTP1Success(TCmdType type);
+
+    const FtpMode m_mode;
+    EditorHost &m_host;
+    QList<QIcon> ImageList1;
+    QTimer m_loginWatch;
+    int m_timeOut = DefaultTimeOutMs;
+    QString m_folder;
+    QStringList m_downloadedPaths; // what the running download opens when done
+    int m_finished = 0;            // downloads completed in the running command
+    bool m_overwriteAll = false;
+    bool m_overwriteNone = false;
+    bool m_busy = false;           // an operation runs; the client takes one at a time
+    bool m_failed = false;         // the running operation showed a failure box
+    bool m_closeRequested = false;
+};

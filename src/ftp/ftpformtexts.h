@@ -1,0 +1,27 @@
+#pragma once
+
+#include "ftp/nmftp.h"
+#include "settings/captiontable.h"
+
+#include <QStringList>
+
+// Captions of the FTP window's buttons.
+extern const CaptionTable TftpformCaptions;
+
+// Texts of the FTP window that are not button captions, in one language.
+struct FtpFormTexts
+{
+    QString openTitle;
+    QString openFilter;
+    QStringList fileColumns;
+    QStringList folderColumns;
+    QString overwriteSuffix; // follows the file's path
+    QString deleteConfirmation;
+    QString connectionFailed;
+    QString unsafeName; // %1: the name from the listing
+};
+
+FtpFormTexts ftpFormTexts(int lang);
+
+// The failure box's text for an operation.
+QString failureText(TCmdType type, int lang);

@@ -1,0 +1,78 @@
+#include "ftp/ftplisting.h"
+
+#include <QStringList>
+
+namespace FtpListing {
+
+namespace {
+
+constexpr qint64 Kilobyte = 1024;
+
+QString extensionOf(const QString &name)
+{
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    return dot < 0 ? QString() : name.mid(dot);
+}
+
+} // namespace
+
+bool isFile(const QString &name)
+{
+    return name.contains(QLatin1Char('.'));
+}
+
+Icon iconOf(const QString &fileName)
+{
+    static const struct {
+        Icon icon;
+        QStringList extensions;
+    } kinds[] = {
+        {TextIcon, {QStringLiteral(".txt")}},
+        {StyleIcon, {QStringLiteral(".css")}},
+        {SoundIcon,
+         {QStringLiteral(".mid"), QStringLiteral(".wav"), QStringLiteral(".rmi"), QStringLiteral(".mpg"),
+          QStringLiteral(".mp3"), QStringLiteral(".ram"), QStringLiteral(".ra")}},
+        {ScriptIcon, {QStringLiteral(".js")}},
+        {PageIcon,
+         {QStringLiteral(".htm"), QStringLiteral(".html"), QStringLiteral(".shtml"), QStringLiteral(".pl"),
+          QStringLiteral(".vrm")}},
+        {PictureIcon,
+         {QStringLiteral(".gif"), QStringLiteral(".jpg"), QStringLiteral(".bmp"), QStringLiteral(".tif"),
+          QStringLiteral(".ico")}},
+        {MovieIcon, {QStringLiteral(".mov"), QStringLiteral(".swf"), QStringLiteral(".avi")}},
+    };
+    const QString extension = extensionOf(fileName);
+    for (const auto &kind : kinds) {
+        if (kind.extensions.contains(extension))
+            return kind.icon;
+    }
+    return OtherIcon;
+}
+
+QString sizeText(qint64 size)
+{
+    if (size <= Kilobyte)
+        return QStringLiteral("%1 bytes").arg(size);
+    return QStringLiteral("%1 Kb").arg(size / Kilobyte);
+}
+
+QString summaryText(int files, qint64 totalSize)
+{
+    return QStringLiteral("Files: %1 in %2").arg(files).arg(sizeText(totalSize));
+}
+
+bool isSafeLocalName(const QString &name)
+{
+    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..")
+        && !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\'))
+        && !name.contains(QChar(0));
+}
+
+bool opensInEditor(const QString &path)
+{
+    static const QStringList editable = {QStringLiteral(".htm"), QStringLiteral(".html"), QStringLiteral(".txt"),
+                                         QStringLiteral(".css"), QStringLiteral(".js")};
+    return editable.contains(extensionOf(path));
+}
+
+} // namespace FtpListing

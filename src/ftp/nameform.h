@@ -1,0 +1,47 @@
+#pragma once
+
+#include "settings/captiontable.h"
+
+#include <QDialog>
+
+class QLineEdit;
+class QPushButton;
+
+extern const CaptionTable NameformCaptions;
+
+// Asks for a name; OK is enabled while the box is not empty.
+class TNameform : public QDialog
+{
+    Q_OBJECT
+
+public:
+    QString name() const;
+
+    QLineEdit *Edit1 = nullptr;
+    QPushButton *BitBtn1 = nullptr; // Cancel
+    QPushButton *BitBtn2 = nullptr; // OK
+
+protected:
+    TNameform(const char *objectName, const char *designTitle, QWidget *parent);
+
+private:
+    void Edit1Change();
+};
+
+// The name of a new remote folder.
+class Tnewdirform : public TNameform
+{
+    Q_OBJECT
+
+public:
+    explicit Tnewdirform(QWidget *parent = nullptr);
+};
+
+// The new name of a remote file or folder.
+class Tfileform : public TNameform
+{
+    Q_OBJECT
+
+public:
+    explicit Tfileform(QWidget *parent = nullptr);
+};

@@ -1,0 +1,241 @@
+// The connection chooser and the data dialog: slots, count, saving one slot at a time.
+#include "ftp/conform.h"
+#include "ftp/dataform.h"
+#include "platform/configstore.h"
+#include "scriptedprompts.h"
+#include "settings/regops.h"
+#include "settings/settings.h"
+#include "testconfig.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+void setSlot(int n, const QString &nick)
+{
+    settings().Ftp[size_t(n)] = {QStringLiteral("host%1").arg(n), QStringLiteral("user%1").arg(n),
+                                 QStringLiteral("pass%1").arg(n), nick};
+}
+
+// Fills the data dialog as a user would and presses OK.
+std::function<void(QDialog &)> enter(const QString &nick, const QString &host, const QString &user,
+                                     const QString &password)
+{
+    return [=](QDialog &dialog) {
+        auto &data = static_cast<Tdataform &>(dialog);
+        data.Edit4->setText(nick);
+        data.Edit1->setText(host);
+        data.Edit2->setText(user);
+        data.Edit3->setText(password);
+        data.BitBtn1->click();
+    };
+}
+
+QString stored(const QString &name)
+{
+    ConfigKey key;
+    if (!key.open(QLatin1String(ConfigKeyPath), ConfigKey::Mode::OpenExisting) || !key.valueExists(name))
+        return QStringLiteral("<missing>");
+    return key.readString(name);
+}
+
+} // namespace
+
+class TestFtpConnections : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TestConfig> config;
+    std::unique_ptr<ScriptedPrompts> prompts;
+
+    // Shows the chooser and hands it to script, as the FTP window's Connect does.
+    void choose(const std::function<void(Tconform &)> &script, Tconform &chooser)
+    {
+        prompts->answerDialog([&](QDialog &d) { script(static_cast<Tconform &>(d)); });
+        Prompts::runDialog(chooser);
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        config = std::make_unique<TestConfig>();
+        prompts = std::make_unique<ScriptedPrompts>();
+        settings() = Settings();
+        settings().Lang = English;
+    }
+
+    void cleanup()
+    {
+        QCOMPARE(prompts->pending(), 0);
+        prompts.reset();
+        config.reset();
+    }
+
+    void emptyChooserOffersOnlyNew()
+    {
+        Tconform chooser;
+        choose([](Tconform &c) {
+            QCOMPARE(c.listbox1->count(), 0);
+            QVERIFY(!c.connectbutton->isEnabled());
+            QVERIFY(!c.editbutton->isEnabled());
+            QVERIFY(c.newbutton->isEnabled());
+            QCOMPARE(c.focusWidget(), c.newbutton);
+            c.cancelbutton->click();
+        }, chooser);
+        QVERIFY(!chooser.chosen());
+    }
+
+    void connectChoosesTheSelectedSlot()
+    {
+        settings().AntCon = 2;
+        setSlot(0, QStringLiteral("home"));
+        setSlot(1, QStringLiteral("work"));
+        Tconform chooser;
+        choose([](Tconform &c) {
+            QCOMPARE(c.listbox1->count(), 2);
+            QCOMPARE(c.listbox1->item(1)->text(), QStringLiteral("work"));
+            c.listbox1->setCurrentRow(1);
+            QVERIFY(c.connectbutton->isEnabled());
+            c.listbox1->clearSelection();
+            QVERIFY(!c.connectbutton->isEnabled() && !c.editbutton->isEnabled());
+            c.listbox1->setCurrentRow(1);
+            c.connectbutton->click();
+        }, chooser);
+        QVERIFY(chooser.chosen());
+        QCOMPARE(chooser.pending().host, QStringLiteral("host1"));
+        QCOMPARE(chooser.pending().user, QStringLiteral("user1"));
+        QCOMPARE(chooser.pending().password, QStringLiteral("pass1"));
+
+        // Showing the chooser again forgets the earlier choice.
+        choose([](Tconform &c) { c.cancelbutton->click(); }, chooser);
+        QVERIFY(!chooser.chosen());
+    }
+
+    void newConnectionIsAddedAndSaved()
+    {
+        Tconform chooser;
+        choose([this](Tconform &c) {
+            prompts->answerDialog(enter(QStringLiteral("site"), QStringLiteral("ftp.example.com"),
+                                        QStringLiteral("me"), QString()));
+            c.newbutton->click();
+            QCOMPARE(c.listbox1->count(), 1);
+            QCOMPARE(c.listbox1->item(0)->text(), QStringLiteral("site"));
+            c.listbox1->setCurrentRow(0);
+            c.connectbutton->click();
+        }, chooser);
+        QCOMPARE(settings().AntCon, 1);
+        QCOMPARE(stored(QStringLiteral("AntCon")), QStringLiteral("1"));
+        QCOMPARE(stored(QStringLiteral("FTPHost0")), QStringLiteral("ftp.example.com"));
+        QCOMPARE(stored(QStringLiteral("FTPNick0")), QStringLiteral("site"));
+        // An empty password is stored and offered like any other.
+        QCOMPARE(stored(QStringLiteral("FTPPass0")), QString());
+        QVERIFY(chooser.chosen());
+        QCOMPARE(chooser.pending().password, QString());
+
+        LoadSettings();
+        QCOMPARE(settings().Ftp[0].FTPName, QStringLiteral("me"));
+    }
+
+    void tenthConnectionDisablesNew()
+    {
+        settings().AntCon = 9;
+        for (int n = 0; n < 9; ++n)
+            setSlot(n, QStringLiteral("c%1").arg(n));
+        Tconform chooser;
+        choose([this](Tconform &c) {
+            QVERIFY(c.newbutton->isEnabled());
+            prompts->answerDialog(enter(QStringLiteral("tenth"), QStringLiteral("h"), QStringLiteral("u"),
+                                        QStringLiteral("p")));
+            c.newbutton->click();
+            QVERIFY(!c.newbutton->isEnabled());
+            QCOMPARE(c.listbox1->count(), 10);
+            c.cancelbutton->click();
+        }, chooser);
+        QCOMPARE(settings().AntCon, 10);
+        QCOMPARE(stored(QStringLiteral("FTPNick9")), QStringLiteral("tenth"));
+
+        choose([](Tconform &c) {
+            QVERIFY(!c.newbutton->isEnabled());
+            c.cancelbutton->click();
+        }, chooser);
+    }
+
+    void cancelledNewChangesNothing()
+    {
+        Tconform chooser;
+        choose([this](Tconform &c) {
+            prompts->answerDialog([](QDialog &d) { static_cast<Tdataform &>(d).BitBtn2->click(); });
+            c.newbutton->click();
+            QCOMPARE(c.listbox1->count(), 0);
+            c.cancelbutton->click();
+        }, chooser);
+        QCOMPARE(settings().AntCon, 0);
+        QCOMPARE(stored(QStringLiteral("AntCon")), QStringLiteral("<missing>"));
+    }
+
+    void editingTheFirstWritesOnlySlotZero()
+    {
+        settings().AntCon = 2;
+        setSlot(0, QStringLiteral("old"));
+        setSlot(1, QStringLiteral("other"));
+        Tconform chooser;
+        choose([this](Tconform &c) {
+            c.listbox1->setCurrentRow(0);
+            prompts->answerDialog([](QDialog &d) {
+                auto &data = static_cast<Tdataform &>(d);
+                QCOMPARE(data.Edit1->text(), QStringLiteral("host0"));
+                QCOMPARE(data.Edit3->text(), QStringLiteral("pass0"));
+                QCOMPARE(data.Edit3->echoMode(), QLineEdit::Password);
+                QCOMPARE(data.Edit4->text(), QStringLiteral("old"));
+                data.Edit4->setText(QStringLiteral("new"));
+                data.Edit1->setText(QStringLiteral("ftp.new.example"));
+                data.BitBtn1->click();
+            });
+            c.editbutton->click();
+            QCOMPARE(c.listbox1->item(0)->text(), QStringLiteral("new"));
+            QVERIFY(c.listbox1->item(0)->isSelected());
+            c.cancelbutton->click();
+        }, chooser);
+        QCOMPARE(settings().Ftp[0].FTPHost, QStringLiteral("ftp.new.example"));
+        QCOMPARE(stored(QStringLiteral("FTPHost0")), QStringLiteral("ftp.new.example"));
+        QCOMPARE(stored(QStringLiteral("FTPName0")), QStringLiteral("user0"));
+        QCOMPARE(stored(QStringLiteral("FTPNick0")), QStringLiteral("new"));
+        QCOMPARE(stored(QStringLiteral("FTPHost1")), QStringLiteral("<missing>"));
+        QCOMPARE(settings().Ftp[1].FTPNick, QStringLiteral("other"));
+    }
+
+    void captionsFollowTheLanguage_data()
+    {
+        QTest::addColumn<int>("lang");
+        QTest::addColumn<QString>("connect");
+        QTest::addColumn<QString>("label");
+        QTest::newRow("English") << 1 << QStringLiteral("Connec&t") << QStringLiteral("Enter your password");
+        QTest::newRow("Danish") << 2 << QStringLiteral("&Forbind") << QStringLiteral("Indtast dit kode-ord");
+        QTest::newRow("German") << 3 << QStringLiteral("&Verbinden") << QStringLiteral("Kennwort eingeben");
+        QTest::newRow("unset keeps design") << 0 << QStringLiteral("Connec&t") << QStringLiteral("Enter your password");
+    }
+    void captionsFollowTheLanguage()
+    {
+        QFETCH(int, lang);
+        QFETCH(QString, connect);
+        QFETCH(QString, label);
+        settings().Lang = lang;
+        Tconform chooser;
+        choose([&](Tconform &c) {
+            QCOMPARE(c.connectbutton->text(), connect);
+            prompts->answerDialog([&](QDialog &d) {
+                QCOMPARE(static_cast<Tdataform &>(d).Label3->text(), label);
+                d.reject();
+            });
+            c.newbutton->click();
+            c.cancelbutton->click();
+        }, chooser);
+    }
+};
+
+QTEST_MAIN(TestFtpConnections)
+#include "tst_ftpconnections.moc"

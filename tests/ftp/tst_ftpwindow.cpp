@@ -1,0 +1,500 @@
+// The FTP window from the main window's commands against a real FTP server (pyftpdlib on
+// 127.0.0.1); every box and dialog is answered through the prompts layer.
+#include "colormemo/colormemo.h"
+#include "editor/editform.h"
+#include "ftp/conform.h"
+#include "ftp/dirform.h"
+#include "ftp/ftpform.h"
+#include "ftp/ftplisting.h"
+#include "ftp/nameform.h"
+#include "ftpserverprocess.h"
+#include "scriptedprompts.h"
+#include "settings/settings.h"
+#include "shell/mainform.h"
+#include "testconfig.h"
+
+#include <QAction>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTcpServer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+
+namespace {
+
+const QString User = QStringLiteral("tester");
+const QString Secret = QStringLiteral("s3cret-pw");
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(path));
+    file.write(bytes);
+}
+
+QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+QStringList texts(const QTreeWidget *view, int column = 0)
+{
+    QStringList result;
+    for (int row = 0; row < view->topLevelItemCount(); ++row)
+        result << view->topLevelItem(row)->text(column);
+    return result;
+}
+
+QTreeWidgetItem *row(const QTreeWidget *view, const QString &name)
+{
+    const QList<QTreeWidgetItem *> found = view->findItems(name, Qt::MatchExactly);
+    return found.value(0);
+}
+
+void selectOnly(QTreeWidget *view, const QStringList &names)
+{
+    view->clearSelection();
+    for (const QString &name : names) {
+        QTreeWidgetItem *item = row(view, name);
+        QVERIFY2(item, qPrintable(name));
+        item->setSelected(true);
+    }
+}
+
+} // namespace
+
+class TestFtpWindow : public QObject
+{
+    Q_OBJECT
+
+    FtpServerProcess server;
+    QTemporaryDir remoteRoot;
+    std::unique_ptr<QTemporaryDir> localDir;
+    std::unique_ptr<TestConfig> config;
+    std::unique_ptr<ScriptedPrompts> prompts;
+    std::unique_ptr<Tmainform> main;
+
+    QString remote(const QString &name) const { return remoteRoot.filePath(name); }
+    QString local(const QString &name) const { return localDir->filePath(name); }
+
+    void start(const QString &host)
+    {
+        config = std::make_unique<TestConfig>();
+        writeBytes(config->path(), QStringLiteral("[Config]\nLang=1\nTagsInstalled=1\nAntCon=1\n"
+                                                  "FTPHost0=%1\nFTPName0=%2\nFTPPass0=%3\nFTPNick0=local test\n")
+                                       .arg(host, User, Secret)
+                                       .toUtf8());
+        prompts = std::make_unique<ScriptedPrompts>();
+        main = std::make_unique<Tmainform>();
+        main->FormCreate();
+        main->resize(1000, 700);
+        main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(main.get()));
+    }
+
+    Tftpform *open(const char *command)
+    {
+        main->action(command)->trigger();
+        auto *form = main->findChild<Tftpform *>();
+        return form && form->isVisible() ? form : nullptr;
+    }
+
+    void answerChooser()
+    {
+        prompts->answerDialog([](QDialog &d) {
+            auto &chooser = static_cast<Tconform &>(d);
+            chooser.listbox1->setCurrentRow(0);
+            chooser.connectbutton->click();
+        });
+    }
+
+    // Opens the window and logs in with the stored connection.
+    Tftpform *connected(const char *command = "Downloadandopen1")
+    {
+        Tftpform *form = open(command);
+        if (!form)
+            return nullptr;
+        answerChooser();
+        form->connectbtn->click();
+        return form->NMFTP1->connected() ? form : nullptr;
+    }
+
+    void answerTargetFolder()
+    {
+        prompts->answerDialog([this](QDialog &d) {
+            auto &dirform = static_cast<Tdirform &>(d);
+            dirform.de->setText(localDir->path());
+            dirform.okbutton->click();
+        });
+    }
+
+    void answerName(const QString &name)
+    {
+        prompts->answerDialog([name](QDialog &d) {
+            auto &dialog = static_cast<TNameform &>(d);
+            QVERIFY(!dialog.BitBtn2->isEnabled());
+            dialog.Edit1->setText(name);
+            dialog.BitBtn2->click();
+        });
+    }
+
+    QStringList openedFiles() const
+    {
+        QStringList names;
+        for (const Teditform *editor : main->editors())
+            names << QFileInfo(editor->FileName()).fileName();
+        names.sort();
+        return names;
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(remoteRoot.isValid());
+        const QString failure = server.start(remoteRoot.path(), User, Secret);
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+    }
+
+    void init()
+    {
+        QDir(remoteRoot.path()).removeRecursively();
+        QDir().mkpath(remoteRoot.path());
+        localDir = std::make_unique<QTemporaryDir>();
+        start(QStringLiteral("127.0.0.1:%1").arg(server.port()));
+    }
+
+    void cleanup()
+    {
+        for (Teditform *editor : main->editors())
+            editor->closeWithoutQuery();
+        main.reset();
+        QCOMPARE(prompts->pending(), 0);
+        prompts.reset();
+        config.reset();
+    }
+
+    void listingShowsSizesIconsAndSummary()
+    {
+        writeBytes(remote(QStringLiteral("a.html")), QByteArray(2300, 'a'));
+        writeBytes(remote(QStringLiteral("b.gif")), QByteArray(900, 'b'));
+        writeBytes(remote(QStringLiteral("README")), "read me");
+        QDir(remoteRoot.path()).mkdir(QStringLiteral("img"));
+
+        Tftpform *form = connected();
+        QVERIFY(form);
+        QCOMPARE(form->windowTitle(), QStringLiteral("Markvale PRO FTP"));
+        QVERIFY(form->windowFlags() & Qt::WindowStaysOnTopHint);
+        QStringList files = texts(form->ListView1);
+        files.sort();
+        QCOMPARE(files, (QStringList{QStringLiteral("a.html"), QStringLiteral("b.gif")}));
+        QCOMPARE(row(form->ListView1, QStringLiteral("a.html"))->text(1), QStringLiteral("2 Kb"));
+        QCOMPARE(row(form->ListView1, QStringLiteral("a.html"))->data(0, Tftpform::IconRole).toInt(),
+                 int(FtpListing::PageIcon));
+        QCOMPARE(row(form->ListView1, QStringLiteral("b.gif"))->text(1), QStringLiteral("900 bytes"));
+        QCOMPARE(row(form->ListView1, QStringLiteral("b.gif"))->data(0, Tftpform::IconRole).toInt(),
+                 int(FtpListing::PictureIcon));
+        QVERIFY(!row(form->ListView1, QStringLiteral("b.gif"))->text(2).isEmpty());
+        // Sorted by text; a name without a dot is taken for a folder.
+        QCOMPARE(texts(form->ListView2), (QStringList{QStringLiteral("README"), QStringLiteral("img")}));
+        QCOMPARE(row(form->ListView2, QStringLiteral("img"))->data(0, Tftpform::IconRole).toInt(),
+                 int(FtpListing::FolderIcon));
+        QCOMPARE(form->panel0->text(), QStringLiteral("/"));
+        QCOMPARE(form->panel1->text(), QStringLiteral("Files: 2 in 3 Kb"));
+
+        const QString memo = form->Memo1->toPlainText();
+        QVERIFY(memo.contains(QStringLiteral("USER tester")));
+        QVERIFY(!memo.contains(Secret));
+        QVERIFY(!memo.contains(QStringLiteral("\n\n")));
+
+        // Connected and idle: the buttons follow the selection.
+        QVERIFY(form->createbtn->isEnabled() && form->disbtn->isEnabled());
+        QVERIFY(!form->connectbtn->isEnabled() && !form->closebtn->isEnabled());
+        QVERIFY(!form->upbtn->isEnabled() && !form->downbtn->isEnabled() && !form->cancelbtn->isEnabled());
+        selectOnly(form->ListView1, {QStringLiteral("a.html")});
+        QVERIFY(form->downbtn->isEnabled() && form->renbtn->isEnabled() && form->delfilbtn->isEnabled());
+        selectOnly(form->ListView1, {QStringLiteral("a.html"), QStringLiteral("b.gif")});
+        QVERIFY(form->downbtn->isEnabled() && !form->renbtn->isEnabled() && form->delfilbtn->isEnabled());
+        QVERIFY(!form->deldirbtn->isEnabled());
+        selectOnly(form->ListView2, {QStringLiteral("img")});
+        QVERIFY(form->deldirbtn->isEnabled() && form->rendirbtn->isEnabled());
+        QVERIFY(!form->upbtn->isEnabled());
+
+        form->disbtn->click();
+        QVERIFY(!form->NMFTP1->connected());
+        QVERIFY(form->connectbtn->isEnabled() && form->closebtn->isEnabled() && !form->disbtn->isEnabled());
+        QCOMPARE(form->ListView1->topLevelItemCount(), 0);
+        QVERIFY(!form->ListView1->isEnabled());
+    }
+
+    void downloadOpensPagesWhenAllAreDone()
+    {
+        writeBytes(remote(QStringLiteral("index.html")), "<HTML>remote</HTML>\r\n");
+        writeBytes(remote(QStringLiteral("logo.gif")), QByteArray(5000, '\x01'));
+        Tftpform *form = connected();
+        QVERIFY(form);
+        selectOnly(form->ListView1, {QStringLiteral("index.html"), QStringLiteral("logo.gif")});
+        answerTargetFolder();
+        form->downbtn->click();
+
+        QCOMPARE(readBytes(local(QStringLiteral("logo.gif"))), QByteArray(5000, '\x01'));
+        QCOMPARE(openedFiles(), QStringList{QStringLiteral("index.html")});
+        QCOMPARE(main->EditorCount(), 1);
+        QCOMPARE(main->editors().first()->cmemo1->Text(), QStringLiteral("<HTML>remote</HTML>\r\n"));
+        QVERIFY(form->downbtn->isEnabled() && form->disbtn->isEnabled() && !form->cancelbtn->isEnabled());
+    }
+
+    void overwriteAnswersForAll_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QByteArray>("pageAfter");
+        QTest::newRow("No to All") << int(Prompts::Button::NoToAll) << QByteArray("local a");
+        QTest::newRow("Yes to All") << int(Prompts::Button::YesToAll) << QByteArray("remote a");
+    }
+    void overwriteAnswersForAll()
+    {
+        QFETCH(int, answer);
+        QFETCH(QByteArray, pageAfter);
+        for (const char *name : {"a.html", "b.txt", "c.css"})
+            writeBytes(remote(QLatin1String(name)), QByteArray("remote ") + name[0]);
+        writeBytes(local(QStringLiteral("a.html")), "local a");
+        writeBytes(local(QStringLiteral("b.txt")), "local b");
+        Tftpform *form = connected();
+        QVERIFY(form);
+        selectOnly(form->ListView1, texts(form->ListView1));
+        answerTargetFolder();
+        // One question for the first existing file of the listing; the answer covers the other.
+        prompts->answerMessage(Prompts::Button(answer), QStringLiteral(" exists, do you want to overwrite it?"));
+        form->downbtn->click();
+
+        QCOMPARE(prompts->messages().size(), 1);
+        QCOMPARE(prompts->messages().first().kind, Prompts::Kind::Warning);
+        QCOMPARE(readBytes(local(QStringLiteral("a.html"))), pageAfter);
+        QCOMPARE(readBytes(local(QStringLiteral("c.css"))), QByteArray("remote c"));
+        // Skipped pages are opened from their local copies.
+        QCOMPARE(openedFiles(), (QStringList{QStringLiteral("a.html"), QStringLiteral("b.txt"), QStringLiteral("c.css")}));
+    }
+
+    void refusedDownloadsKeepLocalFiles()
+    {
+        writeBytes(remote(QStringLiteral("gone.html")), "remote");
+        writeBytes(remote(QStringLiteral("a\\b.html")), "escaping name");
+        writeBytes(remote(QStringLiteral("ok.txt")), "fine");
+        writeBytes(local(QStringLiteral("gone.html")), "my copy");
+        Tftpform *form = connected();
+        QVERIFY(form);
+        // Gone from the server after the listing: the server refuses the download.
+        QFile::remove(remote(QStringLiteral("gone.html")));
+        selectOnly(form->ListView1, texts(form->ListView1));
+        answerTargetFolder();
+        // The server lists names sorted.
+        prompts->answerMessage(Prompts::Button::Ok, QStringLiteral("\"a\\b.html\" cannot be used"));
+        prompts->answerMessage(Prompts::Button::Yes, QStringLiteral("gone.html exists"));
+        prompts->answerMessage(Prompts::Button::Ok, QStringLiteral("Couldn't download selected file"));
+        form->downbtn->click();
+
+        QCOMPARE(readBytes(local(QStringLiteral("gone.html"))), QByteArray("my copy"));
+        QVERIFY(!QFile::exists(localDir->filePath(QStringLiteral("a"))));
+        QCOMPARE(QDir(localDir->path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+        QCOMPARE(openedFiles(), QStringList{QStringLiteral("ok.txt")});
+        // The window is usable again: the buttons follow the selection, nothing waits.
+        QVERIFY(form->downbtn->isEnabled() && form->closebtn->isEnabled() && !form->cancelbtn->isEnabled());
+        QVERIFY(form->NMFTP1->connected());
+    }
+
+    void uploadConnectsFirstAndAsksBeforeOverwriting()
+    {
+        writeBytes(remote(QStringLiteral("x.html")), "old x");
+        writeBytes(remote(QStringLiteral("y.html")), "old y");
+        for (const char *name : {"x.html", "y.html", "z.html"})
+            writeBytes(local(QLatin1String(name)), QByteArray("new ") + name[0]);
+        main->openDocument(local(QStringLiteral("x.html")));
+        Tftpform *form = open("uploadfile");
+        QVERIFY(form);
+        QVERIFY(form->upbtn->isEnabled() && !form->downbtn->isEnabled());
+
+        prompts->answerOpen({local(QStringLiteral("x.html")), local(QStringLiteral("y.html")),
+                             local(QStringLiteral("z.html"))});
+        answerChooser();
+        prompts->answerMessage(Prompts::Button::YesToAll, local(QStringLiteral("x.html")) + QStringLiteral(" exists"));
+        form->upbtn->click();
+
+        QCOMPARE(prompts->lastFileDialog().directory, localDir->path());
+        QCOMPARE(prompts->lastFileDialog().fileName, QStringLiteral("x.html"));
+        QCOMPARE(prompts->lastFileDialog().title, QStringLiteral("Choose files to upload"));
+        QCOMPARE(readBytes(remote(QStringLiteral("x.html"))), QByteArray("new x"));
+        QCOMPARE(readBytes(remote(QStringLiteral("y.html"))), QByteArray("new y"));
+        QCOMPARE(readBytes(remote(QStringLiteral("z.html"))), QByteArray("new z"));
+        QCOMPARE(texts(form->ListView1).size(), 3);
+        QVERIFY(form->upbtn->isEnabled() && !form->downbtn->isEnabled());
+    }
+
+    void uploadNoLeavesTheRemoteFile()
+    {
+        writeBytes(remote(QStringLiteral("x.html")), "old x");
+        writeBytes(local(QStringLiteral("x.html")), "new x");
+        // Uploading needs a saved document.
+        QVERIFY(!main->action("uploadbutton")->isEnabled());
+        main->openDocument(local(QStringLiteral("x.html")));
+        Tftpform *form = connected("uploadbutton");
+        QVERIFY(form);
+        prompts->answerOpen({local(QStringLiteral("x.html"))});
+        prompts->answerMessage(Prompts::Button::No, QStringLiteral("x.html exists"));
+        form->upbtn->click();
+        QCOMPARE(readBytes(remote(QStringLiteral("x.html"))), QByteArray("old x"));
+    }
+
+    void foldersAreCreatedEnteredRenamedAndRemoved()
+    {
+        Tftpform *form = connected();
+        QVERIFY(form);
+        answerName(QStringLiteral("sub"));
+        form->createbtn->click();
+        QVERIFY(QFileInfo(remote(QStringLiteral("sub"))).isDir());
+        QCOMPARE(texts(form->ListView2), QStringList{QStringLiteral("sub")});
+
+        selectOnly(form->ListView2, {QStringLiteral("sub")});
+        emit form->ListView2->itemDoubleClicked(row(form->ListView2, QStringLiteral("sub")), 0);
+        QCOMPARE(form->panel0->text(), QStringLiteral("/sub"));
+        QCOMPARE(texts(form->ListView2), QStringList{QStringLiteral("../")});
+        QCOMPARE(row(form->ListView2, QStringLiteral("../"))->data(0, Tftpform::IconRole).toInt(),
+                 int(FtpListing::ParentIcon));
+        // The way up is not a folder to rename or delete.
+        selectOnly(form->ListView2, {QStringLiteral("../")});
+        QVERIFY(!form->deldirbtn->isEnabled() && !form->rendirbtn->isEnabled());
+        emit form->ListView2->itemDoubleClicked(row(form->ListView2, QStringLiteral("../")), 0);
+        QCOMPARE(form->panel0->text(), QStringLiteral("/"));
+        QCOMPARE(texts(form->ListView2), QStringList{QStringLiteral("sub")});
+
+        selectOnly(form->ListView2, {QStringLiteral("sub")});
+        answerName(QStringLiteral("renamed"));
+        form->rendirbtn->click();
+        QVERIFY(QFileInfo(remote(QStringLiteral("renamed"))).isDir());
+        QCOMPARE(texts(form->ListView2), QStringList{QStringLiteral("renamed")});
+
+        selectOnly(form->ListView2, {QStringLiteral("renamed")});
+        prompts->answerMessage(Prompts::Button::Yes, QStringLiteral("Are you sure you want to delete ?"));
+        form->deldirbtn->click();
+        QVERIFY(!QFileInfo::exists(remote(QStringLiteral("renamed"))));
+        QCOMPARE(form->ListView2->topLevelItemCount(), 0);
+    }
+
+    void filesAreRenamedAndDeleted()
+    {
+        writeBytes(remote(QStringLiteral("f.txt")), "f");
+        writeBytes(remote(QStringLiteral("g.txt")), "g");
+        Tftpform *form = connected();
+        QVERIFY(form);
+        selectOnly(form->ListView1, {QStringLiteral("f.txt")});
+        answerName(QStringLiteral("h.txt"));
+        form->renbtn->click();
+        QCOMPARE(readBytes(remote(QStringLiteral("h.txt"))), QByteArray("f"));
+
+        // A name the server refuses: the box, then the lists are refreshed.
+        selectOnly(form->ListView1, {QStringLiteral("h.txt")});
+        answerName(QStringLiteral("no/such/folder/h.txt"));
+        prompts->answerMessage(Prompts::Button::Ok, QStringLiteral("Couldn't rename the selected file or folder"));
+        form->renbtn->click();
+        QStringList files = texts(form->ListView1);
+        files.sort();
+        QCOMPARE(files, (QStringList{QStringLiteral("g.txt"), QStringLiteral("h.txt")}));
+        QCOMPARE(prompts->messages().last().kind, Prompts::Kind::Error);
+
+        // Declining the question deletes nothing.
+        selectOnly(form->ListView1, files);
+        prompts->answerMessage(Prompts::Button::No, QStringLiteral("Are you sure"));
+        form->delfilbtn->click();
+        QCOMPARE(form->ListView1->topLevelItemCount(), 2);
+        selectOnly(form->ListView1, files);
+        prompts->answerMessage(Prompts::Button::Yes, QStringLiteral("Are you sure"));
+        form->delfilbtn->click();
+        QCOMPARE(form->ListView1->topLevelItemCount(), 0);
+        QVERIFY(QDir(remoteRoot.path()).isEmpty());
+    }
+
+    void cancelledDownloadKeepsTheLocalCopy()
+    {
+        writeBytes(remote(QStringLiteral("big.txt")), QByteArray(64 * 1024 * 1024, 'x'));
+        writeBytes(local(QStringLiteral("big.txt")), "my copy");
+        Tftpform *form = connected();
+        QVERIFY(form);
+        selectOnly(form->ListView1, {QStringLiteral("big.txt")});
+        answerTargetFolder();
+        prompts->answerMessage(Prompts::Button::Yes, QStringLiteral("big.txt exists"));
+        prompts->answerMessage(Prompts::Button::Ok); // the cancelled transfer's error
+        // The user presses Cancel as soon as the transfer shows progress.
+        QTimer cancel;
+        connect(&cancel, &QTimer::timeout, form, [form, &cancel] {
+            if (form->cancelbtn->isEnabled() && form->panel1->text().contains(QLatin1String(" / "))) {
+                cancel.stop();
+                form->cancelbtn->click();
+            }
+        });
+        cancel.start(1);
+        form->downbtn->click();
+
+        QVERIFY(!cancel.isActive());
+        QCOMPARE(readBytes(local(QStringLiteral("big.txt"))), QByteArray("my copy"));
+        QCOMPARE(QDir(localDir->path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+        QVERIFY(main->editors().isEmpty());
+        QVERIFY(form->closebtn->isEnabled() && form->disbtn->isEnabled() && !form->cancelbtn->isEnabled());
+    }
+
+    void silentServerFailsWithinTheTimeOut()
+    {
+        QTcpServer silent;
+        QVERIFY(silent.listen(QHostAddress::LocalHost));
+        cleanup();
+        start(QStringLiteral("127.0.0.1:%1").arg(silent.serverPort()));
+        Tftpform *form = open("Downloadandopen1");
+        QVERIFY(form);
+        form->setTimeOut(300);
+        answerChooser();
+        prompts->answerMessage(Prompts::Button::Ok, QStringLiteral("could not be established"));
+        QElapsedTimer clock;
+        clock.start();
+        form->connectbtn->click();
+        QVERIFY(clock.elapsed() < 10000);
+        QCOMPARE(prompts->messages().last().kind, Prompts::Kind::Error);
+        QVERIFY(!form->NMFTP1->connected());
+        QVERIFY(!form->connectbtn->isEnabled() && form->closebtn->isEnabled());
+        form->closebtn->click();
+        QTRY_VERIFY(!main->findChild<Tftpform *>());
+    }
+
+    void oneWindowWhoseCaptionsFollowTheLanguage()
+    {
+        writeBytes(local(QStringLiteral("page.html")), "page");
+        main->openDocument(local(QStringLiteral("page.html")));
+        Tftpform *form = open("downloadbutton");
+        QVERIFY(form);
+        QCOMPARE(form->mode(), FtpMode::Download);
+        QCOMPARE(open("uploadbutton"), form);
+        QCOMPARE(main->findChildren<Tftpform *>().size(), 1);
+
+        prompts->answerDialog([](QDialog &d) {
+            settings().Lang = German;
+            d.reject();
+        });
+        main->C1Click();
+        QCOMPARE(form->connectbtn->text(), QStringLiteral("&Verbinden"));
+        QCOMPARE(form->ListView1->headerItem()->text(0), QStringLiteral("Dateiname"));
+
+        form->closebtn->click();
+        QTRY_VERIFY(!main->findChild<Tftpform *>());
+        Tftpform *again = open("uploadfile");
+        QVERIFY(again);
+        QCOMPARE(again->mode(), FtpMode::Upload);
+        QCOMPARE(again->upbtn->text(), QStringLiteral("R&aufladen"));
+    }
+};
+
+QTEST_MAIN(TestFtpWindow)
+#include "tst_ftpwindow.moc"
