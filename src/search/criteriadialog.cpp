@@ -92,6 +92,7 @@ void TCriteriaDialog::addField(QLabel *label, QLineEdit *edit)
 {
     const int row = m_fields->rowCount();
     label->setBuddy(edit);
+    setTabOrder(crit, edit);
     m_fields->addWidget(label, row, 0);
     m_fields->addWidget(edit, row, 1);
 }
