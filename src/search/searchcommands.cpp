@@ -63,9 +63,9 @@ void selectOccurrence(TColorMemo *memo, qsizetype start, qsizetype length)
     memo->SetSelLength(int(length));
 }
 
-// Line breaks as the memo counts them, so that the scan's positions stay
+// Line breaks as CR LF, as the memo counts them, so that the scan's positions stay
 // those of the document after a replacement.
-QString withDocumentBreaks(const QString &text)
+QString withCrLfBreaks(const QString &text)
 {
     QString result = toDocumentBreaks(text);
     result.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
@@ -272,7 +272,7 @@ void Replace(EditorHost &host)
         return;
 
     const SearchMatcher matcher(criteria.searchText, criteria.replaceMatchCase);
-    const QString replacement = withDocumentBreaks(criteria.replacementText);
+    const QString replacement = withCrLfBreaks(criteria.replacementText);
     for (const QPointer<Teditform> &editor : windowsToVisit(host, criteria.replaceAllFiles)) {
         if (!editor)
             continue;

@@ -315,6 +315,8 @@ private Q_SLOTS:
             << "x a b\r\nb" << 8 << 0;
         QTest::newRow("All over empty lines") << "a\r\n\r\nxa\r\n\r\n\r\naa" << "a" << "b" << QList<Button>{Button::All}
                                               << QList<int>{0} << "b\r\n\r\nxb\r\n\r\n\r\nbb" << 15 << 0;
+        QTest::newRow("line break as the replacement") << "xx\r\nxx" << "xx" << "\n" << QList<Button>{Button::All}
+                                                       << QList<int>{0} << "\r\n\r\n\r\n" << 6 << 0;
         QTest::newRow("Cancel keeps what was replaced")
             << "a a a" << "a" << "b" << QList<Button>{Button::Yes, Button::Cancel} << QList<int>{0, 2} << "b a a"
             << 2 << 0;
