@@ -1,0 +1,43 @@
+#include "wizards/framewriter.h"
+
+#include "colormemo/colormemo.h"
+#include "editor/editform.h"
+#include "editor/editorhost.h"
+#include "wizards/framesetpage.h"
+
+#include <QAction>
+#include <QFileInfo>
+
+namespace {
+
+// The generated text is not a tag insertion the user could take back.
+void disableUndo(Teditform &editor)
+{
+    editor.findChild<QAction *>(QStringLiteral("Undolasttag1"))->setEnabled(false);
+    editor.host()->setCommandEnabled(HostCommand::undobutton, false);
+}
+
+} // namespace
+
+bool writeFrameDocument(Teditform &editor, const FramesetDescription &description, const QString &code)
+{
+    const std::optional<QString> text = frameDocumentText(description, code);
+    if (!text) {
+        disableUndo(editor);
+        return true;
+    }
+    const QString path = frameDocumentPath(description, code);
+    editor.setFileName(path);
+    editor.setWindowTitle(QFileInfo(path).fileName());
+    editor.host()->setStatusText(4, path);
+    // Inserted rather than set, so that a document that fails to save stays
+    // marked as modified.
+    editor.cmemo1->SetText(QString());
+    editor.cmemo1->SetSelText(*text);
+    editor.cmemo1->SetSelStart(FrameDocumentCaret);
+    const bool saved = editor.writeDocument();
+    if (saved)
+        editor.host()->setStatusText(2, QString());
+    disableUndo(editor);
+    return saved;
+}
