@@ -32,15 +32,22 @@ bool confirmed(TCriteriaDialog &dialog)
     return dialog.Confirmed();
 }
 
-// The busy mouse cursor while the object lives; questions are asked without it.
-class BusyCursor
+// A mouse cursor over the whole program while the object lives.
+class OverrideCursor
 {
 public:
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor &) = delete;
-    BusyCursor &operator=(const BusyCursor &) = delete;
+    explicit OverrideCursor(Qt::CursorShape shape) { QApplication::setOverrideCursor(shape); }
+    ~OverrideCursor() { QApplication::restoreOverrideCursor(); }
+    OverrideCursor(const OverrideCursor &) = delete;
+    OverrideCursor &operator=(const OverrideCursor &) = delete;
 };
+
+// The scans run under the busy cursor; their questions show the normal one.
+Prompts::Button ask(const QString &question, Prompts::Buttons buttons, int helpContext = 0)
+{
+    const OverrideCursor normal(Qt::ArrowCursor);
+    return Prompts::message(Prompts::Kind::Confirmation, question, buttons, helpContext);
+}
 
 // The windows a command visits: the active one, and with `allFiles` the
 // others after it in window order, each once.
@@ -110,20 +117,14 @@ void applyEdits(TColorMemo *memo, const QList<TextEdit> &edits)
 // chose to stop.
 bool searchWindow(TColorMemo *memo, const SearchMatcher &matcher, qsizetype begin, qsizetype end)
 {
+    const OverrideCursor busy(Qt::WaitCursor);
     const QString text = memo->Text();
-    qsizetype from = begin;
-    for (;;) {
-        qsizetype at;
-        {
-            BusyCursor busy;
-            at = matcher.indexIn(text, from, end - matcher.length());
-        }
+    for (qsizetype from = begin;;) {
+        const qsizetype at = matcher.indexIn(text, from, end - matcher.length());
         if (at < 0)
             return true;
         selectOccurrence(memo, at, matcher.length());
-        if (Prompts::message(Prompts::Kind::Confirmation, sharedTexts().ContinueQuestion,
-                             Prompts::Button::Yes | Prompts::Button::No)
-            != Prompts::Button::Yes)
+        if (ask(sharedTexts().ContinueQuestion, Prompts::Button::Yes | Prompts::Button::No) != Prompts::Button::Yes)
             return false;
         // Overlapping occurrences are each shown.
         from = at + 1;
@@ -147,9 +148,9 @@ public:
     // False when the user cancelled the whole command.
     bool run()
     {
-        while (findNext()) {
+        while (m_scan.findNext()) {
             selectOccurrence(m_memo, m_scan.position(), m_matcher.length());
-            switch (ask()) {
+            switch (askToReplace()) {
             case Prompts::Button::Yes:
                 replaceSelected();
                 break;
@@ -168,23 +169,17 @@ public:
     }
 
 private:
-    bool findNext()
-    {
-        BusyCursor busy;
-        return m_scan.findNext();
-    }
-
-    Prompts::Button ask() const
+    Prompts::Button askToReplace() const
     {
         const SharedTexts &texts = sharedTexts();
         const QString question = texts.ReplaceWord + searchCriteria().searchText + texts.WithWord
             + searchCriteria().replacementText + texts.QuestionEnd;
         for (;;) {
-            const Prompts::Button answer = Prompts::message(
-                Prompts::Kind::Confirmation, question,
-                Prompts::Button::Yes | Prompts::Button::No | Prompts::Button::Cancel | Prompts::Button::All
-                    | Prompts::Button::Help,
-                ReplaceQuestionHelp);
+            const Prompts::Button answer =
+                ask(question,
+                    Prompts::Button::Yes | Prompts::Button::No | Prompts::Button::Cancel | Prompts::Button::All
+                        | Prompts::Button::Help,
+                    ReplaceQuestionHelp);
             if (answer != Prompts::Button::Help)
                 return answer;
             // Help is no answer: the question stays until the user gives one.
@@ -212,7 +207,6 @@ private:
     void replaceRest()
     {
         pushUndoOnce();
-        BusyCursor busy;
         m_scan.beginBatch();
         do
             m_scan.replace();
@@ -277,6 +271,7 @@ void Replace(EditorHost &host)
         if (!editor)
             continue;
         host.activateEditor(editor);
+        const OverrideCursor busy(Qt::WaitCursor);
         if (!WindowReplace(*editor, matcher, replacement).run())
             return;
     }

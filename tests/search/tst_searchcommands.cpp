@@ -10,6 +10,7 @@
 #include "testconfig.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDialog>
 #include <QCheckBox>
 #include <QFile>
@@ -168,6 +169,8 @@ private Q_SLOTS:
 
     void cleanup()
     {
+        // The busy cursor goes on every way out of a scan.
+        QVERIFY(!QApplication::overrideCursor());
         DialogRunner::setHelpHandler(nullptr);
         for (Teditform *editor : main->editors())
             editor->closeWithoutQuery();
