@@ -1,7 +1,10 @@
 #include "platform/prompts.h"
 
+#include "platform/helpviewer.h"
+
 #include <QApplication>
 #include <QColorDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPointer>
@@ -39,6 +42,8 @@ public:
             QAbstractButton *b = box.addButton(entry.standard);
             if (entry.button == Button::All)
                 b->setText(QMessageBox::tr("All"));
+            if (entry.button == Button::Help && m.helpContext != 0)
+                helpWithoutClosing(box, b, m.helpContext);
         }
         box.exec();
         const auto clicked = box.standardButton(box.clickedButton());
@@ -88,6 +93,13 @@ public:
     int runDialog(QDialog &dialog) override { return dialog.exec(); }
 
 private:
+    // Help shows the help page and leaves the question open for an answer.
+    static void helpWithoutClosing(QMessageBox &box, QAbstractButton *help, int context)
+    {
+        QObject::disconnect(help, nullptr, box.findChild<QDialogButtonBox *>(), nullptr);
+        QObject::connect(help, &QAbstractButton::clicked, &box, [context] { Help::showHelp(context); });
+    }
+
     static FileResult run(QFileDialog &dialog, const FileDialog &d)
     {
         if (!d.fileName.isEmpty())

@@ -1,9 +1,11 @@
 #include "shell/mainform.h"
 
 #include "colormemo/colormemo.h"
+#include "editor/dialogrunner.h"
 #include "editor/editform.h"
 #include "editor/statuspanel.h"
 #include "ftp/ftpform.h"
+#include "platform/helpviewer.h"
 #include "platform/prompts.h"
 #include "project/projectform.h"
 #include "search/searchcommands.h"
@@ -17,6 +19,7 @@
 #include "shell/langform.h"
 #include "shell/logo.h"
 #include "shell/mainformtexts.h"
+#include "spell/spellcheck.h"
 #include "wizards/wizardcommands.h"
 
 #include <QApplication>
@@ -157,6 +160,8 @@ Tmainform::Tmainform(QWidget *parent)
         Prompts::message(Prompts::Kind::Error, sharedTexts().DriveError,
                          Prompts::Button::Ok | Prompts::Button::Help, 3300);
     });
+    // The Help buttons of the editor's and the wizards' dialogs.
+    DialogRunner::setHelpHandler([](int topic) { Help::showHelp(topic); });
 }
 
 QAction *Tmainform::action(const char *name) const
@@ -203,6 +208,7 @@ void Tmainform::buildActions()
     on("downloadbutton", [this] { openFtpWindow(FtpMode::Download); });
     on("uploadbutton", [this] { openFtpWindow(FtpMode::Upload); });
     on("exitbutton", &Tmainform::exitProgram);
+    on("helpbutton", [] { Help::showContents(); });
 }
 
 void Tmainform::buildToolBar()
@@ -299,7 +305,8 @@ void Tmainform::buildMenus()
             this, &Tmainform::Installregfile1Click);
 
     QMenu *Help1 = menu("Help1", "&Help");
-    item(Help1, "HelpWindow1", "&Help window", "Ctrl+H");
+    connect(item(Help1, "HelpWindow1", "&Help window", "Ctrl+H"), &QAction::triggered, this,
+            [] { Help::showContents(); });
     connect(item(Help1, "About1", "&About the editor", ""), &QAction::triggered, this,
             &Tmainform::About1Click);
     connect(item(Help1, "C1", "&Configuration", "Ctrl+W"), &QAction::triggered, this, &Tmainform::C1Click);
@@ -411,6 +418,9 @@ void Tmainform::ApplyCaptions()
 {
     const int lang = settings().Lang;
     applySharedTexts(lang);
+    Help::setLanguage(lang == Danish   ? QStringLiteral("da")
+                      : lang == German ? QStringLiteral("de")
+                                       : QStringLiteral("en"));
     applyCaptions(this, MainCaptions, lang);
     applyCaptions(this, MainHints, lang, CaptionRole::Hint);
     for (const ToolButton &b : ToolButtons)
@@ -639,7 +649,8 @@ void Tmainform::replace()
 
 void Tmainform::spellCheck(Teditform *editor)
 {
-    Q_UNUSED(editor);
+    if (editor)
+        SpellCheck(*editor);
 }
 
 void Tmainform::subWindowActivated(QMdiSubWindow *window)

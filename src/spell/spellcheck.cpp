@@ -37,7 +37,9 @@ LoadedDictionary *loadDictionary(const SpellLanguage &language)
     std::unique_ptr<LoadedDictionary> &entry = loaded[base + QLatin1Char('|') + userPath];
     if (!entry) {
         auto fresh = std::make_unique<LoadedDictionary>(userPath);
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
         fresh->dictionary = SpellDictionary::open(base);
+        QGuiApplication::restoreOverrideCursor();
         if (!fresh->dictionary)
             return nullptr;
         fresh->userWords.load();
@@ -76,13 +78,18 @@ void select(TColorMemo *memo, int start, int length)
 }
 
 // Moves the dialog above or below the word so that it does not hide it.
+// Before it is first shown, it would come up centred over the window.
 void keepClear(QWidget *dialog, TColorMemo *memo)
 {
     const QRect cursor = memo->cursorRect();
     const QRect word(memo->viewport()->mapToGlobal(cursor.topLeft()), cursor.size());
     QRect frame = dialog->frameGeometry();
-    if (!frame.intersects(word.adjusted(-8, -8, 8, 8)))
+    if (!dialog->isVisible())
+        frame.moveCenter(memo->window()->geometry().center());
+    if (!frame.intersects(word.adjusted(-8, -8, 8, 8))) {
+        dialog->move(frame.topLeft());
         return;
+    }
     const QScreen *screen = memo->screen();
     const QRect area = screen ? screen->availableGeometry() : QRect();
     if (word.center().y() < area.center().y())

@@ -20,11 +20,9 @@ class TSpellDialog : public QDialog
 public:
     TSpellDialog(SpellSession &session, int lang, QWidget *parent = nullptr);
 
-    // Shows the session's current finding (again).
+    // Shows the session's current finding, or closes the dialog when the
+    // session has reached the end.
     void showFinding();
-
-    QLineEdit *replaceedit;
-    QListWidget *suggestlist;
 
 Q_SIGNALS:
     // The text now in question, for the document to show it.
@@ -51,6 +49,8 @@ private:
     int m_lang;
     QLabel *notfoundlabel;
     QLineEdit *wordedit;
+    QLineEdit *replaceedit;
+    QListWidget *suggestlist;
     QPushButton *changeallbutton;
     QPushButton *changebutton;
     QPushButton *ignoreallbutton;

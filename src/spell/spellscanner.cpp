@@ -35,9 +35,9 @@ bool endsAddress(QChar c)
     return c.isSpace() || QStringLiteral("<>\"'()[]{},").contains(c);
 }
 
-bool startsWithNoCase(const QString &text, int at, const char *prefix)
+bool startsWithNoCase(const QString &text, int at, QLatin1String prefix)
 {
-    return QStringView(text).mid(at).startsWith(QLatin1String(prefix), Qt::CaseInsensitive);
+    return QStringView(text).mid(at).startsWith(prefix, Qt::CaseInsensitive);
 }
 
 } // namespace
@@ -179,7 +179,7 @@ bool SpellScanner::isTagStart(int at) const
 int SpellScanner::tagEnd(int at) const
 {
     const int n = int(m_text.size());
-    if (startsWithNoCase(m_text, at, "<!--")) {
+    if (startsWithNoCase(m_text, at, QLatin1String("<!--"))) {
         const int close = int(m_text.indexOf(QLatin1String("-->"), at + 4));
         return close < 0 ? n : close + 3;
     }
@@ -187,18 +187,14 @@ int SpellScanner::tagEnd(int at) const
     if (close < 0)
         return at + 1; // a lone "<" in the text
     // Scripts and styles are code, not words.
-    for (const char *element : {"script", "style"}) {
-        const QString open = QLatin1Char('<') + QLatin1String(element);
-        const int after = at + int(open.size());
-        if (startsWithNoCase(m_text, at, open.toLatin1().constData())
-            && (after >= n || m_text.at(after) == QLatin1Char('>') || m_text.at(after).isSpace())) {
-            const QString closing = QStringLiteral("</") + QLatin1String(element);
-            const int end = int(m_text.indexOf(closing, close, Qt::CaseInsensitive));
-            if (end < 0)
-                return n;
-            const int endClose = int(m_text.indexOf(QLatin1Char('>'), end));
-            return endClose < 0 ? n : endClose + 1;
-        }
+    for (const QLatin1String element : {QLatin1String("script"), QLatin1String("style")}) {
+        const int after = at + 1 + int(element.size());
+        if (!startsWithNoCase(m_text, at + 1, element)
+            || (after < n && m_text.at(after) != QLatin1Char('>') && !m_text.at(after).isSpace()))
+            continue;
+        const int end = int(m_text.indexOf(QLatin1String("</") + element, close, Qt::CaseInsensitive));
+        const int endClose = end < 0 ? -1 : int(m_text.indexOf(QLatin1Char('>'), end));
+        return endClose < 0 ? n : endClose + 1;
     }
     return close + 1;
 }
@@ -212,8 +208,8 @@ int SpellScanner::addressEnd(int at) const
     const QString chunk = m_text.mid(at, end - at);
     const int atSign = int(chunk.indexOf(QLatin1Char('@')));
     const bool address = chunk.contains(QLatin1String("://"))
-                         || startsWithNoCase(chunk, 0, "www.")
-                         || startsWithNoCase(chunk, 0, "mailto:")
+                         || startsWithNoCase(chunk, 0, QLatin1String("www."))
+                         || startsWithNoCase(chunk, 0, QLatin1String("mailto:"))
                          || (atSign > 0 && chunk.indexOf(QLatin1Char('.'), atSign) > atSign + 1);
     return address ? end : at;
 }

@@ -324,6 +324,22 @@ private Q_SLOTS:
         QVERIFY(findDictionary(QStringLiteral("en_US")).startsWith(QLatin1String("/usr/share/hunspell")));
         qunsetenv("DICPATH");
     }
+    void unsavableWordListStillAcceptsTheWord()
+    {
+        // The word list's folder is a file, so the list cannot be written.
+        const QString blocker = m_dir.filePath(QStringLiteral("blocker"));
+        QFile file(blocker);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        const QString text = QStringLiteral("Vexlor and Vexlor");
+        TextTarget target(text);
+        UserDictionary user(blocker + QStringLiteral("/ukdefault.udt"));
+        SpellSession session(text, dictionary(1), user, target);
+        QVERIFY(session.start());
+        QVERIFY(!session.add());
+        QVERIFY(session.atEnd());
+        dictionary(1).remove(QStringLiteral("Vexlor"));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestSpellSession)
