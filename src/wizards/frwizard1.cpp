@@ -46,7 +46,8 @@ Tfrwizard1::Tfrwizard1(QWidget *parent)
     memo->setObjectName(QStringLiteral("Memo1"));
     memo->setReadOnly(true);
     memo->setFocusPolicy(Qt::NoFocus);
-    memo->setFixedHeight(memo->fontMetrics().lineSpacing() * 6);
+    memo->setMinimumWidth(memo->fontMetrics().averageCharWidth() * 64);
+    memo->setFixedHeight(memo->fontMetrics().lineSpacing() * 7);
 
     auto *pictures = new QHBoxLayout;
     for (int layout = 1; layout <= 4; ++layout) {

@@ -66,13 +66,18 @@ NamesPage::NamesPage(const NamesPageConfig &config, QWidget *parent)
     body()->addWidget(intro);
     auto *names = new QGridLayout;
     auto *files = new QGridLayout;
+    // Names first and files after, so that Tab runs down each column.
+    QList<QLineEdit *> nameBoxes;
     for (const NamesPageConfig::Frame &f : config.frames) {
         const int row = names->rowCount();
         auto *name = named<QLineEdit>(f.nameEdit, this);
         name->setText(QLatin1String(f.defaultName));
         names->addWidget(named<QLabel>(f.nameLabel, this), row, 0);
         names->addWidget(name, row, 1);
-
+        nameBoxes << name;
+    }
+    for (int k = 0; k < config.frames.size(); ++k) {
+        const NamesPageConfig::Frame &f = config.frames.at(k);
         QLineEdit *file = fileBox(f.fileEdit, this);
         // Each pair of choices needs a parent of its own to exclude each other.
         auto *choice = new QWidget(this);
@@ -83,10 +88,10 @@ NamesPage::NamesPage(const NamesPageConfig &config, QWidget *parent)
         choiceRow->setContentsMargins(0, 0, 0, 0);
         choiceRow->addWidget(existing);
         choiceRow->addWidget(newFile);
-        files->addWidget(named<QLabel>(f.fileLabel, this), row, 0);
-        files->addWidget(file, row, 1);
-        files->addWidget(choice, row, 2);
-        m_frames.append({name, file, existing});
+        files->addWidget(named<QLabel>(f.fileLabel, this), k, 0);
+        files->addWidget(file, k, 1);
+        files->addWidget(choice, k, 2);
+        m_frames.append({nameBoxes.at(k), file, existing});
     }
     m_page = fileBox(config.pageEdit, this);
     const int pageRow = files->rowCount();

@@ -51,12 +51,14 @@ OptionsPage::OptionsPage(const OptionsPageConfig &config, QWidget *parent)
         m_borderYes << yes;
     }
 
+    body()->addSpacing(6);
     body()->addWidget(question(config.scrollingQuestion, this));
     auto *scrolling = new QGridLayout;
     for (int r = 0; r < 3; ++r)
         scrolling->addWidget(named<QLabel>(config.scrollingRows[r], this), r + 1, 0);
     body()->addLayout(scrolling);
 
+    body()->addSpacing(6);
     body()->addWidget(question(config.marginQuestion, this));
     auto *margins = new QGridLayout;
     for (int r = 0; r < 2; ++r)

@@ -75,14 +75,17 @@ QWidget *SizePage::buildSize(const SizePageConfig::Size &config, int startPercen
     size.value->setText(QString::number(startPercent));
     size.value->setMinimumWidth(size.value->fontMetrics().horizontalAdvance(QStringLiteral("100")));
 
+    auto *percentage = new QHBoxLayout;
+    percentage->addWidget(size.upDown);
+    percentage->addWidget(size.value);
+    percentage->addStretch();
     auto *grid = new QGridLayout(box);
     grid->addWidget(size.percent, 0, 0);
     grid->addWidget(size.percentCaption, 0, 1);
-    grid->addWidget(size.upDown, 0, 2);
-    grid->addWidget(size.value, 0, 3);
+    grid->addLayout(percentage, 0, 2);
     grid->addWidget(size.pixels, 1, 0);
     grid->addWidget(size.pixelCaption, 1, 1);
-    grid->addWidget(size.edit, 1, 2, 1, 2);
+    grid->addWidget(size.edit, 1, 2);
     grid->setColumnStretch(1, 1);
 
     connect(size.percent, &QRadioButton::toggled, this, &SizePage::updateStates);
