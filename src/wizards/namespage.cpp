@@ -68,12 +68,12 @@ NamesPage::NamesPage(const NamesPageConfig &config, QWidget *parent)
     auto *files = new QGridLayout;
     // Names first and files after, so that Tab runs down each column.
     QList<QLineEdit *> nameBoxes;
-    for (const NamesPageConfig::Frame &f : config.frames) {
-        const int row = names->rowCount();
+    for (int k = 0; k < config.frames.size(); ++k) {
+        const NamesPageConfig::Frame &f = config.frames.at(k);
         auto *name = named<QLineEdit>(f.nameEdit, this);
         name->setText(QLatin1String(f.defaultName));
-        names->addWidget(named<QLabel>(f.nameLabel, this), row, 0);
-        names->addWidget(name, row, 1);
+        names->addWidget(named<QLabel>(f.nameLabel, this), k, 0);
+        names->addWidget(name, k, 1);
         nameBoxes << name;
     }
     for (int k = 0; k < config.frames.size(); ++k) {
@@ -94,7 +94,7 @@ NamesPage::NamesPage(const NamesPageConfig &config, QWidget *parent)
         m_frames.append({nameBoxes.at(k), file, existing});
     }
     m_page = fileBox(config.pageEdit, this);
-    const int pageRow = files->rowCount();
+    const int pageRow = int(config.frames.size());
     files->addWidget(named<QLabel>(config.pageLabel, this), pageRow, 0);
     files->addWidget(m_page, pageRow, 1);
     names->setColumnStretch(1, 1);
