@@ -3,6 +3,8 @@
 #include "ftp/ftpreply.h"
 #include "fuzzinput.h"
 
+#include <QStringList>
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QString reply = fuzzText(data, size);

@@ -33,12 +33,13 @@ TColorMemo::TColorMemo(QWidget *owner)
 QString TColorMemo::Text() const
 {
     // One pass: replacing every break in place moves the rest of a large
-    // text again and again.
-    const QString plain = toPlainText();
+    // text again and again. The raw text keeps non-breaking spaces, which
+    // toPlainText() would turn into ordinary ones.
+    const QString plain = document()->toRawText();
     QString text;
     text.reserve(plain.size() + LineCount() - 1);
     qsizetype from = 0;
-    for (qsizetype at; (at = plain.indexOf(QLatin1Char('\n'), from)) >= 0; from = at + 1) {
+    for (qsizetype at; (at = plain.indexOf(QChar::ParagraphSeparator, from)) >= 0; from = at + 1) {
         text.append(QStringView(plain).mid(from, at - from));
         text.append(QLatin1String("\r\n"));
     }

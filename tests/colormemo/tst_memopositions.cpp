@@ -23,6 +23,9 @@ private Q_SLOTS:
                                      << QStringList{"", "", "x", ""};
         QTest::newRow("lone breaks become CR LF") << "a\nb\rc" << "a\r\nb\r\nc"
                                                   << QStringList{"a", "b", "c"};
+        QTest::newRow("non-breaking space kept") << QString::fromUtf8("a\u00a0b\r\n")
+                                                 << QString::fromUtf8("a\u00a0b\r\n")
+                                                 << QStringList{QString::fromUtf8("a\u00a0b")};
     }
     void textAndLines()
     {
