@@ -15,7 +15,6 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -31,7 +30,6 @@ constexpr int HelpTopic = 7100;
 constexpr int ReportLevel = 2;
 constexpr int FileColumnWidths[] = {120, 90, 79};
 constexpr int FolderColumnWidths[] = {70, 70};
-constexpr int ListHeight = 240;
 constexpr int MemoHeight = 90;
 constexpr int FolderPanelWidth = 160;
 
@@ -101,7 +99,6 @@ QTreeWidget *listView(QWidget *parent, const char *name, int columns)
     view->setUniformRowHeights(true);
     view->setAllColumnsShowFocus(true);
     view->setIconSize(QSize(16, 16));
-    view->setFixedHeight(ListHeight);
     return view;
 }
 
@@ -139,8 +136,11 @@ void Tftpform::buildControls()
 {
     ListView1 = listView(this, "ListView1", 3);
     ListView1->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    // Grid lines; a styled item must name its selection colours too.
     ListView1->setStyleSheet(QStringLiteral("QTreeView::item { border-right: 1px solid palette(mid); "
-                                            "border-bottom: 1px solid palette(mid); }"));
+                                            "border-bottom: 1px solid palette(mid); } "
+                                            "QTreeView::item:selected { background: palette(highlight); "
+                                            "color: palette(highlighted-text); }"));
     for (int c = 0; c < 3; ++c)
         ListView1->setColumnWidth(c, FileColumnWidths[c]);
     ListView1->setFixedWidth(FileColumnWidths[0] + FileColumnWidths[1] + FileColumnWidths[2] + 24);
@@ -497,7 +497,9 @@ void Tftpform::downbtnClick()
                 m_host.openDocument(path);
         }
     }
+    // Connected and idle again, whatever the download did.
     disbtn->setEnabled(NMFTP1->connected());
+    createbtn->setEnabled(NMFTP1->connected());
     ButtonUpdate();
 }
 
@@ -527,6 +529,8 @@ void Tftpform::upbtnClick()
         if (!NMFTP1->connected())
             return;
     }
+    // In the server's default ASCII mode line ends would be rewritten and pictures spoilt.
+    NMFTP1->SetTransferType(2);
     for (const QString &path : std::as_const(chosen.paths)) {
         startOperation();
         const QString name = QFileInfo(path).fileName();

@@ -248,7 +248,8 @@ private Q_SLOTS:
         QCOMPARE(openedFiles(), QStringList{QStringLiteral("index.html")});
         QCOMPARE(main->EditorCount(), 1);
         QCOMPARE(main->editors().first()->cmemo1->Text(), QStringLiteral("<HTML>remote</HTML>\r\n"));
-        QVERIFY(form->downbtn->isEnabled() && form->disbtn->isEnabled() && !form->cancelbtn->isEnabled());
+        QVERIFY(form->downbtn->isEnabled() && form->disbtn->isEnabled() && form->createbtn->isEnabled());
+        QVERIFY(!form->cancelbtn->isEnabled());
     }
 
     void overwriteAnswersForAll_data()
@@ -313,8 +314,11 @@ private Q_SLOTS:
     {
         writeBytes(remote(QStringLiteral("x.html")), "old x");
         writeBytes(remote(QStringLiteral("y.html")), "old y");
-        for (const char *name : {"x.html", "y.html", "z.html"})
+        for (const char *name : {"x.html", "y.html"})
             writeBytes(local(QLatin1String(name)), QByteArray("new ") + name[0]);
+        // Uploads are byte for byte: line ends and binary bytes arrive as they left.
+        const QByteArray binary("new z\r\n\x00\xff\r\n", 11);
+        writeBytes(local(QStringLiteral("z.html")), binary);
         main->openDocument(local(QStringLiteral("x.html")));
         Tftpform *form = open("uploadfile");
         QVERIFY(form);
@@ -331,7 +335,7 @@ private Q_SLOTS:
         QCOMPARE(prompts->lastFileDialog().title, QStringLiteral("Choose files to upload"));
         QCOMPARE(readBytes(remote(QStringLiteral("x.html"))), QByteArray("new x"));
         QCOMPARE(readBytes(remote(QStringLiteral("y.html"))), QByteArray("new y"));
-        QCOMPARE(readBytes(remote(QStringLiteral("z.html"))), QByteArray("new z"));
+        QCOMPARE(readBytes(remote(QStringLiteral("z.html"))), binary);
         QCOMPARE(texts(form->ListView1).size(), 3);
         QVERIFY(form->upbtn->isEnabled() && !form->downbtn->isEnabled());
     }
