@@ -73,6 +73,12 @@ std::optional<SpellWord> SpellScanner::next(int from) const
             ++i;
             continue;
         }
+        if (i >= 2 && isApostrophe(m_text.at(i - 1)) && m_text.at(i - 2).isLetterOrNumber()) {
+            // The 's of a word checked before, reached again after a change.
+            while (i < n && isWordCharAt(i, &decoded, &step))
+                i += step;
+            continue;
+        }
         if (m_options.ignoreAddresses) {
             const int end = addressEnd(i);
             if (end > i) {

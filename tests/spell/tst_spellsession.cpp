@@ -340,6 +340,23 @@ private Q_SLOTS:
         QVERIFY(session.atEnd());
         dictionary(1).remove(QStringLiteral("Vexlor"));
     }
+    void possessiveEndingStaysOutOfChanges()
+    {
+        const QString text = QStringLiteral("Jhon's car and Jhon's bike");
+        TextTarget target(text);
+        UserDictionary user(userFile());
+        SpellOptions options;
+        options.recheckReplaced = false;
+        SpellSession session(text, dictionary(1), user, target, options);
+        QVERIFY(session.start());
+        QCOMPARE(session.current().word, QStringLiteral("Jhon"));
+        session.change(QStringLiteral("John"));
+        QCOMPARE(session.current().word, QStringLiteral("Jhon"));
+        QCOMPARE(session.current().start, 15);
+        session.changeAll(QStringLiteral("John"));
+        QVERIFY(session.atEnd());
+        QCOMPARE(target.text, QStringLiteral("John's car and John's bike"));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestSpellSession)
