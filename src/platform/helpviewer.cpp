@@ -206,6 +206,8 @@ THelpWindow::THelpWindow()
     , m_find(new QLineEdit(this))
 {
     setObjectName(QStringLiteral("helpwindow"));
+    // Closing the main window ends the program even while help is open.
+    setAttribute(Qt::WA_QuitOnClose, false);
     m_browser->setObjectName(QStringLiteral("helpbrowser"));
     m_browser->setOpenExternalLinks(true);
     m_find->setObjectName(QStringLiteral("findedit"));
