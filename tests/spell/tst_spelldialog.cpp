@@ -128,14 +128,23 @@ private Q_SLOTS:
         QFETCH(QString, right);
         QFETCH(QString, fixed);
         QFETCH(QString, changeCaption);
+        // Empty lines bring the word to the middle of the window, where the
+        // dialog would come up.
+        const QString lines = QStringLiteral("\r\n").repeated(14);
+        text.prepend(lines);
+        fixed.prepend(lines);
 
         start(lang);
         Teditform *editor = document(text);
         prompts->answerDialog([&](QDialog &dialog) {
             QCOMPARE(child(dialog, "wordedit"), wrong);
             QCOMPARE(child(dialog, "changebutton"), changeCaption);
-            // The word in question is selected in the document.
+            // The word in question is selected in the document, and the
+            // dialog does not hide it.
             QCOMPARE(editor->cmemo1->SelText(), wrong);
+            const QRect caret = editor->cmemo1->cursorRect();
+            const QRect word(editor->cmemo1->viewport()->mapToGlobal(caret.topLeft()), caret.size());
+            QVERIFY(!dialog.frameGeometry().intersects(word));
             auto *list = dialog.findChild<QListWidget *>(QStringLiteral("suggestlist"));
             QVERIFY(list->count() > 0 && list->count() <= 50);
             QCOMPARE(list->currentRow(), 0);
