@@ -1,5 +1,7 @@
 #include "ftp/ftpreply.h"
 
+#include <QRegularExpression>
+
 #include <climits>
 
 namespace FtpReply {
@@ -52,6 +54,34 @@ QString folder(const QString &reply)
     const int first = reply.indexOf(QLatin1Char('"'));
     const int second = first < 0 ? -1 : reply.indexOf(QLatin1Char('"'), first + 1);
     return second < 0 ? QString() : reply.mid(first + 1, second - first - 1);
+}
+
+quint16 extendedPassivePort(const QString &reply)
+{
+    // The delimiter is the character after "(", "|" by default, repeated three times.
+    static const QRegularExpression pattern(QStringLiteral("\\((.)\\1\\1(\\d{1,5})\\1\\)"));
+    const QRegularExpressionMatch match = pattern.match(reply);
+    const uint port = match.hasMatch() ? match.captured(2).toUInt() : 0;
+    return port <= 65535 ? quint16(port) : 0;
+}
+
+bool passiveAddress(const QString &reply, QHostAddress &address, quint16 &port)
+{
+    static const QRegularExpression pattern(
+        QStringLiteral("(\\d{1,3}),(\\d{1,3}),(\\d{1,3}),(\\d{1,3}),(\\d{1,3}),(\\d{1,3})"));
+    // The code itself is not part of the address.
+    const QRegularExpressionMatch match = pattern.match(reply, 3);
+    if (!match.hasMatch())
+        return false;
+    uint parts[6];
+    for (int i = 0; i < 6; ++i) {
+        parts[i] = match.captured(i + 1).toUInt();
+        if (parts[i] > 255)
+            return false;
+    }
+    address = QHostAddress((parts[0] << 24) | (parts[1] << 16) | (parts[2] << 8) | parts[3]);
+    port = quint16(parts[4] * 256 + parts[5]);
+    return port != 0;
 }
 
 QString chomp(const QString &line)

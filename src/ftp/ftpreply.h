@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHostAddress>
 #include <QString>
 
 // Reading FTP reply lines.
@@ -20,6 +21,13 @@ qint64 size(const QString &reply);
 
 // The folder between the first two double quotes of a PWD reply; empty without them.
 QString folder(const QString &reply);
+
+// The port of an EPSV reply, "229 Entering Extended Passive Mode (|||6446|)"; 0 without one.
+quint16 extendedPassivePort(const QString &reply);
+
+// The address and port of a PASV reply, "227 Entering Passive Mode (h1,h2,h3,h4,p1,p2)";
+// false without them.
+bool passiveAddress(const QString &reply, QHostAddress &address, quint16 &port);
 
 // The line without its line end.
 QString chomp(const QString &line);

@@ -5,10 +5,15 @@
 #include "ftp/ftpreply.h"
 #include "ftp/ftpunixlist.h"
 
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QScopeGuard>
+#include <QScopedValueRollback>
+#include <QSslSocket>
+#include <QTimer>
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -19,6 +24,15 @@ constexpr int CommandFailure = 400;
 constexpr int RenameFromFailure = 352;
 // How long the rest of a cancelled transfer's reply is awaited before the next command.
 constexpr int DrainMs = 950;
+// How long the answers to an ABOR are awaited.
+constexpr int AbortReplyMs = 5000;
+
+// Refusals of PORT that passive mode may overcome: the server cannot connect, does not know
+// the command, or will not connect to the address (a router's private one).
+bool refusesActive(int code)
+{
+    return code == 425 || (code >= 500 && code <= 502);
+}
 
 QString receivedText(qint64 count)
 {
@@ -98,13 +112,27 @@ void TNMFTP::dataArrived()
         Cancel();
         if (m_data)
             m_data->Cancel();
+        return;
     }
+    // A server that gives up connecting says so; the data connection will not come.
+    if (m_awaitingData && m_data && holdsRefusal())
+        m_data->Cancel();
+}
+
+bool TNMFTP::holdsRefusal() const
+{
+    const QByteArray &buffer = receiveBuffer();
+    return buffer.contains('\n') && FtpReply::failed(FtpReply::code(QString::fromLatin1(buffer.left(3))), CommandFailure);
 }
 
 void TNMFTP::socketClosed()
 {
     m_list.reset();
     Vendor = VendorAuto;
+    m_passive = false;
+    m_extendedPassiveRefused = false;
+    m_protectData = false;
+    SetUtf8(true);
     // A transfer cannot be completed without its control connection.
     if (m_data)
         m_data->Cancel();
@@ -180,6 +208,34 @@ void TNMFTP::refuseLogin(const Reply &reply)
     throw FTPException(reply.line);
 }
 
+void TNMFTP::refuseLogin(const QString &reason)
+{
+    if (TPowersock::OnConnectionFailed)
+        TPowersock::OnConnectionFailed(this);
+    throw ESockError(reason);
+}
+
+bool TNMFTP::passive() const
+{
+    return Mode == TransferMode::Passive || (Mode == TransferMode::Automatic && m_passive);
+}
+
+QString TNMFTP::connectionSummary() const
+{
+    QString mode;
+    switch (Mode) {
+    case TransferMode::Automatic:
+        mode = m_passive ? QStringLiteral("automatic, now passive") : QStringLiteral("automatic, now active");
+        break;
+    case TransferMode::Active: mode = QStringLiteral("active"); break;
+    case TransferMode::Passive: mode = QStringLiteral("passive"); break;
+    }
+    QString security = QStringLiteral("none");
+    if (encrypted())
+        security = m_protectData ? QStringLiteral("TLS, data encrypted") : QStringLiteral("TLS, data unencrypted");
+    return QStringLiteral("Transfer mode: %1; encryption: %2").arg(mode, security);
+}
+
 void TNMFTP::Connect()
 {
     startOperation();
@@ -187,43 +243,126 @@ void TNMFTP::Connect()
         return;
     requireSingleLine(UserID);
     requireSingleLine(Password);
-    discardReceived();
-    TPowersock::Connect();
-    try {
-        Reply greeting;
-        greeting.lines.append(QStringLiteral(" "));
-        readContinuation(greeting);
-        // A server that turns us away says so in its greeting.
-        greeting.line = greeting.lines.value(1);
-        if (FtpReply::failed(FtpReply::code(greeting.line), LoginFailure))
-            refuseLogin(greeting);
-
-        if ((UserID.isEmpty() || Password.isEmpty()) && OnAuthenticationNeeded) {
-            bool handled = false;
-            OnAuthenticationNeeded(handled);
-            requireSingleLine(UserID);
-            requireSingleLine(Password);
+    SetTlsCapable(Security != Encryption::None);
+    m_passive = false;
+    // Once more when the user has just trusted the server's certificate.
+    for (bool again = true; again;) {
+        discardReceived();
+        TPowersock::Connect();
+        try {
+            again = !logIn();
+        } catch (...) {
+            // No QUIT: a server that failed the login need not be waited for again.
+            TPowersock::Disconnect();
+            Status(ProtocolLevel, QStringLiteral("Disconnected"));
+            throw;
         }
-
-        Status(ProtocolLevel, QStringLiteral("USER ") + UserID);
-        const QString user = Proxy.isEmpty() ? UserID : UserID + QLatin1Char('@') + Host;
-        const Reply userReply = exchange(QStringLiteral("USER ") + user);
-        if (FtpReply::failed(userReply.code, LoginFailure))
-            refuseLogin(userReply);
-        if (userReply.code == 331) {
-            Status(ProtocolLevel, QStringLiteral("PASS "));
-            const Reply passReply = exchange(QStringLiteral("PASS ") + Password);
-            if (FtpReply::failed(passReply.code, LoginFailure))
-                refuseLogin(passReply);
-        }
-        if (OnConnect)
-            OnConnect(this);
-    } catch (...) {
-        // No QUIT: a server that failed the login need not be waited for again.
-        TPowersock::Disconnect();
-        Status(ProtocolLevel, QStringLiteral("Disconnected"));
-        throw;
     }
+}
+
+bool TNMFTP::logIn()
+{
+    Reply greeting;
+    greeting.lines.append(QStringLiteral(" "));
+    readContinuation(greeting);
+    // A server that turns us away says so in its greeting.
+    greeting.line = greeting.lines.value(1);
+    if (FtpReply::failed(FtpReply::code(greeting.line), LoginFailure))
+        refuseLogin(greeting);
+    if (Security != Encryption::None && !secureControl())
+        return false;
+
+    if ((UserID.isEmpty() || Password.isEmpty()) && OnAuthenticationNeeded) {
+        bool handled = false;
+        OnAuthenticationNeeded(handled);
+        requireSingleLine(UserID);
+        requireSingleLine(Password);
+    }
+
+    Status(ProtocolLevel, QStringLiteral("USER ") + UserID);
+    const QString user = Proxy.isEmpty() ? UserID : UserID + QLatin1Char('@') + Host;
+    const Reply userReply = exchange(QStringLiteral("USER ") + user);
+    if (FtpReply::failed(userReply.code, LoginFailure))
+        refuseLogin(userReply);
+    if (userReply.code == 331) {
+        Status(ProtocolLevel, QStringLiteral("PASS "));
+        const Reply passReply = exchange(QStringLiteral("PASS ") + Password);
+        if (FtpReply::failed(passReply.code, LoginFailure))
+            refuseLogin(passReply);
+    }
+    if (encrypted())
+        protectData();
+    negotiateFeatures();
+    Status(ProtocolLevel, connectionSummary());
+    if (OnConnect)
+        OnConnect(this);
+    return true;
+}
+
+bool TNMFTP::secureControl()
+{
+    Status(ProtocolLevel, QStringLiteral("AUTH TLS"));
+    const Reply auth = exchange(QStringLiteral("AUTH TLS"));
+    if (auth.code != 234) {
+        if (Security == Encryption::Required)
+            refuseLogin(QStringLiteral("The server does not offer encryption (TLS), which this connection requires. "
+                                       "Its answer: %1").arg(FtpReply::chomp(auth.line)));
+        return true;
+    }
+    if (!QSslSocket::supportsSsl())
+        refuseLogin(QStringLiteral("Encryption is not available: the TLS library (OpenSSL) could not be loaded"));
+
+    QSslConfiguration configuration = QSslConfiguration::defaultConfiguration();
+    // The data connections resume this session; many servers insist on it.
+    configuration.setSslOption(QSsl::SslOptionDisableSessionPersistence, false);
+    // TLS 1.3 servers send their session tickets after the handshake; one arriving on a data
+    // connection just closed after an upload resets it, and the server loses the upload's end.
+    configuration.setProtocol(QSsl::TlsV1_2);
+    try {
+        StartTls(configuration, Proxy.isEmpty() ? Host : Proxy, TrustedCertificates);
+    } catch (const ESockError &) {
+        const QList<QSslError> errors = sslErrors();
+        const auto withCertificate = std::find_if(errors.cbegin(), errors.cend(),
+                                                  [](const QSslError &error) { return !error.certificate().isNull(); });
+        if (withCertificate == errors.cend() || !OnCertificateError
+            || !OnCertificateError(withCertificate->certificate(), errors))
+            throw;
+        TrustedCertificates.append(withCertificate->certificate());
+        return false;
+    }
+    return true;
+}
+
+void TNMFTP::protectData()
+{
+    Status(ProtocolLevel, QStringLiteral("PBSZ 0"));
+    const Reply size = exchange(QStringLiteral("PBSZ 0"));
+    Reply protection = size;
+    if (!FtpReply::failed(size.code, CommandFailure)) {
+        Status(ProtocolLevel, QStringLiteral("PROT P"));
+        protection = exchange(QStringLiteral("PROT P"));
+    }
+    m_protectData = !FtpReply::failed(protection.code, CommandFailure);
+    if (!m_protectData && Security == Encryption::Required)
+        refuseLogin(QStringLiteral("The server does not encrypt data connections, which this connection requires. "
+                                   "Its answer: %1").arg(FtpReply::chomp(protection.line)));
+}
+
+void TNMFTP::negotiateFeatures()
+{
+    Status(ProtocolLevel, QStringLiteral("FEAT"));
+    const Reply features = exchange(QStringLiteral("FEAT"));
+    bool utf8 = false;
+    if (features.code == 211) {
+        for (const QString &line : features.lines)
+            utf8 = utf8 || (line.startsWith(QLatin1Char(' ')) && line.trimmed().compare(QLatin1String("UTF8"), Qt::CaseInsensitive) == 0);
+    }
+    // Servers that do not announce UTF-8 mostly speak their Windows code page.
+    if (utf8) {
+        Status(ProtocolLevel, QStringLiteral("OPTS UTF8 ON"));
+        exchange(QStringLiteral("OPTS UTF8 ON"));
+    }
+    SetUtf8(utf8);
 }
 
 void TNMFTP::Disconnect()
@@ -342,13 +481,109 @@ void TNMFTP::drainControl()
     discardReceived();
 }
 
+void TNMFTP::abandonTransfer()
+{
+    // The server may still be trying to connect; ABOR stops it, and its answers are taken
+    // now so that none is mistaken for the reply to what follows.
+    Status(ProtocolLevel, QStringLiteral("ABOR"));
+    Writeln(QStringLiteral("ABOR"));
+    const QDeadlineTimer deadline(AbortReplyMs);
+    for (;;) {
+        waitUntil([this] { return receiveBuffer().contains('\n') || !connected(); }, int(deadline.remainingTime()));
+        if (!receiveBuffer().contains('\n'))
+            return;
+        // A 4xx about the dropped transfer comes first, then the answer to ABOR itself.
+        const int code = readReply().code;
+        if (code < 400 || code > 499)
+            return;
+    }
+}
+
+quint16 TNMFTP::openPassive(TCmdType type)
+{
+    if (!m_extendedPassiveRefused) {
+        Status(ProtocolLevel, QStringLiteral("EPSV"));
+        const Reply extended = exchange(QStringLiteral("EPSV"));
+        const quint16 port = extended.code == 229 ? FtpReply::extendedPassivePort(extended.line) : 0;
+        if (port != 0)
+            return port;
+        m_extendedPassiveRefused = true;
+    }
+    Status(ProtocolLevel, QStringLiteral("PASV"));
+    const Reply reply = exchange(QStringLiteral("PASV"));
+    QHostAddress named;
+    quint16 port = 0;
+    if (reply.code == 227 && FtpReply::passiveAddress(reply.line, named, port)) {
+        // Only the server we talk to gets our data: the address in the reply may be another
+        // machine's, or a private one behind the server's router.
+        if (!named.isEqual(remoteAddress(), QHostAddress::ConvertV4MappedToIPv4))
+            Status(ProtocolLevel, QStringLiteral("Connecting to %1 instead of the address %2 in the reply")
+                                      .arg(remoteAddress().toString(), named.toString()));
+        return port;
+    }
+    fail(reply, type, false);
+    return 0;
+}
+
+TNMFTP::Outcome TNMFTP::awaitDataConnection(TCmdType type)
+{
+    QTimer late;
+    if (Mode == TransferMode::Automatic) {
+        late.setSingleShot(true);
+        connect(&late, &QTimer::timeout, this, [this] {
+            m_dataLate = true;
+            m_data->Cancel();
+        });
+        late.start(TimeOut > 0 ? TimeOut : DataConnectMs);
+    }
+    m_dataLate = false;
+    QScopedValueRollback<bool> awaiting(m_awaitingData, true);
+    try {
+        // The refusal may have come with the preliminary reply.
+        if (!holdsRefusal()) {
+            m_data->Accept();
+            return Outcome::Done;
+        }
+    } catch (const ESockError &) {
+        if (m_aborted || holdsServiceEnd())
+            throw;
+        if (m_dataLate) {
+            abandonTransfer();
+            return Outcome::TryPassive;
+        }
+        if (!holdsRefusal())
+            throw;
+    }
+    const Reply refusal = readReply();
+    if (Mode == TransferMode::Automatic && refusal.code == 425)
+        return Outcome::TryPassive;
+    fail(refusal, type, false);
+    return Outcome::Refused;
+}
+
 bool TNMFTP::runTransfer(TCmdType type, const QString &command, const QString &shownCommand,
                          bool sizeFromReply, const std::function<void()> &moveData)
 {
     startOperation();
     CertifyConnect();
+    Outcome outcome = transferOnce(passive(), type, command, shownCommand, sizeFromReply, moveData);
+    if (outcome == Outcome::TryPassive) {
+        m_passive = true;
+        Status(ProtocolLevel, QStringLiteral("The server cannot connect back; passive mode from now on"));
+        outcome = transferOnce(true, type, command, shownCommand, sizeFromReply, moveData);
+    }
+    return outcome == Outcome::Done;
+}
+
+TNMFTP::Outcome TNMFTP::transferOnce(bool passiveMode, TCmdType type, const QString &command,
+                                     const QString &shownCommand, bool sizeFromReply,
+                                     const std::function<void()> &moveData)
+{
+    const bool mayFallBack = Mode == TransferMode::Automatic && !passiveMode;
     m_data = std::make_unique<TPowersock>();
     m_data->TimeOut = TimeOut;
+    m_data->SetTlsCapable(m_protectData);
+    m_data->SetUtf8(utf8());
     m_data->OnPacketRecvd = [this](TPowersock *) {
         if (OnPacketRecvd)
             OnPacketRecvd(this);
@@ -365,20 +600,33 @@ bool TNMFTP::runTransfer(TCmdType type, const QString &command, const QString &s
 
     try {
         discardReceived();
-        // Listening where the control connection is local, for its peer only.
-        m_data->Listen(localAddress(), remoteAddress());
-        const QString port = QStringLiteral("PORT ") + LocalAddressText() + m_data->LocalPortText();
-        Status(ProtocolLevel, port);
-        const Reply portReply = exchange(port);
-        if (FtpReply::failed(portReply.code, PortFailure))
-            fail(portReply, type, false);
+        if (passiveMode) {
+            const quint16 port = openPassive(type);
+            if (port == 0)
+                return Outcome::Refused;
+            m_data->Host = remoteAddress().toString();
+            m_data->Port = port;
+            m_data->Connect();
+        } else {
+            // Listening where the control connection is local, for its peer only.
+            m_data->Listen(localAddress(), remoteAddress());
+            const QString port = QStringLiteral("PORT ") + LocalAddressText() + m_data->LocalPortText();
+            Status(ProtocolLevel, port);
+            const Reply portReply = exchange(port);
+            if (mayFallBack && refusesActive(portReply.code))
+                return Outcome::TryPassive;
+            if (FtpReply::failed(portReply.code, PortFailure))
+                fail(portReply, type, false);
+        }
 
         Status(ProtocolLevel, shownCommand);
         const Reply reply = exchange(command);
+        if (mayFallBack && reply.code == 425)
+            return Outcome::TryPassive;
         if (FtpReply::failed(reply.code, PortFailure)) {
             // The server will not connect after refusing; the operation ends here.
             fail(reply, type, true);
-            return false;
+            return Outcome::Refused;
         }
         if (sizeFromReply) {
             setTransferSize(0);
@@ -388,7 +636,16 @@ bool TNMFTP::runTransfer(TCmdType type, const QString &command, const QString &s
             }
         }
 
-        m_data->Accept();
+        if (!passiveMode) {
+            const Outcome connection = awaitDataConnection(type);
+            if (connection != Outcome::Done)
+                return connection;
+        }
+        if (m_protectData) {
+            // The server's data certificate is the one the control connection accepted.
+            m_data->StartTls(sslConfiguration(), Proxy.isEmpty() ? Host : Proxy,
+                             TrustedCertificates + QList<QSslCertificate>{peerCertificate()});
+        }
         if (OnTransactionStart)
             OnTransactionStart(this);
         moveData();
@@ -399,9 +656,9 @@ bool TNMFTP::runTransfer(TCmdType type, const QString &command, const QString &s
         const Reply final = readReply();
         if (FtpReply::failed(final.code, PortFailure)) {
             fail(final, type, false);
-            return false;
+            return Outcome::Refused;
         }
-        return true;
+        return Outcome::Done;
     } catch (const FTPException &) {
         throw;
     } catch (const std::exception &) {
@@ -413,7 +670,7 @@ bool TNMFTP::runTransfer(TCmdType type, const QString &command, const QString &s
         if (holdsServiceEnd()) {
             clearCancelled();
             fail(readReply(), type, false);
-            return false;
+            return Outcome::Refused;
         }
         if (!connected())
             throw ESockError(QStringLiteral("Connection closed"));
@@ -497,7 +754,12 @@ void TNMFTP::PutFile(const QString &localPath, const QString &remoteName)
 
     const QString shown = QStringLiteral("STOR ") + (remoteName.isEmpty() ? localPath : remoteName);
     const bool done = runTransfer(TCmdType::Upload, QStringLiteral("STOR ") + name, shown, false,
-                                  [this, &file] { m_data->SendFile(file); });
+                                  [this, &file] {
+                                      m_data->SendFile(file);
+                                      // An encrypted upload is complete only with its announced end.
+                                      if (m_data->encrypted())
+                                          m_data->CloseGracefully();
+                                  });
     if (done && OnSuccess)
         OnSuccess(TCmdType::Upload);
 }

@@ -21,9 +21,10 @@ enum class TCmdType {
     WorkingFolder = 15,
 };
 
-// The client side of FTP in active mode: this object's connection is the control connection,
-// and each listing or transfer listens for one data connection from the server. Negative
-// replies raise FTPException unless OnFailure sets handled.
+// The client side of FTP: this object's connection is the control connection, and each
+// listing or transfer opens one data connection, in active mode (the server connects) or in
+// passive mode (the client connects). Negative replies raise FTPException unless OnFailure
+// sets handled.
 class TNMFTP : public TPowersock
 {
     Q_OBJECT
@@ -32,6 +33,19 @@ public:
     using CmdEvent = std::function<void(TCmdType type)>;
     using FailureEvent = std::function<void(bool &handled, TCmdType type)>;
     using ListItemEvent = std::function<void(const QString &listing)>;
+    // Asks the user whether to trust a certificate that failed verification.
+    using CertificateEvent = std::function<bool(const QSslCertificate &certificate, const QList<QSslError> &errors)>;
+
+    enum class TransferMode {
+        Automatic, // active, and passive for good once the server cannot connect back
+        Active,
+        Passive,
+    };
+    enum class Encryption {
+        None,
+        WhenAvailable, // TLS when the server offers it, else unencrypted
+        Required,      // no login without TLS
+    };
 
     enum VendorKind {
         VendorUnix = 2400,
@@ -48,6 +62,8 @@ public:
 
     // More lines than this in one listing end it with an error rather than exhaust memory.
     static constexpr int MaxListingLines = 200000;
+    // How long automatic mode waits for the server's data connection when TimeOut is 0.
+    static constexpr int DataConnectMs = 10000;
 
     explicit TNMFTP(QObject *parent = nullptr);
     ~TNMFTP() override;
@@ -56,6 +72,12 @@ public:
     QString Password;
     int Vendor = VendorAuto; // VendorAuto asks the server (SYST) before the first listing
     bool ParseList = false;
+    TransferMode Mode = TransferMode::Automatic;
+    Encryption Security = Encryption::None;
+    // Certificates trusted for Host although they fail verification; one the user accepts
+    // through OnCertificateError is added, for the caller to keep.
+    QList<QSslCertificate> TrustedCertificates;
+    CertificateEvent OnCertificateError;
 
     NotifyEvent OnConnect; // logged in
     NotifyEvent OnTransactionStart;
@@ -94,6 +116,11 @@ public:
     void SetTransferType(int type);
 
     const TFTPDirectoryList *directoryList() const { return m_list.get(); }
+    // Whether the next listing or transfer uses passive mode.
+    bool passive() const;
+    bool dataEncrypted() const { return m_protectData; }
+    // Mode and encryption in use, as one line for the user.
+    QString connectionSummary() const;
     qint64 bytesReceived() const override;
     qint64 bytesSent() const override;
 
@@ -110,6 +137,7 @@ private:
         int code = 0;
         QStringList lines;
     };
+    enum class Outcome { Done, Refused, TryPassive };
 
     void startOperation();
     QString readReplyLine();
@@ -118,15 +146,31 @@ private:
     Reply exchange(const QString &command);
     Reply readReply();
     bool holdsServiceEnd() const;
+    bool holdsRefusal() const;
     void fail(const Reply &reply, TCmdType type, bool unsupportedFirst);
     void refuseLogin(const Reply &reply);
+    void refuseLogin(const QString &reason);
+    bool logIn();
+    bool secureControl();
+    void protectData();
+    void negotiateFeatures();
     void drainControl();
+    void abandonTransfer();
+    quint16 openPassive(TCmdType type);
+    Outcome awaitDataConnection(TCmdType type);
     bool runTransfer(TCmdType type, const QString &command, const QString &shownCommand,
                      bool sizeFromReply, const std::function<void()> &moveData);
+    Outcome transferOnce(bool passiveMode, TCmdType type, const QString &command, const QString &shownCommand,
+                         bool sizeFromReply, const std::function<void()> &moveData);
 
     std::unique_ptr<TPowersock> m_data;
     std::unique_ptr<TFTPDirectoryList> m_list;
     bool m_aborted = false;
+    bool m_passive = false; // automatic mode found that the server cannot connect back
+    bool m_extendedPassiveRefused = false;
+    bool m_protectData = false;
+    bool m_awaitingData = false;
+    bool m_dataLate = false;
     qint64 m_dataReceived = 0;
     qint64 m_dataSent = 0;
 };

@@ -1,12 +1,15 @@
 #include "ftp/powersock.h"
 
 #include "ftp/ftpreply.h"
+#include "ftp/ftptext.h"
 #include "ftp/socketerrors.h"
 
 #include <QEventLoop>
 #include <QHostInfo>
 #include <QScopeGuard>
 #include <QScopedValueRollback>
+#include <QSslSocket>
+#include <QStringList>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
@@ -45,6 +48,31 @@ void notify(const Event &event, Args &&...args)
         swallowExceptions([&] { event(std::forward<Args>(args)...); });
 }
 
+// Hands out accepted connections as sockets that can be encrypted later.
+class TlsCapableServer : public QTcpServer
+{
+public:
+    using QTcpServer::QTcpServer;
+
+protected:
+    void incomingConnection(qintptr descriptor) override
+    {
+        auto *socket = new QSslSocket(this);
+        if (socket->setSocketDescriptor(descriptor))
+            addPendingConnection(socket);
+        else
+            delete socket;
+    }
+};
+
+QString errorList(const QList<QSslError> &errors)
+{
+    QStringList texts;
+    for (const QSslError &error : errors)
+        texts.append(error.errorString());
+    return texts.join(QStringLiteral("; "));
+}
+
 } // namespace
 
 TPowersock::TPowersock(QObject *parent)
@@ -52,7 +80,7 @@ TPowersock::TPowersock(QObject *parent)
 {
     m_timer.SetEnabled(false);
     m_timer.SetOnTimer([this] { onTimeOut(); });
-    installSocket(new QTcpSocket(this));
+    installSocket(newSocket());
 }
 
 TPowersock::~TPowersock()
@@ -99,6 +127,26 @@ void TPowersock::waitUntil(const std::function<bool()> &done, int timeoutMs)
     loop.exec();
 }
 
+QTcpSocket *TPowersock::newSocket()
+{
+    return m_tlsCapable ? new QSslSocket(this) : new QTcpSocket(this);
+}
+
+void TPowersock::SetTlsCapable(bool capable)
+{
+    m_tlsCapable = capable;
+    if (!m_connected && !m_server && qobject_cast<QSslSocket *>(m_socket) == nullptr && capable) {
+        dropSocket();
+        installSocket(newSocket());
+    }
+}
+
+qint64 TPowersock::pendingWrite() const
+{
+    const auto *ssl = qobject_cast<const QSslSocket *>(m_socket);
+    return m_socket->bytesToWrite() + (ssl ? ssl->encryptedBytesToWrite() : 0);
+}
+
 void TPowersock::installSocket(QTcpSocket *socket)
 {
     m_socket = socket;
@@ -110,6 +158,23 @@ void TPowersock::installSocket(QTcpSocket *socket)
             [this](qint64 count) { swallowExceptions([&] { onBytesWritten(count); }); });
     connect(socket, &QTcpSocket::disconnected, this, [this] { swallowExceptions([this] { onPeerClosed(); }); });
     connect(socket, &QTcpSocket::errorOccurred, this, [this] { swallowExceptions([this] { onSocketError(); }); });
+    if (auto *ssl = qobject_cast<QSslSocket *>(socket)) {
+        connect(ssl, &QSslSocket::encrypted, this, [this] { wake(); });
+        // Bytes handed to an encrypted socket are counted before they leave; sending a file
+        // goes on as they really do.
+        connect(ssl, &QSslSocket::encryptedBytesWritten, this,
+                [this] { swallowExceptions([this] { writeFromStream(); }); });
+        connect(ssl, &QSslSocket::sslErrors, this,
+                [this](const QList<QSslError> &errors) { swallowExceptions([&] { onSslErrors(errors); }); });
+    }
+}
+
+void TPowersock::onSslErrors(const QList<QSslError> &errors)
+{
+    m_sslErrors = errors;
+    auto *ssl = qobject_cast<QSslSocket *>(m_socket);
+    if (ssl && m_trusted.contains(ssl->peerCertificate()))
+        ssl->ignoreSslErrors();
 }
 
 void TPowersock::dropSocket()
@@ -137,7 +202,10 @@ void TPowersock::onSocketError()
     if (error == QAbstractSocket::RemoteHostClosedError)
         return;
     m_lastError = SocketErrors::code(error);
-    if (!m_connected) {
+    if (m_handshaking) {
+        // Reported by StartTls, with the reasons.
+        m_handshakeFailed = true;
+    } else if (!m_connected) {
         m_connectFailed = true;
     } else if (error != QAbstractSocket::TemporaryError) {
         notify(OnError, this, quint16(m_lastError), ErrorText(m_lastError));
@@ -219,7 +287,7 @@ void TPowersock::writeFromStream()
         return;
     QScopedValueRollback<bool> writing(m_writing, true);
     Status(TraceLevel, QStringLiteral("WriteFromStream"));
-    while (!m_cancelled && m_socket->bytesToWrite() < WriteAhead && !m_sendSource->atEnd()) {
+    while (!m_cancelled && pendingWrite() < WriteAhead && !m_sendSource->atEnd()) {
         const QByteArray chunk = m_sendSource->read(FileChunkSize);
         if (chunk.isEmpty()) {
             m_streamFailed = true;
@@ -360,7 +428,7 @@ void TPowersock::Connect()
     const bool cancelled = m_cancelled;
     m_cancelled = false;
     dropSocket();
-    installSocket(new QTcpSocket(this));
+    installSocket(newSocket());
     m_connected = false;
     if (OnConnectionFailed)
         OnConnectionFailed(this);
@@ -388,7 +456,7 @@ void TPowersock::RequestCloseSocket()
         m_server = nullptr;
     }
     dropSocket();
-    installSocket(new QTcpSocket(this));
+    installSocket(newSocket());
     socketClosed();
     notify(OnDisconnect, this);
     wake();
@@ -408,7 +476,7 @@ void TPowersock::CertifyConnect()
 void TPowersock::Write(const QString &text)
 {
     Status(TraceLevel, QStringLiteral("Write"));
-    SendBuffer(text.toUtf8());
+    SendBuffer(FtpText::encode(text, m_utf8));
 }
 
 void TPowersock::Writeln(const QString &text)
@@ -484,7 +552,7 @@ bool TPowersock::takeLine(QString &line)
         bytes.swap(m_received);
     }
     postContinueReading();
-    line = QString::fromUtf8(bytes);
+    line = FtpText::decode(bytes, m_utf8);
     return true;
 }
 
@@ -546,7 +614,7 @@ void TPowersock::SendFile(QIODevice &source)
         m_counting = false;
     });
     writeFromStream();
-    const auto allSent = [&] { return source.atEnd() && m_socket->bytesToWrite() == 0; };
+    const auto allSent = [&] { return source.atEnd() && pendingWrite() == 0; };
     waitUntil([&] { return m_cancelled || !m_connected || m_streamFailed || allSent(); });
     if (m_cancelled) {
         m_cancelled = false;
@@ -554,7 +622,8 @@ void TPowersock::SendFile(QIODevice &source)
     }
     if (m_streamFailed)
         throw ESockError(QStringLiteral("Reading the file failed: %1").arg(source.errorString()));
-    if (!allSent())
+    // An encrypted socket may queue a record of its own after the wait; it still goes out.
+    if (!m_connected && !allSent())
         throw ESockError(ConnectionClosed);
 }
 
@@ -586,7 +655,7 @@ void TPowersock::Listen(const QHostAddress &address, const QHostAddress &peer)
 {
     Status(TraceLevel, QStringLiteral("Listening"));
     delete m_server;
-    m_server = new QTcpServer(this);
+    m_server = m_tlsCapable ? new TlsCapableServer(this) : new QTcpServer(this);
     m_server->setListenBacklogSize(1);
     m_allowedPeer = peer;
     m_done = false;
@@ -690,4 +759,72 @@ void TPowersock::discardReceived()
     m_skippingLineRest = false;
     if (m_socket && m_socket->isOpen())
         m_socket->readAll();
+}
+
+void TPowersock::StartTls(const QSslConfiguration &configuration, const QString &peerName,
+                          const QList<QSslCertificate> &trusted)
+{
+    Status(TraceLevel, QStringLiteral("StartTls"));
+    if (!QSslSocket::supportsSsl())
+        throw ESockError(QStringLiteral("Encryption is not available: the TLS library (OpenSSL) could not be loaded"));
+    auto *ssl = qobject_cast<QSslSocket *>(m_socket);
+    if (!ssl || !m_connected)
+        throw ESockError(ConnectionClosed);
+    m_trusted = trusted;
+    m_sslErrors.clear();
+    m_handshakeFailed = false;
+    QScopedValueRollback<bool> handshaking(m_handshaking, true);
+    ssl->setSslConfiguration(configuration);
+    ssl->setPeerVerifyName(peerName);
+    ssl->startClientEncryption();
+    // The socket may be replaced while waiting, when the peer closes.
+    const auto done = [this, ssl] {
+        return m_cancelled || m_timedOut || !m_connected || m_handshakeFailed || m_socket != ssl || ssl->isEncrypted();
+    };
+    startTimeOut();
+    waitUntil(done);
+    stopTimeOut();
+    if (m_cancelled) {
+        m_cancelled = false;
+        throw EAbortError(QStringLiteral("Encryption canceled"));
+    }
+    if (m_socket == ssl && ssl->isEncrypted())
+        return;
+    const QString reason = !m_sslErrors.isEmpty() ? errorList(m_sslErrors)
+                           : m_timedOut          ? QStringLiteral("timed out")
+                           : m_socket == ssl     ? ssl->errorString()
+                                                 : ConnectionClosed;
+    if (m_connected)
+        RequestCloseSocket();
+    throw ESockError(QStringLiteral("Encryption failed: %1").arg(reason));
+}
+
+bool TPowersock::encrypted() const
+{
+    const auto *ssl = qobject_cast<const QSslSocket *>(m_socket);
+    return ssl && ssl->isEncrypted();
+}
+
+QSslConfiguration TPowersock::sslConfiguration() const
+{
+    const auto *ssl = qobject_cast<const QSslSocket *>(m_socket);
+    return ssl ? ssl->sslConfiguration() : QSslConfiguration();
+}
+
+QSslCertificate TPowersock::peerCertificate() const
+{
+    const auto *ssl = qobject_cast<const QSslSocket *>(m_socket);
+    return ssl ? ssl->peerCertificate() : QSslCertificate();
+}
+
+void TPowersock::CloseGracefully()
+{
+    if (!m_connected)
+        return;
+    m_socket->disconnectFromHost();
+    waitUntil([this] { return m_cancelled || !m_connected; });
+    if (m_cancelled) {
+        m_cancelled = false;
+        throw EAbortError(SendAborted);
+    }
 }

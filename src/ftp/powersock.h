@@ -7,11 +7,15 @@
 #include <QHostAddress>
 #include <QHostInfo>
 #include <QObject>
+#include <QSslCertificate>
+#include <QSslConfiguration>
+#include <QSslError>
 #include <QString>
 
 #include <functional>
 
 class QIODevice;
+class QSslSocket;
 class QTcpServer;
 class QTcpSocket;
 
@@ -97,6 +101,24 @@ public:
 
     QString ErrorText(int code);
 
+    // Sockets made from now on, outgoing and accepted, can be encrypted later.
+    void SetTlsCapable(bool capable);
+    // Encrypts the open connection as the TLS client and waits until it is. A certificate
+    // that fails verification is accepted only when it is one of trusted; otherwise the call
+    // raises and sslErrors() tells why.
+    void StartTls(const QSslConfiguration &configuration, const QString &peerName,
+                  const QList<QSslCertificate> &trusted);
+    bool encrypted() const;
+    QSslConfiguration sslConfiguration() const;
+    QSslCertificate peerCertificate() const;
+    QList<QSslError> sslErrors() const { return m_sslErrors; }
+    // Closes once everything sent has reached the peer, announcing the end; an encrypted
+    // upload is complete only with that announcement.
+    void CloseGracefully();
+    // Texts go out and come in as UTF-8 (the default) or as Windows-1252.
+    void SetUtf8(bool utf8) { m_utf8 = utf8; }
+    bool utf8() const { return m_utf8; }
+
     bool connected() const { return m_connected; }
     bool cancelled() const { return m_cancelled; }
     bool timedOut() const { return m_timedOut; }
@@ -137,6 +159,9 @@ protected:
     virtual void socketClosed() {}
 
 private:
+    QTcpSocket *newSocket();
+    qint64 pendingWrite() const;
+    void onSslErrors(const QList<QSslError> &errors);
     void installSocket(QTcpSocket *socket);
     void dropSocket();
     bool receiveChunk(bool ignoreLimit);
@@ -157,6 +182,8 @@ private:
 
     QTcpSocket *m_socket = nullptr;
     QTcpServer *m_server = nullptr;
+    QList<QSslCertificate> m_trusted;
+    QList<QSslError> m_sslErrors;
     QHostAddress m_allowedPeer;
     QHostAddress m_remoteAddress;
     QHostInfo m_lookup;
@@ -180,6 +207,10 @@ private:
     bool m_streamFailed = false;
     bool m_skippingLineRest = false;
     bool m_closingForGood = false;
+    bool m_tlsCapable = false;
+    bool m_handshaking = false;
+    bool m_handshakeFailed = false;
+    bool m_utf8 = true;
 
     qint64 m_bytesReceived = 0;
     qint64 m_bytesSent = 0;

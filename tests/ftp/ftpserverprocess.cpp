@@ -1,6 +1,8 @@
 #include "ftpserverprocess.h"
 
 #include <QDeadlineTimer>
+#include <QDir>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTcpSocket>
 
@@ -21,15 +23,24 @@ FtpServerProcess::~FtpServerProcess()
     }
 }
 
-QString FtpServerProcess::start(const QString &root, const QString &user, const QString &password)
+QString FtpServerProcess::start(const QString &root, const QString &user, const QString &password,
+                                const QStringList &options)
 {
     // Debian's interpreter: the one first on PATH may lack Debian's modules.
     m_process.setProcessChannelMode(QProcess::MergedChannels);
-    m_process.start(QStringLiteral("/usr/bin/python3"),
-                    {QStringLiteral("-m"), QStringLiteral("pyftpdlib"), QStringLiteral("-i"),
-                     QStringLiteral("127.0.0.1"), QStringLiteral("-p"), QStringLiteral("0"),
-                     QStringLiteral("-w"), QStringLiteral("-d"), root, QStringLiteral("-u"), user,
-                     QStringLiteral("-P"), password});
+    if (options.isEmpty()) {
+        m_process.start(QStringLiteral("/usr/bin/python3"),
+                        {QStringLiteral("-m"), QStringLiteral("pyftpdlib"), QStringLiteral("-i"),
+                         QStringLiteral("127.0.0.1"), QStringLiteral("-p"), QStringLiteral("0"),
+                         QStringLiteral("-w"), QStringLiteral("-d"), root, QStringLiteral("-u"), user,
+                         QStringLiteral("-P"), password});
+    } else {
+        // Beside this file in the source tree.
+        const QString script = QFileInfo(QStringLiteral(__FILE__)).absoluteDir().filePath(QStringLiteral("ftpserver.py"));
+        if (!QFileInfo::exists(script))
+            return QStringLiteral("%1 not found").arg(script);
+        m_process.start(QStringLiteral("/usr/bin/python3"), QStringList{script, root, user, password} + options);
+    }
     if (!m_process.waitForStarted(StartMs))
         return QStringLiteral("pyftpdlib did not start: ") + m_process.errorString();
 

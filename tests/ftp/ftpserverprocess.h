@@ -2,6 +2,7 @@
 
 #include <QProcess>
 #include <QString>
+#include <QStringList>
 
 // A pyftpdlib server on 127.0.0.1 at a free port, with one user who may write, serving a
 // folder. Stopped when destroyed.
@@ -12,7 +13,9 @@ public:
     ~FtpServerProcess();
 
     // Returns an empty text when the server accepts connections, else what went wrong.
-    QString start(const QString &root, const QString &user, const QString &password);
+    // Options go to ftpserver.py: --tls CERTFILE, --tls-required, --no-connect-back, --passive-only.
+    QString start(const QString &root, const QString &user, const QString &password,
+                  const QStringList &options = {});
     quint16 port() const { return m_port; }
 
 private:

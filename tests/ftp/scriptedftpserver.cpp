@@ -61,6 +61,7 @@ void ScriptedFtpServer::sendNextByte()
 void ScriptedFtpServer::handle(const QByteArray &line)
 {
     commands.append(QString::fromUtf8(line));
+    commandBytes.append(line);
     const QByteArray word = line.left(line.indexOf(' ') < 0 ? line.size() : line.indexOf(' '));
     if (word == "PORT") {
         const QList<QByteArray> parts = line.mid(5).split(',');
@@ -69,7 +70,11 @@ void ScriptedFtpServer::handle(const QByteArray &line)
             m_dataPort = quint16(parts.at(4).toUInt() * 256 + parts.at(5).toUInt());
         }
     }
-    const QByteArray reply = replies.value(word, "200 OK\r\n");
+    if ((word == "EPSV" || word == "PASV") && !replies.contains(word) && !firstReplies.contains(word)) {
+        openPassive(word);
+        return;
+    }
+    const QByteArray reply = firstReplies.contains(word) ? firstReplies.take(word) : replies.value(word, "200 OK\r\n");
     send(reply);
     if (word == "QUIT") {
         m_control->disconnectFromHost();
@@ -79,32 +84,68 @@ void ScriptedFtpServer::handle(const QByteArray &line)
         openData(word);
 }
 
+void ScriptedFtpServer::openPassive(const QByteArray &word)
+{
+    m_passiveServer.close();
+    m_passiveServer.listen(QHostAddress::LocalHost);
+    const quint16 port = m_passiveServer.serverPort();
+    if (word == "EPSV")
+        send("229 Entering Extended Passive Mode (|||" + QByteArray::number(port) + "|)\r\n");
+    else
+        send("227 Entering Passive Mode (" + passiveAddress + "," + QByteArray::number(port >> 8) + ","
+             + QByteArray::number(port & 0xff) + ").\r\n");
+    m_passiveWord.clear();
+    m_data = nullptr;
+    disconnect(&m_passiveServer, nullptr, this, nullptr);
+    connect(&m_passiveServer, &QTcpServer::newConnection, this, [this] {
+        m_data = m_passiveServer.nextPendingConnection();
+        m_passiveServer.close();
+        if (!m_passiveWord.isEmpty())
+            startData(m_passiveWord);
+    });
+}
+
 void ScriptedFtpServer::openData(const QByteArray &word)
 {
+    if (m_passiveServer.isListening() || m_data) {
+        // Passive: the client connects, before or after this command.
+        m_passiveWord = word;
+        if (m_data)
+            startData(word);
+        return;
+    }
     if (dataMode == DataMode::NeverConnect)
         return;
     m_data = new QTcpSocket(this);
-    connect(m_data, &QTcpSocket::connected, this, [this, word] {
-        if (dataMode == DataMode::ServiceEnd) {
-            m_data->write(download.left(10));
-            send("421 Service not available, closing control connection\r\n");
-            return;
-        }
-        if (dataMode == DataMode::DropControl) {
-            m_data->write(download.left(10));
-            m_control->abort();
-            return;
-        }
-        if (word != "STOR") {
-            m_data->write(download);
-            m_data->disconnectFromHost();
-        }
-    });
-    connect(m_data, &QTcpSocket::readyRead, this, [this] { uploaded += m_data->readAll(); });
-    connect(m_data, &QTcpSocket::disconnected, this, [this] {
-        uploaded += m_data->readAll();
-        if (dataMode == DataMode::Transfer)
+    connect(m_data, &QTcpSocket::connected, this, [this, word] { startData(word); });
+    m_data->connectToHost(m_dataAddress, m_dataPort);
+}
+
+void ScriptedFtpServer::startData(const QByteArray &word)
+{
+    QTcpSocket *data = m_data;
+    m_data = nullptr;
+    m_passiveWord.clear();
+    connect(data, &QTcpSocket::readyRead, this, [this, data] { uploaded += data->readAll(); });
+    connect(data, &QTcpSocket::disconnected, this, [this, data] {
+        uploaded += data->readAll();
+        if (dataMode == DataMode::Transfer || dataMode == DataMode::NeverConnect)
             send(finalReply);
     });
-    m_data->connectToHost(m_dataAddress, m_dataPort);
+    // A passive client may have sent before the command came.
+    uploaded += data->readAll();
+    if (dataMode == DataMode::ServiceEnd) {
+        data->write(download.left(10));
+        send("421 Service not available, closing control connection\r\n");
+        return;
+    }
+    if (dataMode == DataMode::DropControl) {
+        data->write(download.left(10));
+        m_control->abort();
+        return;
+    }
+    if (word != "STOR") {
+        data->write(download);
+        data->disconnectFromHost();
+    }
 }

@@ -1,6 +1,7 @@
 // The FTP client's reply handling, against a scripted server, and its text parsers.
 #include "ftp/ftpexception.h"
 #include "ftp/ftpreply.h"
+#include "ftp/ftptext.h"
 #include "ftp/ftpunixlist.h"
 #include "ftp/nmftp.h"
 #include "scriptedftpserver.h"
@@ -13,6 +14,7 @@
 #include <QTimer>
 
 using DataMode = ScriptedFtpServer::DataMode;
+using TransferMode = TNMFTP::TransferMode;
 
 namespace {
 
@@ -249,7 +251,8 @@ private Q_SLOTS:
         QCOMPARE(failure([&] { s.ftp.Connect(); }), error);
         QCOMPARE(loggedIn, error.isEmpty());
         QCOMPARE(failed, error.isEmpty() ? 0 : 1);
-        QCOMPARE(s.server.commands, commands);
+        // After logging in the client asks for the server's features.
+        QCOMPARE(s.server.commands, error.isEmpty() ? commands + QStringList{"FEAT"} : commands);
         for (const QString &status : std::as_const(s.statuses))
             QVERIFY(status.size() <= TPowersock::MaxLineLength);
         if (!error.isEmpty()) {
@@ -518,6 +521,194 @@ private Q_SLOTS:
             }
         }), error);
         QCOMPARE(s.server.commands, before);
+    }
+
+    void passiveReply_data()
+    {
+        QTest::addColumn<QString>("reply");
+        QTest::addColumn<int>("extendedPort");
+        QTest::addColumn<QString>("address"); // empty: no PASV address
+        QTest::addColumn<int>("port");
+        QTest::newRow("EPSV") << "229 Entering Extended Passive Mode (|||6446|)" << 6446 << "" << 0;
+        QTest::newRow("EPSV other delimiter") << "229 Go (!!!21!)" << 21 << "" << 0;
+        QTest::newRow("EPSV mixed delimiters") << "229 Go (|!|21|)" << 0 << "" << 0;
+        QTest::newRow("EPSV port too large") << "229 Go (|||70000|)" << 0 << "" << 0;
+        QTest::newRow("PASV") << "227 Entering Passive Mode (192,168,0,5,4,1)." << 0 << "192.168.0.5" << 1025;
+        QTest::newRow("PASV without brackets") << "227 =10,0,0,7,19,136" << 0 << "10.0.0.7" << 5000;
+        QTest::newRow("PASV part above 255") << "227 Go (10,0,0,256,4,1)" << 0 << "" << 0;
+        QTest::newRow("PASV port 0") << "227 Go (10,0,0,7,0,0)" << 0 << "" << 0;
+        QTest::newRow("PASV too few parts") << "227 Go (10,0,0,7,4)" << 0 << "" << 0;
+    }
+    void passiveReply()
+    {
+        QFETCH(QString, reply);
+        QFETCH(int, extendedPort);
+        QFETCH(QString, address);
+        QFETCH(int, port);
+        QCOMPARE(FtpReply::extendedPassivePort(reply), quint16(extendedPort));
+        QHostAddress named;
+        quint16 namedPort = 0;
+        QCOMPARE(FtpReply::passiveAddress(reply, named, namedPort), !address.isEmpty());
+        if (!address.isEmpty()) {
+            QCOMPARE(named.toString(), address);
+            QCOMPARE(namedPort, quint16(port));
+        }
+    }
+
+    void windows1252Names_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("fits");
+        QTest::newRow("ascii") << "index.html" << QByteArray("index.html") << true;
+        QTest::newRow("latin-1") << QString::fromUtf8("bl\u00e5b\u00e6r.html") << QByteArray("bl\xe5" "b\xe6r.html") << true;
+        QTest::newRow("euro and quotes") << QString::fromUtf8("\u20ac\u201cx\u201d") << QByteArray("\x80\x93x\x94") << true;
+        QTest::newRow("not in the code page") << QString::fromUtf8("\u65e5.html") << QByteArray("?.html") << false;
+    }
+    void windows1252Names()
+    {
+        QFETCH(QString, text);
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, fits);
+        QCOMPARE(FtpText::encode(text, false), bytes);
+        QCOMPARE(FtpText::fitsWindows1252(text), fits);
+        if (fits)
+            QCOMPARE(FtpText::decode(bytes, false), text);
+    }
+
+    void namesFollowTheServersFeatures_data()
+    {
+        QTest::addColumn<QByteArray>("features");
+        QTest::addColumn<bool>("utf8");
+        QTest::newRow("UTF8 listed") << QByteArray("211-Features:\r\n MDTM\r\n UTF8\r\n211 End\r\n") << true;
+        QTest::newRow("not listed") << QByteArray("211-Features:\r\n MDTM\r\n211 End\r\n") << false;
+        QTest::newRow("FEAT unknown") << QByteArray("500 Unknown command\r\n") << false;
+    }
+    void namesFollowTheServersFeatures()
+    {
+        QFETCH(QByteArray, features);
+        QFETCH(bool, utf8);
+        Session s;
+        s.server.replies.insert("FEAT", features);
+        s.server.replies.insert("PWD", "257 \"/bl\xe5\"\r\n");
+        s.ftp.Connect();
+        const QString name = QString::fromUtf8("bl\u00e5b\u00e6r");
+        s.ftp.MakeFolder(name);
+        QCOMPARE(s.server.commands.contains(QStringLiteral("OPTS UTF8 ON")), utf8);
+        QCOMPARE(s.server.commandBytes.constLast(), "MKD " + (utf8 ? name.toUtf8() : QByteArray("bl\xe5" "b\xe6r")));
+        if (!utf8)
+            QCOMPARE(s.ftp.WorkingFolder(), QString::fromUtf8("/bl\u00e5"));
+    }
+
+    void transferModes_data()
+    {
+        QTest::addColumn<TransferMode>("mode");
+        QTest::addColumn<QByteArray>("word"); // whose first reply is changed
+        QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<DataMode>("dataMode");
+        QTest::addColumn<QString>("error");
+        QTest::addColumn<QStringList>("commands"); // first words, from the first transfer on
+        const QStringList fallback{"PORT", "EPSV", "LIST", "EPSV", "LIST"};
+        QTest::newRow("PORT 425") << TransferMode::Automatic << QByteArray("PORT") << QByteArray("425 Can't connect\r\n")
+                                  << DataMode::Transfer << "" << fallback;
+        QTest::newRow("PORT unknown") << TransferMode::Automatic << QByteArray("PORT") << QByteArray("500 Unknown\r\n")
+                                      << DataMode::Transfer << "" << fallback;
+        QTest::newRow("PORT to a foreign address") << TransferMode::Automatic << QByteArray("PORT")
+                                                   << QByteArray("501 Rejected\r\n") << DataMode::Transfer << "" << fallback;
+        QTest::newRow("LIST 425") << TransferMode::Automatic << QByteArray("LIST") << QByteArray("425 No connection\r\n")
+                                  << DataMode::Transfer << ""
+                                  << QStringList{"PORT", "LIST", "EPSV", "LIST", "EPSV", "LIST"};
+        QTest::newRow("425 while waiting") << TransferMode::Automatic << QByteArray("LIST")
+                                           << QByteArray("150 Connecting\r\n425 Failed\r\n") << DataMode::NeverConnect << ""
+                                           << QStringList{"PORT", "LIST", "EPSV", "LIST", "EPSV", "LIST"};
+        QTest::newRow("never connects") << TransferMode::Automatic << QByteArray() << QByteArray() << DataMode::NeverConnect
+                                        << "" << QStringList{"PORT", "LIST", "ABOR", "EPSV", "LIST", "EPSV", "LIST"};
+        QTest::newRow("active stays active") << TransferMode::Active << QByteArray("PORT") << QByteArray("425 No\r\n")
+                                             << DataMode::Transfer << "425 No\r\n" << QStringList{"PORT"};
+        QTest::newRow("active, 425 while waiting") << TransferMode::Active << QByteArray("LIST")
+                                                   << QByteArray("150 Connecting\r\n425 Failed\r\n")
+                                                   << DataMode::NeverConnect << "425 Failed\r\n" << QStringList{"PORT", "LIST"};
+        QTest::newRow("passive") << TransferMode::Passive << QByteArray() << QByteArray() << DataMode::Transfer << ""
+                                 << QStringList{"EPSV", "LIST", "EPSV", "LIST"};
+        QTest::newRow("EPSV refused") << TransferMode::Passive << QByteArray("EPSV") << QByteArray("500 Unknown\r\n")
+                                      << DataMode::Transfer << "" << QStringList{"EPSV", "PASV", "LIST", "PASV", "LIST"};
+        QTest::newRow("no passive at all") << TransferMode::Passive << QByteArray("PASV") << QByteArray("502 No\r\n")
+                                           << DataMode::Transfer << "502 No\r\n" << QStringList{"EPSV", "PASV"};
+    }
+    void transferModes()
+    {
+        QFETCH(TransferMode, mode);
+        QFETCH(QByteArray, word);
+        QFETCH(QByteArray, reply);
+        QFETCH(DataMode, dataMode);
+        QFETCH(QString, error);
+        QFETCH(QStringList, commands);
+        Session s;
+        s.server.replies.insert("LIST", "150 Here it comes\r\n");
+        s.server.replies.insert("ABOR", "226 Aborted\r\n");
+        if (word == "EPSV" || word == "PASV") {
+            // For good, and without EPSV when PASV is refused too.
+            s.server.replies.insert("EPSV", "500 Unknown\r\n");
+            s.server.replies.insert(word, reply);
+        } else if (!word.isEmpty()) {
+            s.server.firstReplies.insert(word, reply);
+        }
+        s.server.dataMode = dataMode;
+        s.server.download = "-rw-r--r-- 1 a b 12 Jan 5 12:30 one.html\r\n";
+        s.ftp.Mode = mode;
+        s.ftp.TimeOut = 1000;
+        s.ftp.Connect();
+        const int before = int(s.server.commands.size());
+        QStringList items;
+        s.ftp.OnListItem = [&](const QString &line) { items.append(line); };
+        QCOMPARE(failure([&] { s.ftp.ListFolder(); }), error);
+        if (error.isEmpty()) {
+            // Passive mode, once found to work, is kept for the rest of the connection.
+            s.ftp.ListFolder();
+            QCOMPARE(items.size(), 2);
+            QCOMPARE(s.ftp.passive(), mode != TransferMode::Active);
+        }
+        QStringList words;
+        for (const QString &command : s.server.commands.mid(before))
+            words.append(command.section(' ', 0, 0));
+        QCOMPARE(words, commands);
+        QCOMPARE(s.ftp.WorkingFolder(), QStringLiteral("/w"));
+    }
+
+    void passiveAddressIsNotFollowed()
+    {
+        Session s;
+        s.server.replies.insert("EPSV", "500 Unknown\r\n");
+        s.server.replies.insert("RETR", "150 Sending\r\n");
+        s.server.passiveAddress = "10,1,2,3";
+        s.server.download = "page";
+        s.ftp.Mode = TransferMode::Passive;
+        s.ftp.Connect();
+        const QString target = m_dir.filePath(QStringLiteral("passive.html"));
+        s.ftp.FetchFile(QStringLiteral("passive.html"), target);
+        // The data came from the server on 127.0.0.1, not from the address in the reply.
+        QCOMPARE(readBytes(target), QByteArray("page"));
+        QVERIFY(s.statuses.contains(QStringLiteral("Connecting to 127.0.0.1 instead of the address 10.1.2.3 in the reply")));
+    }
+
+    void tlsRequiredRefusesPlainServer()
+    {
+        Session s;
+        s.server.replies.insert("AUTH", "502 Unknown\r\n");
+        s.ftp.Security = TNMFTP::Encryption::Required;
+        QCOMPARE(failure([&] { s.ftp.Connect(); }),
+                 QStringLiteral("The server does not offer encryption (TLS), which this connection requires. "
+                                "Its answer: 502 Unknown"));
+        QCOMPARE(s.server.commands, QStringList{"AUTH TLS"});
+        QVERIFY(!s.ftp.connected());
+
+        // When available only, the login goes on unencrypted.
+        Session plain;
+        plain.server.replies.insert("AUTH", "502 Unknown\r\n");
+        plain.ftp.Security = TNMFTP::Encryption::WhenAvailable;
+        plain.ftp.Connect();
+        QCOMPARE(plain.server.commands, QStringList({"AUTH TLS", "USER u", "PASS p", "FEAT"}));
+        QVERIFY(plain.statuses.contains(QStringLiteral("Transfer mode: automatic, now active; encryption: none")));
     }
 
     void connectionRequiredMayConnect()

@@ -5,7 +5,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QRandomGenerator>
+#include <QSslSocket>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -35,7 +37,26 @@ QByteArray randomBytes(int size)
     return bytes;
 }
 
+// A self-signed certificate for 127.0.0.1 with its key, in one file for the server.
+QString makeCertificate(const QTemporaryDir &dir)
+{
+    const QString key = dir.filePath(QStringLiteral("key.pem"));
+    const QString certificate = dir.filePath(QStringLiteral("certificate.pem"));
+    QProcess openssl;
+    openssl.start(QStringLiteral("openssl"),
+                  {"req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1", "-nodes", "-days", "2",
+                   "-subj", "/CN=127.0.0.1", "-addext", "subjectAltName=IP:127.0.0.1", "-keyout", key, "-out", certificate});
+    if (!openssl.waitForFinished(30000) || openssl.exitCode() != 0)
+        return QString();
+    const QString both = dir.filePath(QStringLiteral("server.pem"));
+    writeBytes(both, readBytes(key) + readBytes(certificate));
+    return both;
+}
+
 } // namespace
+
+using TransferMode = TNMFTP::TransferMode;
+using Encryption = TNMFTP::Encryption;
 
 class TestFtpServer : public QObject
 {
@@ -59,8 +80,10 @@ class TestFtpServer : public QObject
 
     QTemporaryDir m_root;
     QTemporaryDir m_local;
+    QTemporaryDir m_keys;
     FtpServerProcess m_server;
     QStringList m_statuses;
+    QString m_certificate;
 
 private Q_SLOTS:
     void initTestCase()
@@ -68,6 +91,8 @@ private Q_SLOTS:
         QVERIFY(m_root.isValid() && m_local.isValid());
         const QString failure = m_server.start(m_root.path(), User, Secret);
         QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        m_certificate = makeCertificate(m_keys);
+        QVERIFY2(!m_certificate.isEmpty(), "openssl could not make a certificate");
     }
 
     void init()
@@ -154,6 +179,119 @@ private Q_SLOTS:
         QVERIFY_THROWS_EXCEPTION(FTPException, ftp.ChangeFolder(QStringLiteral("missing")));
         QCOMPARE(ftp.replyCode(), 550);
         QCOMPARE(ftp.WorkingFolder(), QStringLiteral("/"));
+    }
+
+    void otherServers_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<TransferMode>("mode");
+        QTest::addColumn<Encryption>("security");
+        QTest::addColumn<bool>("passive"); // in use after the first transfer
+        const QStringList tls{"--tls", m_certificate, "--tls-required"};
+        QTest::newRow("cannot connect back") << QStringList{"--no-connect-back"} << TransferMode::Automatic
+                                             << Encryption::None << true;
+        QTest::newRow("passive only") << QStringList{"--passive-only"} << TransferMode::Automatic << Encryption::None << true;
+        QTest::newRow("passive only, passive mode") << QStringList{"--passive-only"} << TransferMode::Passive
+                                                    << Encryption::None << true;
+        QTest::newRow("TLS required") << tls << TransferMode::Automatic << Encryption::Required << false;
+        QTest::newRow("TLS required, passive") << tls << TransferMode::Passive << Encryption::Required << true;
+        QTest::newRow("TLS when available, cannot connect back") << QStringList{"--tls", m_certificate, "--no-connect-back"}
+                                                                 << TransferMode::Automatic << Encryption::WhenAvailable << true;
+    }
+    void otherServers()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(TransferMode, mode);
+        QFETCH(Encryption, security);
+        QFETCH(bool, passive);
+        if (security != Encryption::None && !QSslSocket::supportsSsl())
+            QSKIP("No TLS library");
+        FtpServerProcess server;
+        const QString started = server.start(m_root.path(), User, Secret, options);
+        QVERIFY2(started.isEmpty(), qPrintable(started));
+        const QByteArray content = randomBytes(1 << 20);
+        writeBytes(local(QStringLiteral("up.bin")), content);
+
+        TNMFTP ftp;
+        ftp.Mode = mode;
+        ftp.Security = security;
+        QList<QSslCertificate> asked;
+        ftp.OnCertificateError = [&](const QSslCertificate &certificate, const QList<QSslError> &errors) {
+            asked.append(certificate);
+            return !errors.isEmpty();
+        };
+        ftp.Host = QStringLiteral("127.0.0.1");
+        ftp.Port = server.port();
+        ftp.UserID = User;
+        ftp.Password = Secret;
+        ftp.ParseList = true;
+        ftp.Connect();
+        ftp.SetTransferType(2);
+        ftp.PutFile(local(QStringLiteral("up.bin")), QStringLiteral("up.bin"));
+        QCOMPARE(readBytes(remote(QStringLiteral("up.bin"))), content);
+        ftp.FetchFile(QStringLiteral("up.bin"), local(QStringLiteral("down.bin")));
+        QCOMPARE(readBytes(local(QStringLiteral("down.bin"))), content);
+        ftp.ListFolder();
+        QCOMPARE(ftp.directoryList()->names(), QStringList{"up.bin"});
+        QCOMPARE(ftp.passive(), passive);
+        QCOMPARE(ftp.encrypted(), security != Encryption::None);
+        QCOMPARE(ftp.dataEncrypted(), security != Encryption::None);
+        // The self-signed certificate was put to the user once, and is trusted from then on.
+        QCOMPARE(asked.size(), security != Encryption::None ? 1 : 0);
+        QCOMPARE(ftp.TrustedCertificates, asked);
+        ftp.Disconnect();
+        if (security != Encryption::None) {
+            ftp.Connect();
+            QCOMPARE(asked.size(), 1);
+            QVERIFY(ftp.encrypted());
+            ftp.Disconnect();
+        }
+    }
+
+    void encryptionRefused_data()
+    {
+        QTest::addColumn<bool>("tlsServer");
+        QTest::addColumn<bool>("trust");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("plain server") << false << true
+                                      << "The server does not offer encryption (TLS), which this connection requires. "
+                                         "Its answer: 500 Command \"AUTH\" not understood.";
+        QTest::newRow("certificate not trusted") << true << false
+                                                 << "Encryption failed: The certificate is self-signed, and untrusted";
+    }
+    void encryptionRefused()
+    {
+        QFETCH(bool, tlsServer);
+        QFETCH(bool, trust);
+        QFETCH(QString, error);
+        if (!QSslSocket::supportsSsl())
+            QSKIP("No TLS library");
+        FtpServerProcess tls;
+        if (tlsServer) {
+            const QString started = tls.start(m_root.path(), User, Secret, {"--tls", m_certificate});
+            QVERIFY2(started.isEmpty(), qPrintable(started));
+        }
+        TNMFTP ftp;
+        ftp.Security = Encryption::Required;
+        QString details;
+        ftp.OnCertificateError = [&](const QSslCertificate &certificate, const QList<QSslError> &) {
+            details = certificate.subjectInfo(QSslCertificate::CommonName).join(QString());
+            return trust;
+        };
+        bool loggedIn = false;
+        ftp.OnConnect = [&](TPowersock *) { loggedIn = true; };
+        ftp.Host = QStringLiteral("127.0.0.1");
+        ftp.Port = tlsServer ? tls.port() : m_server.port();
+        ftp.UserID = User;
+        ftp.Password = Secret;
+        try {
+            ftp.Connect();
+            QFAIL("logged in");
+        } catch (const ESockError &refused) {
+            QCOMPARE(refused.message(), error);
+        }
+        QVERIFY(!loggedIn && !ftp.connected());
+        QCOMPARE(details, tlsServer ? QStringLiteral("127.0.0.1") : QString());
     }
 
     void cancelRunningDownload()
