@@ -50,6 +50,8 @@ QString TColorMemo::Text() const
 void TColorMemo::SetText(const QString &text)
 {
     setPlainText(toDocumentBreaks(text));
+    // setPlainText() starts a fresh document; replacing the text is still a change.
+    document()->setModified(true);
 }
 
 int TColorMemo::TextLength() const

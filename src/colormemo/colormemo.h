@@ -20,7 +20,8 @@ public:
 
     // The whole text with CR LF line breaks.
     QString Text() const;
-    // Replaces the whole text; CR LF, lone CR and lone LF all break lines.
+    // Replaces the whole text, which marks it modified; CR LF, lone CR and
+    // lone LF all break lines.
     void SetText(const QString &text);
     // Length of Text(), without building it.
     int TextLength() const;
