@@ -105,7 +105,7 @@ void Tconform::connectbuttonClick()
     if (row < 0 || !listbox1->item(row)->isSelected())
         return;
     const FtpSlot &slot = settings().Ftp[size_t(row)];
-    m_pending = {slot.FTPHost, slot.FTPName, slot.FTPPass};
+    m_pending = {slot.FTPHost, slot.FTPName, slot.FTPPass, FtpTransferStore::load(row)};
     m_chosen = true;
     accept();
 }
@@ -123,6 +123,7 @@ void Tconform::newbuttonClick()
     data.store(slot);
     listbox1->addItem(slot.FTPNick);
     FtpConnections::saveSlot(count);
+    FtpTransferStore::save(count, data.options());
     if (count + 1 == FtpSlotCount)
         newbutton->setEnabled(false);
 }
@@ -135,9 +136,11 @@ void Tconform::editbuttonClick()
     FtpSlot &slot = settings().Ftp[size_t(row)];
     Tdataform data(this);
     data.fill(slot);
+    data.setOptions(FtpTransferStore::load(row));
     if (Prompts::runDialog(data) == QDialog::Accepted) {
         data.store(slot);
         FtpConnections::saveSlot(row);
+        FtpTransferStore::save(row, data.options());
     }
     listbox1->item(row)->setText(slot.FTPNick);
     listbox1->setCurrentRow(row);

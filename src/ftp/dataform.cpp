@@ -4,6 +4,8 @@
 #include "editor/dialogrunner.h"
 #include "settings/settings.h"
 
+#include <QComboBox>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,6 +21,8 @@ const CaptionTable TdataformCaptions = {
     {"Label2", {"Enter your membername issued from the space provider", "Indtast dit medlemsnavn (username)",
                 "UserId (Mitgliedsname) eingeben"}},
     {"Label3", {"Enter your password", "Indtast dit kode-ord", "Kennwort eingeben"}},
+    {"Label5", {"Transfer mode", "Overførselsmåde", "Übertragungsmodus"}},
+    {"Label6", {"Encryption", "Kryptering", "Verschlüsselung"}},
     {"BitBtn2", {"&Cancel", "&Afbryd", "&Abbrechen"}},
     {"BitBtn3", {"&Help", "&Hjælp", "&Hilfe"}},
     {"BitBtn1", {"&Ok", "&Ok", "&Ok"}},
@@ -27,6 +31,38 @@ const CaptionTable TdataformCaptions = {
 namespace {
 
 constexpr int HelpTopic = 7104;
+
+// Items in the order of TNMFTP::TransferMode and TNMFTP::Encryption.
+constexpr LangText ModeItems[] = {
+    {"Automatic (active, passive when needed)", "Automatisk (aktiv, passiv ved behov)",
+     "Automatisch (aktiv, bei Bedarf passiv)"},
+    {"Active", "Aktiv", "Aktiv"},
+    {"Passive", "Passiv", "Passiv"},
+};
+constexpr LangText TlsItems[] = {
+    {"None", "Ingen", "Keine"},
+    {"TLS when available", "TLS når muligt", "TLS wenn verfügbar"},
+    {"TLS required", "TLS påkrævet", "TLS erforderlich"},
+};
+
+template<size_t N>
+QComboBox *choice(QWidget *parent, const char *name, const LangText (&items)[N])
+{
+    auto *box = new QComboBox(parent);
+    box->setObjectName(QLatin1String(name));
+    for (const LangText &item : items)
+        box->addItem(QString::fromUtf8(item.en));
+    return box;
+}
+
+template<size_t N>
+void translate(QComboBox *box, const LangText (&items)[N], int lang)
+{
+    if (lang < English || lang > German)
+        return;
+    for (size_t i = 0; i < N; ++i)
+        box->setItemText(int(i), pick(items[i], lang));
+}
 constexpr int BoxWidth = 320;
 
 QLineEdit *edit(QWidget *parent, const char *name)
@@ -62,12 +98,26 @@ Tdataform::Tdataform(QWidget *parent)
     Label1 = label(this, "Label1", "Enter \"hostname\" (usually begins with \"ftp.\" and ends with \".com\")", Edit1);
     Label2 = label(this, "Label2", "Enter your membername issued from the space provider", Edit2);
     Label3 = label(this, "Label3", "Enter your password", Edit3);
+    ModeBox = choice(this, "ModeBox", ModeItems);
+    TlsBox = choice(this, "TlsBox", TlsItems);
+    Label5 = new QLabel(QStringLiteral("Transfer mode"), this);
+    Label5->setObjectName(QStringLiteral("Label5"));
+    Label5->setBuddy(ModeBox);
+    Label6 = new QLabel(QStringLiteral("Encryption"), this);
+    Label6->setObjectName(QStringLiteral("Label6"));
+    Label6->setBuddy(TlsBox);
 
     auto *layout = new QVBoxLayout(this);
     for (auto [l, box] : {std::pair{Label4, Edit4}, {Label1, Edit1}, {Label2, Edit2}, {Label3, Edit3}}) {
         layout->addWidget(l);
         layout->addWidget(box);
     }
+    auto *transfer = new QGridLayout;
+    transfer->addWidget(Label5, 0, 0);
+    transfer->addWidget(ModeBox, 0, 1);
+    transfer->addWidget(Label6, 1, 0);
+    transfer->addWidget(TlsBox, 1, 1);
+    layout->addLayout(transfer);
 
     BitBtn1 = DialogHelpers::button(this, "BitBtn1", "&Ok");
     BitBtn2 = DialogHelpers::button(this, "BitBtn2", "&Cancel");
@@ -84,6 +134,8 @@ Tdataform::Tdataform(QWidget *parent)
     setTabOrder(Edit4, Edit1);
     setTabOrder(Edit1, Edit2);
     setTabOrder(Edit2, Edit3);
+    setTabOrder(Edit3, ModeBox);
+    setTabOrder(ModeBox, TlsBox);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
     connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
     connect(BitBtn3, &QPushButton::clicked, this, [] { DialogRunner::showHelp(HelpTopic); });
@@ -105,6 +157,17 @@ void Tdataform::store(FtpSlot &slot) const
     slot.FTPNick = Edit4->text();
 }
 
+void Tdataform::setOptions(const FtpTransferOptions &options)
+{
+    ModeBox->setCurrentIndex(int(options.mode));
+    TlsBox->setCurrentIndex(int(options.encryption));
+}
+
+FtpTransferOptions Tdataform::options() const
+{
+    return {TNMFTP::TransferMode(ModeBox->currentIndex()), TNMFTP::Encryption(TlsBox->currentIndex())};
+}
+
 void Tdataform::showEvent(QShowEvent *event)
 {
     FormShow();
@@ -114,5 +177,7 @@ void Tdataform::showEvent(QShowEvent *event)
 void Tdataform::FormShow()
 {
     applyCaptions(this, TdataformCaptions, settings().Lang);
+    translate(ModeBox, ModeItems, settings().Lang);
+    translate(TlsBox, TlsItems, settings().Lang);
     Edit4->setFocus();
 }

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "ftp/ftptransferoptions.h"
 #include "settings/captiontable.h"
 
 #include <QDialog>
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -22,6 +24,8 @@ public:
     // Edit mode starts from a slot's values; new mode from empty boxes.
     void fill(const FtpSlot &slot);
     void store(FtpSlot &slot) const;
+    void setOptions(const FtpTransferOptions &options);
+    FtpTransferOptions options() const;
 
     QLabel *Label4 = nullptr;
     QLabel *Label1 = nullptr;
@@ -31,6 +35,10 @@ public:
     QLineEdit *Edit1 = nullptr; // host
     QLineEdit *Edit2 = nullptr; // user name
     QLineEdit *Edit3 = nullptr; // password
+    QLabel *Label5 = nullptr;
+    QLabel *Label6 = nullptr;
+    QComboBox *ModeBox = nullptr; // transfer mode
+    QComboBox *TlsBox = nullptr;  // encryption
     QPushButton *BitBtn1 = nullptr; // OK
     QPushButton *BitBtn2 = nullptr; // Cancel
     QPushButton *BitBtn3 = nullptr; // Help

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ftp/ftptransferoptions.h"
+
 #include <QString>
 
 // The stored FTP connections live in the settings record (settings().Ftp, AntCon); these are
@@ -14,6 +16,7 @@ struct PendingConnection
     QString host;
     QString user;
     QString password;
+    FtpTransferOptions options;
 };
 
 // The number of slots in use, kept within 0..10 whatever the store held.

@@ -5,9 +5,11 @@
 #include "editor/editorhost.h"
 #include "ftp/conform.h"
 #include "ftp/dirform.h"
+#include "ftp/ftpcertificate.h"
 #include "ftp/ftpconnections.h"
 #include "ftp/ftpformtexts.h"
 #include "ftp/ftplisting.h"
+#include "ftp/ftptransferoptions.h"
 #include "ftp/nameform.h"
 #include "settings/settings.h"
 
@@ -236,6 +238,9 @@ void Tftpform::bindClient()
     NMFTP1->OnConnectionRequired = [this](bool &handled) { NMFTP1ConnectionRequired(handled); };
     NMFTP1->OnFailure = [this](bool &handled, TCmdType type) { NMFTP1Failure(handled, type); };
     NMFTP1->OnSuccess = [this](TCmdType type) { NMFTP1Success(type); };
+    NMFTP1->OnCertificateError = [this](const QSslCertificate &certificate, const QList<QSslError> &errors) {
+        return NMFTP1CertificateError(certificate, errors);
+    };
 }
 
 void Tftpform::onClick(QPushButton *button, void (Tftpform::*handler)())
@@ -434,6 +439,9 @@ void Tftpform::connectbtnClick()
     NMFTP1->Port = endpoint.port;
     NMFTP1->Password = chooser.pending().password;
     NMFTP1->UserID = chooser.pending().user;
+    NMFTP1->Mode = chooser.pending().options.mode;
+    NMFTP1->Security = chooser.pending().options.encryption;
+    NMFTP1->TrustedCertificates = FtpTransferStore::trustedCertificates(endpoint.host);
     connectbtn->setEnabled(false);
     closebtn->setEnabled(false);
     // A server that accepts the connection but never answers is given up like one that
@@ -443,12 +451,29 @@ void Tftpform::connectbtnClick()
         NMFTP1->Connect();
         m_loginWatch.stop();
         cancelbtn->setEnabled(false);
-    } catch (const std::exception &) {
+    } catch (const std::exception &e) {
         m_loginWatch.stop();
         connectbtn->setEnabled(false);
         closebtn->setEnabled(true);
-        ask(Prompts::Kind::Error, ftpFormTexts(settings().Lang).connectionFailed, Button::Ok);
+        // The reason tells a refused encryption or certificate from a network failure.
+        ask(Prompts::Kind::Error,
+            ftpFormTexts(settings().Lang).connectionFailed + QStringLiteral("\n\n") + QString::fromUtf8(e.what()),
+            Button::Ok);
     }
+}
+
+bool Tftpform::NMFTP1CertificateError(const QSslCertificate &certificate, const QList<QSslError> &errors)
+{
+    // The user's reading time is not the server's.
+    m_loginWatch.stop();
+    const QString question = ftpFormTexts(settings().Lang)
+                                 .trustCertificate.arg(NMFTP1->Host, FtpCertificate::details(certificate, errors));
+    const bool trusted = ask(Prompts::Kind::Warning, question, Button::Yes | Button::No) == Button::Yes;
+    if (trusted) {
+        FtpTransferStore::saveTrustedCertificates(NMFTP1->Host, NMFTP1->TrustedCertificates + QList{certificate});
+        m_loginWatch.start(m_timeOut);
+    }
+    return trusted;
 }
 
 void Tftpform::disbtnClick()

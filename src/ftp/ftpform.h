@@ -110,6 +110,7 @@ private:
     void NMFTP1ConnectionRequired(bool &handled);
     void NMFTP1Failure(bool &handled, TCmdType type);
     void NMFTP1Success(TCmdType type);
+    bool NMFTP1CertificateError(const QSslCertificate &certificate, const QList<QSslError> &errors);
 
     const FtpMode m_mode;
     EditorHost &m_host;

@@ -62,6 +62,13 @@ FtpFormTexts ftpFormTexts(int lang)
                          "Der Dateiname \"%1\" des Servers kann nicht als lokaler Dateiname verwendet werden; die "
                          "Datei wurde nicht runtergeladen"},
                         lang);
+    t.trustCertificate = text({"The certificate of %1 could not be verified:\n%2\n\nDo you trust it for this "
+                               "connection?",
+                               "Certifikatet fra %1 kunne ikke bekræftes:\n%2\n\nStoler du på det for denne "
+                               "forbindelse?",
+                               "Das Zertifikat von %1 konnte nicht überprüft werden:\n%2\n\nVertrauen Sie ihm für "
+                               "diese Verbindung?"},
+                              lang);
     return t;
 }
 

@@ -19,6 +19,7 @@ struct FtpFormTexts
     QString deleteConfirmation;
     QString connectionFailed;
     QString unsafeName; // %1: the name from the listing
+    QString trustCertificate; // %1: the host, %2: the certificate's details
 };
 
 FtpFormTexts ftpFormTexts(int lang);

@@ -483,6 +483,10 @@ void TPowersock::Writeln(const QString &text)
 {
     Status(TraceLevel, QStringLiteral("Writeln"));
     requireSingleLine(text);
+    // A character the code page lacks would name another file.
+    if (!m_utf8 && !FtpText::fitsWindows1252(text))
+        throw ESockError(QStringLiteral("The server does not take UTF-8 names, and this name has a character "
+                                        "its code page (Windows-1252) lacks"));
     Write(text + QStringLiteral("\r\n"));
 }
 

@@ -2,6 +2,7 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QTcpSocket>
@@ -21,6 +22,28 @@ FtpServerProcess::~FtpServerProcess()
         m_process.kill();
         m_process.waitForFinished(5000);
     }
+}
+
+QString FtpServerProcess::makeCertificate(const QString &folder)
+{
+    const QDir dir(folder);
+    const QString key = dir.filePath(QStringLiteral("key.pem"));
+    const QString certificate = dir.filePath(QStringLiteral("certificate.pem"));
+    QProcess openssl;
+    openssl.start(QStringLiteral("openssl"),
+                  {"req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1", "-nodes", "-days", "2",
+                   "-subj", "/CN=127.0.0.1", "-addext", "subjectAltName=IP:127.0.0.1", "-keyout", key, "-out", certificate});
+    if (!openssl.waitForFinished(StartMs) || openssl.exitCode() != 0)
+        return QString();
+    QFile keyFile(key);
+    QFile certificateFile(certificate);
+    const QString both = dir.filePath(QStringLiteral("server.pem"));
+    QFile bothFile(both);
+    if (!keyFile.open(QIODevice::ReadOnly) || !certificateFile.open(QIODevice::ReadOnly)
+        || !bothFile.open(QIODevice::WriteOnly))
+        return QString();
+    bothFile.write(keyFile.readAll() + certificateFile.readAll());
+    return both;
 }
 
 QString FtpServerProcess::start(const QString &root, const QString &user, const QString &password,

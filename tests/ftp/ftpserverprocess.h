@@ -18,6 +18,10 @@ public:
                   const QStringList &options = {});
     quint16 port() const { return m_port; }
 
+    // Makes a self-signed certificate for 127.0.0.1 with its key in one file in folder, for
+    // --tls; returns its path, empty when openssl failed.
+    static QString makeCertificate(const QString &folder);
+
 private:
     QProcess m_process;
     quint16 m_port = 0;

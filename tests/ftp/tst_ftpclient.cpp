@@ -598,6 +598,10 @@ private Q_SLOTS:
         QCOMPARE(s.server.commandBytes.constLast(), "MKD " + (utf8 ? name.toUtf8() : QByteArray("bl\xe5" "b\xe6r")));
         if (!utf8)
             QCOMPARE(s.ftp.WorkingFolder(), QString::fromUtf8("/bl\u00e5"));
+        // A name the code page cannot carry is refused rather than sent with a stand-in.
+        const QString foreign = QString::fromUtf8("\u65e5\u672c");
+        QCOMPARE(failure([&] { s.ftp.MakeFolder(foreign); }).isEmpty(), utf8);
+        QCOMPARE(s.server.commandBytes.constLast() == "MKD " + foreign.toUtf8(), utf8);
     }
 
     void transferModes_data()

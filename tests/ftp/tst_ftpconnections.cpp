@@ -7,6 +7,7 @@
 #include "settings/settings.h"
 #include "testconfig.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -206,6 +207,71 @@ private Q_SLOTS:
         QCOMPARE(stored(QStringLiteral("FTPNick0")), QStringLiteral("new"));
         QCOMPARE(stored(QStringLiteral("FTPHost1")), QStringLiteral("<missing>"));
         QCOMPARE(settings().Ftp[1].FTPNick, QStringLiteral("other"));
+    }
+
+    void transferSettingsAreKeptBesideTheSlot()
+    {
+        settings().AntCon = 2;
+        setSlot(0, QStringLiteral("home"));
+        setSlot(1, QStringLiteral("work"));
+        {
+            // A value no version wrote falls back to the default.
+            ConfigKey key;
+            QVERIFY(key.open(QLatin1String(ConfigKeyPath), ConfigKey::Mode::CreateIfMissing));
+            key.writeInteger(QStringLiteral("FTPMode0"), 7);
+        }
+        Tconform chooser;
+        choose([this](Tconform &c) {
+            c.listbox1->setCurrentRow(1);
+            prompts->answerDialog([](QDialog &d) {
+                auto &data = static_cast<Tdataform &>(d);
+                QCOMPARE(data.ModeBox->currentIndex(), 0);
+                QCOMPARE(data.TlsBox->currentIndex(), 0);
+                data.ModeBox->setCurrentIndex(2);
+                data.TlsBox->setCurrentIndex(2);
+                data.BitBtn1->click();
+            });
+            c.editbutton->click();
+            c.listbox1->setCurrentRow(1);
+            c.connectbutton->click();
+        }, chooser);
+        QCOMPARE(stored(QStringLiteral("FTPMode1")), QStringLiteral("2"));
+        QCOMPARE(stored(QStringLiteral("FTPTls1")), QStringLiteral("2"));
+        QCOMPARE(chooser.pending().options.mode, TNMFTP::TransferMode::Passive);
+        QCOMPARE(chooser.pending().options.encryption, TNMFTP::Encryption::Required);
+
+        choose([](Tconform &c) {
+            c.listbox1->setCurrentRow(0);
+            c.connectbutton->click();
+        }, chooser);
+        QCOMPARE(chooser.pending().options.mode, TNMFTP::TransferMode::Automatic);
+        QCOMPARE(chooser.pending().options.encryption, TNMFTP::Encryption::None);
+    }
+
+    void transferCaptionsFollowTheLanguage_data()
+    {
+        QTest::addColumn<int>("lang");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("required");
+        QTest::newRow("English") << 1 << QStringLiteral("Encryption") << QStringLiteral("TLS required");
+        QTest::newRow("Danish") << 2 << QStringLiteral("Kryptering") << QStringLiteral("TLS påkrævet");
+        QTest::newRow("German") << 3 << QStringLiteral("Verschlüsselung") << QStringLiteral("TLS erforderlich");
+        QTest::newRow("unset keeps design") << 0 << QStringLiteral("Encryption") << QStringLiteral("TLS required");
+    }
+    void transferCaptionsFollowTheLanguage()
+    {
+        QFETCH(int, lang);
+        QFETCH(QString, label);
+        QFETCH(QString, required);
+        settings().Lang = lang;
+        Tdataform data;
+        prompts->answerDialog([&](QDialog &d) {
+            auto &shown = static_cast<Tdataform &>(d);
+            QCOMPARE(shown.Label6->text(), label);
+            QCOMPARE(shown.TlsBox->itemText(2), required);
+            d.reject();
+        });
+        Prompts::runDialog(data);
     }
 
     void captionsFollowTheLanguage_data()

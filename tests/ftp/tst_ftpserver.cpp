@@ -1,11 +1,12 @@
 // The client against a real FTP server: pyftpdlib on 127.0.0.1, started and stopped here.
+#include "ftp/ftpcertificate.h"
 #include "ftp/ftpexception.h"
 #include "ftp/nmftp.h"
 #include "ftpserverprocess.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
+#include <QRegularExpression>
 #include <QRandomGenerator>
 #include <QSslSocket>
 #include <QTemporaryDir>
@@ -35,22 +36,6 @@ QByteArray randomBytes(int size)
     for (char &byte : bytes)
         byte = char(generator.bounded(256));
     return bytes;
-}
-
-// A self-signed certificate for 127.0.0.1 with its key, in one file for the server.
-QString makeCertificate(const QTemporaryDir &dir)
-{
-    const QString key = dir.filePath(QStringLiteral("key.pem"));
-    const QString certificate = dir.filePath(QStringLiteral("certificate.pem"));
-    QProcess openssl;
-    openssl.start(QStringLiteral("openssl"),
-                  {"req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1", "-nodes", "-days", "2",
-                   "-subj", "/CN=127.0.0.1", "-addext", "subjectAltName=IP:127.0.0.1", "-keyout", key, "-out", certificate});
-    if (!openssl.waitForFinished(30000) || openssl.exitCode() != 0)
-        return QString();
-    const QString both = dir.filePath(QStringLiteral("server.pem"));
-    writeBytes(both, readBytes(key) + readBytes(certificate));
-    return both;
 }
 
 } // namespace
@@ -91,7 +76,7 @@ private Q_SLOTS:
         QVERIFY(m_root.isValid() && m_local.isValid());
         const QString failure = m_server.start(m_root.path(), User, Secret);
         QVERIFY2(failure.isEmpty(), qPrintable(failure));
-        m_certificate = makeCertificate(m_keys);
+        m_certificate = FtpServerProcess::makeCertificate(m_keys.path());
         QVERIFY2(!m_certificate.isEmpty(), "openssl could not make a certificate");
     }
 
@@ -274,8 +259,8 @@ private Q_SLOTS:
         TNMFTP ftp;
         ftp.Security = Encryption::Required;
         QString details;
-        ftp.OnCertificateError = [&](const QSslCertificate &certificate, const QList<QSslError> &) {
-            details = certificate.subjectInfo(QSslCertificate::CommonName).join(QString());
+        ftp.OnCertificateError = [&](const QSslCertificate &certificate, const QList<QSslError> &errors) {
+            details = FtpCertificate::details(certificate, errors);
             return trust;
         };
         bool loggedIn = false;
@@ -291,7 +276,13 @@ private Q_SLOTS:
             QCOMPARE(refused.message(), error);
         }
         QVERIFY(!loggedIn && !ftp.connected());
-        QCOMPARE(details, tlsServer ? QStringLiteral("127.0.0.1") : QString());
+        // The user is shown what the certificate is and what is wrong with it.
+        QCOMPARE(details.isEmpty(), !tlsServer);
+        if (tlsServer) {
+            QVERIFY2(details.contains(QStringLiteral("- The certificate is self-signed, and untrusted")), qPrintable(details));
+            QVERIFY(details.contains(QStringLiteral("Issued to: 127.0.0.1")));
+            QVERIFY(details.contains(QRegularExpression(QStringLiteral("SHA-256: ([0-9A-F]{2}:){31}[0-9A-F]{2}"))));
+        }
     }
 
     void cancelRunningDownload()

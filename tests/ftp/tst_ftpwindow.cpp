@@ -22,6 +22,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSslSocket>
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
@@ -85,13 +86,14 @@ class TestFtpWindow : public QObject
     QString remote(const QString &name) const { return remoteRoot.filePath(name); }
     QString local(const QString &name) const { return localDir->filePath(name); }
 
-    void start(const QString &host)
+    void start(const QString &host, const QString &moreValues = QString())
     {
         config = std::make_unique<TestConfig>();
         writeBytes(config->path(), QStringLiteral("[Config]\nLang=1\nTagsInstalled=1\nAntCon=1\n"
                                                   "FTPHost0=%1\nFTPName0=%2\nFTPPass0=%3\nFTPNick0=local test\n")
                                        .arg(host, User, Secret)
-                                       .toUtf8());
+                                       .toUtf8()
+                                       + moreValues.toUtf8());
         prompts = std::make_unique<ScriptedPrompts>();
         main = std::make_unique<Tmainform>();
         main->FormCreate();
@@ -497,6 +499,42 @@ private Q_SLOTS:
         QVERIFY(again);
         QCOMPARE(again->mode(), FtpMode::Upload);
         QCOMPARE(again->upbtn->text(), QStringLiteral("R&aufladen"));
+    }
+
+    void encryptedConnectionAsksOnceAboutTheCertificate()
+    {
+        if (!QSslSocket::supportsSsl())
+            QSKIP("No TLS library");
+        const QString certificate = FtpServerProcess::makeCertificate(localDir->path());
+        QVERIFY(!certificate.isEmpty());
+        FtpServerProcess tls;
+        const QString failure = tls.start(remoteRoot.path(), User, Secret,
+                                          {"--tls", certificate, "--tls-required", "--no-connect-back"});
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        writeBytes(remote(QStringLiteral("a.html")), "<p>");
+        cleanup();
+        start(QStringLiteral("127.0.0.1:%1").arg(tls.port()), QStringLiteral("FTPTls0=2\n"));
+
+        Tftpform *form = open("Downloadandopen1");
+        QVERIFY(form);
+        answerChooser();
+        prompts->answerMessage(Prompts::Button::Yes, QStringLiteral("could not be verified"));
+        form->connectbtn->click();
+        QVERIFY(form->NMFTP1->connected());
+        QCOMPARE(texts(form->ListView1), QStringList{QStringLiteral("a.html")});
+        QVERIFY(prompts->messages().constLast().text.contains(QStringLiteral("SHA-256: ")));
+        // The memo tells how the connection runs.
+        const QString memo = form->Memo1->toPlainText();
+        QVERIFY2(memo.contains(QStringLiteral("encryption: TLS, data encrypted")), qPrintable(memo));
+        QVERIFY(memo.contains(QStringLiteral("passive mode from now on")));
+
+        // The trust is remembered for the host: no question the next time.
+        form->disbtn->click();
+        answerChooser();
+        form->connectbtn->click();
+        QVERIFY(form->NMFTP1->connected());
+        QCOMPARE(prompts->messages().size(), 1);
+        form->disbtn->click();
     }
 };
 

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QList>
+#include <QSslCertificate>
+#include <QSslError>
+#include <QString>
+
+namespace FtpCertificate {
+
+// What the user needs to judge a certificate that failed verification: whom it names, who
+// issued it, when it is valid, its fingerprint and the problems found.
+QString details(const QSslCertificate &certificate, const QList<QSslError> &errors);
+
+} // namespace FtpCertificate
