@@ -1,13 +1,13 @@
 """pyftpdlib on 127.0.0.1 at a free port, for the FTP tests.
 
 Usage: ftpserver.py ROOT USER PASSWORD [--tls CERTFILE] [--tls-required]
-                    [--no-connect-back] [--passive-only]
+                    [--require-reuse] [--no-connect-back] [--passive-only]
 """
 import argparse
 import logging
 
 from pyftpdlib.authorizers import DummyAuthorizer
-from pyftpdlib.handlers import FTPHandler, TLS_FTPHandler
+from pyftpdlib.handlers import FTPHandler, TLS_DTPHandler, TLS_FTPHandler
 from pyftpdlib.servers import FTPServer
 
 
@@ -18,6 +18,7 @@ def main():
     parser.add_argument("password")
     parser.add_argument("--tls")
     parser.add_argument("--tls-required", action="store_true")
+    parser.add_argument("--require-reuse", action="store_true")
     parser.add_argument("--no-connect-back", action="store_true")
     parser.add_argument("--passive-only", action="store_true")
     args = parser.parse_args()
@@ -32,6 +33,17 @@ def main():
             # As from behind a router: the address given cannot be reached.
             def ftp_PORT(self, line):
                 self.respond("425 Can't connect to specified address.")
+
+    class ReusingDTPHandler(TLS_DTPHandler):
+        # As servers that insist on data connections resuming the control session.
+        def handle_ssl_established(self):
+            from OpenSSL import SSL
+            if not SSL._lib.SSL_session_reused(self.socket._ssl):
+                self.cmd_channel.respond("522 SSL session reuse required.")
+                self.close()
+
+    if args.require_reuse:
+        Handler.dtp_handler = ReusingDTPHandler
 
     authorizer = DummyAuthorizer()
     authorizer.add_user(args.user, args.password, args.root, perm="elradfmwMT")

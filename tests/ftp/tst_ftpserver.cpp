@@ -172,7 +172,7 @@ private Q_SLOTS:
         QTest::addColumn<TransferMode>("mode");
         QTest::addColumn<Encryption>("security");
         QTest::addColumn<bool>("passive"); // in use after the first transfer
-        const QStringList tls{"--tls", m_certificate, "--tls-required"};
+        const QStringList tls{"--tls", m_certificate, "--tls-required", "--require-reuse"};
         QTest::newRow("cannot connect back") << QStringList{"--no-connect-back"} << TransferMode::Automatic
                                              << Encryption::None << true;
         QTest::newRow("passive only") << QStringList{"--passive-only"} << TransferMode::Automatic << Encryption::None << true;
