@@ -301,6 +301,14 @@ bool TNMFTP::logIn()
 
 bool TNMFTP::secureControl()
 {
+    // Asked before AUTH: once the server agrees, it accepts nothing but a handshake.
+    if (!QSslSocket::supportsSsl()) {
+        const QString missing = QStringLiteral("Encryption is not available: the TLS library (OpenSSL) could not be loaded");
+        if (Security == Encryption::Required)
+            refuseLogin(missing);
+        Status(ProtocolLevel, missing);
+        return true;
+    }
     Status(ProtocolLevel, QStringLiteral("AUTH TLS"));
     const Reply auth = exchange(QStringLiteral("AUTH TLS"));
     if (auth.code != 234) {
@@ -309,8 +317,6 @@ bool TNMFTP::secureControl()
                                        "Its answer: %1").arg(FtpReply::chomp(auth.line)));
         return true;
     }
-    if (!QSslSocket::supportsSsl())
-        refuseLogin(QStringLiteral("Encryption is not available: the TLS library (OpenSSL) could not be loaded"));
 
     QSslConfiguration configuration = QSslConfiguration::defaultConfiguration();
     // The data connections resume this session; many servers insist on it.
