@@ -30,6 +30,13 @@ TColorMemo::TColorMemo(QWidget *owner)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 
+TColorMemo::~TColorMemo()
+{
+    // The colouring watches the viewport; it must go before the widget parts
+    // it looks at are torn down (found by fuzzing with UBSan).
+    delete m_colors;
+}
+
 QString TColorMemo::Text() const
 {
     // One pass: replacing every break in place moves the rest of a large

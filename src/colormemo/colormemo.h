@@ -17,6 +17,7 @@ class TColorMemo : public QPlainTextEdit
 
 public:
     explicit TColorMemo(QWidget *owner = nullptr);
+    ~TColorMemo() override;
 
     // The whole text with CR LF line breaks.
     QString Text() const;

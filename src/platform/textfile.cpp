@@ -174,8 +174,12 @@ QString decode(const QByteArray &bytes, TextEncoding *encoding)
     } else {
         const QByteArray charset = declaredCharset(bytes);
         QByteArray converted;
+        QByteArray back;
+        // A declared charset is used only when writing the text back gives the
+        // very same bytes; stateful or mis-declared ones would change the file.
         if (!charset.isEmpty() && !isWindows1252Alias(charset) && iconvKnows(charset)
-            && iconvConvert(charset, "UTF-8", bytes, &converted)) {
+            && iconvConvert(charset, "UTF-8", bytes, &converted)
+            && iconvConvert("UTF-8", charset, converted, &back) && back == bytes) {
             found.kind = TextEncoding::Kind::Declared;
             found.charset = charset;
             text = QString::fromUtf8(converted);

@@ -69,6 +69,10 @@ private Q_SLOTS:
         QTest::newRow("declared utf-8 but invalid") << QByteArray("<meta charset=utf-8>\xe5")
                                                     << QString::fromUtf8("<meta charset=utf-8>å")
                                                     << cp1252 << false;
+        // UTF-16 read and written by iconv would not give these bytes back.
+        QTest::newRow("declared utf-16 on 8-bit bytes") << QByteArray("charset=\"utf16\" \xb1\x96\r5\n")
+                                                        << QString::fromUtf8("charset=\"utf16\" ±–\r5\n") << cp1252
+                                                        << false;
         QTest::newRow("unknown charset") << QByteArray("charset=no-such-set \xe6")
                                          << QString::fromUtf8("charset=no-such-set æ") << cp1252
                                          << false;
