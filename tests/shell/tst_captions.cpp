@@ -5,6 +5,11 @@
 #include "editor/tdhtmlsize.h"
 #include "editor/tloadform.h"
 #include "editor/tposform.h"
+#include "ftp/conform.h"
+#include "ftp/dataform.h"
+#include "ftp/dirform.h"
+#include "ftp/ftpform.h"
+#include "ftp/ftpformtexts.h"
 #include "project/projectdialogs.h"
 #include "project/projectform.h"
 #include "project/projecttexts.h"
@@ -54,6 +59,13 @@ QObject *owned(Keep &keep, Args &&...args)
 {
     auto *window = new T(std::forward<Args>(args)...);
     keep.reset(window);
+    return window;
+}
+
+// Windows that set their captions each time they are shown.
+QObject *shown(QObject *window)
+{
+    static_cast<QWidget *>(window)->show();
     return window;
 }
 
@@ -109,6 +121,14 @@ const QList<Window> &windows()
          }},
         {"hot spot dialog", &TshapeformCaptions, CaptionRole::Caption,
          [](Tmainform &, Keep &keep) { return owned<Tshapeform>(keep, picture()); }},
+        {"FTP window", &TftpformCaptions, CaptionRole::Caption,
+         [](Tmainform &main, Keep &keep) { return owned<Tftpform>(keep, FtpMode::Download, main); }},
+        {"FTP connections", &TconformCaptions, CaptionRole::Caption,
+         [](Tmainform &, Keep &keep) { return shown(owned<Tconform>(keep)); }},
+        {"FTP connection data", &TdataformCaptions, CaptionRole::Caption,
+         [](Tmainform &, Keep &keep) { return shown(owned<Tdataform>(keep)); }},
+        {"FTP download folder", &TdirformCaptions, CaptionRole::Caption,
+         [](Tmainform &, Keep &keep) { return owned<Tdirform>(keep); }},
     };
     return list;
 }
