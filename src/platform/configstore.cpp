@@ -80,11 +80,6 @@ bool ConfigKey::open(const QString &keyPath, Mode mode)
     return true;
 }
 
-bool ConfigKey::isOpen() const
-{
-    return m_settings != nullptr;
-}
-
 QString ConfigKey::actualName(const QString &name) const
 {
     return m_names.value(name.toLower());

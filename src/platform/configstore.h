@@ -25,7 +25,6 @@ public:
     // "\SOFTWARE\Orvanti\MarkvalePRO\Config". Returns false when the key does
     // not exist (and may not be created) or the store cannot be used.
     bool open(const QString &keyPath, Mode mode);
-    bool isOpen() const;
 
     bool valueExists(const QString &name) const;
     QString readString(const QString &name) const;

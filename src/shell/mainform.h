@@ -2,7 +2,6 @@
 
 #include "editor/editorhost.h"
 
-#include <QHash>
 #include <QMainWindow>
 #include <QPointer>
 
@@ -116,5 +115,4 @@ private:
     bool m_closingAll = false;
     bool m_ftpWindowOpen = false;
     QPointer<Tprojectform> m_project;
-    QHash<QString, QString> m_dialogTitles;
 };
