@@ -24,6 +24,7 @@ const char *const PictureMenu = "imgpu";
 TagInserter::TagInserter(Teditform &editor)
     : QObject(&editor)
     , m_editor(editor)
+    , m_memo(editor.cmemo1)
 {
     editor.cmemo1->installEventFilter(this);
 }
@@ -172,7 +173,7 @@ void TagInserter::moveCaret(int characters)
 // every time Ctrl is let go of a moment earlier.
 bool TagInserter::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_editor.cmemo1 && event->type() == QEvent::KeyPress) {
+    if (watched == m_memo && event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         if (key->key() == Qt::Key_N && key->modifiers() == Qt::ControlModifier) {
             jumpToNextEmptyValue();

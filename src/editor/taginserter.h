@@ -39,4 +39,7 @@ private:
     void jumpToNextEmptyValue();
 
     Teditform &m_editor;
+    // Compared with, never used: the window may be half torn down when the
+    // control's last events arrive.
+    const QObject *m_memo;
 };
