@@ -20,6 +20,15 @@ void report(const QString &name, double value, const QString &unit, double targe
     std::fflush(stdout);
 }
 
+void useTemporaryConfig(const QString &dir)
+{
+    const QString path = dir + QStringLiteral("/bench.conf");
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write("[Config]\nLang=1\nTagsInstalled=1\n") < 0)
+        qFatal("cannot write %s", qPrintable(path));
+    qputenv("MARKVALE_CONFIG", path.toLocal8Bit());
+}
+
 double residentMegabytes()
 {
     QFile status(QStringLiteral("/proc/self/status"));

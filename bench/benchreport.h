@@ -29,6 +29,10 @@ double medianMs(int runs, F &&work)
     return times[times.size() / 2];
 }
 
+// Points the program's settings at a fresh file in dir, past its first start
+// and in English, so no question interrupts a benchmark.
+void useTemporaryConfig(const QString &dir);
+
 // Resident memory of this process, in megabytes.
 double residentMegabytes();
 

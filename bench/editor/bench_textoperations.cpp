@@ -89,13 +89,7 @@ public:
 int main(int argc, char *argv[])
 {
     QTemporaryDir dir;
-    const QString config = dir.filePath(QStringLiteral("bench.conf"));
-    {
-        QFile file(config);
-        file.open(QIODevice::WriteOnly);
-        file.write("[Config]\nLang=1\nTagsInstalled=1\n");
-    }
-    qputenv("MARKVALE_CONFIG", config.toLocal8Bit());
+    bench::useTemporaryConfig(dir.path());
 
     QApplication app(argc, argv);
     Tmainform mainform;

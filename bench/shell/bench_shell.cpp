@@ -40,13 +40,7 @@ int main(int argc, char *argv[])
     QElapsedTimer sinceStart;
     sinceStart.start();
     QTemporaryDir dir;
-    const QString config = dir.filePath(QStringLiteral("bench.conf"));
-    {
-        QFile file(config);
-        file.open(QIODevice::WriteOnly);
-        file.write("[Config]\nLang=1\nTagsInstalled=1\n");
-    }
-    qputenv("MARKVALE_CONFIG", config.toLocal8Bit());
+    bench::useTemporaryConfig(dir.path());
 
     QApplication app(argc, argv);
     Tmainform mainform;

@@ -6,6 +6,7 @@
 #include "settings/tagtable.h"
 #include "shell/mainform.h"
 #include "testconfig.h"
+#include "testfiles.h"
 
 #include <QAction>
 #include <QApplication>
@@ -38,12 +39,6 @@ QMenu *openPopup()
     return qobject_cast<QMenu *>(QApplication::activePopupWidget());
 }
 
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 } // namespace
 
@@ -85,7 +80,7 @@ private:
     QString picture(const char *name, const QByteArray &bytes)
     {
         const QString path = dir.filePath(QLatin1String(name));
-        writeFile(path, bytes);
+        writeTestFile(path, bytes);
         return path;
     }
 
@@ -104,7 +99,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         config = std::make_unique<TestConfig>();
-        writeFile(config->path(), "[Config]\nLang=1\nTagsInstalled=1\n");
+        config->writeLanguage(1);
         prompts = std::make_unique<ScriptedPrompts>();
         main = std::make_unique<Tmainform>();
         main->FormCreate();

@@ -17,6 +17,7 @@
 #include "settings/settings.h"
 #include "settings/sharedtexts.h"
 #include "testconfig.h"
+#include "testfiles.h"
 
 #include <QAction>
 #include <QApplication>
@@ -94,12 +95,6 @@ QStringList itemNames(QMenu *menu)
     return names;
 }
 
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 } // namespace
 
@@ -139,7 +134,7 @@ private:
         // The old configuration restores the environment as it goes.
         config.reset();
         config = std::make_unique<TestConfig>();
-        writeFile(config->path(), QStringLiteral("[Config]\nLang=%1\nTagsInstalled=1\n").arg(lang).toUtf8());
+        config->writeLanguage(lang);
         LoadSettings();
         prompts = std::make_unique<ScriptedPrompts>();
         editor = new Teditform(&host);
@@ -681,7 +676,7 @@ private Q_SLOTS:
     void pickerInsertsTheHighlightedPart()
     {
         const QString file = dir->filePath(QStringLiteral("notes.txt"));
-        writeFile(file, "first line\r\nsecond line\r\nthird\r\n");
+        writeTestFile(file, "first line\r\nsecond line\r\nthird\r\n");
         settings().TextDir = dir->path();
         setText(QStringLiteral("[]"), 1);
         prompts->answerOpen({file});
@@ -724,8 +719,8 @@ private Q_SLOTS:
     {
         const QString first = dir->filePath(QStringLiteral("a.txt"));
         const QString second = dir->filePath(QStringLiteral("b.txt"));
-        writeFile(first, "AAA");
-        writeFile(second, "BBB");
+        writeTestFile(first, "AAA");
+        writeTestFile(second, "BBB");
         TextOperations::LastTextFile() = first;
         prompts->answerDialog([](QDialog &dialog) {
             auto *picker = qobject_cast<Tloadform *>(&dialog);
@@ -765,7 +760,7 @@ private Q_SLOTS:
     void pickerUnreadableAndBinaryFiles()
     {
         const QString binary = dir->filePath(QStringLiteral("image.txt"));
-        writeFile(binary, QByteArray("GIF89a\0\0\x01\x02", 10));
+        writeTestFile(binary, QByteArray("GIF89a\0\0\x01\x02", 10));
         prompts->answerOpen({binary});
         prompts->answerMessage(Prompts::Button::Ok, QStringLiteral("is not a text file"));
         prompts->answerDialog([](QDialog &dialog) {
@@ -1070,7 +1065,7 @@ private Q_SLOTS:
     void definedTagForeignKindsInsertNothing()
     {
         // As an imported settings file may leave them.
-        writeFile(config->path(),
+        writeTestFile(config->path(),
                   "[Config]\nLang=1\nTagsInstalled=1\nDefTitle5=Zero\nDefOpen5=<x>\nDefStat5=0\n"
                   "DefTitle6=Seven\nDefOpen6=<y>\nDefStat6=7\nDefBack6=-99999\n");
         LoadSettings();

@@ -5,6 +5,7 @@
 #include "ftp/ftpunixlist.h"
 #include "ftp/nmftp.h"
 #include "scriptedftpserver.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -24,11 +25,6 @@ QByteArray readBytes(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-}
 
 // The message of what the call raised; empty when it raised nothing.
 QString failure(const std::function<void()> &call)
@@ -379,7 +375,7 @@ private Q_SLOTS:
         s.server.download = QByteArray(5000, 'd');
         s.ftp.Connect();
         const QString local = m_dir.filePath(QStringLiteral("local.txt"));
-        writeBytes(local, "ul");
+        writeTestFile(local, "ul");
 
         qint64 sizeAtStart = -1;
         bool stopped = false;
@@ -443,7 +439,7 @@ private Q_SLOTS:
         s.ftp.Connect();
         QTemporaryDir folder;
         const QString target = folder.filePath(QStringLiteral("page.html"));
-        writeBytes(target, "old");
+        writeTestFile(target, "old");
         const QFile::Permissions permissions = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser;
         QVERIFY(QFile::setPermissions(target, permissions));
         s.ftp.FetchFile(QStringLiteral("page.html"), target);
@@ -506,7 +502,7 @@ private Q_SLOTS:
             s.ftp.Connect();
         const QString evil = QStringLiteral("a\r\nDELE index.html");
         const QString local = m_dir.filePath(QStringLiteral("up.txt"));
-        writeBytes(local, "x");
+        writeTestFile(local, "x");
         const QStringList before = s.server.commands;
         QCOMPARE(failure([&] {
             switch (call) {

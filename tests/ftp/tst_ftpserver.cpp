@@ -3,6 +3,7 @@
 #include "ftp/ftpexception.h"
 #include "ftp/nmftp.h"
 #include "ftpserverprocess.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,11 +24,6 @@ QByteArray readBytes(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-}
 
 QByteArray randomBytes(int size)
 {
@@ -89,8 +85,8 @@ private Q_SLOTS:
 
     void loginAndList()
     {
-        writeBytes(remote(QStringLiteral("index.html")), "<html></html>");
-        writeBytes(remote(QStringLiteral("my page.html")), QByteArray(2000, 'x'));
+        writeTestFile(remote(QStringLiteral("index.html")), "<html></html>");
+        writeTestFile(remote(QStringLiteral("my page.html")), QByteArray(2000, 'x'));
         QVERIFY(QDir(m_root.path()).mkdir(QStringLiteral("pub")));
         TNMFTP ftp;
         login(ftp);
@@ -121,7 +117,7 @@ private Q_SLOTS:
     void filesAndFolders()
     {
         const QByteArray content = randomBytes(300000) + "\r\n\n\r" + QByteArray(5, '\0');
-        writeBytes(local(QStringLiteral("up.bin")), content);
+        writeTestFile(local(QStringLiteral("up.bin")), content);
         TNMFTP ftp;
         login(ftp);
         ftp.PutFile(local(QStringLiteral("up.bin")));
@@ -195,7 +191,7 @@ private Q_SLOTS:
         const QString started = server.start(m_root.path(), User, Secret, options);
         QVERIFY2(started.isEmpty(), qPrintable(started));
         const QByteArray content = randomBytes(1 << 20);
-        writeBytes(local(QStringLiteral("up.bin")), content);
+        writeTestFile(local(QStringLiteral("up.bin")), content);
 
         TNMFTP ftp;
         ftp.Mode = mode;
@@ -287,8 +283,8 @@ private Q_SLOTS:
 
     void cancelRunningDownload()
     {
-        writeBytes(remote(QStringLiteral("big.bin")), randomBytes(64 * 1024 * 1024));
-        writeBytes(local(QStringLiteral("big.bin")), "previous");
+        writeTestFile(remote(QStringLiteral("big.bin")), randomBytes(64 * 1024 * 1024));
+        writeTestFile(local(QStringLiteral("big.bin")), "previous");
         TNMFTP ftp;
         login(ftp);
         ftp.OnPacketRecvd = [&](TPowersock *) {

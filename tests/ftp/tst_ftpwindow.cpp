@@ -12,6 +12,7 @@
 #include "settings/settings.h"
 #include "shell/mainform.h"
 #include "testconfig.h"
+#include "testfiles.h"
 
 #include <QAction>
 #include <QDir>
@@ -33,12 +34,6 @@ namespace {
 const QString User = QStringLiteral("tester");
 const QString Secret = QStringLiteral("s3cret-pw");
 
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(path));
-    file.write(bytes);
-}
 
 QByteArray readBytes(const QString &path)
 {
@@ -89,7 +84,7 @@ class TestFtpWindow : public QObject
     void start(const QString &host, const QString &moreValues = QString())
     {
         config = std::make_unique<TestConfig>();
-        writeBytes(config->path(), QStringLiteral("[Config]\nLang=1\nTagsInstalled=1\nAntCon=1\n"
+        writeTestFile(config->path(), QStringLiteral("[Config]\nLang=1\nTagsInstalled=1\nAntCon=1\n"
                                                   "FTPHost0=%1\nFTPName0=%2\nFTPPass0=%3\nFTPNick0=local test\n")
                                        .arg(host, User, Secret)
                                        .toUtf8()
@@ -185,9 +180,9 @@ private Q_SLOTS:
 
     void listingShowsSizesIconsAndSummary()
     {
-        writeBytes(remote(QStringLiteral("a.html")), QByteArray(2300, 'a'));
-        writeBytes(remote(QStringLiteral("b.gif")), QByteArray(900, 'b'));
-        writeBytes(remote(QStringLiteral("README")), "read me");
+        writeTestFile(remote(QStringLiteral("a.html")), QByteArray(2300, 'a'));
+        writeTestFile(remote(QStringLiteral("b.gif")), QByteArray(900, 'b'));
+        writeTestFile(remote(QStringLiteral("README")), "read me");
         QDir(remoteRoot.path()).mkdir(QStringLiteral("img"));
 
         Tftpform *form = connected();
@@ -238,8 +233,8 @@ private Q_SLOTS:
 
     void downloadOpensPagesWhenAllAreDone()
     {
-        writeBytes(remote(QStringLiteral("index.html")), "<HTML>remote</HTML>\r\n");
-        writeBytes(remote(QStringLiteral("logo.gif")), QByteArray(5000, '\x01'));
+        writeTestFile(remote(QStringLiteral("index.html")), "<HTML>remote</HTML>\r\n");
+        writeTestFile(remote(QStringLiteral("logo.gif")), QByteArray(5000, '\x01'));
         Tftpform *form = connected();
         QVERIFY(form);
         selectOnly(form->ListView1, {QStringLiteral("index.html"), QStringLiteral("logo.gif")});
@@ -266,9 +261,9 @@ private Q_SLOTS:
         QFETCH(int, answer);
         QFETCH(QByteArray, pageAfter);
         for (const char *name : {"a.html", "b.txt", "c.css"})
-            writeBytes(remote(QLatin1String(name)), QByteArray("remote ") + name[0]);
-        writeBytes(local(QStringLiteral("a.html")), "local a");
-        writeBytes(local(QStringLiteral("b.txt")), "local b");
+            writeTestFile(remote(QLatin1String(name)), QByteArray("remote ") + name[0]);
+        writeTestFile(local(QStringLiteral("a.html")), "local a");
+        writeTestFile(local(QStringLiteral("b.txt")), "local b");
         Tftpform *form = connected();
         QVERIFY(form);
         selectOnly(form->ListView1, texts(form->ListView1));
@@ -287,10 +282,10 @@ private Q_SLOTS:
 
     void refusedDownloadsKeepLocalFiles()
     {
-        writeBytes(remote(QStringLiteral("gone.html")), "remote");
-        writeBytes(remote(QStringLiteral("a\\b.html")), "escaping name");
-        writeBytes(remote(QStringLiteral("ok.txt")), "fine");
-        writeBytes(local(QStringLiteral("gone.html")), "my copy");
+        writeTestFile(remote(QStringLiteral("gone.html")), "remote");
+        writeTestFile(remote(QStringLiteral("a\\b.html")), "escaping name");
+        writeTestFile(remote(QStringLiteral("ok.txt")), "fine");
+        writeTestFile(local(QStringLiteral("gone.html")), "my copy");
         Tftpform *form = connected();
         QVERIFY(form);
         // Gone from the server after the listing: the server refuses the download.
@@ -314,13 +309,13 @@ private Q_SLOTS:
 
     void uploadConnectsFirstAndAsksBeforeOverwriting()
     {
-        writeBytes(remote(QStringLiteral("x.html")), "old x");
-        writeBytes(remote(QStringLiteral("y.html")), "old y");
+        writeTestFile(remote(QStringLiteral("x.html")), "old x");
+        writeTestFile(remote(QStringLiteral("y.html")), "old y");
         for (const char *name : {"x.html", "y.html"})
-            writeBytes(local(QLatin1String(name)), QByteArray("new ") + name[0]);
+            writeTestFile(local(QLatin1String(name)), QByteArray("new ") + name[0]);
         // Uploads are byte for byte: line ends and binary bytes arrive as they left.
         const QByteArray binary("new z\r\n\x00\xff\r\n", 11);
-        writeBytes(local(QStringLiteral("z.html")), binary);
+        writeTestFile(local(QStringLiteral("z.html")), binary);
         main->openDocument(local(QStringLiteral("x.html")));
         Tftpform *form = open("uploadfile");
         QVERIFY(form);
@@ -344,8 +339,8 @@ private Q_SLOTS:
 
     void uploadNoLeavesTheRemoteFile()
     {
-        writeBytes(remote(QStringLiteral("x.html")), "old x");
-        writeBytes(local(QStringLiteral("x.html")), "new x");
+        writeTestFile(remote(QStringLiteral("x.html")), "old x");
+        writeTestFile(local(QStringLiteral("x.html")), "new x");
         // Uploading needs a saved document.
         QVERIFY(!main->action("uploadbutton")->isEnabled());
         main->openDocument(local(QStringLiteral("x.html")));
@@ -394,8 +389,8 @@ private Q_SLOTS:
 
     void filesAreRenamedAndDeleted()
     {
-        writeBytes(remote(QStringLiteral("f.txt")), "f");
-        writeBytes(remote(QStringLiteral("g.txt")), "g");
+        writeTestFile(remote(QStringLiteral("f.txt")), "f");
+        writeTestFile(remote(QStringLiteral("g.txt")), "g");
         Tftpform *form = connected();
         QVERIFY(form);
         selectOnly(form->ListView1, {QStringLiteral("f.txt")});
@@ -427,8 +422,8 @@ private Q_SLOTS:
 
     void cancelledDownloadKeepsTheLocalCopy()
     {
-        writeBytes(remote(QStringLiteral("big.txt")), QByteArray(64 * 1024 * 1024, 'x'));
-        writeBytes(local(QStringLiteral("big.txt")), "my copy");
+        writeTestFile(remote(QStringLiteral("big.txt")), QByteArray(64 * 1024 * 1024, 'x'));
+        writeTestFile(local(QStringLiteral("big.txt")), "my copy");
         Tftpform *form = connected();
         QVERIFY(form);
         selectOnly(form->ListView1, {QStringLiteral("big.txt")});
@@ -477,7 +472,7 @@ private Q_SLOTS:
 
     void oneWindowWhoseCaptionsFollowTheLanguage()
     {
-        writeBytes(local(QStringLiteral("page.html")), "page");
+        writeTestFile(local(QStringLiteral("page.html")), "page");
         main->openDocument(local(QStringLiteral("page.html")));
         Tftpform *form = open("downloadbutton");
         QVERIFY(form);
@@ -511,7 +506,7 @@ private Q_SLOTS:
         const QString failure = tls.start(remoteRoot.path(), User, Secret,
                                           {"--tls", certificate, "--tls-required", "--no-connect-back"});
         QVERIFY2(failure.isEmpty(), qPrintable(failure));
-        writeBytes(remote(QStringLiteral("a.html")), "<p>");
+        writeTestFile(remote(QStringLiteral("a.html")), "<p>");
         cleanup();
         start(QStringLiteral("127.0.0.1:%1").arg(tls.port()), QStringLiteral("FTPTls0=2\n"));
 

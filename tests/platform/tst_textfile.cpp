@@ -1,4 +1,5 @@
 #include "platform/textfile.h"
+#include "testfiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -12,12 +13,6 @@ QByteArray readBytes(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 } // namespace
 
@@ -120,12 +115,12 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const QString binary = dir.filePath("bin");
-        writeBytes(binary, QByteArray("GIF89a\0\0\1", 9));
+        writeTestFile(binary, QByteArray("GIF89a\0\0\1", 9));
         QCOMPARE(TextFile::read(binary).error, TextFile::Error::Binary);
         QCOMPARE(TextFile::read(dir.filePath("missing")).error, TextFile::Error::NotFound);
         QCOMPARE(TextFile::read(dir.path()).error, TextFile::Error::IsDirectory);
         const QString big = dir.filePath("big");
-        writeBytes(big, QByteArray(2000, 'x'));
+        writeTestFile(big, QByteArray(2000, 'x'));
         QCOMPARE(TextFile::read(big, 1000).error, TextFile::Error::TooLarge);
         QVERIFY(TextFile::read(big, 2000).ok());
     }
@@ -134,7 +129,7 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath("page.htm");
-        writeBytes(path, QByteArray("caf\xe9\nna\xefve\r"));
+        writeTestFile(path, QByteArray("caf\xe9\nna\xefve\r"));
         const TextFile::ReadResult read = TextFile::read(path);
         QVERIFY(read.ok());
         QCOMPARE(read.lines, (QStringList{QString::fromUtf8("café"), QString::fromUtf8("naïve")}));
@@ -146,7 +141,7 @@ private Q_SLOTS:
     void writeIntoAFileAsFolderFails()
     {
         QTemporaryDir dir;
-        writeBytes(dir.filePath("plain"), "x");
+        writeTestFile(dir.filePath("plain"), "x");
         QCOMPARE(TextFile::write(dir.filePath("plain/page.htm"), {"a"}, TextEncoding()),
                  TextFile::Error::WriteFailed);
         QCOMPARE(readBytes(dir.filePath("plain")), QByteArray("x"));
@@ -156,7 +151,7 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath("keep.htm");
-        writeBytes(path, "old contents");
+        writeTestFile(path, "old contents");
         QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
         QString detail;
         const TextFile::Error error = TextFile::write(path, {"new"}, TextEncoding(), &detail);

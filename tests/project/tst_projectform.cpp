@@ -5,6 +5,7 @@
 #include "scriptedprompts.h"
 #include "shell/mainform.h"
 #include "testconfig.h"
+#include "testfiles.h"
 
 #include <QAction>
 #include <QFile>
@@ -18,12 +19,6 @@
 
 namespace {
 
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 } // namespace
 
@@ -58,7 +53,7 @@ private Q_SLOTS:
     void init()
     {
         config = std::make_unique<TestConfig>();
-        writeFile(config->path(), "[Config]\nLang=1\nTagsInstalled=1\n");
+        config->writeLanguage(1);
         prompts = std::make_unique<ScriptedPrompts>();
         main = std::make_unique<Tmainform>();
         main->FormCreate();
@@ -119,8 +114,8 @@ private Q_SLOTS:
     void addingTheSamePathKeepsOneEntry()
     {
         newProject(QStringLiteral("site"));
-        writeFile(path("b.htm"), "b");
-        writeFile(path("A.htm"), "a");
+        writeTestFile(path("b.htm"), "b");
+        writeTestFile(path("A.htm"), "a");
         prompts->answerOpen({path("b.htm"), path("A.htm"), path("b.htm")});
         project()->BitBtn6Click();
         QCOMPARE(project()->ListBox1->count(), 2);
@@ -134,8 +129,8 @@ private Q_SLOTS:
     void openEntriesMissingOrAlreadyOpen()
     {
         newProject(QStringLiteral("site"));
-        writeFile(path("open.htm"), "o");
-        writeFile(path("closed.htm"), "c");
+        writeTestFile(path("open.htm"), "o");
+        writeTestFile(path("closed.htm"), "c");
         main->openFiles({path("open.htm")});
         for (const char *name : {"open.htm", "closed.htm", "gone.htm"})
             project()->addFile(path(name));
@@ -190,7 +185,7 @@ private Q_SLOTS:
         QCOMPARE(project()->project().files, QStringList{path("x.htm")});
         QCOMPARE(project()->projectName(), QStringLiteral("site.mvp"));
 
-        writeFile(path("bad.mvp"), "[files]\r\nx\r\n");
+        writeTestFile(path("bad.mvp"), "[files]\r\nx\r\n");
         prompts->answerOpen({path("bad.mvp")});
         prompts->answerMessage(Prompts::Button::Ok, QStringLiteral("Not a valid file."));
         project()->BitBtn2Click();

@@ -153,10 +153,7 @@ private Q_SLOTS:
     void init()
     {
         config = std::make_unique<TestConfig>();
-        QFile file(config->path());
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("[Config]\nLang=1\nTagsInstalled=1\n");
-        file.close();
+        config->writeLanguage(1);
         main = std::make_unique<Tmainform>();
         prompts = std::make_unique<AnsweringPrompts>(*main);
         main->FormCreate();

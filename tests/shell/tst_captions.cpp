@@ -193,11 +193,7 @@ private Q_SLOTS:
         QFETCH(int, lang);
         const Window &w = windows().at(window);
         TestConfig config;
-        {
-            QFile file(config.path());
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(QStringLiteral("[Config]\nLang=%1\nTagsInstalled=1\n").arg(lang).toUtf8());
-        }
+        config.writeLanguage(lang);
         ScriptedPrompts prompts;
         if (lang == 0)
             prompts.answerDialog([](QDialog &chooser) { chooser.reject(); });

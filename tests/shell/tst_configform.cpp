@@ -23,12 +23,6 @@
 
 namespace {
 
-void writeConfig(const QString &path, const QByteArray &contents)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(contents);
-}
 
 void press(QDialog &dialog, const char *button)
 {
@@ -54,7 +48,7 @@ private Q_SLOTS:
     void noLanguageShowsNoneAndOkChoosesEnglish()
     {
         TestConfig config;
-        writeConfig(config.path(), "[Config]\nLang=0\nTagsInstalled=1\n");
+        config.writeLanguage(0);
         LoadSettings();
         Tconfigform dialog({});
         QCOMPARE(dialog.PageControl1->currentWidget()->objectName(), QStringLiteral("prefsheet"));
@@ -100,7 +94,7 @@ private Q_SLOTS:
     void defaultStoresEverything()
     {
         TestConfig config;
-        writeConfig(config.path(), "[Config]\nLang=1\nTagsInstalled=1\n");
+        config.writeLanguage(1);
         LoadSettings();
         Tconfigform dialog({});
         dialog.fontspin->setValue(16);
@@ -116,7 +110,7 @@ private Q_SLOTS:
     void mainWindowAftermath()
     {
         TestConfig config;
-        writeConfig(config.path(), "[Config]\nLang=1\nTagsInstalled=1\nFontSize=10\nColor=0\n");
+        config.writeLanguage(1, "FontSize=10\nColor=0\n");
         ScriptedPrompts prompts;
         Tmainform main;
         main.FormCreate();

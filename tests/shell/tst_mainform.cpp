@@ -5,6 +5,7 @@
 #include "shell/filebrowser.h"
 #include "shell/mainform.h"
 #include "testconfig.h"
+#include "testfiles.h"
 
 #include <QAction>
 #include <QDialog>
@@ -25,12 +26,6 @@ QByteArray readFile(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 } // namespace
 
@@ -57,7 +52,7 @@ private:
     void startWithLanguage(int lang)
     {
         config = std::make_unique<TestConfig>();
-        writeFile(config->path(), QStringLiteral("[Config]\nLang=%1\nTagsInstalled=1\n").arg(lang).toUtf8());
+        config->writeLanguage(lang);
         prompts = std::make_unique<ScriptedPrompts>();
         main = std::make_unique<Tmainform>();
         main->FormCreate();
@@ -210,7 +205,7 @@ private Q_SLOTS:
 
     void saveFailureKeepsDocumentAndOldFile()
     {
-        writeFile(path("keep.htm"), "old\r\n");
+        writeTestFile(path("keep.htm"), "old\r\n");
         main->openFiles({path("keep.htm")});
         Teditform *editor = active();
         QTest::keyClicks(editor->cmemo1, QStringLiteral("new"));
@@ -277,9 +272,9 @@ private Q_SLOTS:
 
     void openSkipsFilesAlreadyOpen()
     {
-        writeFile(path("a.htm"), "a");
-        writeFile(path("b.htm"), "b");
-        writeFile(path("c.htm"), "c");
+        writeTestFile(path("a.htm"), "a");
+        writeTestFile(path("b.htm"), "b");
+        writeTestFile(path("c.htm"), "c");
         QVERIFY(QFile::link(path("a.htm"), path("alias.htm")));
         main->openFiles({path("a.htm")});
         prompts->answerOpen({path("alias.htm"), path("b.htm"), path("c.htm")});
@@ -305,7 +300,7 @@ private Q_SLOTS:
         QFETCH(QString, message);
         const QString file = dir->filePath(name);
         if (!contents.isEmpty())
-            writeFile(file, contents);
+            writeTestFile(file, contents);
         prompts->answerMessage(Prompts::Button::Ok, message);
         QVERIFY(!main->openDocument(file));
         QCOMPARE(main->EditorCount(), 0);
@@ -358,7 +353,7 @@ private Q_SLOTS:
         QVERIFY(!active()->AutoSaveOn());
         QVERIFY(!editorAction("Autosave1")->isChecked());
 
-        writeFile(path("auto.htm"), "one\r\n");
+        writeTestFile(path("auto.htm"), "one\r\n");
         main->openFiles({path("auto.htm")});
         Teditform *editor = active();
         editorAction("Autosave1")->trigger();
@@ -384,7 +379,7 @@ private Q_SLOTS:
 
     void insertTextFile()
     {
-        writeFile(path("part.txt"), "one\ntwo");
+        writeTestFile(path("part.txt"), "one\ntwo");
         main->newBlankDocument();
         active()->cmemo1->SetText(QStringLiteral("[]"));
         active()->cmemo1->SetSelStart(1);
@@ -399,7 +394,7 @@ private Q_SLOTS:
         prompts->answerSave(path("mine.mvc"));
         main->Createregfile1Click();
         QCOMPARE(readFile(path("mine.mvc")).count("\r\n"), 101);
-        writeFile(path("bad.mvc"), "1\r\n");
+        writeTestFile(path("bad.mvc"), "1\r\n");
         settings().FontSize = 17; // a change made with the dialog's OK only
         prompts->answerOpen({path("bad.mvc")});
         prompts->answerMessage(Prompts::Button::Ok, QStringLiteral(" is not a valid Configuration file!"));

@@ -84,11 +84,7 @@ private Q_SLOTS:
             file.write("<p>old</p>\r\n");
         }
         TestConfig config;
-        {
-            QFile file(config.path());
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write("[Config]\nLang=1\nTagsInstalled=1\n");
-        }
+        config.writeLanguage(1);
         ScriptedPrompts prompts;
         Tmainform main;
         main.FormCreate();

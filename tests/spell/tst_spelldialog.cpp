@@ -21,12 +21,6 @@
 
 namespace {
 
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 QString child(QDialog &dialog, const char *name)
 {
@@ -63,7 +57,7 @@ private:
     void start(int lang)
     {
         config = std::make_unique<TestConfig>();
-        writeFile(config->path(), QStringLiteral("[Config]\nLang=%1\nTagsInstalled=1\n").arg(lang).toUtf8());
+        config->writeLanguage(lang);
         prompts = std::make_unique<ScriptedPrompts>();
         main = std::make_unique<Tmainform>();
         main->FormCreate();

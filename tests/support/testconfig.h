@@ -15,6 +15,12 @@ public:
     TestConfig &operator=(const TestConfig &) = delete;
 
     QString path() const { return m_path; }
+
+    // Replaces the file's contents.
+    void write(const QByteArray &contents) const;
+    // A store past its first start, in a language: no chooser, no template
+    // installation; `more` adds further lines.
+    void writeLanguage(int lang, const QByteArray &more = QByteArray()) const;
     QString dir() const { return m_dir.path(); }
 
 private:

@@ -4,6 +4,7 @@
 #include "settings/settings.h"
 #include "shell/mainform.h"
 #include "testconfig.h"
+#include "testfiles.h"
 
 #include <QAction>
 #include <QDialog>
@@ -93,12 +94,6 @@ QByteArray readFile(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 const QByteArray FramePage = "<html>\r\n<head>\r\n<title></title>\r\n</head>\r\n<body text=\"#\">\r\n\r\n"
                              "</body>\r\n</html>\r\n";
@@ -136,7 +131,7 @@ private Q_SLOTS:
     {
         dir = std::make_unique<QTemporaryDir>();
         config = std::make_unique<TestConfig>();
-        writeFile(config->path(), "[Config]\nLang=1\nTagsInstalled=1\n");
+        config->writeLanguage(1);
         prompts = std::make_unique<ScriptedPrompts>();
         main = std::make_unique<Tmainform>();
         main->FormCreate();
@@ -243,7 +238,7 @@ private Q_SLOTS:
     {
         // Layout 3: the upper frame 100 pixels, the left one 20 percent, and
         // the right frame an existing file of the user's.
-        writeFile(path("right.htm"), "mine");
+        writeTestFile(path("right.htm"), "mine");
         PageScript script(*prompts);
         script.then("Tfrwizard1", pressing("Image3"))
             .then("Tlayout3form",
@@ -344,7 +339,7 @@ private Q_SLOTS:
         QFETCH(QList<Prompts::Button>, answers);
         QFETCH(bool, written);
         for (const char *name : {"index.htm", "a.htm", "b.htm"})
-            writeFile(path(QLatin1String(name)), "old");
+            writeTestFile(path(QLatin1String(name)), "old");
         PageScript script(*prompts);
         layout1(script, "a.htm", "b.htm", "index.htm");
         script.then("Tdirdia", pressing("BitBtn2"));
@@ -377,7 +372,7 @@ private Q_SLOTS:
         QFETCH(QString, error);
         if (target.startsWith(QLatin1String("locked")) && geteuid() == 0)
             QSKIP("permissions do not bind the superuser");
-        writeFile(path("plain"), "x");
+        writeTestFile(path("plain"), "x");
         QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("locked")));
         QFile::setPermissions(path("locked"), QFile::ReadOwner | QFile::ExeOwner);
         PageScript script(*prompts);

@@ -40,10 +40,7 @@ private Q_SLOTS:
     {
         dir = std::make_unique<QTemporaryDir>();
         config = std::make_unique<TestConfig>();
-        QFile file(config->path());
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("[Config]\nLang=1\nTagsInstalled=1\n");
-        file.close();
+        config->writeLanguage(1);
         prompts = std::make_unique<ScriptedPrompts>();
         main = std::make_unique<Tmainform>();
         main->FormCreate();

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Writes a whole file for a test; fails the running test when it cannot.
+void writeTestFile(const QString &path, const QByteArray &bytes);
