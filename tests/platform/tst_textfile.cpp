@@ -58,6 +58,13 @@ private Q_SLOTS:
                                               << utf8 << false;
         QTest::newRow("cp1252 accents") << QByteArray("bl\xe5 \x80 \x93\x94 \x81")
                                         << QString::fromUtf8("blå € “” \u0081") << cp1252 << false;
+        // Pages labelled Latin-1 by Windows editors hold Windows-1252 bytes.
+        for (const char *label : {"iso-8859-1", "latin1", "windows-1252", "cp1252"}) {
+            const QByteArray head = QByteArray("<meta charset=\"") + label + "\">";
+            QTest::addRow("declared %s", label) << head + "\x93\x80 5\x94 \x85 \xe6"
+                                                << QString::fromLatin1(head) + QString::fromUtf8("“€ 5” … æ")
+                                                << cp1252 << false;
+        }
         QTest::newRow("declared latin2")
             << QByteArray("<meta charset=\"iso-8859-2\">\xb1") << QString::fromUtf8("<meta charset=\"iso-8859-2\">ą")
             << declared << false;
