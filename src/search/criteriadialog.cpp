@@ -118,6 +118,11 @@ void TCriteriaDialog::FormShow()
     crit->setFocus();
 }
 
+void TCriteriaDialog::critChange()
+{
+    okbutton->setEnabled(!crit->text().isEmpty());
+}
+
 void TCriteriaDialog::okbuttonClick()
 {
     storeCriteria();

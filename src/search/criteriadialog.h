@@ -13,7 +13,8 @@ class QRadioButton;
 
 // What the search and the replace dialog share: the search text, the
 // match-case box, the scope (the selected text, the document, all open
-// documents) and OK, Cancel and Help. Only OK confirms; any other way out
+// documents) and OK, Cancel and Help. OK is offered while there is a search
+// text. Only OK confirms; any other way out
 // leaves the dialog unconfirmed. Each is shown once and then released, so the
 // boxes always open empty.
 class TCriteriaDialog : public QDialog
@@ -45,12 +46,12 @@ protected:
 
     // Whether "Selected" is offered and preset as the dialog opens.
     virtual bool presetInSelection() const = 0;
-    virtual void critChange() = 0;
     // Copies the dialog's choices into the search criteria.
     virtual void storeCriteria() = 0;
 
 private:
     void FormShow();
+    void critChange();
     void okbuttonClick();
 
     QGridLayout *m_fields;

@@ -33,11 +33,6 @@ bool Treplaceform::presetInSelection() const
     return searchCriteria().replaceInSelection;
 }
 
-void Treplaceform::critChange()
-{
-    okbutton->setEnabled(!crit->text().isEmpty());
-}
-
 void Treplaceform::storeCriteria()
 {
     SearchCriteria &criteria = searchCriteria();

@@ -3,8 +3,7 @@
 #include "search/criteriadialog.h"
 
 // The replace dialog: the search dialog's choices plus the replacement text.
-// Replacing always covers whole documents, so "Selected" is never offered;
-// OK is offered while there is a search text.
+// Replacing always covers whole documents, so "Selected" is never offered.
 class Treplaceform : public TCriteriaDialog
 {
     Q_OBJECT
@@ -17,6 +16,5 @@ public:
 
 protected:
     bool presetInSelection() const override;
-    void critChange() override;
     void storeCriteria() override;
 };

@@ -26,13 +26,6 @@ bool Tsearchform::presetInSelection() const
     return searchCriteria().searchInSelection;
 }
 
-void Tsearchform::critChange()
-{
-    // Once offered, OK stays; an emptied box simply finds nothing.
-    if (!crit->text().isEmpty())
-        okbutton->setEnabled(true);
-}
-
 void Tsearchform::storeCriteria()
 {
     SearchCriteria &criteria = searchCriteria();

@@ -3,7 +3,7 @@
 #include "search/criteriadialog.h"
 
 // The search dialog. "Selected" is offered only when the active document had
-// a selection as the command started; OK waits for a search text.
+// a selection as the command started.
 class Tsearchform : public TCriteriaDialog
 {
     Q_OBJECT
@@ -13,6 +13,5 @@ public:
 
 protected:
     bool presetInSelection() const override;
-    void critChange() override;
     void storeCriteria() override;
 };
