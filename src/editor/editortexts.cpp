@@ -141,7 +141,7 @@ const CaptionTable EditorCaptions = {
     {"LaunchBrowser1", {"&Launch browser", "&Start browser", "&Browser starten"}},
     {"Special1", {"&Special", "Spe&ciel", "S&onder.."}},
     {"French1", {"&French", "&Fransk", "&Fransösisch"}},
-    {"Spanish1", {"&Spanish", "&Spansk", "&Spanisch"}},
+    {"Spanish1", {"S&panish", "&Spansk", "&Spanisch"}},
     {"German1", {"&German", "&Tysk", "&Deutsch"}},
     {"Danish1", {"&Danish", "&Dansk", "&Dänisch"}},
     {"Others1", {"&Others", "&Andre", "&Andere"}},

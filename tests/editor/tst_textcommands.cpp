@@ -24,12 +24,14 @@
 #include <QClipboard>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -287,6 +289,17 @@ private Q_SLOTS:
         QCOMPARE(action("Setdefinedtag1")->text(), QStringLiteral("&Set defined tag"));
         QCOMPARE(menu("Spanish1")->title(), QStringLiteral("S&panish"));
         QCOMPARE(menu("Special2")->title(), QStringLiteral("Speci&al"));
+    }
+
+    void characterMenuMnemonicsDiffer()
+    {
+        startWithLanguage(1);
+        QSet<QKeySequence> keys;
+        for (QAction *item : menu("PopupMenu1")->actions()) {
+            if (!item->isSeparator())
+                keys.insert(QKeySequence::mnemonic(item->text()));
+        }
+        QCOMPARE(keys.size(), 6);
     }
 
     void dialogTextsFollowTheLanguage()
