@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QEvent>
 #include <QFontComboBox>
+#include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -115,12 +116,16 @@ QWidget *Tconfigform::buildFontPage()
     auto *grid = new QGridLayout(page);
     fontbox = named(new QFontComboBox(page), "fontbox");
     fontbox->setFontFilters(QFontComboBox::ScalableFonts);
+    connect(fontbox, &QComboBox::activated, this, [this] { m_fontPicked = true; });
+    missinglabel = named(new QLabel(QStringLiteral("(not installed)"), page), "missinglabel");
     fontspin = named(new QSpinBox(page), "fontspin");
     fontspin->setRange(8, 18);
     grid->addWidget(named(new QLabel(QStringLiteral("Font type"), page), "typelabel"), 0, 0);
     grid->addWidget(fontbox, 0, 1);
+    grid->addWidget(missinglabel, 0, 2);
     grid->addWidget(named(new QLabel(QStringLiteral("Size"), page), "sizelabel"), 1, 0);
     grid->addWidget(fontspin, 1, 1, Qt::AlignLeft);
+    grid->setColumnStretch(1, 1);
     grid->setRowStretch(2, 1);
     return page;
 }
@@ -193,13 +198,27 @@ void Tconfigform::FormShow()
     }
     autobox->setChecked(s.AutoSave);
     colorbox->setChecked(s.Color);
-    fontbox->setCurrentFont(QFont(s.FontType));
+    showFont(s.FontType);
     fontspin->setValue(s.FontSize);
     opendir->setText(s.OpenDir);
     savedir->setText(s.SaveDir);
     templatesbox->setChecked(s.Tags);
     textdir->setText(s.TextDir);
     wrapbox->setChecked(s.WordWrap);
+}
+
+// A stored font that is not installed would otherwise show as the font that
+// stands in for it, and OK would store that one without the user choosing it.
+void Tconfigform::showFont(const QString &family)
+{
+    m_fontPicked = false;
+    fontbox->setCurrentFont(QFont(family));
+    const bool installed = QFontDatabase::families().contains(family, Qt::CaseInsensitive);
+    missinglabel->setVisible(!installed);
+    if (!installed) {
+        fontbox->insertItem(0, family);
+        fontbox->setCurrentIndex(0);
+    }
 }
 
 void Tconfigform::browse(QLineEdit *field, const QString &prompt)
@@ -215,7 +234,8 @@ void Tconfigform::applyToSettings()
     s.OpenDir = opendir->text();
     s.SaveDir = savedir->text();
     s.TextDir = textdir->text();
-    s.FontType = fontbox->currentFont().family();
+    if (m_fontPicked)
+        s.FontType = fontbox->currentFont().family();
     s.FontSize = fontspin->value();
     s.Color = colorbox->isChecked();
     s.Tags = templatesbox->isChecked();

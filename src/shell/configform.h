@@ -5,6 +5,7 @@
 
 class QCheckBox;
 class QFontComboBox;
+class QLabel;
 class QLineEdit;
 class QRadioButton;
 class QSpinBox;
@@ -29,6 +30,7 @@ public:
     QLineEdit *savedir = nullptr;
     QLineEdit *textdir = nullptr;
     QFontComboBox *fontbox = nullptr;
+    QLabel *missinglabel = nullptr; // beside a stored font that is not installed
     QSpinBox *fontspin = nullptr;
     QCheckBox *colorbox = nullptr;
     QCheckBox *templatesbox = nullptr;
@@ -49,9 +51,11 @@ private:
     QWidget *buildFontPage();
     QWidget *buildPreferencesPage();
     QWidget *buildLanguagePage();
+    void showFont(const QString &family);
     void browse(QLineEdit *field, const QString &prompt);
     void applyToSettings();
 
     std::function<void(const QString &)> m_hint;
     QWidget *m_dirsheet = nullptr;
+    bool m_fontPicked = false;
 };

@@ -11,6 +11,7 @@ const CaptionTable ConfigCaptions = {
     {"fontsheet", {"&Font", "&Font", "&Schriftart"}},
     {"helpbutton", {"&Help", "&Hjælp", "&Hilfe"}},
     {"langsheet", {"&Language", "Sp&rog", "S&prache"}},
+    {"missinglabel", {"(not installed)", "(ikke installeret)", "(nicht installiert)"}},
     {"okbutton", {"&Ok", "&Ok", "&Ok"}},
     {"openlabel", {"Open file", "Åben fil", "Öffne Datei"}},
     {"prefsheet", {"&Preferences", "&Indstillinger", "&Einstellungen"}},

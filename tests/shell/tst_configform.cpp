@@ -12,6 +12,8 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QFontComboBox>
+#include <QFontDatabase>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -105,6 +107,32 @@ private Q_SLOTS:
         QCOMPARE(storedInteger("FontSize"), 18);
         QCOMPARE(storedInteger("AutoSave"), 1);
         QCOMPARE(storedInteger("Lang"), 2);
+    }
+
+    void missingFontStaysUntilAnotherIsPicked()
+    {
+        TestConfig config;
+        settings() = Settings();
+        settings().Lang = 2;
+        settings().FontType = QStringLiteral("Nowhere Sans");
+        Tconfigform dialog({});
+        QCOMPARE(dialog.fontbox->currentText(), QStringLiteral("Nowhere Sans"));
+        QVERIFY(!dialog.missinglabel->isHidden());
+        QCOMPARE(dialog.missinglabel->text(), QStringLiteral("(ikke installeret)"));
+        press(dialog, "okbutton");
+        QCOMPARE(settings().FontType, QStringLiteral("Nowhere Sans"));
+
+        Tconfigform again({});
+        const QString other = again.fontbox->itemText(1);
+        QVERIFY(QFontDatabase::families().contains(other));
+        again.fontbox->setCurrentIndex(1);
+        Q_EMIT again.fontbox->activated(1);
+        press(again, "okbutton");
+        QCOMPARE(settings().FontType, other);
+
+        Tconfigform installed({});
+        QCOMPARE(installed.fontbox->currentText(), settings().FontType);
+        QVERIFY(installed.missinglabel->isHidden());
     }
 
     void mainWindowAftermath()
