@@ -53,7 +53,7 @@ public:
     Prompts::FileResult saveFile(const Prompts::FileDialog &) override { return {}; }
     QString folder(const QString &, const QString &) override { return {}; }
     std::optional<QColor> color(const QColor &) override { return std::nullopt; }
-    bool print(QPrinter &) override { return false; }
+    bool print(QPrinter &, int) override { return false; }
     int runDialog(QDialog &dialog) override
     {
         dialog.show();

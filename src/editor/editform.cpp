@@ -29,6 +29,7 @@ const char *const NewHtmlSkeleton = "<HTML>\r\n<HEAD>\r\n<TITLE></TITLE>\r\n</HE
 constexpr int SkeletonCaretFromEnd = 30;
 // Larger files would take the editor's memory into gigabytes.
 constexpr qint64 MaxDocumentBytes = Q_INT64_C(64) * 1024 * 1024;
+constexpr int PrintDialogHelp = 1500;
 
 } // namespace
 
@@ -477,7 +478,7 @@ void Teditform::Printersetup1Click()
         return;
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(baseName());
-    if (!Prompts::print(printer))
+    if (!Prompts::print(printer, PrintDialogHelp))
         return;
     QTextDocument page;
     page.setDefaultFont(cmemo1->font());

@@ -11,6 +11,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace Prompts {
 namespace {
@@ -84,9 +85,10 @@ public:
         return chosen;
     }
 
-    bool print(QPrinter &printer) override
+    bool print(QPrinter &printer, int helpContext) override
     {
         QPrintDialog dialog(&printer, g_parent);
+        helpOnF1(dialog, helpContext);
         return dialog.exec() == QDialog::Accepted;
     }
 
@@ -100,8 +102,21 @@ private:
         QObject::connect(help, &QAbstractButton::clicked, &box, [context] { Help::showHelp(context); });
     }
 
+    static void helpOnF1(QDialog &dialog, int context)
+    {
+        if (context == 0)
+            return;
+        auto *f1 = new QShortcut(QKeySequence::HelpContents, &dialog);
+        QObject::connect(f1, &QShortcut::activated, &dialog, [context] { Help::showHelp(context); });
+    }
+
     static FileResult run(QFileDialog &dialog, const FileDialog &d)
     {
+        if (d.helpContext != 0) {
+            // A desktop's own file dialog would take the key for itself.
+            dialog.setOption(QFileDialog::DontUseNativeDialog);
+            helpOnF1(dialog, d.helpContext);
+        }
         if (!d.fileName.isEmpty())
             dialog.selectFile(d.fileName);
         FileResult result;
@@ -199,9 +214,9 @@ std::optional<QColor> color(const QColor &initial)
     return g_handler->color(initial);
 }
 
-bool print(QPrinter &printer)
+bool print(QPrinter &printer, int helpContext)
 {
-    return g_handler->print(printer);
+    return g_handler->print(printer, helpContext);
 }
 
 int runDialog(QDialog &dialog)

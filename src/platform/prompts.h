@@ -65,7 +65,7 @@ public:
     virtual FileResult saveFile(const FileDialog &dialog) = 0;
     virtual QString folder(const QString &title, const QString &start) = 0;
     virtual std::optional<QColor> color(const QColor &initial) = 0;
-    virtual bool print(QPrinter &printer) = 0;
+    virtual bool print(QPrinter &printer, int helpContext) = 0;
     // Runs one of the program's own modal dialogs; returns its result code.
     virtual int runDialog(QDialog &dialog) = 0;
 };
@@ -84,7 +84,9 @@ FileResult openFiles(const FileDialog &dialog);
 FileResult saveFile(const FileDialog &dialog);
 QString folder(const QString &title, const QString &start);
 std::optional<QColor> color(const QColor &initial);
-bool print(QPrinter &printer);
+// F1 in the print dialog, and in a file dialog with a help context, opens
+// that help context.
+bool print(QPrinter &printer, int helpContext = 0);
 // Shows a dialog of the program modally (QDialog::Accepted or Rejected).
 int runDialog(QDialog &dialog);
 

@@ -7,6 +7,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QMessageBox>
+#include <QPrinter>
 #include <QRegularExpression>
 #include <QTest>
 #include <QTextBlock>
@@ -190,6 +191,44 @@ private Q_SLOTS:
         // Once the box has gone the help window is a window of its own again.
         QVERIFY(Help::window()->isVisible());
         QCOMPARE(Help::window()->parentWidget(), nullptr);
+        Help::window()->hide();
+    }
+
+    void f1InPlatformDialogsOpensTheirPage_data()
+    {
+        QTest::addColumn<bool>("print");
+        QTest::addColumn<int>("context");
+        QTest::newRow("open") << false << 1100;
+        QTest::newRow("picture") << false << 3006;
+        QTest::newRow("print") << true << 1500;
+    }
+
+    void f1InPlatformDialogsOpensTheirPage()
+    {
+        QFETCH(bool, print);
+        QFETCH(int, context);
+        QString shown;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, this, [&] {
+            auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            if (!dialog || !QTest::qWaitForWindowActive(dialog))
+                return;
+            poll.stop();
+            QTest::keyClick(dialog, Qt::Key_F1);
+            shown = browser() && Help::window()->isVisible() ? browser()->source().fragment() : QString();
+            dialog->reject();
+        });
+        poll.start(10);
+        if (print) {
+            QPrinter printer;
+            QVERIFY(!Prompts::print(printer, context));
+        } else {
+            Prompts::FileDialog open;
+            open.directory = QDir::tempPath();
+            open.helpContext = context;
+            QVERIFY(!Prompts::openFile(open).accepted());
+        }
+        QCOMPARE(shown, QString::number(context));
         Help::window()->hide();
     }
 };

@@ -374,6 +374,7 @@ private Q_SLOTS:
         active()->cmemo1->SetText(QStringLiteral("<p>printed</p>"));
         prompts->answerPrint(true, path("out.pdf"));
         active()->Printersetup1Click();
+        QCOMPARE(prompts->lastPrintHelpContext(), 1500);
         QVERIFY(readFile(path("out.pdf")).startsWith("%PDF"));
     }
 

@@ -160,8 +160,9 @@ std::optional<QColor> ScriptedPrompts::color(const QColor &initial)
     return a.color;
 }
 
-bool ScriptedPrompts::print(QPrinter &printer)
+bool ScriptedPrompts::print(QPrinter &printer, int helpContext)
 {
+    m_lastPrintHelpContext = helpContext;
     Answer a;
     a.type = Type::Print;
     if (!take(Type::Print, QStringLiteral("print dialog"), &a) || !a.accept)

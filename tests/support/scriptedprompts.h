@@ -37,6 +37,7 @@ public:
     QStringList messageTexts() const;
     // The last file dialog's settings.
     const Prompts::FileDialog &lastFileDialog() const { return m_lastFileDialog; }
+    int lastPrintHelpContext() const { return m_lastPrintHelpContext; }
     int pending() const { return int(m_script.size()); }
 
     Prompts::Button message(const Prompts::Message &message) override;
@@ -44,7 +45,7 @@ public:
     Prompts::FileResult saveFile(const Prompts::FileDialog &dialog) override;
     QString folder(const QString &title, const QString &start) override;
     std::optional<QColor> color(const QColor &initial) override;
-    bool print(QPrinter &printer) override;
+    bool print(QPrinter &printer, int helpContext) override;
     int runDialog(QDialog &dialog) override;
 
 private:
@@ -65,5 +66,6 @@ private:
     QList<Answer> m_script;
     QList<Prompts::Message> m_messages;
     Prompts::FileDialog m_lastFileDialog;
+    int m_lastPrintHelpContext = 0;
     Prompts::Handler *m_previous = nullptr;
 };
