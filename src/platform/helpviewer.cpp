@@ -31,6 +31,7 @@ const Topic Topics[] = {
     {1022, "search.html#1022"},    {1100, "mainwindow.html#1100"}, {1400, "editor.html#1400"},
     {1500, "mainwindow.html#1500"}, {2500, "search.html#2500"},     {3006, "imagemap.html#3006"},
     {3007, "imagemap.html#3007"},  {3300, "mainwindow.html#3300"}, {4200, "editor.html#4200"},
+    {4300, "spellcheck.html#4300"},
     {5100, "frames.html#5100"},    {5101, "frames.html#5101"},     {5102, "frames.html#5102"},
     {5103, "frames.html#5103"},    {5104, "frames.html#5104"},     {5200, "imagemap.html#5200"},
     {5201, "imagemap.html#5201"},  {5202, "imagemap.html#5202"},   {5300, "project.html#5300"},

@@ -4,6 +4,7 @@
 #include "editor/editform.h"
 #include "platform/prompts.h"
 #include "settings/settings.h"
+#include "spell/autocorrectlist.h"
 #include "spell/spelldialog.h"
 #include "spell/spelldictionary.h"
 #include "spell/spelllanguage.h"
@@ -18,13 +19,19 @@
 
 namespace {
 
-// A dictionary with the user's words added, loaded once per program run:
-// the large dictionaries take a noticeable moment to read.
+// A dictionary with the user's words added, and the user's auto-corrections,
+// loaded once per program run: the large dictionaries take a noticeable
+// moment to read.
 struct LoadedDictionary
 {
-    explicit LoadedDictionary(const QString &userPath) : userWords(userPath) {}
+    LoadedDictionary(const QString &userPath, const QString &autoCorrectPath)
+        : userWords(userPath)
+        , autoCorrections(autoCorrectPath)
+    {
+    }
     std::unique_ptr<SpellDictionary> dictionary;
     UserDictionary userWords;
+    AutoCorrectList autoCorrections;
 };
 
 LoadedDictionary *loadDictionary(const SpellLanguage &language)
@@ -36,13 +43,14 @@ LoadedDictionary *loadDictionary(const SpellLanguage &language)
     const QString userPath = spellFilePath(language.userDictionary);
     std::unique_ptr<LoadedDictionary> &entry = loaded[base + QLatin1Char('|') + userPath];
     if (!entry) {
-        auto fresh = std::make_unique<LoadedDictionary>(userPath);
+        auto fresh = std::make_unique<LoadedDictionary>(userPath, spellFilePath(language.autoCorrectFile));
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
         fresh->dictionary = SpellDictionary::open(base);
         QGuiApplication::restoreOverrideCursor();
         if (!fresh->dictionary)
             return nullptr;
         fresh->userWords.load();
+        fresh->autoCorrections.load();
         for (const QString &word : fresh->userWords.words())
             fresh->dictionary->add(word);
         entry = std::move(fresh);
@@ -123,7 +131,7 @@ void SpellCheck(Teditform &editor)
     const QString optionsPath = spellFilePath(language.optionsFile);
     MemoTarget target(editor);
     SpellSession session(memo->Text(), *loaded->dictionary, loaded->userWords, target,
-                         SpellOptions::load(optionsPath));
+                         SpellOptions::load(optionsPath), &loaded->autoCorrections);
     if (!session.start())
         return;
 
@@ -137,6 +145,10 @@ void SpellCheck(Teditform &editor)
     QObject::connect(&dialog, &TSpellDialog::userWordsNotSaved, &dialog, [loaded, lang] {
         Prompts::message(Prompts::Kind::Error,
                          pick(UserWordsNotSavedMessage, lang).arg(loaded->userWords.path()));
+    });
+    QObject::connect(&dialog, &TSpellDialog::autoCorrectionsNotSaved, &dialog, [loaded, lang] {
+        Prompts::message(Prompts::Kind::Error,
+                         pick(AutoCorrectionsNotSavedMessage, lang).arg(loaded->autoCorrections.path()));
     });
     dialog.showFinding();
     Prompts::runDialog(dialog);

@@ -1,16 +1,24 @@
 #include "spell/spelldialog.h"
 
+#include "editor/dialogrunner.h"
 #include "platform/prompts.h"
 #include "spell/spelloptionsdialog.h"
 #include "spell/spellsession.h"
 #include "spell/spelltexts.h"
 
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+namespace {
+
+constexpr int SpellCheckHelp = 4300;
+
+} // namespace
 
 TSpellDialog::TSpellDialog(SpellSession &session, int lang, QWidget *parent)
     : QDialog(parent)
@@ -43,39 +51,47 @@ TSpellDialog::TSpellDialog(SpellSession &session, int lang, QWidget *parent)
     changebutton = addButton("changebutton", "C&hange", &TSpellDialog::changebuttonClick);
     changeallbutton = addButton("changeallbutton", "&Change All", &TSpellDialog::changeallbuttonClick);
     addbutton = addButton("addbutton", "&Add", &TSpellDialog::addbuttonClick);
+    autocorrectbutton = addButton("autocorrectbutton", "Au&to-Correct", &TSpellDialog::autocorrectbuttonClick);
     suggestbutton = addButton("suggestbutton", "S&uggest", &TSpellDialog::suggestbuttonClick);
+    startbutton = addButton("startbutton", "Start", &TSpellDialog::startbuttonClick);
     undobutton = addButton("undobutton", "Undo &Last", &TSpellDialog::undobuttonClick);
     optionsbutton = addButton("optionsbutton", "&Options", &TSpellDialog::optionsbuttonClick);
+    deletebutton = addButton("deletebutton", "&Delete", &TSpellDialog::deletebuttonClick);
+    helpbutton = addButton("helpbutton", "Hel&p", &TSpellDialog::helpbuttonClick);
     cancelbutton = addButton("cancelbutton", "Cancel", &TSpellDialog::reject);
     changebutton->setDefault(true);
 
-    auto *grid = new QGridLayout(this);
-    grid->addWidget(notfoundlabel, 0, 0);
-    grid->addWidget(wordedit, 1, 0);
-    grid->addWidget(replacelabel, 2, 0);
-    grid->addWidget(replaceedit, 3, 0);
-    grid->addWidget(suggestlabel, 4, 0);
-    grid->addWidget(suggestlist, 5, 0, 6, 1);
+    auto *fields = new QVBoxLayout;
+    for (QWidget *field : {static_cast<QWidget *>(notfoundlabel), static_cast<QWidget *>(wordedit),
+                           static_cast<QWidget *>(replacelabel), static_cast<QWidget *>(replaceedit),
+                           static_cast<QWidget *>(suggestlabel)})
+        fields->addWidget(field);
+    fields->addWidget(suggestlist, 1);
+    auto *buttons = new QGridLayout;
     const QList<QPair<QPushButton *, QPushButton *>> rows = {
-        {ignorebutton, ignoreallbutton}, {changebutton, changeallbutton}, {addbutton, suggestbutton},
-        {undobutton, optionsbutton},     {cancelbutton, nullptr},
+        {ignorebutton, ignoreallbutton}, {changebutton, changeallbutton}, {addbutton, autocorrectbutton},
+        {suggestbutton, startbutton},    {undobutton, optionsbutton},     {deletebutton, helpbutton},
+        {cancelbutton, nullptr},
     };
-    int row = 1;
+    int row = 0;
     for (const auto &[left, right] : rows) {
-        grid->addWidget(left, row, 1);
+        buttons->addWidget(left, row, 0);
         if (right)
-            grid->addWidget(right, row, 2);
-        row += 2;
+            buttons->addWidget(right, row, 1);
+        ++row;
     }
-    grid->setRowStretch(10, 1);
-    grid->setColumnStretch(0, 1);
-    resize(520, 300);
+    buttons->setRowStretch(row, 1);
+    auto *layout = new QHBoxLayout(this);
+    layout->addLayout(fields, 1);
+    layout->addLayout(buttons);
+    resize(540, 320);
 
     connect(suggestlist, &QListWidget::currentTextChanged, this, [this](const QString &text) {
         if (!text.isEmpty())
             replaceedit->setText(text);
     });
     connect(suggestlist, &QListWidget::itemDoubleClicked, this, &TSpellDialog::changebuttonClick);
+    connect(replaceedit, &QLineEdit::textChanged, this, &TSpellDialog::updateAutoCorrect);
 
     applyCaptions(this, SpellCaptions, lang);
 }
@@ -107,10 +123,21 @@ void TSpellDialog::showFinding()
     changeallbutton->setEnabled(!repeated);
     addbutton->setEnabled(notFound);
     suggestbutton->setEnabled(!repeated);
+    updateAutoCorrect();
     undobutton->setEnabled(m_session.canUndo());
     replaceedit->setFocus();
     replaceedit->selectAll();
     Q_EMIT findingShown(finding.start, finding.length);
+}
+
+// An auto-correction needs a replacement that differs from the word; a
+// repeated word is a matter of this place only.
+void TSpellDialog::updateAutoCorrect()
+{
+    const QString replacement = replaceedit->text();
+    autocorrectbutton->setEnabled(!m_session.atEnd() && m_session.canAutoCorrect()
+                                  && m_session.current().kind != SpellFinding::Kind::Repeated
+                                  && !replacement.trimmed().isEmpty() && replacement != m_session.current().word);
 }
 
 void TSpellDialog::fillSuggestions(const QStringList &words)
@@ -153,6 +180,30 @@ void TSpellDialog::addbuttonClick()
     showFinding();
 }
 
+void TSpellDialog::autocorrectbuttonClick()
+{
+    if (!m_session.autoCorrect(replaceedit->text()))
+        Q_EMIT autoCorrectionsNotSaved();
+    showFinding();
+}
+
+void TSpellDialog::startbuttonClick()
+{
+    m_session.start();
+    showFinding();
+}
+
+void TSpellDialog::deletebuttonClick()
+{
+    m_session.deleteCurrent();
+    showFinding();
+}
+
+void TSpellDialog::helpbuttonClick()
+{
+    DialogRunner::showHelp(SpellCheckHelp);
+}
+
 void TSpellDialog::suggestbuttonClick()
 {
     const QString typed = replaceedit->text().trimmed();
@@ -167,10 +218,14 @@ void TSpellDialog::undobuttonClick()
 
 void TSpellDialog::optionsbuttonClick()
 {
-    TSpellOptionsDialog dialog(m_session.options(), m_lang, this);
-    if (Prompts::runDialog(dialog) != QDialog::Accepted || dialog.options() == m_session.options())
+    TSpellOptionsDialog dialog(m_session.options(), m_session.autoCorrections(), m_lang, this);
+    if (Prompts::runDialog(dialog) != QDialog::Accepted)
         return;
-    m_session.setOptions(dialog.options());
-    Q_EMIT optionsChanged(dialog.options());
+    if (dialog.autoCorrectionsCleared() && !m_session.clearAutoCorrections())
+        Q_EMIT autoCorrectionsNotSaved();
+    if (dialog.options() != m_session.options()) {
+        m_session.setOptions(dialog.options());
+        Q_EMIT optionsChanged(dialog.options());
+    }
     showFinding();
 }

@@ -31,19 +31,26 @@ Q_SIGNALS:
     void optionsChanged(const SpellOptions &options);
     // A word could not be saved in the user's word list.
     void userWordsNotSaved();
+    // A change of the auto-correct list could not be saved.
+    void autoCorrectionsNotSaved();
 
 private:
     QPushButton *addButton(const char *name, const char *caption, void (TSpellDialog::*handler)());
     void fillSuggestions(const QStringList &words);
+    void updateAutoCorrect();
 
     void changeallbuttonClick();
     void changebuttonClick();
     void ignoreallbuttonClick();
     void ignorebuttonClick();
     void addbuttonClick();
+    void autocorrectbuttonClick();
     void suggestbuttonClick();
+    void startbuttonClick();
     void undobuttonClick();
     void optionsbuttonClick();
+    void deletebuttonClick();
+    void helpbuttonClick();
 
     SpellSession &m_session;
     int m_lang;
@@ -56,8 +63,12 @@ private:
     QPushButton *ignoreallbutton;
     QPushButton *ignorebutton;
     QPushButton *addbutton;
+    QPushButton *autocorrectbutton;
     QPushButton *suggestbutton;
+    QPushButton *startbutton;
     QPushButton *undobutton;
     QPushButton *optionsbutton;
+    QPushButton *deletebutton;
+    QPushButton *helpbutton;
     QPushButton *cancelbutton;
 };

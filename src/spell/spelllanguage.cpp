@@ -3,16 +3,18 @@
 #include "platform/configstore.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 namespace {
 
 const SpellLanguage Languages[] = {
-    {"ukspell", "en_US", "hunspell-en-us", "ukdefault.udt", "ukaddict.cfg",
+    {"ukspell", "en_US", "hunspell-en-us", "ukdefault.udt", "ukaddict.cfg", "ukdefault.acl",
      {"English", "engelsk", "Englisch"}},
-    {"dkspell", "da_DK", "hunspell-da", "dkdefault.udt", "dkaddict.cfg",
+    {"dkspell", "da_DK", "hunspell-da", "dkdefault.udt", "dkaddict.cfg", "dkdefault.acl",
      {"Danish", "dansk", "Dänisch"}},
-    {"gerspell", "de_DE", "hunspell-de-de", "gerdefault.udt", "geraddict.cfg",
+    {"gerspell", "de_DE", "hunspell-de-de", "gerdefault.udt", "geraddict.cfg", "gerdefault.acl",
      {"German", "tysk", "Deutsch"}},
 };
 
@@ -53,4 +55,31 @@ QString findDictionary(const QString &dictionary)
 QString spellFilePath(const char *fileName)
 {
     return QFileInfo(ConfigKey::storePath()).dir().filePath(QLatin1String(fileName));
+}
+
+std::optional<QStringList> readSpellLines(const QString &path)
+{
+    QFile file(path);
+    if (!file.exists())
+        return QStringList();
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QStringList lines;
+    for (const QString &line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
+        const QString trimmed = line.trimmed();
+        if (!trimmed.isEmpty())
+            lines << trimmed;
+    }
+    return lines;
+}
+
+bool writeSpellLines(const QString &path, const QStringList &lines)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    for (const QString &line : lines)
+        file.write(line.toUtf8() + '\n');
+    return file.commit();
 }

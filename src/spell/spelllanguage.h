@@ -5,14 +5,17 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // One of the three checker configurations, chosen by the language setting.
 struct SpellLanguage
 {
-    const char *name;           // ukspell, dkspell, gerspell
-    const char *dictionary;     // Hunspell dictionary: <name>.aff and <name>.dic
-    const char *package;        // the Debian package that installs it
-    const char *userDictionary; // the user's own words, in the configuration directory
-    const char *optionsFile;    // the checker's options, beside them
+    const char *name;            // ukspell, dkspell, gerspell
+    const char *dictionary;      // Hunspell dictionary: <name>.aff and <name>.dic
+    const char *package;         // the Debian package that installs it
+    const char *userDictionary;  // the user's own words, in the configuration directory
+    const char *optionsFile;     // the checker's options, beside them
+    const char *autoCorrectFile; // the user's auto-corrections, beside them
     LangText languageName;
 };
 
@@ -29,3 +32,10 @@ QString findDictionary(const QString &dictionary);
 
 // A file of the checker in the directory of the configuration store.
 QString spellFilePath(const char *fileName);
+
+// The non-empty lines of one of the user's UTF-8 lists, trimmed; an empty
+// list when the file does not exist, nothing when it cannot be read.
+std::optional<QStringList> readSpellLines(const QString &path);
+// Writes the lines whole through a temporary file, so a failed save keeps
+// the old list.
+bool writeSpellLines(const QString &path, const QStringList &lines);

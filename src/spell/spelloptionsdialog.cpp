@@ -1,13 +1,17 @@
 #include "spell/spelloptionsdialog.h"
 
+#include "spell/autocorrectlist.h"
 #include "spell/spelltexts.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QGroupBox>
+#include <QListWidget>
+#include <QPushButton>
 #include <QVBoxLayout>
 
-TSpellOptionsDialog::TSpellOptionsDialog(const SpellOptions &options, int lang, QWidget *parent)
+TSpellOptionsDialog::TSpellOptionsDialog(const SpellOptions &options, const AutoCorrectList *autoCorrections,
+                                         int lang, QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("spelloptionsform"));
@@ -39,6 +43,7 @@ TSpellOptionsDialog::TSpellOptionsDialog(const SpellOptions &options, int lang, 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(ignoregroup);
     layout->addWidget(checkgroup);
+    layout->addWidget(autoCorrectGroup(autoCorrections));
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -52,6 +57,33 @@ QCheckBox *TSpellOptionsDialog::addBox(QWidget *group, const char *name, const c
     box->setChecked(checked);
     group->layout()->addWidget(box);
     return box;
+}
+
+QWidget *TSpellOptionsDialog::autoCorrectGroup(const AutoCorrectList *autoCorrections)
+{
+    auto *group = new QGroupBox(QStringLiteral("Auto-correct"), this);
+    group->setObjectName(QStringLiteral("autocorrectgroup"));
+    autocorrectlist = new QListWidget(group);
+    autocorrectlist->setObjectName(QStringLiteral("autocorrectlist"));
+    autocorrectlist->setSelectionMode(QAbstractItemView::NoSelection);
+    autocorrectlist->setFixedHeight(autocorrectlist->fontMetrics().height() * 6);
+    if (autoCorrections) {
+        for (const AutoCorrectList::Entry &entry : autoCorrections->entries())
+            autocorrectlist->addItem(entry.word + QStringLiteral(u" \u2192 ") + entry.replacement);
+    }
+    auto *clear = new QPushButton(QStringLiteral("Clear l&ist"), group);
+    clear->setObjectName(QStringLiteral("clearbutton"));
+    clear->setAutoDefault(false);
+    clear->setEnabled(autocorrectlist->count() > 0);
+    connect(clear, &QPushButton::clicked, this, [this, clear] {
+        autocorrectlist->clear();
+        clear->setEnabled(false);
+        m_cleared = true;
+    });
+    auto *column = new QVBoxLayout(group);
+    column->addWidget(autocorrectlist);
+    column->addWidget(clear, 0, Qt::AlignLeft);
+    return group;
 }
 
 SpellOptions TSpellOptionsDialog::options() const

@@ -1,16 +1,18 @@
 #include "spell/spellsession.h"
 
+#include "spell/autocorrectlist.h"
 #include "spell/spelldictionary.h"
 #include "spell/spellscanner.h"
 #include "spell/userdictionary.h"
 
 SpellSession::SpellSession(const QString &text, SpellDictionary &dictionary, UserDictionary &userWords,
-                           SpellTarget &target, const SpellOptions &options)
+                           SpellTarget &target, const SpellOptions &options, AutoCorrectList *autoCorrect)
     : m_text(text)
     , m_dictionary(dictionary)
     , m_userWords(userWords)
     , m_target(target)
     , m_options(options)
+    , m_autoCorrect(autoCorrect)
 {
 }
 
@@ -47,13 +49,13 @@ void SpellSession::findNext()
         }
         if (m_ignored.contains(w.word))
             continue;
-        if (const auto to = m_changeAll.constFind(w.word); to != m_changeAll.constEnd()) {
+        if (const QString to = silentReplacement(w.word); !to.isNull()) {
             // Taking this back leaves the word as it was and goes on after it.
             Step step;
-            replaceText(step, w.start, w.length, *to);
+            replaceText(step, w.start, w.length, to);
             step.resume = w.end;
             record(step);
-            m_pos = w.start + int(to->size());
+            m_pos = w.start + int(to.size());
             m_previousStart = -1;
             continue;
         }
@@ -69,6 +71,14 @@ void SpellSession::findNext()
         }
     }
     m_pos = int(m_text.size());
+}
+
+// This check's Change All answers come before the stored auto-corrections.
+QString SpellSession::silentReplacement(const QString &word) const
+{
+    if (const auto to = m_changeAll.constFind(word); to != m_changeAll.constEnd())
+        return *to;
+    return m_autoCorrect ? m_autoCorrect->replacementFor(word) : QString();
 }
 
 bool SpellSession::hasTwoCapitals(const QString &word)
@@ -155,11 +165,54 @@ void SpellSession::changeAll(const QString &replacement)
 
 void SpellSession::replaceCurrent(Step step, const QString &replacement)
 {
-    replaceText(step, m_current.start, m_current.length, replacement);
+    replaceAndGoOn(step, m_current.start, m_current.length, replacement);
+}
+
+void SpellSession::replaceAndGoOn(Step step, int start, int length, const QString &replacement)
+{
+    replaceText(step, start, length, replacement);
     record(step);
-    m_pos = m_current.start + (m_options.recheckReplaced ? 0 : int(replacement.size()));
+    m_pos = start + (m_options.recheckReplaced ? 0 : int(replacement.size()));
     m_previousStart = -1;
     findNext();
+}
+
+bool SpellSession::autoCorrect(const QString &replacement)
+{
+    if (m_atEnd || m_current.kind == SpellFinding::Kind::Repeated)
+        return true;
+    Step step{m_current.rescanFrom};
+    bool saved = true;
+    if (m_autoCorrect && m_autoCorrect->replacementFor(m_current.word).isNull()) {
+        saved = m_autoCorrect->add(m_current.word, replacement);
+        step.autoCorrected = m_current.word;
+    }
+    replaceCurrent(step, replacement);
+    return saved;
+}
+
+void SpellSession::deleteCurrent()
+{
+    if (m_atEnd)
+        return;
+    int start = m_current.start;
+    int end = start + m_current.length;
+    if (m_current.kind != SpellFinding::Kind::Repeated) {
+        // Take the gap on one side along, so no double blank is left.
+        const auto blank = [this](int i) {
+            return m_text.at(i) == QLatin1Char(' ') || m_text.at(i) == QLatin1Char('\t');
+        };
+        int before = start;
+        while (before > 0 && blank(before - 1))
+            --before;
+        if (before < start) {
+            start = before;
+        } else {
+            while (end < m_text.size() && blank(end))
+                ++end;
+        }
+    }
+    replaceAndGoOn(Step{m_current.rescanFrom}, start, end - start, QString());
 }
 
 bool SpellSession::add()
@@ -196,6 +249,8 @@ void SpellSession::undoLast()
         m_userWords.remove(step.added);
         m_dictionary.remove(step.added);
     }
+    if (!step.autoCorrected.isEmpty() && m_autoCorrect)
+        m_autoCorrect->remove(step.autoCorrected);
     m_pos = step.resume;
     m_previousStart = -1;
     findNext();
@@ -209,6 +264,11 @@ void SpellSession::setOptions(const SpellOptions &options)
     m_pos = m_current.rescanFrom;
     m_previousStart = -1;
     findNext();
+}
+
+bool SpellSession::clearAutoCorrections()
+{
+    return !m_autoCorrect || m_autoCorrect->clear();
 }
 
 void SpellSession::replaceText(Step &step, int start, int length, const QString &replacement)

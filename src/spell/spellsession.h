@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 
+class AutoCorrectList;
 class SpellDictionary;
 class UserDictionary;
 
@@ -33,7 +34,8 @@ struct SpellFinding
 // One run of the checker over a document: walks through the words, asks
 // about those not found, repeated or starting with two capitals, and
 // carries out the user's answers. Every answer moves on to the next
-// finding; the last 20 can be taken back.
+// finding; the last 20 can be taken back. Words in the auto-correct list
+// are changed without asking.
 class SpellSession
 {
 public:
@@ -41,9 +43,11 @@ public:
     static constexpr int UndoSteps = 20;
 
     SpellSession(const QString &text, SpellDictionary &dictionary, UserDictionary &userWords,
-                 SpellTarget &target, const SpellOptions &options = SpellOptions());
+                 SpellTarget &target, const SpellOptions &options = SpellOptions(),
+                 AutoCorrectList *autoCorrect = nullptr);
 
-    // Moves to the first finding; false when there is none.
+    // Moves to the first finding from the top of the document; false when
+    // there is none. Answers given so far (Ignore All, Change All) still hold.
     bool start();
     bool atEnd() const { return m_atEnd; }
     const SpellFinding &current() const { return m_current; }
@@ -64,12 +68,24 @@ public:
     // Adds the word to the user's dictionary; false when the word list
     // could not be saved (the word is accepted for this run all the same).
     bool add();
+    // Changes the word and records the pair in the auto-correct list, so
+    // later occurrences, in this check and later ones, change silently;
+    // false when the list could not be saved.
+    bool autoCorrect(const QString &replacement);
+    bool canAutoCorrect() const { return m_autoCorrect != nullptr; }
+    // Removes the word with the blanks before it (or, at the start of a
+    // line, after it); for a repeated word, the repetition.
+    void deleteCurrent();
     bool canUndo() const { return !m_steps.isEmpty(); }
     void undoLast();
 
     const SpellOptions &options() const { return m_options; }
     // New options apply from the current finding on.
     void setOptions(const SpellOptions &options);
+
+    const AutoCorrectList *autoCorrections() const { return m_autoCorrect; }
+    // Empties the auto-correct list; false when it could not be saved.
+    bool clearAutoCorrections();
 
 private:
     struct Step
@@ -82,11 +98,14 @@ private:
         QString ignored;
         QString changedAll;
         QString added;
+        QString autoCorrected;
     };
 
     void findNext();
+    QString silentReplacement(const QString &word) const;
     void advancePast();
     void replaceCurrent(Step step, const QString &replacement);
+    void replaceAndGoOn(Step step, int start, int length, const QString &replacement);
     void replaceText(Step &step, int start, int length, const QString &replacement);
     void record(const Step &step);
     static bool hasTwoCapitals(const QString &word);
@@ -96,6 +115,7 @@ private:
     UserDictionary &m_userWords;
     SpellTarget &m_target;
     SpellOptions m_options;
+    AutoCorrectList *m_autoCorrect;
 
     int m_pos = 0;
     bool m_atEnd = true;

@@ -9,9 +9,13 @@ const CaptionTable SpellCaptions = {
     {"ignoreallbutton", {"&Ignore All", "&Ignorer alle", "Alle i&gnorieren"}},
     {"ignorebutton", {"I&gnore", "I&gnorer", "&Ignorieren"}},
     {"addbutton", {"&Add", "&Tilføj", "&Hinzufügen"}},
+    {"autocorrectbutton", {"Au&to-Correct", "&Autokorrektur", "Auto-&Korrektur"}},
     {"suggestbutton", {"S&uggest", "&Foreslå", "&Vorschlagen"}},
+    {"startbutton", {"Start", "Start forfra", "Neu starten"}},
     {"undobutton", {"Undo &Last", "Fo&rtryd sidste", "&Rückgängig"}},
     {"optionsbutton", {"&Options", "Ind&stillinger", "&Optionen"}},
+    {"deletebutton", {"&Delete", "Sl&et", "&Löschen"}},
+    {"helpbutton", {"Hel&p", "&Hjælp", "Hil&fe"}},
     {"cancelbutton", {"Cancel", "Annuller", "Abbrechen"}},
 };
 
@@ -33,6 +37,8 @@ const CaptionTable SpellOptionsCaptions = {
     {"repeatedbox", {"Report repeated &words", "Meld &gentagne ord", "&Wiederholte Wörter melden"}},
     {"capitalsbox", {"Report two leading &capitals", "Meld to &indledende store bogstaver",
                      "Zwei &führende Großbuchstaben melden"}},
+    {"autocorrectgroup", {"Auto-correct", "Autokorrektur", "Auto-Korrektur"}},
+    {"clearbutton", {"Clear l&ist", "&Ryd listen", "Liste &leeren"}},
 };
 
 const LangText NotFoundLabel = {"Not Found:", "Ikke fundet:", "Nicht gefunden:"};
@@ -49,6 +55,12 @@ const LangText MissingDictionaryMessage = {
     "Das Wörterbuch für die Rechtschreibprüfung auf %1 (%2) konnte nicht geladen werden.\r\n"
     "Gesucht in: %3\r\n"
     "Installieren Sie das Paket %4 und versuchen Sie es erneut.",
+};
+
+const LangText AutoCorrectionsNotSavedMessage = {
+    "Your auto-correct list %1 could not be saved.\r\nThe change holds until the program ends.",
+    "Din autokorrekturliste %1 kunne ikke gemmes.\r\nÆndringen gælder, indtil programmet afsluttes.",
+    "Ihre Auto-Korrektur-Liste %1 konnte nicht gespeichert werden.\r\nDie Änderung gilt bis zum Programmende.",
 };
 
 const LangText UserWordsNotSavedMessage = {

@@ -15,3 +15,5 @@ extern const LangText TwoCapitalsLabel;
 extern const LangText MissingDictionaryMessage;
 // %1 the word list's path.
 extern const LangText UserWordsNotSavedMessage;
+// %1 the auto-correct list's path.
+extern const LangText AutoCorrectionsNotSavedMessage;

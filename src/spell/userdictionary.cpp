@@ -1,9 +1,6 @@
 #include "spell/userdictionary.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
+#include "spell/spelllanguage.h"
 
 UserDictionary::UserDictionary(const QString &path)
     : m_path(path)
@@ -13,15 +10,11 @@ UserDictionary::UserDictionary(const QString &path)
 bool UserDictionary::load()
 {
     m_words.clear();
-    QFile file(m_path);
-    if (!file.exists())
-        return true;
-    if (!file.open(QIODevice::ReadOnly))
+    const std::optional<QStringList> lines = readSpellLines(m_path);
+    if (!lines)
         return false;
-    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
-    for (const QString &line : lines) {
-        const QString word = line.trimmed();
-        if (!word.isEmpty() && !m_words.contains(word))
+    for (const QString &word : *lines) {
+        if (!m_words.contains(word))
             m_words << word;
     }
     return true;
@@ -44,11 +37,5 @@ bool UserDictionary::remove(const QString &word)
 
 bool UserDictionary::save() const
 {
-    QDir().mkpath(QFileInfo(m_path).absolutePath());
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    for (const QString &word : m_words)
-        file.write(word.toUtf8() + '\n');
-    return file.commit();
+    return writeSpellLines(m_path, m_words);
 }

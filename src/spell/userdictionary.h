@@ -3,8 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-// The user's own words for one language: a UTF-8 word list, one word a line,
-// written whole through a temporary file so a failed save keeps the old list.
+// The user's own words for one language: a UTF-8 word list, one word a line.
 class UserDictionary
 {
 public:

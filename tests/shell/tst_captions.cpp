@@ -112,7 +112,9 @@ const QList<Window> &windows()
         {"defined tag dialog", &TdefformCaptions, CaptionRole::Caption,
          [](Tmainform &, Keep &keep) { return owned<Tdefform>(keep); }},
         {"spell options", &SpellOptionsCaptions, CaptionRole::Caption,
-         [](Tmainform &, Keep &keep) { return owned<TSpellOptionsDialog>(keep, SpellOptions(), settings().Lang); }},
+         [](Tmainform &, Keep &keep) {
+             return owned<TSpellOptionsDialog>(keep, SpellOptions(), nullptr, settings().Lang);
+         }},
         {"map name dialog", &TgetmapnameCaptions, CaptionRole::Caption,
          [](Tmainform &, Keep &keep) { return owned<Tgetmapname>(keep); }},
         {"image map window", &TimapformCaptions, CaptionRole::Caption,

@@ -1,4 +1,5 @@
 #include "colormemo/colormemo.h"
+#include "editor/dialogrunner.h"
 #include "editor/editform.h"
 #include "scriptedprompts.h"
 #include "settings/settings.h"
@@ -11,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -212,6 +214,84 @@ private Q_SLOTS:
         QFile stored(QFileInfo(config->path()).dir().filePath(QStringLiteral("ukaddict.cfg")));
         QVERIFY(stored.open(QIODevice::ReadOnly));
         QVERIFY(stored.readAll().contains("IgnoreUpperCase=true"));
+    }
+
+    void newCommandsInEachLanguage_data()
+    {
+        QTest::addColumn<int>("lang");
+        QTest::addColumn<QStringList>("captions"); // Auto-Correct, Start, Delete, Help
+        QTest::newRow("English") << 1 << QStringList{"Au&to-Correct", "Start", "&Delete", "Hel&p"};
+        QTest::newRow("Danish") << 2 << QStringList{"&Autokorrektur", "Start forfra", "Sl&et", "&Hjælp"};
+        QTest::newRow("German") << 3 << QStringList{"Auto-&Korrektur", "Neu starten", "&Löschen", "Hil&fe"};
+    }
+
+    void newCommandsInEachLanguage()
+    {
+        QFETCH(int, lang);
+        QFETCH(QStringList, captions);
+        start(lang);
+        QList<int> helpAsked;
+        DialogRunner::setHelpHandler([&helpAsked](int topic) { helpAsked << topic; });
+        const QString text = QStringLiteral("<p>qxzv qxzv</p>");
+        Teditform *editor = document(text);
+        prompts->answerDialog([&](QDialog &dialog) {
+            QStringList shown;
+            for (const char *name : {"autocorrectbutton", "startbutton", "deletebutton", "helpbutton"})
+                shown << child(dialog, name);
+            QCOMPARE(shown, captions);
+            QList<QKeySequence> keys;
+            const QList<QPushButton *> buttons = dialog.findChildren<QPushButton *>();
+            for (QPushButton *button : buttons) {
+                const QKeySequence key = QKeySequence::mnemonic(button->text());
+                QVERIFY2(key.isEmpty() || !keys.contains(key), qPrintable(button->text()));
+                keys << key;
+            }
+            press(dialog, "helpbutton");
+            press(dialog, "deletebutton");
+            press(dialog, "deletebutton");
+        });
+        spellCheck(editor);
+        QCOMPARE(prompts->pending(), 0);
+        QCOMPARE(helpAsked, QList<int>{4300});
+        QCOMPARE(editor->cmemo1->Text(), QStringLiteral("<p></p>"));
+        // Each deletion is one step of the editor's Undo.
+        editor->findChild<QAction *>(QStringLiteral("Undolasttag1"))->trigger();
+        QCOMPARE(editor->cmemo1->Text(), QStringLiteral("<p>qxzv</p>"));
+    }
+
+    void autoCorrectionsAreKeptAndCanBeCleared()
+    {
+        start(1);
+        Teditform *editor = document(QStringLiteral("Teh cat"));
+        prompts->answerDialog([](QDialog &dialog) {
+            dialog.findChild<QLineEdit *>(QStringLiteral("replaceedit"))->setText(QStringLiteral("The"));
+            press(dialog, "autocorrectbutton");
+        });
+        spellCheck(editor);
+        QFile list(QFileInfo(config->path()).dir().filePath(QStringLiteral("ukdefault.acl")));
+        QVERIFY(list.open(QIODevice::ReadOnly));
+        QCOMPARE(list.readAll(), QByteArray("Teh\tThe\n"));
+
+        // A later check changes the word without asking; the options page
+        // shows the pair and clears the list.
+        editor = document(QStringLiteral("Teh dgo"));
+        prompts->answerDialog([](QDialog &dialog) {
+            press(dialog, "optionsbutton");
+            press(dialog, "cancelbutton");
+        });
+        prompts->answerDialog([](QDialog &dialog) {
+            auto *shown = dialog.findChild<QListWidget *>(QStringLiteral("autocorrectlist"));
+            QCOMPARE(shown->count(), 1);
+            QVERIFY(shown->item(0)->text().startsWith(QLatin1String("Teh ")));
+            press(dialog, "clearbutton");
+            dialog.accept();
+        });
+        spellCheck(editor);
+        QCOMPARE(prompts->pending(), 0);
+        QCOMPARE(editor->cmemo1->Text(), QStringLiteral("The dgo"));
+        list.close();
+        QVERIFY(list.open(QIODevice::ReadOnly));
+        QVERIFY(list.readAll().isEmpty());
     }
 
     void missingDictionaryIsReported()

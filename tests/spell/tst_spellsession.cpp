@@ -1,3 +1,4 @@
+#include "spell/autocorrectlist.h"
 #include "spell/spelldictionary.h"
 #include "spell/spelllanguage.h"
 #include "spell/spellscanner.h"
@@ -340,6 +341,80 @@ private Q_SLOTS:
         QVERIFY(session.atEnd());
         dictionary(1).remove(QStringLiteral("Vexlor"));
     }
+    void autoCorrectionsApplyNowAndInLaterChecks()
+    {
+        const QString listPath = m_dir.filePath(QStringLiteral("ukdefault.acl"));
+        const QString text = QStringLiteral("Teh cat saw teh dog. Teh end.");
+        UserDictionary user(userFile());
+        {
+            TextTarget target(text);
+            AutoCorrectList corrections(listPath);
+            SpellSession session(text, dictionary(1), user, target, SpellOptions(), &corrections);
+            QVERIFY(session.start());
+            QVERIFY(session.autoCorrect(QStringLiteral("The")));
+            QCOMPARE(session.current().word, QStringLiteral("teh")); // another word
+            session.undoLast();
+            QVERIFY(corrections.entries().isEmpty());
+            QVERIFY(session.autoCorrect(QStringLiteral("The")));
+            session.ignore();
+            QVERIFY(session.atEnd());
+            QCOMPARE(target.text, QStringLiteral("The cat saw teh dog. The end."));
+        }
+        AutoCorrectList stored(listPath);
+        QVERIFY(stored.load());
+        QCOMPARE(stored.replacementFor(QStringLiteral("Teh")), QStringLiteral("The"));
+        TextTarget target(QStringLiteral("Teh again"));
+        SpellSession later(target.text, dictionary(1), user, target, SpellOptions(), &stored);
+        QVERIFY(!later.start());
+        QCOMPARE(target.text, QStringLiteral("The again"));
+        QVERIFY(later.clearAutoCorrections());
+        QVERIFY(stored.load());
+        QVERIFY(stored.entries().isEmpty());
+        QFile::remove(listPath);
+    }
+
+    void deleteTakesTheWordAndOneGap_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("blank before") << "Hello  wrld." << "Hello.";
+        QTest::newRow("line start") << "<p>wrld is\r\nthere</p>" << "<p>is\r\nthere</p>";
+        QTest::newRow("after a line break") << "fine\r\nwrld there" << "fine\r\nthere";
+        QTest::newRow("repeated word") << "It is is fine" << "It is fine";
+    }
+
+    void deleteTakesTheWordAndOneGap()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, after);
+        TextTarget target(text);
+        UserDictionary user(userFile());
+        SpellSession session(text, dictionary(1), user, target);
+        QVERIFY(session.start());
+        session.deleteCurrent();
+        QVERIFY(session.atEnd());
+        QCOMPARE(target.text, after);
+        session.undoLast();
+        QCOMPARE(target.text, text);
+    }
+
+    void startGoesBackToTheTop()
+    {
+        const QString text = QStringLiteral("Teh wrld and wrld");
+        TextTarget target(text);
+        UserDictionary user(userFile());
+        SpellSession session(text, dictionary(1), user, target);
+        QVERIFY(session.start());
+        session.ignore();
+        session.ignoreAll();
+        QVERIFY(session.atEnd());
+        // A single Ignore is asked again, Ignore All holds.
+        QVERIFY(session.start());
+        QCOMPARE(session.current().word, QStringLiteral("Teh"));
+        session.ignore();
+        QVERIFY(session.atEnd());
+    }
+
     void possessiveEndingStaysOutOfChanges()
     {
         const QString text = QStringLiteral("Jhon's car and Jhon's bike");
