@@ -293,11 +293,15 @@ void THelpWindow::stayUsableOver(QWidget *modal)
     const bool visible = isVisible();
     const QRect geometry = this->geometry();
     setParent(modal, Qt::Window);
-    setGeometry(geometry);
     if (modal)
         modal->installEventFilter(this);
-    if (visible)
+    // A window on screen stays where it is; a hidden one is placed by the
+    // window manager, since its geometry may never have been a real one
+    // and would put its title bar off the screen.
+    if (visible) {
+        setGeometry(geometry);
         show();
+    }
 }
 
 bool THelpWindow::eventFilter(QObject *watched, QEvent *event)

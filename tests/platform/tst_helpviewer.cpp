@@ -180,7 +180,8 @@ private Q_SLOTS:
             // The help window belongs to the box while it is open, so the
             // box's modality does not block it.
             helpShownOverBox = Help::window()->isVisible() && Help::window()->parentWidget() == box
-                               && browser()->source().fragment() == QLatin1String("3300");
+                               && browser()->source().fragment() == QLatin1String("3300")
+                               && !Help::window()->testAttribute(Qt::WA_Moved); // placed by the desktop
             box->button(QMessageBox::Ok)->click();
         });
         const Prompts::Button answer = Prompts::message(Prompts::Kind::Error, QStringLiteral("Drive gone"),
