@@ -1,6 +1,7 @@
 #include "platform/prompts.h"
 
 #include "platform/helpviewer.h"
+#include "platform/toolkitlanguage.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -17,6 +18,34 @@ namespace Prompts {
 namespace {
 
 QPointer<QWidget> g_parent;
+
+// Title bars and the All button follow the toolkit's language; Qt's own
+// translations have no words for them.
+struct BoxTexts
+{
+    const char *folder;
+    const char *information;
+    const char *warning;
+    const char *error;
+    const char *confirm;
+    const char *all;
+};
+
+const BoxTexts Texts[] = {
+    {"en", "Information", "Warning", "Error", "Confirm", "All"},
+    {"da", "Information", "Advarsel", "Fejl", "Bekræft", "Alle"},
+    {"de", "Information", "Warnung", "Fehler", "Bestätigen", "Alle"},
+};
+
+const BoxTexts &boxTexts()
+{
+    const QString folder = ToolkitLanguage::current();
+    for (const BoxTexts &t : Texts) {
+        if (folder == QLatin1String(t.folder))
+            return t;
+    }
+    return Texts[0];
+}
 
 // The real dialogs.
 class DialogHandler final : public Handler
@@ -42,7 +71,7 @@ public:
                 continue;
             QAbstractButton *b = box.addButton(entry.standard);
             if (entry.button == Button::All)
-                b->setText(QMessageBox::tr("All"));
+                b->setText(QString::fromUtf8(boxTexts().all));
             if (entry.button == Button::Help && m.helpContext != 0)
                 helpWithoutClosing(box, b, m.helpContext);
         }
@@ -148,13 +177,13 @@ private:
     {
         switch (kind) {
         case Kind::Information:
-            return QMessageBox::tr("Information");
+            return QString::fromUtf8(boxTexts().information);
         case Kind::Warning:
-            return QMessageBox::tr("Warning");
+            return QString::fromUtf8(boxTexts().warning);
         case Kind::Error:
-            return QMessageBox::tr("Error");
+            return QString::fromUtf8(boxTexts().error);
         case Kind::Confirmation:
-            return QMessageBox::tr("Confirm");
+            return QString::fromUtf8(boxTexts().confirm);
         case Kind::Plain:
             break;
         }

@@ -7,6 +7,7 @@
 #include "ftp/ftpform.h"
 #include "platform/helpviewer.h"
 #include "platform/prompts.h"
+#include "platform/toolkitlanguage.h"
 #include "project/projectform.h"
 #include "search/searchcommands.h"
 #include "settings/language.h"
@@ -418,9 +419,11 @@ void Tmainform::ApplyCaptions()
 {
     const int lang = settings().Lang;
     applySharedTexts(lang);
-    Help::setLanguage(lang == Danish   ? QStringLiteral("da")
-                      : lang == German ? QStringLiteral("de")
-                                       : QStringLiteral("en"));
+    const QString folder = lang == Danish   ? QStringLiteral("da")
+                           : lang == German ? QStringLiteral("de")
+                                            : QStringLiteral("en");
+    Help::setLanguage(folder);
+    ToolkitLanguage::set(folder);
     applyCaptions(this, MainCaptions, lang);
     applyCaptions(this, MainHints, lang, CaptionRole::Hint);
     for (const ToolButton &b : ToolButtons)
