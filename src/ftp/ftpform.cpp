@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -25,6 +26,8 @@
 #include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -104,6 +107,20 @@ QTreeWidget *listView(QWidget *parent, const char *name, int columns)
     return view;
 }
 
+// The widths were made for the English headers; a longer Danish or German one
+// widens its column, and the list with it.
+template<std::size_t N>
+void fitColumns(QTreeWidget *view, const int (&designWidths)[N])
+{
+    int total = 0;
+    for (int c = 0; c < int(N); ++c) {
+        const int width = std::max(designWidths[c], view->header()->sectionSizeHint(c));
+        view->setColumnWidth(c, width);
+        total += width;
+    }
+    view->setFixedWidth(total + 24);
+}
+
 QPushButton *button(QWidget *parent, const char *name, const char *caption)
 {
     auto *b = new QPushButton(QString::fromUtf8(caption), parent);
@@ -143,17 +160,11 @@ void Tftpform::buildControls()
                                             "border-bottom: 1px solid palette(mid); } "
                                             "QTreeView::item:selected { background: palette(highlight); "
                                             "color: palette(highlighted-text); }"));
-    for (int c = 0; c < 3; ++c)
-        ListView1->setColumnWidth(c, FileColumnWidths[c]);
-    ListView1->setFixedWidth(FileColumnWidths[0] + FileColumnWidths[1] + FileColumnWidths[2] + 24);
 
     ListView2 = listView(this, "ListView2", 2);
     ListView2->setSelectionMode(QAbstractItemView::SingleSelection);
     ListView2->setSortingEnabled(true);
     ListView2->sortByColumn(0, Qt::AscendingOrder);
-    for (int c = 0; c < 2; ++c)
-        ListView2->setColumnWidth(c, FolderColumnWidths[c]);
-    ListView2->setFixedWidth(FolderColumnWidths[0] + FolderColumnWidths[1] + 24);
 
     connectbtn = button(this, "connectbtn", "&Connect");
     disbtn = button(this, "disbtn", "D&isconnect");
@@ -285,6 +296,8 @@ void Tftpform::ApplyCaptions()
     const FtpFormTexts texts = ftpFormTexts(lang);
     ListView1->setHeaderLabels(texts.fileColumns);
     ListView2->setHeaderLabels(texts.folderColumns);
+    fitColumns(ListView1, FileColumnWidths);
+    fitColumns(ListView2, FolderColumnWidths);
 }
 
 Prompts::Button Tftpform::ask(Prompts::Kind kind, const QString &text, Prompts::Buttons buttons)

@@ -18,6 +18,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -487,6 +488,11 @@ private Q_SLOTS:
         main->C1Click();
         QCOMPARE(form->connectbtn->text(), QStringLiteral("&Verbinden"));
         QCOMPARE(form->ListView1->headerItem()->text(0), QStringLiteral("Dateiname"));
+        for (QTreeWidget *list : {form->ListView1, form->ListView2}) {
+            for (int c = 0; c < list->columnCount(); ++c)
+                QVERIFY2(list->columnWidth(c) >= list->header()->sectionSizeHint(c),
+                         qPrintable(list->headerItem()->text(c)));
+        }
 
         form->closebtn->click();
         QTRY_VERIFY(!main->findChild<Tftpform *>());
