@@ -255,27 +255,14 @@ void Teditform::showFileError(TextFile::Error error, const QString &detail)
     const EditorTexts &t = editorTexts();
     QString text;
     switch (error) {
-    case TextFile::Error::Binary:
-        text = t.BinaryFile.arg(m_fileName);
-        break;
-    case TextFile::Error::TooLarge:
-        text = t.TooLarge.arg(m_fileName);
-        break;
     case TextFile::Error::Unencodable:
         text = t.Unencodable.arg(m_fileName, detail);
         break;
     case TextFile::Error::WriteFailed:
         text = t.WriteError.arg(m_fileName, detail);
         break;
-    case TextFile::Error::NotFound:
-        text = t.ReadError.arg(m_fileName, QStringLiteral("No such file"));
-        break;
-    case TextFile::Error::IsDirectory:
-        text = t.ReadError.arg(m_fileName, QStringLiteral("Is a directory"));
-        break;
-    case TextFile::Error::Unreadable:
-    case TextFile::Error::None:
-        text = t.ReadError.arg(m_fileName, detail);
+    default:
+        text = readErrorText(m_fileName, error, detail);
         break;
     }
     Prompts::message(Prompts::Kind::Error, text);

@@ -45,7 +45,33 @@ const TextRow Rows[] = {
       "eller fjern dem.",
       "%1 enthält Zeichen, die die Kodierung %2 nicht speichern kann. Speichern Sie es unter einem "
       "anderen Namen als UTF-8 oder entfernen Sie sie."}},
+    {&EditorTexts::NoSuchFile,
+     {"The file does not exist.", "Filen findes ikke.", "Die Datei existiert nicht."}},
+    {&EditorTexts::IsDirectory,
+     {"This is a folder, not a file.", "Det er en mappe, ikke en fil.",
+      "Das ist ein Verzeichnis, keine Datei."}},
+    {&EditorTexts::Unreadable,
+     {"The file cannot be read.", "Filen kan ikke læses.", "Die Datei kann nicht gelesen werden."}},
+    {&EditorTexts::PictureEmpty, {"The file is empty.", "Filen er tom.", "Die Datei ist leer."}},
+    {&EditorTexts::NotAPicture,
+     {"The file is not a GIF, JPEG or BMP picture.", "Filen er ikke et GIF-, JPEG- eller BMP-billede.",
+      "Die Datei ist kein GIF-, JPEG- oder BMP-Bild."}},
+    {&EditorTexts::PictureDamaged,
+     {"The picture file is damaged.", "Billedfilen er beskadiget.", "Die Bilddatei ist beschädigt."}},
+    {&EditorTexts::PictureIncomplete,
+     {"The picture file is incomplete.", "Billedfilen er ufuldstændig.", "Die Bilddatei ist unvollständig."}},
+    {&EditorTexts::PictureTooLarge,
+     {"The picture is too large to show (%1 pixels).", "Billedet er for stort til at blive vist (%1 pixel).",
+      "Das Bild ist zu groß zum Anzeigen (%1 Pixel)."}},
+    {&EditorTexts::PictureNoMemory,
+     {"There is not enough memory to show the picture.", "Der er ikke hukommelse nok til at vise billedet.",
+      "Es ist nicht genug Speicher frei, um das Bild anzuzeigen."}},
 };
+
+QString withDetail(const QString &reason, const QString &detail)
+{
+    return detail.isEmpty() ? reason : reason + QLatin1String("\r\n") + detail;
+}
 
 EditorTexts textsOf(int lang)
 {
@@ -67,6 +93,51 @@ void applyEditorTexts(int lang)
 {
     if (lang == English || lang == Danish || lang == German)
         editorTexts() = textsOf(lang);
+}
+
+QString readErrorText(const QString &path, TextFile::Error error, const QString &detail)
+{
+    const EditorTexts &t = editorTexts();
+    switch (error) {
+    case TextFile::Error::Binary:
+        return t.BinaryFile.arg(path);
+    case TextFile::Error::TooLarge:
+        return t.TooLarge.arg(path);
+    case TextFile::Error::NotFound:
+        return t.ReadError.arg(path, t.NoSuchFile);
+    case TextFile::Error::IsDirectory:
+        return t.ReadError.arg(path, t.IsDirectory);
+    default:
+        return t.ReadError.arg(path, withDetail(t.Unreadable, detail));
+    }
+}
+
+QString pictureErrorText(const QString &path, const PictureError &error)
+{
+    const EditorTexts &t = editorTexts();
+    using Kind = PictureError::Kind;
+    switch (error.kind) {
+    case Kind::NotFound:
+        return t.ReadError.arg(path, t.NoSuchFile);
+    case Kind::IsDirectory:
+        return t.ReadError.arg(path, t.IsDirectory);
+    case Kind::Empty:
+        return t.ReadError.arg(path, t.PictureEmpty);
+    case Kind::NotAPicture:
+        return t.ReadError.arg(path, t.NotAPicture);
+    case Kind::Incomplete:
+        return t.ReadError.arg(path, t.PictureIncomplete);
+    case Kind::TooLarge:
+        return t.ReadError.arg(path, t.PictureTooLarge.arg(error.detail));
+    case Kind::OutOfMemory:
+        return t.ReadError.arg(path, t.PictureNoMemory);
+    case Kind::Damaged:
+        return t.ReadError.arg(path, withDetail(t.PictureDamaged, error.detail));
+    case Kind::Unreadable:
+    case Kind::None:
+        break;
+    }
+    return t.ReadError.arg(path, withDetail(t.Unreadable, error.detail));
 }
 
 const CaptionTable EditorCaptions = {

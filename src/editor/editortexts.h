@@ -1,5 +1,7 @@
 #pragma once
 
+#include "imaging/picture.h"
+#include "platform/textfile.h"
 #include "settings/captiontable.h"
 
 #include <QString>
@@ -20,10 +22,25 @@ struct EditorTexts
     QString BinaryFile;  // %1 file
     QString TooLarge;    // %1 file
     QString Unencodable; // %1 file, %2 encoding
+    // Reasons that follow ReadError's file name
+    QString NoSuchFile;
+    QString IsDirectory;
+    QString Unreadable;
+    QString PictureEmpty;
+    QString NotAPicture;
+    QString PictureDamaged;
+    QString PictureIncomplete;
+    QString PictureTooLarge; // %1 width x height
+    QString PictureNoMemory;
 };
 
 EditorTexts &editorTexts();
 void applyEditorTexts(int lang);
+
+// The message for a file that could not be read as text or as a picture: the
+// reason in the current language, the system's or decoder's words below it.
+QString readErrorText(const QString &path, TextFile::Error error, const QString &detail);
+QString pictureErrorText(const QString &path, const PictureError &error);
 
 // Captions of the editor window's menus for Lang 1, 2 and 3.
 extern const CaptionTable EditorCaptions;

@@ -136,10 +136,10 @@ bool TagInserter::insertPicture(const QString &path, const PictureSteps &steps)
 {
     TColorMemo *memo = m_editor.cmemo1;
     memo->SetSelText(QFileInfo(path).fileName());
-    QString error;
+    PictureError error;
     const std::optional<QSize> size = pictureSize(path, &error);
     if (!size) {
-        Prompts::message(Prompts::Kind::Error, editorTexts().ReadError.arg(path, error));
+        Prompts::message(Prompts::Kind::Error, pictureErrorText(path, error));
         return false;
     }
     moveCaret(steps.toHeight);

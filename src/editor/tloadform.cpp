@@ -115,26 +115,7 @@ bool Tloadform::loadFile(const QString &path)
     if (!file.ok()) {
         // An unreadable file is not remembered, so the next time asks again.
         m_fileName.clear();
-        const EditorTexts &t = editorTexts();
-        QString text;
-        switch (file.error) {
-        case TextFile::Error::Binary:
-            text = t.BinaryFile.arg(path);
-            break;
-        case TextFile::Error::TooLarge:
-            text = t.TooLarge.arg(path);
-            break;
-        case TextFile::Error::NotFound:
-            text = t.ReadError.arg(path, QStringLiteral("No such file"));
-            break;
-        case TextFile::Error::IsDirectory:
-            text = t.ReadError.arg(path, QStringLiteral("Is a directory"));
-            break;
-        default:
-            text = t.ReadError.arg(path, file.detail);
-            break;
-        }
-        Prompts::message(Prompts::Kind::Error, text);
+        Prompts::message(Prompts::Kind::Error, readErrorText(path, file.error, file.detail));
         updateOk();
         return false;
     }

@@ -7,6 +7,7 @@
 #include "ftp/dirform.h"
 #include "ftp/ftpcertificate.h"
 #include "ftp/ftpconnections.h"
+#include "ftp/ftperrortexts.h"
 #include "ftp/ftpformtexts.h"
 #include "ftp/ftplisting.h"
 #include "ftp/ftptransferoptions.h"
@@ -271,7 +272,7 @@ void Tftpform::runOperation(void (Tftpform::*handler)())
         BusyCursor busy;
         (this->*handler)();
     } catch (const std::exception &e) {
-        ask(Prompts::Kind::Error, QString::fromUtf8(e.what()), Button::Ok);
+        ask(Prompts::Kind::Error, FtpErrorTexts::text(e, settings().Lang), Button::Ok);
     }
     m_busy = false;
     // After a failure the user may give up and close the window.
@@ -469,9 +470,9 @@ void Tftpform::connectbtnClick()
         connectbtn->setEnabled(false);
         closebtn->setEnabled(true);
         // The reason tells a refused encryption or certificate from a network failure.
+        const int lang = settings().Lang;
         ask(Prompts::Kind::Error,
-            ftpFormTexts(settings().Lang).connectionFailed + QStringLiteral("\n\n") + QString::fromUtf8(e.what()),
-            Button::Ok);
+            ftpFormTexts(lang).connectionFailed + QStringLiteral("\n\n") + FtpErrorTexts::text(e, lang), Button::Ok);
     }
 }
 
@@ -733,7 +734,7 @@ void Tftpform::NMFTP1PacketSent()
 
 void Tftpform::NMFTP1Error(const QString &message)
 {
-    ask(Prompts::Kind::Error, message, Button::Ok);
+    ask(Prompts::Kind::Error, FtpErrorTexts::clientText(message, settings().Lang), Button::Ok);
 }
 
 void Tftpform::NMFTP1ConnectionRequired(bool &handled)

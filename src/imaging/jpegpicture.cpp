@@ -2,8 +2,10 @@
 
 #include <QFile>
 
+#include <cerrno>
 #include <csetjmp>
 #include <cstdio>
+#include <cstring>
 
 #include <jpeglib.h>
 #include <jerror.h>
@@ -45,7 +47,7 @@ void outputMessage(j_common_ptr)
 
 // Reads the header into *size and, when image is given, the pixels into it.
 // Nothing with a destructor may live in this frame: error_exit jumps over it.
-bool readJpeg(std::FILE *file, QSize *size, QImage *image, QString *error)
+bool readJpeg(std::FILE *file, QSize *size, QImage *image, PictureError *error)
 {
     jpeg_decompress_struct info;
     ErrorManager errors;
@@ -56,7 +58,7 @@ bool readJpeg(std::FILE *file, QSize *size, QImage *image, QString *error)
     errors.truncated = false;
     if (setjmp(errors.jump)) {
         jpeg_destroy_decompress(&info);
-        *error = QString::fromLocal8Bit(errors.message);
+        *error = {PictureError::Kind::Damaged, QString::fromLocal8Bit(errors.message)};
         return false;
     }
     jpeg_create_decompress(&info);
@@ -69,9 +71,8 @@ bool readJpeg(std::FILE *file, QSize *size, QImage *image, QString *error)
     }
     if (qint64(info.image_width) * info.image_height * 4 > MaxPictureBytes) {
         jpeg_destroy_decompress(&info);
-        *error = QStringLiteral("The picture is too large to show (%1 x %2 pixels)")
-                     .arg(size->width())
-                     .arg(size->height());
+        *error = {PictureError::Kind::TooLarge,
+                  QStringLiteral("%1 x %2").arg(size->width()).arg(size->height())};
         return false;
     }
 
@@ -83,7 +84,7 @@ bool readJpeg(std::FILE *file, QSize *size, QImage *image, QString *error)
                     gray ? QImage::Format_Grayscale8 : QImage::Format_RGB888);
     if (image->isNull()) {
         jpeg_destroy_decompress(&info);
-        *error = QStringLiteral("Not enough memory to show the picture");
+        *error = {PictureError::Kind::OutOfMemory, QString()};
         return false;
     }
     // CMYK rows are read into libjpeg's own pool, which it frees itself.
@@ -108,17 +109,17 @@ bool readJpeg(std::FILE *file, QSize *size, QImage *image, QString *error)
     jpeg_finish_decompress(&info);
     jpeg_destroy_decompress(&info);
     if (errors.truncated) {
-        *error = QStringLiteral("The picture file is incomplete");
+        *error = {PictureError::Kind::Incomplete, QString()};
         return false;
     }
     return true;
 }
 
-bool readFile(const QString &path, QSize *size, QImage *image, QString *error)
+bool readFile(const QString &path, QSize *size, QImage *image, PictureError *error)
 {
     std::FILE *file = std::fopen(QFile::encodeName(path).constData(), "rb");
     if (!file) {
-        *error = QStringLiteral("The file cannot be opened");
+        *error = {PictureError::Kind::Unreadable, QString::fromLocal8Bit(std::strerror(errno))};
         return false;
     }
     const bool ok = readJpeg(file, size, image, error);
@@ -130,7 +131,7 @@ bool readFile(const QString &path, QSize *size, QImage *image, QString *error)
 
 namespace JpegPicture {
 
-std::optional<QSize> size(const QString &path, QString *error)
+std::optional<QSize> size(const QString &path, PictureError *error)
 {
     QSize size;
     if (!readFile(path, &size, nullptr, error))
@@ -138,7 +139,7 @@ std::optional<QSize> size(const QString &path, QString *error)
     return size;
 }
 
-QImage load(const QString &path, QString *error)
+QImage load(const QString &path, PictureError *error)
 {
     QSize size;
     QImage image;

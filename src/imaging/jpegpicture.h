@@ -1,5 +1,7 @@
 #pragma once
 
+#include "imaging/picture.h"
+
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -9,7 +11,7 @@
 // JPEG files through libjpeg. Both report failures in *error.
 namespace JpegPicture {
 
-std::optional<QSize> size(const QString &path, QString *error);
-QImage load(const QString &path, QString *error);
+std::optional<QSize> size(const QString &path, PictureError *error);
+QImage load(const QString &path, PictureError *error);
 
 } // namespace JpegPicture

@@ -24,30 +24,31 @@ Format sniff(const QByteArray &head)
 }
 
 // Opens the file and recognises its format; Unknown with *error on failure.
-Format identify(const QString &path, QString *error)
+Format identify(const QString &path, PictureError *error)
 {
+    using Kind = PictureError::Kind;
     const QFileInfo info(path);
     if (!info.exists()) {
-        *error = QStringLiteral("No such file");
+        *error = {Kind::NotFound, QString()};
         return Format::Unknown;
     }
     if (info.isDir()) {
-        *error = QStringLiteral("Is a directory");
+        *error = {Kind::IsDirectory, QString()};
         return Format::Unknown;
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        *error = file.errorString();
+        *error = {Kind::Unreadable, file.errorString()};
         return Format::Unknown;
     }
     const QByteArray head = file.read(8);
     if (head.isEmpty()) {
-        *error = QStringLiteral("The file is empty");
+        *error = {Kind::Empty, QString()};
         return Format::Unknown;
     }
     const Format format = sniff(head);
     if (format == Format::Unknown)
-        *error = QStringLiteral("Not a GIF, JPEG or BMP picture");
+        *error = {Kind::NotAPicture, QString()};
     return format;
 }
 
@@ -83,18 +84,17 @@ bool bitmapComplete(const QString &path)
     return file.size() >= pixelsAt + stride * height;
 }
 
-QString damaged(const QImageReader &reader)
+PictureError damaged(const QImageReader &reader)
 {
-    return reader.error() == QImageReader::UnknownError || reader.errorString().isEmpty()
-               ? QStringLiteral("The picture file is damaged")
-               : reader.errorString();
+    const bool said = reader.error() != QImageReader::UnknownError && !reader.errorString().isEmpty();
+    return {PictureError::Kind::Damaged, said ? reader.errorString() : QString()};
 }
 
 } // namespace
 
-std::optional<QSize> pictureSize(const QString &path, QString *error)
+std::optional<QSize> pictureSize(const QString &path, PictureError *error)
 {
-    QString reason;
+    PictureError reason;
     std::optional<QSize> size;
     const Format format = identify(path, &reason);
     if (format == Format::Jpeg) {
@@ -112,9 +112,9 @@ std::optional<QSize> pictureSize(const QString &path, QString *error)
     return size;
 }
 
-QImage loadPicture(const QString &path, QString *error)
+QImage loadPicture(const QString &path, PictureError *error)
 {
-    QString reason;
+    PictureError reason;
     QImage image;
     const Format format = identify(path, &reason);
     if (format == Format::Jpeg) {
@@ -126,7 +126,7 @@ QImage loadPicture(const QString &path, QString *error)
             reason = damaged(reader);
         } else if (format == Format::Bmp && !bitmapComplete(path)) {
             image = QImage();
-            reason = QStringLiteral("The picture file is incomplete");
+            reason = {PictureError::Kind::Incomplete, QString()};
         }
     }
     if (image.isNull() && error)

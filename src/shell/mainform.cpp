@@ -693,7 +693,7 @@ void Tmainform::Createregfile1Click()
         return;
     QString detail;
     if (ExportSettingsFile(chosen.path(), &detail) != TextFile::Error::None)
-        Prompts::message(Prompts::Kind::Error, chosen.path() + QStringLiteral(":\r\n") + detail);
+        Prompts::message(Prompts::Kind::Error, pick(ExportFailed).arg(chosen.path(), detail));
 }
 
 void Tmainform::Installregfile1Click()

@@ -85,6 +85,10 @@ const CaptionTable MainHints = {
     {"exitbutton", {"Closes the program", "Stopper programmet", "Schließt das Programm"}},
 };
 
+const LangText ExportFailed = {"The configuration could not be saved in %1:\r\n%2",
+                                "Konfigurationen kunne ikke gemmes i %1:\r\n%2",
+                                "Die Konfiguration konnte nicht in %1 gespeichert werden:\r\n%2"};
+
 MainDialogTitles mainDialogTitles(int lang)
 {
     return {

@@ -18,3 +18,6 @@ struct MainDialogTitles
     QString regsave;
 };
 MainDialogTitles mainDialogTitles(int lang);
+
+// A settings file that could not be written: %1 the file, %2 the system's reason.
+extern const LangText ExportFailed;

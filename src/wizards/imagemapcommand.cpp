@@ -39,10 +39,10 @@ void ImageMapWizard(EditorHost &host)
     const Prompts::FileResult chosen = Prompts::openFile(pictureDialog());
     if (!chosen.accepted())
         return;
-    QString error;
+    PictureError error;
     const QImage picture = loadPicture(chosen.path(), &error);
     if (picture.isNull()) {
-        Prompts::message(Prompts::Kind::Error, editorTexts().ReadError.arg(chosen.path(), error));
+        Prompts::message(Prompts::Kind::Error, pictureErrorText(chosen.path(), error));
         return;
     }
 

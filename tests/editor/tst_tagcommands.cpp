@@ -510,11 +510,11 @@ private Q_SLOTS:
             << "<IMG src=\"pic.bmp\" height=\"5\" width=\"4\" border=\"\" alt=\"\">\r\n" << 48 << -1;
         QTest::newRow("table mode, cancelled") << false << "" << ""
             << "<IMG src=\"\" height=\"\" width=\"\" border=\"\" alt=\"\">\r\n" << 10 << -1;
-        QTest::newRow("png named .jpg") << true << "png.jpg" << "Not a GIF, JPEG or BMP picture"
+        QTest::newRow("png named .jpg") << true << "png.jpg" << "not a GIF, JPEG or BMP picture"
                                         << "<IMG src=\"png.jpg\" height=\"\" width=\"\">\r\n" << 17 << -1;
         QTest::newRow("truncated jpeg") << false << "cut.jpg" << "Could not read"
             << "<IMG src=\"cut.jpg\" height=\"\" width=\"\" border=\"\" alt=\"\">\r\n" << 17 << -1;
-        QTest::newRow("deleted after the dialog") << false << "gone.gif" << "No such file"
+        QTest::newRow("deleted after the dialog") << false << "gone.gif" << "The file does not exist."
             << "<IMG src=\"gone.gif\" height=\"\" width=\"\" border=\"\" alt=\"\">\r\n" << 18 << -1;
         QTest::newRow("huge jpeg") << false << "huge.jpg" << ""
             << "<IMG src=\"huge.jpg\" height=\"20000\" width=\"20000\" border=\"\" alt=\"\">\r\n" << 57 << -1;

@@ -289,15 +289,20 @@ private Q_SLOTS:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("contents");
         QTest::addColumn<QString>("message");
-        QTest::newRow("binary") << "pic.gif" << QByteArray("GIF89a\0\0", 8) << "is not a text file";
-        QTest::newRow("missing") << "gone.htm" << QByteArray() << "Could not read";
-        QTest::newRow("directory") << "" << QByteArray() << "Could not read";
+        QTest::addColumn<int>("lang");
+        QTest::newRow("binary") << "pic.gif" << QByteArray("GIF89a\0\0", 8) << "is not a text file" << 1;
+        QTest::newRow("missing") << "gone.htm" << QByteArray() << "Could not read" << 1;
+        QTest::newRow("directory") << "" << QByteArray() << "Could not read" << 1;
+        QTest::newRow("missing, Danish") << "gone.htm" << QByteArray() << "Filen findes ikke." << 2;
+        QTest::newRow("directory, German") << "" << QByteArray() << "Das ist ein Verzeichnis" << 3;
     }
     void unreadableFilesOpenNoWindow()
     {
         QFETCH(QString, name);
         QFETCH(QByteArray, contents);
         QFETCH(QString, message);
+        QFETCH(int, lang);
+        settings().Lang = lang;
         const QString file = dir->filePath(name);
         if (!contents.isEmpty())
             writeTestFile(file, contents);
@@ -401,6 +406,11 @@ private Q_SLOTS:
         prompts->answerMessage(Prompts::Button::Ok, QStringLiteral(" is not a valid Configuration file!"));
         main->Installregfile1Click();
         QCOMPARE(settings().FontSize, 10); // reloaded from the store anyway
+
+        settings().Lang = 2;
+        prompts->answerSave(path("bad.mvc/mine.mvc"));
+        prompts->answerMessage(Prompts::Button::Ok, QStringLiteral("Konfigurationen kunne ikke gemmes i "));
+        main->Createregfile1Click();
     }
 
     void colorCodingToggleOnlyTouchesTheRecord()

@@ -1,0 +1,132 @@
+#include "ftp/ftperrortexts.h"
+
+#include "ftp/ftpexception.h"
+#include "settings/language.h"
+
+#include <QRegularExpression>
+#include <QStringList>
+
+#include <optional>
+
+namespace {
+
+// English as the client throws it; Danish and German with the varying parts
+// in the same order.
+const LangText Texts[] = {
+    {"Host Lookup Failed", "Serverens navn kunne ikke slås op.", "Der Name des Servers konnte nicht aufgelöst werden."},
+    {"Host Lookup Timed Out", "Opslaget af serverens navn tog for lang tid.",
+     "Die Auflösung des Servernamens hat zu lange gedauert."},
+    {"Host Lookup Canceled", "Opslaget af serverens navn blev afbrudt.",
+     "Die Auflösung des Servernamens wurde abgebrochen."},
+    {"Already connected", "Der er allerede forbindelse.", "Die Verbindung besteht bereits."},
+    {"Not Connected", "Der er ingen forbindelse.", "Es besteht keine Verbindung."},
+    {"Null Remote Address", "Serverens adresse mangler.", "Die Adresse des Servers fehlt."},
+    {"Connection Timed out", "Forbindelsen kunne ikke oprettes i tide.",
+     "Die Verbindung kam nicht rechtzeitig zustande."},
+    {"Connection Canceled", "Forbindelsen blev afbrudt.", "Der Verbindungsaufbau wurde abgebrochen."},
+    {"Connection Failed", "Forbindelsen kunne ikke oprettes.", "Die Verbindung konnte nicht hergestellt werden."},
+    {"Connection closed", "Serveren har lukket forbindelsen.", "Der Server hat die Verbindung geschlossen."},
+    {"Socket send aborted", "Afsendelsen blev afbrudt.", "Das Senden wurde abgebrochen."},
+    {"Socket readln aborted", "Modtagelsen blev afbrudt.", "Das Empfangen wurde abgebrochen."},
+    {"Error creating Data Connection", "Dataforbindelsen kunne ikke oprettes.",
+     "Die Datenverbindung konnte nicht hergestellt werden."},
+    {"Accepting Canceled", "Ventetiden på dataforbindelsen blev afbrudt.",
+     "Das Warten auf die Datenverbindung wurde abgebrochen."},
+    {"The listing is too long", "Serverens filliste er for lang.", "Die Dateiliste des Servers ist zu lang."},
+    {"No local file name for %1", "Der er intet lokalt filnavn til %1.", "Für %1 gibt es keinen lokalen Dateinamen."},
+    {"Cannot write %1: %2", "%1 kan ikke skrives:\n%2", "%1 kann nicht geschrieben werden:\n%2"},
+    {"Cannot read %1: %2", "%1 kan ikke læses:\n%2", "%1 kann nicht gelesen werden:\n%2"},
+    {"Reading the file failed: %1", "Filen kunne ikke læses:\n%1", "Die Datei konnte nicht gelesen werden:\n%1"},
+    {"Writing the file failed: %1", "Filen kunne ikke skrives:\n%1",
+     "Die Datei konnte nicht geschrieben werden:\n%1"},
+    {"The server does not take UTF-8 names, and this name has a character its code page (Windows-1252) lacks",
+     "Serveren tager ikke imod UTF-8-navne, og navnet har et tegn, som serverens tegnsæt (Windows-1252) ikke har.",
+     "Der Server nimmt keine UTF-8-Namen an, und dieser Name enthält ein Zeichen, das seine Codepage "
+     "(Windows-1252) nicht kennt."},
+    {"A name or command with a line break or NUL character cannot be sent",
+     "Et navn eller en kommando med linjeskift eller NUL-tegn kan ikke sendes.",
+     "Ein Name oder Befehl mit Zeilenumbruch oder NUL-Zeichen kann nicht gesendet werden."},
+    {"Encryption is not available: the TLS library (OpenSSL) could not be loaded",
+     "Kryptering er ikke mulig: TLS-biblioteket (OpenSSL) kunne ikke indlæses.",
+     "Verschlüsselung ist nicht möglich: Die TLS-Bibliothek (OpenSSL) konnte nicht geladen werden."},
+    {"Encryption canceled", "Krypteringen blev afbrudt.", "Die Verschlüsselung wurde abgebrochen."},
+    {"Encryption failed: %1", "Krypteringen mislykkedes:\n%1", "Die Verschlüsselung ist fehlgeschlagen:\n%1"},
+    {"The server does not offer encryption (TLS), which this connection requires. Its answer: %1",
+     "Serveren tilbyder ikke kryptering (TLS), som denne forbindelse kræver. Serverens svar:\n%1",
+     "Der Server bietet keine Verschlüsselung (TLS) an, die diese Verbindung verlangt. Seine Antwort:\n%1"},
+    {"The server does not encrypt data connections, which this connection requires. Its answer: %1",
+     "Serveren krypterer ikke dataforbindelser, som denne forbindelse kræver. Serverens svar:\n%1",
+     "Der Server verschlüsselt keine Datenverbindungen, was diese Verbindung verlangt. Seine Antwort:\n%1"},
+};
+
+// A socket error as the socket layer words it: "10061:Connection refused".
+const LangText SocketError = {"%1", "Netværksfejl:\n%1", "Netzwerkfehler:\n%1"};
+const LangText ServerReply = {"%1", "Serveren svarede:\n%1", "Der Server antwortete:\n%1"};
+const LangText OtherError = {"%1", "FTP-forbindelsen meldte en fejl:\n%1", "Die FTP-Verbindung meldete einen Fehler:\n%1"};
+
+QRegularExpression patternOf(const QString &english)
+{
+    static const QRegularExpression placeholder(QStringLiteral("%\\d"));
+    QStringList pieces = english.split(placeholder);
+    for (QString &piece : pieces)
+        piece = QRegularExpression::escape(piece);
+    const QString pattern = pieces.join(QStringLiteral("(.*)"));
+    return QRegularExpression(QRegularExpression::anchoredPattern(pattern),
+                              QRegularExpression::DotMatchesEverythingOption);
+}
+
+// The translation of a known text with its varying parts filled in.
+std::optional<QString> translated(const QString &message, int lang)
+{
+    for (const LangText &t : Texts) {
+        const QRegularExpressionMatch match = patternOf(QString::fromUtf8(t.en)).match(message);
+        if (!match.hasMatch())
+            continue;
+        const QString text = pick(t, lang);
+        switch (match.lastCapturedIndex()) {
+        case 0:
+            return text;
+        case 1:
+            return text.arg(match.captured(1));
+        default:
+            return text.arg(match.captured(1), match.captured(2));
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+namespace FtpErrorTexts {
+
+QString clientText(const QString &message, int lang)
+{
+    if (lang != Danish && lang != German)
+        return message;
+    if (const std::optional<QString> text = translated(message, lang))
+        return *text;
+    static const QRegularExpression socketError(QStringLiteral("^\\d+:"));
+    return pick(socketError.match(message).hasMatch() ? SocketError : OtherError, lang).arg(message);
+}
+
+QString serverText(const QString &reply, int lang)
+{
+    return pick(ServerReply, lang).arg(reply);
+}
+
+QString text(const std::exception &error, int lang)
+{
+    if (const auto *reply = dynamic_cast<const FTPException *>(&error))
+        return serverText(reply->message(), lang);
+    return clientText(QString::fromUtf8(error.what()), lang);
+}
+
+QStringList knownTexts()
+{
+    QStringList texts;
+    for (const LangText &t : Texts)
+        texts << QString::fromUtf8(t.en);
+    return texts;
+}
+
+} // namespace FtpErrorTexts
