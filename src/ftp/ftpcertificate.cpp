@@ -1,11 +1,17 @@
 #include "ftp/ftpcertificate.h"
 
+#include "settings/language.h"
+
 #include <QCryptographicHash>
 #include <QStringList>
 
 namespace FtpCertificate {
 
 namespace {
+
+const LangText IssuedTo = {"Issued to: ", "Udstedt til: ", "Ausgestellt für: "};
+const LangText IssuedBy = {"Issued by: ", "Udstedt af: ", "Ausgestellt von: "};
+const LangText ValidFromTo = {"Valid: %1 to %2", "Gyldigt: %1 til %2", "Gültig: %1 bis %2"};
 
 QString names(const QSslCertificate &certificate, bool issuer)
 {
@@ -29,15 +35,15 @@ QString fingerprint(const QSslCertificate &certificate)
 
 } // namespace
 
-QString details(const QSslCertificate &certificate, const QList<QSslError> &errors)
+QString details(const QSslCertificate &certificate, const QList<QSslError> &errors, int lang)
 {
     QStringList lines;
     for (const QSslError &error : errors)
         lines.append(QStringLiteral("- ") + error.errorString());
     lines.append(QString());
-    lines.append(QStringLiteral("Issued to: ") + names(certificate, false));
-    lines.append(QStringLiteral("Issued by: ") + names(certificate, true));
-    lines.append(QStringLiteral("Valid: %1 to %2")
+    lines.append(pick(IssuedTo, lang) + names(certificate, false));
+    lines.append(pick(IssuedBy, lang) + names(certificate, true));
+    lines.append(pick(ValidFromTo, lang)
                      .arg(certificate.effectiveDate().toString(Qt::ISODate),
                           certificate.expiryDate().toString(Qt::ISODate)));
     lines.append(QStringLiteral("SHA-256: ") + fingerprint(certificate));

@@ -480,8 +480,9 @@ bool Tftpform::NMFTP1CertificateError(const QSslCertificate &certificate, const 
 {
     // The user's reading time is not the server's.
     m_loginWatch.stop();
-    const QString question = ftpFormTexts(settings().Lang)
-                                 .trustCertificate.arg(NMFTP1->Host, FtpCertificate::details(certificate, errors));
+    const int lang = settings().Lang;
+    const QString question
+        = ftpFormTexts(lang).trustCertificate.arg(NMFTP1->Host, FtpCertificate::details(certificate, errors, lang));
     const bool trusted = ask(Prompts::Kind::Warning, question, Button::Yes | Button::No) == Button::Yes;
     if (trusted) {
         FtpTransferStore::saveTrustedCertificates(NMFTP1->Host, NMFTP1->TrustedCertificates + QList{certificate});

@@ -3,6 +3,7 @@
 #include "ftp/ftpexception.h"
 #include "ftp/nmftp.h"
 #include "ftpserverprocess.h"
+#include "settings/language.h"
 #include "testfiles.h"
 
 #include <QDir>
@@ -256,7 +257,7 @@ private Q_SLOTS:
         ftp.Security = Encryption::Required;
         QString details;
         ftp.OnCertificateError = [&](const QSslCertificate &certificate, const QList<QSslError> &errors) {
-            details = FtpCertificate::details(certificate, errors);
+            details = FtpCertificate::details(certificate, errors, German);
             return trust;
         };
         bool loggedIn = false;
@@ -276,7 +277,7 @@ private Q_SLOTS:
         QCOMPARE(details.isEmpty(), !tlsServer);
         if (tlsServer) {
             QVERIFY2(details.contains(QStringLiteral("- The certificate is self-signed, and untrusted")), qPrintable(details));
-            QVERIFY(details.contains(QStringLiteral("Issued to: 127.0.0.1")));
+            QVERIFY(details.contains(QStringLiteral("Ausgestellt für: 127.0.0.1")));
             QVERIFY(details.contains(QRegularExpression(QStringLiteral("SHA-256: ([0-9A-F]{2}:){31}[0-9A-F]{2}"))));
         }
     }
