@@ -7,6 +7,8 @@
 #include <QColorDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPrintDialog>
@@ -122,6 +124,28 @@ public:
     }
 
     int runDialog(QDialog &dialog) override { return dialog.exec(); }
+
+    int choose(const Choice &c) override
+    {
+        QMessageBox box(iconOf(c.kind), titleOf(c.kind), c.text, QMessageBox::NoButton, g_parent);
+        QList<QAbstractButton *> buttons;
+        for (const QString &caption : c.choices)
+            buttons << box.addButton(caption, QMessageBox::AcceptRole);
+        if (QAbstractButton *preset = buttons.value(c.defaultChoice))
+            box.setDefaultButton(qobject_cast<QPushButton *>(preset));
+        box.exec();
+        return int(buttons.indexOf(box.clickedButton()));
+    }
+
+    std::optional<QString> secret(const QString &text) override
+    {
+        bool ok = false;
+        const QString typed = QInputDialog::getText(g_parent, QApplication::applicationDisplayName(), text,
+                                                    QLineEdit::Password, QString(), &ok);
+        if (!ok)
+            return std::nullopt;
+        return typed;
+    }
 
 private:
     // Help shows the help page and leaves the question open for an answer.
@@ -251,6 +275,16 @@ bool print(QPrinter &printer, int helpContext)
 int runDialog(QDialog &dialog)
 {
     return g_handler->runDialog(dialog);
+}
+
+int choose(const Choice &choice)
+{
+    return g_handler->choose(choice);
+}
+
+std::optional<QString> secret(const QString &text)
+{
+    return g_handler->secret(text);
 }
 
 QString qtFilter(const QString &filter)

@@ -38,6 +38,15 @@ struct Message
     int helpContext = 0;
 };
 
+// A question answered with one of the caller's own choices, captions in the user's language.
+struct Choice
+{
+    Kind kind = Kind::Confirmation;
+    QString text;
+    QStringList choices;
+    int defaultChoice = 0;
+};
+
 struct FileDialog
 {
     QString title;
@@ -68,6 +77,19 @@ public:
     virtual bool print(QPrinter &printer, int helpContext) = 0;
     // Runs one of the program's own modal dialogs; returns its result code.
     virtual int runDialog(QDialog &dialog) = 0;
+    // The index of the chosen answer; -1 when the question is closed. A handler that does
+    // not know the question closes it.
+    virtual int choose(const Choice &choice)
+    {
+        Q_UNUSED(choice);
+        return -1;
+    }
+    // A secret typed without echo (a passphrase); nothing when cancelled.
+    virtual std::optional<QString> secret(const QString &text)
+    {
+        Q_UNUSED(text);
+        return std::nullopt;
+    }
 };
 
 // Installs a handler for all prompts (nullptr restores the real dialogs) and
@@ -89,6 +111,8 @@ std::optional<QColor> color(const QColor &initial);
 bool print(QPrinter &printer, int helpContext = 0);
 // Shows a dialog of the program modally (QDialog::Accepted or Rejected).
 int runDialog(QDialog &dialog);
+int choose(const Choice &choice);
+std::optional<QString> secret(const QString &text);
 
 // "HTML documents|*.htm*|All files|*.*" -> "HTML documents (*.htm*);;All files (*)".
 QString qtFilter(const QString &filter);

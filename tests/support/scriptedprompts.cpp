@@ -84,6 +84,27 @@ ScriptedPrompts &ScriptedPrompts::answerDialog(std::function<void(QDialog &)> sc
     return *this;
 }
 
+ScriptedPrompts &ScriptedPrompts::answerChoice(int index, const QString &textContains)
+{
+    Answer a;
+    a.type = Type::Choice;
+    a.choice = index;
+    a.textContains = textContains;
+    m_script.append(a);
+    return *this;
+}
+
+ScriptedPrompts &ScriptedPrompts::answerSecret(const std::optional<QString> &secret, const QString &textContains)
+{
+    Answer a;
+    a.type = Type::Secret;
+    a.accept = secret.has_value();
+    a.paths = QStringList{secret.value_or(QString())};
+    a.textContains = textContains;
+    m_script.append(a);
+    return *this;
+}
+
 QStringList ScriptedPrompts::messageTexts() const
 {
     QStringList texts;
@@ -103,6 +124,15 @@ bool ScriptedPrompts::take(Type type, const QString &what, Answer *answer)
     return true;
 }
 
+void ScriptedPrompts::expectText(const Answer &answer, const Prompts::Message &asked)
+{
+    if (!answer.textContains.isEmpty() && !asked.text.contains(answer.textContains)) {
+        QTest::qFail(qPrintable(QStringLiteral("message \"%1\" lacks \"%2\"")
+                                    .arg(asked.text, answer.textContains)),
+                     __FILE__, __LINE__);
+    }
+}
+
 Prompts::Button ScriptedPrompts::message(const Prompts::Message &message)
 {
     m_messages.append(message);
@@ -110,12 +140,32 @@ Prompts::Button ScriptedPrompts::message(const Prompts::Message &message)
     a.type = Type::Message;
     if (!take(Type::Message, QStringLiteral("message \"%1\"").arg(message.text), &a))
         return Prompts::Button::Cancel;
-    if (!a.textContains.isEmpty() && !message.text.contains(a.textContains)) {
-        QTest::qFail(qPrintable(QStringLiteral("message \"%1\" lacks \"%2\"")
-                                    .arg(message.text, a.textContains)),
-                     __FILE__, __LINE__);
-    }
+    expectText(a, message);
     return a.button;
+}
+
+int ScriptedPrompts::choose(const Prompts::Choice &choice)
+{
+    const Prompts::Message asked{choice.kind, choice.text, Prompts::Button::None, 0};
+    m_messages.append(asked);
+    Answer a;
+    if (!take(Type::Choice, QStringLiteral("question \"%1\"").arg(choice.text), &a))
+        return -1;
+    expectText(a, asked);
+    return a.choice;
+}
+
+std::optional<QString> ScriptedPrompts::secret(const QString &text)
+{
+    const Prompts::Message asked{Prompts::Kind::Plain, text, Prompts::Button::None, 0};
+    m_messages.append(asked);
+    Answer a;
+    if (!take(Type::Secret, QStringLiteral("secret question \"%1\"").arg(text), &a))
+        return std::nullopt;
+    expectText(a, asked);
+    if (!a.accept)
+        return std::nullopt;
+    return a.paths.value(0);
 }
 
 Prompts::FileResult ScriptedPrompts::openFile(const Prompts::FileDialog &dialog, bool multiple)

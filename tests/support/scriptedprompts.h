@@ -31,8 +31,12 @@ public:
     // The next dialog of the program's own is handed to `script`, which fills
     // it and presses its buttons as a user would; its result is returned.
     ScriptedPrompts &answerDialog(std::function<void(QDialog &)> script);
+    // The next question with choices gets the choice at `index` (-1: closed).
+    ScriptedPrompts &answerChoice(int index, const QString &textContains = QString());
+    // The next secret question is answered with `secret`; nothing means Cancel.
+    ScriptedPrompts &answerSecret(const std::optional<QString> &secret, const QString &textContains = QString());
 
-    // Every message shown so far, in order.
+    // Every message, question with choices and secret question so far, in order.
     const QList<Prompts::Message> &messages() const { return m_messages; }
     QStringList messageTexts() const;
     // The last file dialog's settings.
@@ -47,9 +51,11 @@ public:
     std::optional<QColor> color(const QColor &initial) override;
     bool print(QPrinter &printer, int helpContext) override;
     int runDialog(QDialog &dialog) override;
+    int choose(const Prompts::Choice &choice) override;
+    std::optional<QString> secret(const QString &text) override;
 
 private:
-    enum class Type { Message, Open, Save, Folder, Color, Print, Dialog };
+    enum class Type { Message, Open, Save, Folder, Color, Print, Dialog, Choice, Secret };
     struct Answer
     {
         Type type = Type::Message;
@@ -58,10 +64,13 @@ private:
         QStringList paths;
         QColor color;
         bool accept = false;
+        int choice = -1;
         std::function<void(QDialog &)> dialogScript;
     };
 
     bool take(Type type, const QString &what, Answer *answer);
+    // Records a question's text and checks it against the answer's expectation.
+    void expectText(const Answer &answer, const Prompts::Message &asked);
 
     QList<Answer> m_script;
     QList<Prompts::Message> m_messages;
