@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStringDecoder>
 
 namespace {
 
@@ -26,6 +27,36 @@ bool createPrivateFile(const QString &path)
     return file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
 
+// The store holds a few hundred short values; a larger file is something else.
+constexpr qint64 MaxStoreBytes = 4 * 1024 * 1024;
+
+// An INI file is blank lines, comments, [sections] and name=value lines (a
+// value may go on after a trailing backslash) in UTF-8 text. The INI reader
+// takes nearly anything for such a file and would write it back as one.
+bool isIniText(const QByteArray &bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8(bytes);
+    if (utf8.hasError())
+        return false;
+    bool continued = false;
+    for (QStringView line : QStringView(text).split(QLatin1Char('\n'))) {
+        for (QChar c : line) {
+            if (c.unicode() < 0x20 && c != QLatin1Char('\t') && c != QLatin1Char('\r'))
+                return false;
+        }
+        line = line.trimmed();
+        const bool ok = continued || line.isEmpty() || line.startsWith(QLatin1Char(';'))
+                        || line.startsWith(QLatin1Char('#'))
+                        || (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']')))
+                        || line.indexOf(QLatin1Char('=')) > 0;
+        if (!ok)
+            return false;
+        continued = line.endsWith(QLatin1Char('\\'));
+    }
+    return true;
+}
+
 } // namespace
 
 ConfigKey::ConfigKey() = default;
@@ -44,6 +75,16 @@ QString ConfigKey::storePath()
            + QStringLiteral("/Orvanti/MarkvalePRO.conf");
 }
 
+bool ConfigKey::storeUsable()
+{
+    QFile file(storePath());
+    if (!file.exists())
+        return true;
+    if (file.size() > MaxStoreBytes || !file.open(QIODevice::ReadOnly))
+        return false;
+    return isIniText(file.readAll());
+}
+
 bool ConfigKey::open(const QString &keyPath, Mode mode)
 {
     close();
@@ -58,6 +99,8 @@ bool ConfigKey::open(const QString &keyPath, Mode mode)
     if (!info.exists()) {
         if (mode == Mode::OpenExisting || !createPrivateFile(path))
             return false;
+    } else if (!storeUsable()) {
+        return false;
     }
 
     auto settings = std::make_unique<QSettings>(path, QSettings::IniFormat);

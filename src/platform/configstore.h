@@ -39,6 +39,9 @@ public:
     void close();
 
     static QString storePath();
+    // False when the store's file exists but is no configuration file (a
+    // letter, a picture): such a file is neither read nor written.
+    static bool storeUsable();
 
 private:
     QString actualName(const QString &name) const;

@@ -70,6 +70,14 @@ void importBool(ConfigKey &key, const QString &name, const QString &line)
 
 const LangText InstallingTagsText = {"Installing tags now", "Installerer tags nu",
                                      "Installiert jetzt die Tags"};
+const LangText ForeignStoreText = {
+    "%1 is not a configuration file of this program.\r\nThe program starts with its default settings "
+    "and leaves the file as it is: settings you change now are not kept.",
+    "%1 er ikke en konfigurationsfil fra dette program.\r\nProgrammet starter med standardindstillingerne "
+    "og lader filen være som den er: indstillinger du ændrer nu, bliver ikke gemt.",
+    "%1 ist keine Einstellungsdatei dieses Programms.\r\nDas Programm startet mit den "
+    "Standardeinstellungen und lässt die Datei unverändert: Einstellungen, die Sie jetzt ändern, "
+    "werden nicht gespeichert."};
 const LangText InvalidFileText = {" is not a valid Configuration file!",
                                   " er ikke en gyldig konfigurationsfil!",
                                   " is kein gängiger Einstellungsdatei!"};
@@ -316,4 +324,9 @@ QString installingTagsMessage()
 QString invalidSettingsFileMessage(const QString &path)
 {
     return path + pick(InvalidFileText);
+}
+
+QString foreignStoreMessage()
+{
+    return ConfigKey::storeUsable() ? QString() : pick(ForeignStoreText).arg(ConfigKey::storePath());
 }

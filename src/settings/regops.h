@@ -42,3 +42,6 @@ void ReadOrInstallTagTemplates(const std::function<void(const QString &)> &infor
 // The store's messages in the current language.
 QString installingTagsMessage();
 QString invalidSettingsFileMessage(const QString &path);
+// When the store's file is not one (a letter, a picture), the program runs on
+// its defaults and leaves the file alone; this says so. Empty otherwise.
+QString foreignStoreMessage();

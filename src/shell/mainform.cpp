@@ -360,6 +360,8 @@ void Tmainform::FormCreate()
     }
     m_ftpWindowOpen = false;
     ApplyCaptions();
+    if (const QString problem = foreignStoreMessage(); !problem.isEmpty())
+        Prompts::message(Prompts::Kind::Warning, problem);
     ReadOrInstallTagTemplates([](const QString &text) {
         Prompts::message(Prompts::Kind::Information, text);
     });

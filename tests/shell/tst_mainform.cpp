@@ -92,6 +92,30 @@ private Q_SLOTS:
         QVERIFY(!enabled("savebutton"));
     }
 
+    void foreignConfigurationFileIsLeftAlone_data()
+    {
+        QTest::addColumn<QByteArray>("contents");
+        QTest::newRow("letter") << QByteArray("Dear Anna,\r\nthe pages are done.\r\n");
+        QTest::newRow("binary") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR=", 17);
+    }
+
+    void foreignConfigurationFileIsLeftAlone()
+    {
+        QFETCH(QByteArray, contents);
+        cleanup();
+        config = std::make_unique<TestConfig>();
+        config->write(contents);
+        prompts = std::make_unique<ScriptedPrompts>();
+        prompts->answerDialog([](QDialog &chooser) { chooser.reject(); })
+            .answerMessage(Prompts::Button::Ok, config->path())
+            .answerMessage(Prompts::Button::Ok, QStringLiteral("Installing tags now"));
+        main = std::make_unique<Tmainform>();
+        main->FormCreate();
+        QCOMPARE(prompts->pending(), 0);
+        QCOMPARE(settings().FontSize, 10);
+        QCOMPARE(readFile(config->path()), contents);
+    }
+
     void newHtmlDocumentSkeleton()
     {
         main->newHtmlDocument();
