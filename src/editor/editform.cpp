@@ -194,16 +194,23 @@ void Teditform::ApplyLanguage()
 {
     applyEditorTexts(settings().Lang);
     applyCaptions(this, EditorCaptions, settings().Lang);
+    if (!isNamed() && m_fileName != placeholderName()) {
+        m_fileName = placeholderName();
+        setWindowTitle(m_fileName);
+        if (m_host->activeEditor() == this)
+            ShowDocumentStatus();
+    }
+}
+
+QString Teditform::placeholderName() const
+{
+    return m_kind == Kind::Untitled ? sharedTexts().UntitledName : sharedTexts().BlankName;
 }
 
 void Teditform::setFileName(const QString &fileName)
 {
     m_fileName = fileName;
-}
-
-bool Teditform::isNamed() const
-{
-    return m_fileName != sharedTexts().UntitledName && m_fileName != sharedTexts().BlankName;
+    m_kind = Kind::Named;
 }
 
 bool Teditform::tagTemplatesMode() const
@@ -225,12 +232,15 @@ void Teditform::setAutoSave(bool on)
 bool Teditform::LoadDocument(const QString &name)
 {
     m_fileName = name;
-    if (name == sharedTexts().UntitledName) {
+    m_kind = name == sharedTexts().UntitledName ? Kind::Untitled
+             : name == sharedTexts().BlankName  ? Kind::Blank
+                                                : Kind::Named;
+    if (m_kind == Kind::Untitled) {
         cmemo1->SetText(QLatin1String(NewHtmlSkeleton));
         cmemo1->SetSelStart(cmemo1->TextLength() - SkeletonCaretFromEnd);
         setAutoSave(false);
         setWindowTitle(sharedTexts().UntitledName);
-    } else if (name == sharedTexts().BlankName) {
+    } else if (m_kind == Kind::Blank) {
         setAutoSave(false);
         setWindowTitle(sharedTexts().BlankName);
     } else {
@@ -414,14 +424,17 @@ void Teditform::saveasClick()
         return;
 
     const QString previous = m_fileName;
+    const Kind previousKind = m_kind;
     const TextEncoding previousEncoding = m_encoding;
     // A new file need not keep an encoding that cannot hold the text.
     QByteArray probe;
     if (!TextFile::encode(fileText(), m_encoding, &probe))
         m_encoding = TextEncoding();
     m_fileName = chosen.path();
+    m_kind = Kind::Named;
     if (!writeDocument()) {
         m_fileName = previous;
+        m_kind = previousKind;
         m_encoding = previousEncoding;
         return;
     }

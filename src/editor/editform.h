@@ -28,8 +28,9 @@ public:
     const QString &FileName() const { return m_fileName; }
     void setFileName(const QString &fileName);
     bool AutoSaveOn() const { return m_autoSaveOn; }
-    // A document is named once it has a file of its own.
-    bool isNamed() const;
+    // A document is named once it has a file of its own. Untitled and blank
+    // documents show the placeholder name of the current language.
+    bool isNamed() const { return m_kind == Kind::Named; }
     bool tagTemplatesMode() const;
 
     TColorMemo *cmemo1 = nullptr;
@@ -89,8 +90,14 @@ private:
     QString fileText() const;
     void showFileError(TextFile::Error error, const QString &detail);
 
+    // What a document is does not depend on the language its placeholder
+    // name was shown in.
+    enum class Kind { Untitled, Blank, Named };
+    QString placeholderName() const;
+
     EditorHost *m_host;
     QString m_fileName;
+    Kind m_kind = Kind::Named;
     bool m_autoSaveOn = false;
     bool m_queryDone = false;
     TextEncoding m_encoding;

@@ -726,13 +726,14 @@ void Tmainform::C1Click()
         Tconfigform dialog([this](const QString &hint) { setStatusText(0, hint); }, this);
         Prompts::runDialog(dialog);
     }
+    // The editors show the shared placeholder names, so those go first.
+    ApplyCaptions();
     const QFont font(settings().FontType, settings().FontSize);
     const QList<Teditform *> all = editors();
     for (Teditform *editor : all) {
         editor->cmemo1->setFont(font);
         editor->ApplyLanguage();
     }
-    ApplyCaptions();
     if (m_ftpWindowOpen) {
         if (auto *ftp = findChild<Tftpform *>())
             ftp->ApplyCaptions();

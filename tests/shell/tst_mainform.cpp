@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QMdiArea>
 #include <QLabel>
@@ -225,6 +226,36 @@ private Q_SLOTS:
         editor->Save1Click(); // named: no dialog
         QCOMPARE(readFile(path("page.htm")), QByteArray("<p>x\r\n"));
         QCOMPARE(main->statusText(2), QString());
+    }
+
+    void untitledStaysUntitledAfterALanguageChange()
+    {
+        // A wrongly named document would be written into the working folder.
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(dir->path());
+        main->newHtmlDocument();
+        Teditform *editor = active();
+        QTest::keyClicks(editor->cmemo1, QStringLiteral("x"));
+        settings().Lang = 3;
+        prompts->answerDialog([](QDialog &dialog) { dialog.reject(); });
+        main->C1Click();
+        QCOMPARE(editor->FileName(), QStringLiteral("Ohne Name"));
+        QCOMPARE(editor->windowTitle(), QStringLiteral("Ohne Name"));
+        QCOMPARE(main->statusText(4), QStringLiteral("Ohne Name"));
+        QVERIFY(!enabled("uploadbutton"));
+        // Save, Save all and the close query ask for a name; autosave refuses.
+        prompts->answerSave(QString()).answerSave(QString());
+        editor->Save1Click();
+        main->saveAll();
+        prompts->answerMessage(Prompts::Button::Yes, QStringLiteral("Ohne Name wurde seit"))
+            .answerSave(QString());
+        QVERIFY(!editor->close());
+        prompts->answerMessage(Prompts::Button::Ok, QStringLiteral("Das Datei hat noch keine Name"));
+        editorAction("Autosave1")->trigger();
+        main->autoSaveAll();
+        QDir::setCurrent(previous);
+        QCOMPARE(prompts->pending(), 0);
+        QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList());
     }
 
     void saveFailureKeepsDocumentAndOldFile()
