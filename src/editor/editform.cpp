@@ -525,8 +525,12 @@ void Teditform::FormActivate()
     ShowDocumentStatus();
     UpdateCommandStates();
     updateUndoCommands();
-    if (m_host->ClosingAll())
-        QTimer::singleShot(0, this, &QWidget::close);
+    if (m_host->ClosingAll()) {
+        QTimer::singleShot(0, this, [this] {
+            if (m_host->ClosingAll())
+                close();
+        });
+    }
 }
 
 bool Teditform::FormCloseQuery()
@@ -556,6 +560,9 @@ void Teditform::closeWithoutQuery()
 void Teditform::closeEvent(QCloseEvent *event)
 {
     if (!m_queryDone && !FormCloseQuery()) {
+        // A cancelled question ends Close all, or the next window to become
+        // active would close without the user having asked for it.
+        m_host->setClosingAll(false);
         event->ignore();
         return;
     }

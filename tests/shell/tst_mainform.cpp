@@ -292,7 +292,7 @@ private Q_SLOTS:
         QVERIFY(dir->isValid() && QDir(dir->path()).entryList(QDir::Files).isEmpty());
     }
 
-    void closeAllWithCancelInTheMiddle()
+    void closeAllEndsWhenAQuestionIsCancelled()
     {
         for (int i = 0; i < 3; ++i) {
             main->newHtmlDocument();
@@ -301,19 +301,15 @@ private Q_SLOTS:
         prompts->answerMessage(Prompts::Button::No).answerMessage(Prompts::Button::Cancel);
         active()->Closeall1Click();
         QTRY_COMPARE(prompts->pending(), 0);
-        QTRY_COMPARE(main->EditorCount(), 2);
-        QVERIFY(main->ClosingAll());
+        QCOMPARE(main->EditorCount(), 2);
+        QVERIFY(!main->ClosingAll());
+        // The other window stays open and asks nothing when it becomes active.
         Teditform *stayed = active();
-        QVERIFY(stayed);
-        // Activating the other window closes it, asking first.
-        prompts->answerMessage(Prompts::Button::No);
         Teditform *other = main->editors().first() == stayed ? main->editors().last() : main->editors().first();
         main->activateEditor(other);
-        QTRY_COMPARE(main->EditorCount(), 1);
-        prompts->answerMessage(Prompts::Button::No);
-        main->activateEditor(main->editors().first());
-        QTRY_COMPARE(main->EditorCount(), 0);
-        QVERIFY(!main->ClosingAll());
+        QCoreApplication::processEvents();
+        QCOMPARE(main->EditorCount(), 2);
+        QCOMPARE(active(), other);
     }
 
     void closingTheMainWindowAsksEveryEditor()
