@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QDialogButtonBox>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -147,6 +148,16 @@ public:
         return typed;
     }
 
+    int runModeless(QDialog &dialog) override
+    {
+        QEventLoop loop;
+        QObject::connect(&dialog, &QDialog::finished, &loop, &QEventLoop::quit);
+        dialog.setWindowModality(Qt::NonModal);
+        dialog.show();
+        loop.exec();
+        return dialog.result();
+    }
+
 private:
     // Help shows the help page and leaves the question open for an answer.
     static void helpWithoutClosing(QMessageBox &box, QAbstractButton *help, int context)
@@ -285,6 +296,11 @@ int choose(const Choice &choice)
 std::optional<QString> secret(const QString &text)
 {
     return g_handler->secret(text);
+}
+
+int runModeless(QDialog &dialog)
+{
+    return g_handler->runModeless(dialog);
 }
 
 QString qtFilter(const QString &filter)

@@ -90,6 +90,8 @@ public:
         Q_UNUSED(text);
         return std::nullopt;
     }
+    // Runs a dialog that leaves the other windows usable, until it closes.
+    virtual int runModeless(QDialog &dialog) { return runDialog(dialog); }
 };
 
 // Installs a handler for all prompts (nullptr restores the real dialogs) and
@@ -113,6 +115,9 @@ bool print(QPrinter &printer, int helpContext = 0);
 int runDialog(QDialog &dialog);
 int choose(const Choice &choice);
 std::optional<QString> secret(const QString &text);
+// Shows a dialog of the program without blocking the other windows and
+// returns when it has closed (QDialog::Accepted or Rejected).
+int runModeless(QDialog &dialog);
 
 // "HTML documents|*.htm*|All files|*.*" -> "HTML documents (*.htm*);;All files (*)".
 QString qtFilter(const QString &filter);

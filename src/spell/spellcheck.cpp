@@ -12,8 +12,11 @@
 #include "spell/spelltexts.h"
 #include "spell/userdictionary.h"
 
+#include <QEvent>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QScreen>
+#include <QTimer>
 
 #include <map>
 
@@ -65,18 +68,65 @@ class MemoTarget final : public SpellTarget
 public:
     explicit MemoTarget(Teditform &editor) : m_editor(editor) {}
 
+    QString currentText() const override { return m_editor.cmemo1->Text(); }
+
     void replace(int start, int length, const QString &text) override
     {
         TColorMemo *memo = m_editor.cmemo1;
         m_editor.PushUndo();
+        m_replacing = true;
         memo->SetSelStart(start);
         memo->SetSelLength(length);
         memo->SetSelText(text);
+        m_replacing = false;
+    }
+
+    // Whether a change of the memo is the check's own.
+    bool replacing() const { return m_replacing; }
+
+private:
+    Teditform &m_editor;
+    bool m_replacing = false;
+};
+
+// The dialog leaves the windows usable, so the document may be edited while
+// it is open; but the editor window must not go while the check works on
+// it: its close waits until the check has ended.
+class CloseAfterCheck final : public QObject
+{
+public:
+    CloseAfterCheck(Teditform &editor, QDialog &dialog)
+        : m_editor(editor)
+        , m_dialog(dialog)
+    {
+        editor.installEventFilter(this);
+    }
+    ~CloseAfterCheck() override
+    {
+        m_editor.removeEventFilter(this);
+        if (m_closeWanted)
+            QTimer::singleShot(0, &m_editor, &QWidget::close);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched != &m_editor || event->type() != QEvent::Close)
+            return false;
+        event->ignore();
+        m_closeWanted = true;
+        m_dialog.reject();
+        return true;
     }
 
 private:
     Teditform &m_editor;
+    QDialog &m_dialog;
+    bool m_closeWanted = false;
 };
+
+// The check that is running, if any: the command given again shows it.
+QPointer<QDialog> g_running;
 
 void select(TColorMemo *memo, int start, int length)
 {
@@ -115,6 +165,11 @@ void keepClear(QWidget *dialog, TColorMemo *memo)
 
 void SpellCheck(Teditform &editor)
 {
+    if (g_running) {
+        g_running->raise();
+        g_running->activateWindow();
+        return;
+    }
     const int lang = settings().Lang;
     const SpellLanguage &language = spellLanguage(lang);
     LoadedDictionary *loaded = loadDictionary(language);
@@ -150,7 +205,13 @@ void SpellCheck(Teditform &editor)
         Prompts::message(Prompts::Kind::Error,
                          pick(AutoCorrectionsNotSavedMessage, lang).arg(loaded->autoCorrections.path()));
     });
+    QObject::connect(memo, &QPlainTextEdit::textChanged, &dialog, [&dialog, &target] {
+        if (!target.replacing())
+            dialog.stop();
+    });
     dialog.showFinding();
-    Prompts::runDialog(dialog);
+    g_running = &dialog;
+    CloseAfterCheck closeAfterCheck(editor, dialog);
+    Prompts::runModeless(dialog);
     memo->setFocus();
 }

@@ -111,6 +111,9 @@ void TSpellDialog::showFinding()
         accept();
         return;
     }
+    m_stopped = false;
+    replaceedit->setEnabled(true);
+    suggestlist->setEnabled(true);
     const SpellFinding &finding = m_session.current();
     const bool notFound = finding.kind == SpellFinding::Kind::NotFound;
     const bool repeated = finding.kind == SpellFinding::Kind::Repeated;
@@ -119,6 +122,11 @@ void TSpellDialog::showFinding()
     fillSuggestions(m_session.proposals());
     if (suggestlist->count() == 0)
         replaceedit->setText(repeated ? QString() : finding.word);
+    ignorebutton->setEnabled(true);
+    changebutton->setEnabled(true);
+    changebutton->setDefault(true);
+    deletebutton->setEnabled(true);
+    optionsbutton->setEnabled(true);
     ignoreallbutton->setEnabled(!repeated);
     changeallbutton->setEnabled(!repeated);
     addbutton->setEnabled(notFound);
@@ -132,10 +140,27 @@ void TSpellDialog::showFinding()
 
 // An auto-correction needs a replacement that differs from the word; a
 // repeated word is a matter of this place only.
+void TSpellDialog::stop()
+{
+    if (m_stopped)
+        return;
+    m_stopped = true;
+    notfoundlabel->setText(pick(StoppedLabel, m_lang));
+    wordedit->clear();
+    replaceedit->clear();
+    suggestlist->clear();
+    for (QWidget *answer : std::initializer_list<QWidget *>{
+             replaceedit, suggestlist, ignorebutton, ignoreallbutton, changebutton, changeallbutton, addbutton,
+             autocorrectbutton, suggestbutton, undobutton, optionsbutton, deletebutton})
+        answer->setEnabled(false);
+    startbutton->setDefault(true);
+    startbutton->setFocus();
+}
+
 void TSpellDialog::updateAutoCorrect()
 {
     const QString replacement = replaceedit->text();
-    autocorrectbutton->setEnabled(!m_session.atEnd() && m_session.canAutoCorrect()
+    autocorrectbutton->setEnabled(!m_stopped && !m_session.atEnd() && m_session.canAutoCorrect()
                                   && m_session.current().kind != SpellFinding::Kind::Repeated
                                   && !replacement.trimmed().isEmpty() && replacement != m_session.current().word);
 }
@@ -189,7 +214,7 @@ void TSpellDialog::autocorrectbuttonClick()
 
 void TSpellDialog::startbuttonClick()
 {
-    m_session.start();
+    m_session.restart();
     showFinding();
 }
 

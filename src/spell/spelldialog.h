@@ -12,7 +12,8 @@ class SpellSession;
 
 // The checker's dialog: shows what the session asks about, offers
 // suggestions and passes the user's answer back to the session. It closes
-// by itself when the session has reached the end of the document.
+// by itself when the session has reached the end of the document. When the
+// document is edited while it is open, the check stops until Start.
 class TSpellDialog : public QDialog
 {
     Q_OBJECT
@@ -23,6 +24,9 @@ public:
     // Shows the session's current finding, or closes the dialog when the
     // session has reached the end.
     void showFinding();
+    // The document was changed by something else than the check: nothing
+    // can be answered until the check starts again.
+    void stop();
 
 Q_SIGNALS:
     // The text now in question, for the document to show it.
@@ -54,6 +58,7 @@ private:
 
     SpellSession &m_session;
     int m_lang;
+    bool m_stopped = false;
     QLabel *notfoundlabel;
     QLineEdit *wordedit;
     QLineEdit *replaceedit;

@@ -24,6 +24,16 @@ bool SpellSession::start()
     return !m_atEnd;
 }
 
+bool SpellSession::restart()
+{
+    const QString text = m_target.currentText();
+    if (text != m_text) {
+        m_text = text;
+        m_steps.clear();
+    }
+    return start();
+}
+
 void SpellSession::findNext()
 {
     const SpellScanner scanner(m_text, m_options);

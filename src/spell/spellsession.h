@@ -17,6 +17,7 @@ class SpellTarget
 {
 public:
     virtual ~SpellTarget() = default;
+    virtual QString currentText() const = 0;
     virtual void replace(int start, int length, const QString &text) = 0;
 };
 
@@ -46,9 +47,12 @@ public:
                  SpellTarget &target, const SpellOptions &options = SpellOptions(),
                  AutoCorrectList *autoCorrect = nullptr);
 
-    // Moves to the first finding from the top of the document; false when
-    // there is none. Answers given so far (Ignore All, Change All) still hold.
+    // Moves to the first finding; false when there is none.
     bool start();
+    // Reads the document again, which may have been edited meanwhile, and
+    // starts over from its top. Ignore All and Change All answers still
+    // hold; the answers to take back go when the text has changed.
+    bool restart();
     bool atEnd() const { return m_atEnd; }
     const SpellFinding &current() const { return m_current; }
     const QString &text() const { return m_text; }

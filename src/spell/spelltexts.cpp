@@ -44,6 +44,9 @@ const CaptionTable SpellOptionsCaptions = {
 const LangText NotFoundLabel = {"Not Found:", "Ikke fundet:", "Nicht gefunden:"};
 const LangText RepeatedLabel = {"Repeated Word:", "Gentaget ord:", "Wiederholtes Wort:"};
 const LangText TwoCapitalsLabel = {"Two Capitals:", "To store bogstaver:", "Zwei Großbuchstaben:"};
+const LangText StoppedLabel = {"The text was changed. Start checks it again:",
+                               "Teksten er ændret. Start forfra kontrollerer den igen:",
+                               "Der Text wurde geändert. Neu starten prüft ihn erneut:"};
 
 const LangText MissingDictionaryMessage = {
     "The spelling dictionary for %1 (%2) could not be loaded.\r\n"

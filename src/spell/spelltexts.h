@@ -10,6 +10,8 @@ extern const CaptionTable SpellOptionsCaptions;
 extern const LangText NotFoundLabel;
 extern const LangText RepeatedLabel;
 extern const LangText TwoCapitalsLabel;
+// In place of those while the check waits for Start after an edit.
+extern const LangText StoppedLabel;
 
 // %1 language name, %2 dictionary, %3 folders searched, %4 package.
 extern const LangText MissingDictionaryMessage;

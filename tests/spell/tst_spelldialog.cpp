@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -292,6 +293,33 @@ private Q_SLOTS:
         list.close();
         QVERIFY(list.open(QIODevice::ReadOnly));
         QVERIFY(list.readAll().isEmpty());
+    }
+
+    void editsStopTheCheckUntilStart()
+    {
+        start(1);
+        Teditform *editor = document(QStringLiteral("One wrld. Teh end."));
+        QStringList asked;
+        prompts->answerDialog([&](QDialog &dialog) {
+            asked << child(dialog, "wordedit");
+            editor->cmemo1->SetText(QStringLiteral("Plain dogg. Teh end."));
+            QVERIFY(!dialog.findChild<QPushButton *>(QStringLiteral("changebutton"))->isEnabled());
+            QVERIFY(!dialog.findChild<QPushButton *>(QStringLiteral("optionsbutton"))->isEnabled());
+            press(dialog, "startbutton");
+            asked << child(dialog, "wordedit");
+            press(dialog, "ignorebutton");
+            asked << child(dialog, "wordedit");
+            // Closing the window ends the check first; the window goes after it.
+            editor->close();
+            QVERIFY(!dialog.isVisible());
+        });
+        // The window asks about the edited text as it closes.
+        prompts->answerMessage(Prompts::Button::No, QStringLiteral("modified"));
+        QPointer<Teditform> window(editor);
+        spellCheck(editor);
+        QCOMPARE(asked, QStringList({"wrld", "dogg", "Teh"}));
+        QVERIFY(window);
+        QTRY_VERIFY(!window);
     }
 
     void missingDictionaryIsReported()

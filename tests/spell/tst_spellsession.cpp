@@ -20,6 +20,7 @@ class TextTarget final : public SpellTarget
 {
 public:
     explicit TextTarget(const QString &text) : text(text) {}
+    QString currentText() const override { return text; }
     void replace(int start, int length, const QString &with) override { text.replace(start, length, with); }
     QString text;
 };
@@ -398,7 +399,7 @@ private Q_SLOTS:
         QCOMPARE(target.text, text);
     }
 
-    void startGoesBackToTheTop()
+    void restartReadsTheEditedDocumentFromTheTop()
     {
         const QString text = QStringLiteral("Teh wrld and wrld");
         TextTarget target(text);
@@ -406,13 +407,16 @@ private Q_SLOTS:
         SpellSession session(text, dictionary(1), user, target);
         QVERIFY(session.start());
         session.ignore();
+        // Edited outside the checker: positions of the old text mean nothing now.
+        target.text = QStringLiteral("A wrld, then Teh dogg");
+        QVERIFY(session.restart());
+        QVERIFY(!session.canUndo());
         session.ignoreAll();
-        QVERIFY(session.atEnd());
         // A single Ignore is asked again, Ignore All holds.
-        QVERIFY(session.start());
         QCOMPARE(session.current().word, QStringLiteral("Teh"));
-        session.ignore();
-        QVERIFY(session.atEnd());
+        session.change(QStringLiteral("The"));
+        QCOMPARE(session.current().word, QStringLiteral("dogg"));
+        QCOMPARE(target.text, QStringLiteral("A wrld, then The dogg"));
     }
 
     void possessiveEndingStaysOutOfChanges()
