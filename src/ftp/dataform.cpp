@@ -21,6 +21,7 @@ const CaptionTable TdataformCaptions = {
     {"Label2", {"Enter your membername issued from the space provider", "Indtast dit medlemsnavn (username)",
                 "UserId (Mitgliedsname) eingeben"}},
     {"Label3", {"Enter your password", "Indtast dit kode-ord", "Kennwort eingeben"}},
+    {"Label7", {"Protocol", "Protokol", "Protokoll"}},
     {"Label5", {"Transfer mode", "Overførselsmåde", "Übertragungsmodus"}},
     {"Label6", {"Encryption", "Kryptering", "Verschlüsselung"}},
     {"BitBtn2", {"&Cancel", "&Afbryd", "&Abbrechen"}},
@@ -32,7 +33,11 @@ namespace {
 
 constexpr int HelpTopic = 7104;
 
-// Items in the order of TNMFTP::TransferMode and TNMFTP::Encryption.
+// Items in the order of FtpProtocol, TNMFTP::TransferMode and TNMFTP::Encryption.
+constexpr LangText ProtocolItems[] = {
+    {"FTP", "FTP", "FTP"},
+    {"SFTP (over SSH)", "SFTP (via SSH)", "SFTP (über SSH)"},
+};
 constexpr LangText ModeItems[] = {
     {"Automatic (active, passive when needed)", "Automatisk (aktiv, passiv ved behov)",
      "Automatisch (aktiv, bei Bedarf passiv)"},
@@ -98,8 +103,12 @@ Tdataform::Tdataform(QWidget *parent)
     Label1 = label(this, "Label1", "Enter \"hostname\" (usually begins with \"ftp.\" and ends with \".com\")", Edit1);
     Label2 = label(this, "Label2", "Enter your membername issued from the space provider", Edit2);
     Label3 = label(this, "Label3", "Enter your password", Edit3);
+    ProtocolBox = choice(this, "ProtocolBox", ProtocolItems);
     ModeBox = choice(this, "ModeBox", ModeItems);
     TlsBox = choice(this, "TlsBox", TlsItems);
+    Label7 = new QLabel(QStringLiteral("Protocol"), this);
+    Label7->setObjectName(QStringLiteral("Label7"));
+    Label7->setBuddy(ProtocolBox);
     Label5 = new QLabel(QStringLiteral("Transfer mode"), this);
     Label5->setObjectName(QStringLiteral("Label5"));
     Label5->setBuddy(ModeBox);
@@ -113,10 +122,12 @@ Tdataform::Tdataform(QWidget *parent)
         layout->addWidget(box);
     }
     auto *transfer = new QGridLayout;
-    transfer->addWidget(Label5, 0, 0);
-    transfer->addWidget(ModeBox, 0, 1);
-    transfer->addWidget(Label6, 1, 0);
-    transfer->addWidget(TlsBox, 1, 1);
+    transfer->addWidget(Label7, 0, 0);
+    transfer->addWidget(ProtocolBox, 0, 1);
+    transfer->addWidget(Label5, 1, 0);
+    transfer->addWidget(ModeBox, 1, 1);
+    transfer->addWidget(Label6, 2, 0);
+    transfer->addWidget(TlsBox, 2, 1);
     layout->addLayout(transfer);
 
     BitBtn1 = DialogHelpers::button(this, "BitBtn1", "&Ok");
@@ -134,8 +145,10 @@ Tdataform::Tdataform(QWidget *parent)
     setTabOrder(Edit4, Edit1);
     setTabOrder(Edit1, Edit2);
     setTabOrder(Edit2, Edit3);
-    setTabOrder(Edit3, ModeBox);
+    setTabOrder(Edit3, ProtocolBox);
+    setTabOrder(ProtocolBox, ModeBox);
     setTabOrder(ModeBox, TlsBox);
+    connect(ProtocolBox, &QComboBox::currentIndexChanged, this, &Tdataform::protocolChanged);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
     connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
     connect(BitBtn3, &QPushButton::clicked, this, [] { DialogRunner::showHelp(HelpTopic); });
@@ -159,13 +172,23 @@ void Tdataform::store(FtpSlot &slot) const
 
 void Tdataform::setOptions(const FtpTransferOptions &options)
 {
+    ProtocolBox->setCurrentIndex(int(options.protocol));
     ModeBox->setCurrentIndex(int(options.mode));
     TlsBox->setCurrentIndex(int(options.encryption));
 }
 
 FtpTransferOptions Tdataform::options() const
 {
-    return {TNMFTP::TransferMode(ModeBox->currentIndex()), TNMFTP::Encryption(TlsBox->currentIndex())};
+    return {FtpProtocol(ProtocolBox->currentIndex()), TNMFTP::TransferMode(ModeBox->currentIndex()),
+            TNMFTP::Encryption(TlsBox->currentIndex())};
+}
+
+void Tdataform::protocolChanged()
+{
+    const bool ftp = ProtocolBox->currentIndex() == int(FtpProtocol::Ftp);
+    const QList<QWidget *> ftpOnly{Label5, ModeBox, Label6, TlsBox};
+    for (QWidget *w : ftpOnly)
+        w->setEnabled(ftp);
 }
 
 void Tdataform::showEvent(QShowEvent *event)
@@ -177,6 +200,7 @@ void Tdataform::showEvent(QShowEvent *event)
 void Tdataform::FormShow()
 {
     applyCaptions(this, TdataformCaptions, settings().Lang);
+    translate(ProtocolBox, ProtocolItems, settings().Lang);
     translate(ModeBox, ModeItems, settings().Lang);
     translate(TlsBox, TlsItems, settings().Lang);
     Edit4->setFocus();

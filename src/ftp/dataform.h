@@ -35,8 +35,10 @@ public:
     QLineEdit *Edit1 = nullptr; // host
     QLineEdit *Edit2 = nullptr; // user name
     QLineEdit *Edit3 = nullptr; // password
+    QLabel *Label7 = nullptr;
     QLabel *Label5 = nullptr;
     QLabel *Label6 = nullptr;
+    QComboBox *ProtocolBox = nullptr;
     QComboBox *ModeBox = nullptr; // transfer mode
     QComboBox *TlsBox = nullptr;  // encryption
     QPushButton *BitBtn1 = nullptr; // OK
@@ -48,4 +50,6 @@ protected:
 
 private:
     void FormShow();
+    // Transfer mode and encryption are FTP's.
+    void protocolChanged();
 };

@@ -29,10 +29,11 @@ void saveSlot(int slot)
     key.writeInteger(QStringLiteral("AntCon"), settings().AntCon);
 }
 
-Endpoint endpointOf(const QString &hostText)
+Endpoint endpointOf(const QString &hostText, int defaultPort)
 {
     Endpoint endpoint;
     endpoint.host = hostText.trimmed();
+    endpoint.port = defaultPort;
     const qsizetype colon = endpoint.host.indexOf(QLatin1Char(':'));
     if (colon < 0 || colon != endpoint.host.lastIndexOf(QLatin1Char(':')))
         return endpoint;

@@ -24,12 +24,12 @@ int count();
 // Writes slot n and the count to the configuration store; nothing when it cannot be opened.
 void saveSlot(int slot);
 
-// A host may carry its port as "name:port"; without one the FTP port is used.
+// A host may carry its port as "name:port"; without one the protocol's own port is used.
 struct Endpoint
 {
     QString host;
     int port = DefaultPort;
 };
-Endpoint endpointOf(const QString &hostText);
+Endpoint endpointOf(const QString &hostText, int defaultPort = DefaultPort);
 
 } // namespace FtpConnections

@@ -22,8 +22,11 @@ FtpTransferOptions load(int slot)
     if (slot < 0 || slot >= FtpSlotCount || !key.open(QLatin1String(ConfigKeyPath), ConfigKey::Mode::OpenExisting))
         return options;
     const QString n = QString::number(slot);
+    const int protocol = key.readInteger(QStringLiteral("FTPProtocol") + n);
     const int mode = key.readInteger(QStringLiteral("FTPMode") + n);
     const int encryption = key.readInteger(QStringLiteral("FTPTls") + n);
+    if (protocol == int(FtpProtocol::Sftp))
+        options.protocol = FtpProtocol::Sftp;
     if (mode >= 0 && mode <= int(TNMFTP::TransferMode::Passive))
         options.mode = TNMFTP::TransferMode(mode);
     if (encryption >= 0 && encryption <= int(TNMFTP::Encryption::Required))
@@ -37,6 +40,7 @@ void save(int slot, const FtpTransferOptions &options)
     if (slot < 0 || slot >= FtpSlotCount || !key.open(QLatin1String(ConfigKeyPath), ConfigKey::Mode::CreateIfMissing))
         return;
     const QString n = QString::number(slot);
+    key.writeInteger(QStringLiteral("FTPProtocol") + n, int(options.protocol));
     key.writeInteger(QStringLiteral("FTPMode") + n, int(options.mode));
     key.writeInteger(QStringLiteral("FTPTls") + n, int(options.encryption));
 }

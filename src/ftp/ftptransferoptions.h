@@ -6,10 +6,14 @@
 #include <QSslCertificate>
 #include <QString>
 
-// Transfer mode and encryption of one stored connection, kept beside its slot's values
-// ("FTPMode" + n, "FTPTls" + n) and outside the settings file.
+enum class FtpProtocol { Ftp, Sftp };
+
+// Protocol, transfer mode and encryption of one stored connection, kept beside its slot's
+// values ("FTPProtocol" + n, "FTPMode" + n, "FTPTls" + n) and outside the settings file. Mode
+// and encryption belong to FTP.
 struct FtpTransferOptions
 {
+    FtpProtocol protocol = FtpProtocol::Ftp;
     TNMFTP::TransferMode mode = TNMFTP::TransferMode::Automatic;
     TNMFTP::Encryption encryption = TNMFTP::Encryption::None;
 };

@@ -225,18 +225,24 @@ private Q_SLOTS:
             c.listbox1->setCurrentRow(1);
             prompts->answerDialog([](QDialog &d) {
                 auto &data = static_cast<Tdataform &>(d);
+                QCOMPARE(data.ProtocolBox->currentIndex(), 0);
                 QCOMPARE(data.ModeBox->currentIndex(), 0);
                 QCOMPARE(data.TlsBox->currentIndex(), 0);
                 data.ModeBox->setCurrentIndex(2);
                 data.TlsBox->setCurrentIndex(2);
+                // Mode and encryption do not apply to SFTP, but are kept for going back.
+                data.ProtocolBox->setCurrentIndex(1);
+                QVERIFY(!data.ModeBox->isEnabled() && !data.TlsBox->isEnabled());
                 data.BitBtn1->click();
             });
             c.editbutton->click();
             c.listbox1->setCurrentRow(1);
             c.connectbutton->click();
         }, chooser);
+        QCOMPARE(stored(QStringLiteral("FTPProtocol1")), QStringLiteral("1"));
         QCOMPARE(stored(QStringLiteral("FTPMode1")), QStringLiteral("2"));
         QCOMPARE(stored(QStringLiteral("FTPTls1")), QStringLiteral("2"));
+        QCOMPARE(chooser.pending().options.protocol, FtpProtocol::Sftp);
         QCOMPARE(chooser.pending().options.mode, TNMFTP::TransferMode::Passive);
         QCOMPARE(chooser.pending().options.encryption, TNMFTP::Encryption::Required);
 
@@ -244,6 +250,7 @@ private Q_SLOTS:
             c.listbox1->setCurrentRow(0);
             c.connectbutton->click();
         }, chooser);
+        QCOMPARE(chooser.pending().options.protocol, FtpProtocol::Ftp);
         QCOMPARE(chooser.pending().options.mode, TNMFTP::TransferMode::Automatic);
         QCOMPARE(chooser.pending().options.encryption, TNMFTP::Encryption::None);
     }
@@ -253,22 +260,29 @@ private Q_SLOTS:
         QTest::addColumn<int>("lang");
         QTest::addColumn<QString>("label");
         QTest::addColumn<QString>("required");
-        QTest::newRow("English") << 1 << QStringLiteral("Encryption") << QStringLiteral("TLS required");
-        QTest::newRow("Danish") << 2 << QStringLiteral("Kryptering") << QStringLiteral("TLS påkrævet");
-        QTest::newRow("German") << 3 << QStringLiteral("Verschlüsselung") << QStringLiteral("TLS erforderlich");
-        QTest::newRow("unset keeps design") << 0 << QStringLiteral("Encryption") << QStringLiteral("TLS required");
+        QTest::addColumn<QString>("sftp");
+        QTest::newRow("English") << 1 << QStringLiteral("Encryption") << QStringLiteral("TLS required")
+                                 << QStringLiteral("SFTP (over SSH)");
+        QTest::newRow("Danish") << 2 << QStringLiteral("Kryptering") << QStringLiteral("TLS påkrævet")
+                                << QStringLiteral("SFTP (via SSH)");
+        QTest::newRow("German") << 3 << QStringLiteral("Verschlüsselung") << QStringLiteral("TLS erforderlich")
+                                << QStringLiteral("SFTP (über SSH)");
+        QTest::newRow("unset keeps design") << 0 << QStringLiteral("Encryption") << QStringLiteral("TLS required")
+                                            << QStringLiteral("SFTP (over SSH)");
     }
     void transferCaptionsFollowTheLanguage()
     {
         QFETCH(int, lang);
         QFETCH(QString, label);
         QFETCH(QString, required);
+        QFETCH(QString, sftp);
         settings().Lang = lang;
         Tdataform data;
         prompts->answerDialog([&](QDialog &d) {
             auto &shown = static_cast<Tdataform &>(d);
             QCOMPARE(shown.Label6->text(), label);
             QCOMPARE(shown.TlsBox->itemText(2), required);
+            QCOMPARE(shown.ProtocolBox->itemText(1), sftp);
             d.reject();
         });
         Prompts::runDialog(data);
