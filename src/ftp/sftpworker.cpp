@@ -24,10 +24,12 @@
 
 namespace {
 
-// Servers that state their limits (OpenSSH 8.6 on) take 256 KB messages; any server must take
-// 32 KB. Bigger requests mean fewer round trips, which bound an upload's speed.
+// Servers that state their limits (OpenSSH 8.6 on) take reads and writes up to 255 KB; any
+// server must take 32 KB. Each write waits for its answer, so an upload's speed is bound by
+// round trips and the largest write counts; reads are kept in flight and need not be as large.
 constexpr int SmallChunk = 32 * 1024;
 constexpr int LargeChunk = 128 * 1024;
+constexpr int LargestWrite = 255 * 1024;
 // Downloads keep this many reads in flight.
 constexpr int ReadDepth = 16;
 constexpr int PollSliceMs = 100;
@@ -622,7 +624,7 @@ void SftpWorker::upload(const QString &localPath, const QString &remote)
     });
 
     const bool large = sftp_extension_supported(m_sftp, "limits@openssh.com", "1");
-    std::vector<char> buffer(large ? LargeChunk : SmallChunk);
+    std::vector<char> buffer(large ? LargestWrite : SmallChunk);
     while (true) {
         checkCancelled();
         const qint64 got = source.read(buffer.data(), qint64(buffer.size()));
