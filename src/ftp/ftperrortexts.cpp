@@ -1,6 +1,7 @@
 #include "ftp/ftperrortexts.h"
 
 #include "ftp/ftpexception.h"
+#include "ftp/sockerror.h"
 #include "settings/language.h"
 
 #include <QRegularExpression>
@@ -51,6 +52,11 @@ const LangText Texts[] = {
      "Verschlüsselung ist nicht möglich: Die TLS-Bibliothek (OpenSSL) konnte nicht geladen werden."},
     {"Encryption canceled", "Krypteringen blev afbrudt.", "Die Verschlüsselung wurde abgebrochen."},
     {"Encryption failed: %1", "Krypteringen mislykkedes:\n%1", "Die Verschlüsselung ist fehlgeschlagen:\n%1"},
+    {"Timed out: nothing arrived or left for %1 s", "Tiden løb ud: intet blev modtaget eller sendt i %1 s.",
+     "Zeitüberschreitung: %1 s lang wurde nichts empfangen oder gesendet."},
+    {"Accepting Timed out: the server did not open the data connection",
+     "Serveren åbnede ikke dataforbindelsen i tide.", "Der Server hat die Datenverbindung nicht rechtzeitig geöffnet."},
+    {"Cancelled", "Afbrudt.", "Abgebrochen."},
     {"The server does not offer encryption (TLS), which this connection requires. Its answer: %1",
      "Serveren tilbyder ikke kryptering (TLS), som denne forbindelse kræver. Serverens svar:\n%1",
      "Der Server bietet keine Verschlüsselung (TLS) an, die diese Verbindung verlangt. Seine Antwort:\n%1"},
@@ -62,6 +68,12 @@ const LangText Texts[] = {
 // A socket error as the socket layer words it: "10061:Connection refused".
 const LangText SocketError = {"%1", "Netværksfejl:\n%1", "Netzwerkfehler:\n%1"};
 const LangText ServerReply = {"%1", "Serveren svarede:\n%1", "Der Server antwortete:\n%1"};
+// What a cancelled, silent or closed connection means, whatever step it happened in.
+const LangText Cancelled = {"The operation was cancelled.", "Handlingen blev afbrudt.", "Der Vorgang wurde abgebrochen."};
+const LangText TimedOut = {"The server did not answer in time.", "Serveren svarede ikke i tide.",
+                           "Der Server hat nicht rechtzeitig geantwortet."};
+const LangText Closed = {"The server closed the connection.", "Serveren lukkede forbindelsen.",
+                         "Der Server hat die Verbindung geschlossen."};
 const LangText OtherError = {"%1", "FTP-forbindelsen meldte en fejl:\n%1", "Die FTP-Verbindung meldete einen Fehler:\n%1"};
 
 QRegularExpression patternOf(const QString &english)
@@ -118,6 +130,14 @@ QString text(const std::exception &error, int lang)
 {
     if (const auto *reply = dynamic_cast<const FTPException *>(&error))
         return serverText(reply->message(), lang);
+    if (const auto *failure = dynamic_cast<const ESockError *>(&error)) {
+        switch (failure->reason()) {
+        case ESockError::Reason::Cancelled: return pick(Cancelled, lang);
+        case ESockError::Reason::TimedOut: return pick(TimedOut, lang);
+        case ESockError::Reason::Closed: return pick(Closed, lang);
+        case ESockError::Reason::Failed: break;
+        }
+    }
     return clientText(QString::fromUtf8(error.what()), lang);
 }
 

@@ -17,7 +17,8 @@ QString clientText(const QString &message, int lang);
 // A negative reply of the server, its first line.
 QString serverText(const QString &reply, int lang);
 
-// The text for a caught exception: server replies and client failures.
+// The text for a caught exception: server replies and client failures; a cancelled, timed-out
+// or closed connection in plain words, in English too.
 QString text(const std::exception &error, int lang);
 
 // The client's English texts that have translations ("%1" where a part varies).

@@ -143,9 +143,6 @@ Tftpform::Tftpform(FtpMode mode, EditorHost &host, QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose);
     buildControls();
     bindClient();
-
-    m_loginWatch.setSingleShot(true);
-    connect(&m_loginWatch, &QTimer::timeout, this, [this] { NMFTP1->Cancel(); });
     ApplyCaptions();
 }
 
@@ -240,7 +237,6 @@ void Tftpform::bindClient()
     NMFTP1->ParseList = true;
     NMFTP1->ProxyPort = 0;
     NMFTP1->TimeOut = m_timeOut;
-    NMFTP1->OnConnect = [this](TPowersock *) { NMFTP1Connect(); };
     NMFTP1->OnDisconnect = [this](TPowersock *) { NMFTP1Disconnect(); };
     NMFTP1->OnStatus = [this](TPowersock *, const QString &status) { NMFTP1Status(status); };
     NMFTP1->OnConnectionFailed = [this](TPowersock *) { NMFTP1ConnectionFailed(); };
@@ -263,25 +259,53 @@ void Tftpform::onClick(QPushButton *button, void (Tftpform::*handler)())
 void Tftpform::runOperation(void (Tftpform::*handler)())
 {
     // The client runs one operation at a time; a click that reaches the window while one
-    // waits (a failure box has run the button update) is not started.
+    // waits is not started.
     if (m_busy)
         return;
     m_busy = true;
     m_failed = false;
+    m_stopped = false;
     try {
         BusyCursor busy;
         (this->*handler)();
     } catch (const std::exception &e) {
-        ask(Prompts::Kind::Error, FtpErrorTexts::text(e, settings().Lang), Button::Ok);
+        m_failed = true;
+        reportFailure(e);
     }
     m_busy = false;
-    // After a failure the user may give up and close the window.
-    if (m_failed)
-        closebtn->setEnabled(true);
-    if (m_closeRequested) {
-        m_closeRequested = false;
+    settle();
+    if (m_closeRequested)
         QTimer::singleShot(0, this, &QWidget::close);
-    }
+}
+
+void Tftpform::reportFailure(const std::exception &e)
+{
+    // The memo keeps the technical text; the box says what happened in plain words.
+    const QString technical = QString::fromUtf8(e.what());
+    NMFTP1Status(technical);
+    if (!m_closeRequested)
+        ask(Prompts::Kind::Error, FtpErrorTexts::text(e, settings().Lang), Button::Ok);
+}
+
+void Tftpform::checkStopped() const
+{
+    // Between two steps there is no wait for Cancel to end.
+    if (m_stopped)
+        throw EAbortError(QStringLiteral("Cancelled"));
+}
+
+void Tftpform::settle()
+{
+    const bool connected = NMFTP1->connected();
+    createbtn->setEnabled(connected);
+    disbtn->setEnabled(connected);
+    // A failed login leaves only Close, as its message says.
+    connectbtn->setEnabled(!connected && !m_loginFailed);
+    // After a failure or a cancel the user may give up and close the window.
+    closebtn->setEnabled(m_failed || !connected);
+    ListView1->setEnabled(connected);
+    ListView2->setEnabled(connected);
+    ButtonUpdate();
 }
 
 void Tftpform::setTimeOut(int ms)
@@ -323,10 +347,13 @@ void Tftpform::showEvent(QShowEvent *event)
 void Tftpform::closeEvent(QCloseEvent *event)
 {
     // Deleting the client inside its own wait would pull the ground from under it: the
-    // running operation is cancelled and the window closes once it has ended.
+    // running operation is cancelled, and the window goes at once and closes for good once
+    // the operation has ended.
     if (m_busy) {
         m_closeRequested = true;
+        m_stopped = true;
         NMFTP1->Abort();
+        hide();
         event->ignore();
         return;
     }
@@ -347,6 +374,9 @@ void Tftpform::FormShow()
 
 void Tftpform::ButtonUpdate()
 {
+    // Selection changes during an operation leave its buttons alone.
+    if (m_busy)
+        return;
     const int files = int(selectedFileNames().size());
     const bool download = m_mode == FtpMode::Download;
     upbtn->setEnabled(!download);
@@ -411,12 +441,7 @@ QTreeWidgetItem *Tftpform::addFolderRow(const QString &name, const QString &date
 
 void Tftpform::Refresh()
 {
-    ListView1->clear();
-    ListView2->clear();
-    panel1->clear();
-    m_folder = NMFTP1->WorkingFolder();
-    if (m_folder != QLatin1String("/"))
-        addFolderRow(QLatin1String(FtpListing::ParentEntry), QString(), FtpListing::ParentIcon);
+    checkStopped();
     NMFTP1Connect();
 }
 
@@ -447,7 +472,8 @@ void Tftpform::connectbtnClick()
     runModal(chooser);
     if (!chooser.chosen())
         return;
-    disableForOperation();
+    startOperation();
+    m_loginFailed = false;
     const FtpConnections::Endpoint endpoint = FtpConnections::endpointOf(chooser.pending().host);
     NMFTP1->Host = endpoint.host;
     NMFTP1->Port = endpoint.port;
@@ -456,49 +482,40 @@ void Tftpform::connectbtnClick()
     NMFTP1->Mode = chooser.pending().options.mode;
     NMFTP1->Security = chooser.pending().options.encryption;
     NMFTP1->TrustedCertificates = FtpTransferStore::trustedCertificates(endpoint.host);
-    connectbtn->setEnabled(false);
-    closebtn->setEnabled(false);
-    // A server that accepts the connection but never answers is given up like one that
-    // cannot be reached.
-    m_loginWatch.start(m_timeOut);
     try {
         NMFTP1->Connect();
-        m_loginWatch.stop();
-        cancelbtn->setEnabled(false);
     } catch (const std::exception &e) {
-        m_loginWatch.stop();
-        connectbtn->setEnabled(false);
-        closebtn->setEnabled(true);
+        m_loginFailed = true;
+        NMFTP1Status(QString::fromUtf8(e.what()));
         // The reason tells a refused encryption or certificate from a network failure.
-        const int lang = settings().Lang;
-        ask(Prompts::Kind::Error,
-            ftpFormTexts(lang).connectionFailed + QStringLiteral("\n\n") + FtpErrorTexts::text(e, lang), Button::Ok);
+        if (!m_closeRequested) {
+            const int lang = settings().Lang;
+            ask(Prompts::Kind::Error,
+                ftpFormTexts(lang).connectionFailed + QStringLiteral("\n\n") + FtpErrorTexts::text(e, lang), Button::Ok);
+        }
+        return;
     }
+    NMFTP1Connect();
 }
 
 bool Tftpform::NMFTP1CertificateError(const QSslCertificate &certificate, const QList<QSslError> &errors)
 {
-    // The user's reading time is not the server's.
-    m_loginWatch.stop();
     const int lang = settings().Lang;
     const QString question
         = ftpFormTexts(lang).trustCertificate.arg(NMFTP1->Host, FtpCertificate::details(certificate, errors, lang));
     const bool trusted = ask(Prompts::Kind::Warning, question, Button::Yes | Button::No) == Button::Yes;
-    if (trusted) {
+    if (trusted)
         FtpTransferStore::saveTrustedCertificates(NMFTP1->Host, NMFTP1->TrustedCertificates + QList{certificate});
-        m_loginWatch.start(m_timeOut);
-    }
     return trusted;
 }
 
 void Tftpform::disbtnClick()
 {
+    startOperation();
     ListView1->clear();
     ListView2->clear();
     NMFTP1->Abort();
     NMFTP1->Disconnect();
-    closebtn->setEnabled(true);
-    ButtonUpdate();
 }
 
 void Tftpform::downbtnClick()
@@ -515,7 +532,7 @@ void Tftpform::downbtnClick()
         m_finished = 0;
         const QStringList names = selectedFileNames();
         for (const QString &name : names) {
-            startOperation();
+            checkStopped();
             // A listed name is the server's word; it must not reach outside the chosen folder.
             if (!FtpListing::isSafeLocalName(name)) {
                 ask(Prompts::Kind::Error, texts.unsafeName.arg(name), Button::Ok);
@@ -537,10 +554,6 @@ void Tftpform::downbtnClick()
                 m_host.openDocument(path);
         }
     }
-    // Connected and idle again, whatever the download did.
-    disbtn->setEnabled(NMFTP1->connected());
-    createbtn->setEnabled(NMFTP1->connected());
-    ButtonUpdate();
 }
 
 void Tftpform::upbtnClick()
@@ -569,10 +582,11 @@ void Tftpform::upbtnClick()
         if (!NMFTP1->connected())
             return;
     }
+    startOperation();
     // In the server's default ASCII mode line ends would be rewritten and pictures spoilt.
     NMFTP1->SetTransferType(2);
     for (const QString &path : std::as_const(chosen.paths)) {
-        startOperation();
+        checkStopped();
         const QString name = QFileInfo(path).fileName();
         if (remoteFileListed(name) && !overwriteAllowed(path))
             continue;
@@ -644,11 +658,10 @@ void Tftpform::renameEntry(const QString &oldName)
 
 void Tftpform::cancelbtnClick()
 {
-    NMFTP1->Abort();
-    ButtonUpdate();
-    disbtn->setEnabled(true);
-    closebtn->setEnabled(true);
+    // The running operation ends with its failure, after which the buttons are set anew.
+    m_stopped = true;
     cancelbtn->setEnabled(false);
+    NMFTP1->Abort();
 }
 
 void Tftpform::ListView2DblClick()
@@ -656,15 +669,17 @@ void Tftpform::ListView2DblClick()
     const QList<QTreeWidgetItem *> selected = ListView2->selectedItems();
     if (selected.isEmpty())
         return;
+    startOperation();
     NMFTP1->ChangeFolder(selected.first()->text(0));
-    panel0->setText(NMFTP1->WorkingFolder());
     Refresh();
 }
 
 void Tftpform::NMFTP1Connect()
 {
-    m_loginWatch.stop();
     BusyCursor busy;
+    ListView1->clear();
+    ListView2->clear();
+    panel1->clear();
     ListView1->setEnabled(true);
     ListView2->setEnabled(true);
     NMFTP1->ParseList = true;
@@ -672,6 +687,9 @@ void Tftpform::NMFTP1Connect()
     NMFTP1->ListFolder();
     m_folder = NMFTP1->WorkingFolder();
     panel0->setText(m_folder);
+    // Wherever the server starts, the user can go up.
+    if (m_folder != QLatin1String("/"))
+        addFolderRow(QLatin1String(FtpListing::ParentEntry), QString(), FtpListing::ParentIcon);
 
     int files = 0;
     qint64 total = 0;
@@ -693,19 +711,20 @@ void Tftpform::NMFTP1Connect()
         }
     }
     panel1->setText(FtpListing::summaryText(files, total));
-    createbtn->setEnabled(true);
-    disbtn->setEnabled(true);
-    ButtonUpdate();
 }
 
 void Tftpform::NMFTP1Disconnect()
 {
-    connectbtn->setEnabled(true);
-    disbtn->setEnabled(false);
     // The rows belong to a connection that is gone; the next one lists afresh.
     ListView1->clear();
     ListView2->clear();
-    FormShow();
+    ListView1->setEnabled(false);
+    ListView2->setEnabled(false);
+    // While an operation runs, its end sets the buttons.
+    if (!m_busy) {
+        connectbtn->setEnabled(true);
+        FormShow();
+    }
 }
 
 void Tftpform::NMFTP1Status(const QString &status)
@@ -718,6 +737,9 @@ void Tftpform::NMFTP1Status(const QString &status)
 
 void Tftpform::NMFTP1ConnectionFailed()
 {
+    // Only while no operation runs; otherwise its end sets the buttons.
+    if (m_busy)
+        return;
     connectbtn->setEnabled(true);
     closebtn->setEnabled(true);
     disbtn->setEnabled(false);
@@ -746,11 +768,11 @@ void Tftpform::NMFTP1ConnectionRequired(bool &handled)
 
 void Tftpform::NMFTP1Failure(bool &handled, TCmdType type)
 {
-    ask(Prompts::Kind::Error, failureText(type, settings().Lang), Button::Ok);
-    closebtn->setEnabled(true);
+    // The buttons stay as they are until the operation has ended: Cancel still works.
     m_failed = true;
+    if (!m_closeRequested)
+        ask(Prompts::Kind::Error, failureText(type, settings().Lang), Button::Ok);
     handled = true;
-    ButtonUpdate();
 }
 
 void Tftpform::NMFTP1Success(TCmdType type)

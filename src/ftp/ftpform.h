@@ -28,7 +28,7 @@ class Tftpform : public QWidget
     Q_OBJECT
 
 public:
-    // Connecting, including the login, is given up after this long.
+    // Any network step is given up when nothing moves for this long.
     static constexpr int DefaultTimeOutMs = 30000;
     // Item data of a row: its icon's index.
     static constexpr int IconRole = Qt::UserRole;
@@ -72,6 +72,11 @@ private:
     void bindClient();
     void onClick(QPushButton *button, void (Tftpform::*handler)());
     void runOperation(void (Tftpform::*handler)());
+    void reportFailure(const std::exception &e);
+    // Raises when the user cancelled, so that the running operation takes no further step.
+    void checkStopped() const;
+    // The buttons for the state the ended operation left.
+    void settle();
 
     void FormShow();
     void ButtonUpdate();
@@ -115,7 +120,6 @@ private:
     const FtpMode m_mode;
     EditorHost &m_host;
     QList<QIcon> ImageList1;
-    QTimer m_loginWatch;
     int m_timeOut = DefaultTimeOutMs;
     QString m_folder;
     QStringList m_downloadedPaths; // what the running download opens when done
@@ -123,6 +127,8 @@ private:
     bool m_overwriteAll = false;
     bool m_overwriteNone = false;
     bool m_busy = false;           // an operation runs; the client takes one at a time
-    bool m_failed = false;         // the running operation showed a failure box
+    bool m_failed = false;         // the running operation failed or was cancelled
+    bool m_stopped = false;        // the running operation was cancelled
+    bool m_loginFailed = false;
     bool m_closeRequested = false;
 };

@@ -3,6 +3,7 @@
 #include "ftp/downloadfile.h"
 #include "ftp/ftpexception.h"
 #include "ftp/ftpreply.h"
+#include "ftp/ftptext.h"
 #include "ftp/ftpunixlist.h"
 
 #include <QDeadlineTimer>
@@ -22,10 +23,11 @@ constexpr int PortFailure = 301;
 constexpr int LoginFailure = 401;
 constexpr int CommandFailure = 400;
 constexpr int RenameFromFailure = 352;
-// How long the rest of a cancelled transfer's reply is awaited before the next command.
-constexpr int DrainMs = 950;
 // How long the answers to an ABOR are awaited.
 constexpr int AbortReplyMs = 5000;
+// After a positive reply that may be the broken-off transfer's own, how long the answer to
+// ABOR itself may take to follow.
+constexpr int SecondAbortReplyMs = 1000;
 
 // Refusals of PORT that passive mode may overcome: the server cannot connect, does not know
 // the command, or will not connect to the address (a router's private one).
@@ -107,8 +109,9 @@ bool TNMFTP::holdsServiceEnd() const
 
 void TNMFTP::dataArrived()
 {
-    // The server is closing the connection or has dropped the transfer: stop waiting.
-    if (holdsServiceEnd()) {
+    // The server is closing the connection or has dropped the transfer: stop waiting. While a
+    // transfer is being aborted, that is the expected answer.
+    if (holdsServiceEnd() && !m_abortingTransfer) {
         Cancel();
         if (m_data)
             m_data->Cancel();
@@ -142,12 +145,24 @@ QString TNMFTP::readReplyLine()
 {
     try {
         return ReadLn();
-    } catch (const EAbortError &) {
-        if (m_aborted || !holdsServiceEnd())
-            throw;
-        clearCancelled();
-        return ReadLn();
+    } catch (const ESockError &error) {
+        if (error.reason() == ESockError::Reason::Cancelled && !m_aborted && holdsServiceEnd()) {
+            clearCancelled();
+            return ReadLn();
+        }
+        // A reply still on its way would be taken for the answer to the next command.
+        if (error.reason() == ESockError::Reason::Cancelled || error.reason() == ESockError::Reason::TimedOut)
+            dropConnection();
+        throw;
     }
+}
+
+void TNMFTP::dropConnection()
+{
+    if (!connected())
+        return;
+    Status(ProtocolLevel, QStringLiteral("No reply: connection closed"));
+    TPowersock::Disconnect();
 }
 
 QString TNMFTP::Transaction(const QString &command)
@@ -386,11 +401,8 @@ void TNMFTP::Disconnect()
     try {
         reply = exchange(QStringLiteral("QUIT"));
     } catch (const ESockError &) {
-        // A server that just closes the connection has logged us out all the same.
-        if (connected()) {
-            TPowersock::Disconnect();
-            throw;
-        }
+        // A server that closes the connection, or does not answer, has logged us out all the
+        // same once the connection is closed.
     }
     TPowersock::Disconnect();
     if (FtpReply::failed(reply.code, PortFailure))
@@ -475,33 +487,47 @@ void TNMFTP::RenameEntry(const QString &oldName, const QString &newName)
         OnSuccess(TCmdType::Rename);
 }
 
-void TNMFTP::drainControl()
+void TNMFTP::abortTransfer()
 {
-    // The server answers a broken transfer late; take that answer now, so that it is not
-    // mistaken for the reply to the next command.
+    // A reset rather than an orderly close: an upload broken off must not count as complete.
+    if (m_data)
+        m_data->ResetConnection();
     clearCancelled();
-    waitUntil([this] { return receiveBuffer().contains('\n') || !connected(); }, DrainMs);
-    const QString rest = QString::fromUtf8(receiveBuffer()).trimmed();
-    if (!rest.isEmpty())
-        Status(ProtocolLevel, rest);
-    discardReceived();
-}
-
-void TNMFTP::abandonTransfer()
-{
-    // The server may still be trying to connect; ABOR stops it, and its answers are taken
-    // now so that none is mistaken for the reply to what follows.
+    if (!connected())
+        return;
+    // The server may still be sending, receiving or trying to connect; ABOR stops it, and its
+    // answers are taken now so that none is mistaken for the reply to what follows.
     Status(ProtocolLevel, QStringLiteral("ABOR"));
-    Writeln(QStringLiteral("ABOR"));
-    const QDeadlineTimer deadline(AbortReplyMs);
-    for (;;) {
-        waitUntil([this] { return receiveBuffer().contains('\n') || !connected(); }, int(deadline.remainingTime()));
-        if (!receiveBuffer().contains('\n'))
+    QScopedValueRollback<bool> aborting(m_abortingTransfer, true);
+    try {
+        Writeln(QStringLiteral("ABOR"));
+        const QDeadlineTimer deadline(AbortReplyMs);
+        const auto lineArrived = [this] { return receiveBuffer().contains('\n') || !connected(); };
+        bool replied = false;
+        bool transferFailed = false;
+        for (;;) {
+            waitAtMost(lineArrived, int(deadline.remainingTime()));
+            if (!receiveBuffer().contains('\n'))
+                break;
+            const int code = readReply().code;
+            replied = true;
+            // A 4xx about the broken-off transfer comes first, then the answer to ABOR. A
+            // positive reply without it may be the transfer's own end, with ABOR's to follow.
+            if (code >= 400 && code <= 499) {
+                transferFailed = true;
+                continue;
+            }
+            if (code == 225 || code >= 500 || transferFailed)
+                return;
+            waitAtMost(lineArrived, int(qMin<qint64>(SecondAbortReplyMs, deadline.remainingTime())));
+            if (receiveBuffer().contains('\n'))
+                readReply();
             return;
-        // A 4xx about the dropped transfer comes first, then the answer to ABOR itself.
-        const int code = readReply().code;
-        if (code < 400 || code > 499)
-            return;
+        }
+        if (!replied)
+            dropConnection();
+    } catch (const ESockError &) {
+        dropConnection();
     }
 }
 
@@ -533,16 +559,8 @@ quint16 TNMFTP::openPassive(TCmdType type)
 
 TNMFTP::Outcome TNMFTP::awaitDataConnection(TCmdType type)
 {
-    QTimer late;
-    if (Mode == TransferMode::Automatic) {
-        late.setSingleShot(true);
-        connect(&late, &QTimer::timeout, this, [this] {
-            m_dataLate = true;
-            m_data->Cancel();
-        });
-        late.start(TimeOut > 0 ? TimeOut : DataConnectMs);
-    }
-    m_dataLate = false;
+    const bool automatic = Mode == TransferMode::Automatic;
+    QScopedValueRollback<int> bound(m_data->TimeOut, automatic && TimeOut <= 0 ? DataConnectMs : TimeOut);
     QScopedValueRollback<bool> awaiting(m_awaitingData, true);
     try {
         // The refusal may have come with the preliminary reply.
@@ -550,11 +568,13 @@ TNMFTP::Outcome TNMFTP::awaitDataConnection(TCmdType type)
             m_data->Accept();
             return Outcome::Done;
         }
-    } catch (const ESockError &) {
+    } catch (const ESockError &error) {
         if (m_aborted || holdsServiceEnd())
             throw;
-        if (m_dataLate) {
-            abandonTransfer();
+        if (automatic && error.reason() == ESockError::Reason::TimedOut) {
+            abortTransfer();
+            if (!connected())
+                throw;
             return Outcome::TryPassive;
         }
         if (!holdsRefusal())
@@ -568,7 +588,7 @@ TNMFTP::Outcome TNMFTP::awaitDataConnection(TCmdType type)
 }
 
 bool TNMFTP::runTransfer(TCmdType type, const QString &command, const QString &shownCommand,
-                         bool sizeFromReply, const std::function<void()> &moveData)
+                         bool sizeFromReply, const std::function<bool()> &moveData)
 {
     startOperation();
     CertifyConnect();
@@ -583,13 +603,12 @@ bool TNMFTP::runTransfer(TCmdType type, const QString &command, const QString &s
 
 TNMFTP::Outcome TNMFTP::transferOnce(bool passiveMode, TCmdType type, const QString &command,
                                      const QString &shownCommand, bool sizeFromReply,
-                                     const std::function<void()> &moveData)
+                                     const std::function<bool()> &moveData)
 {
     const bool mayFallBack = Mode == TransferMode::Automatic && !passiveMode;
     m_data = std::make_unique<TPowersock>();
     m_data->TimeOut = TimeOut;
     m_data->SetTlsCapable(m_protectData);
-    m_data->SetUtf8(utf8());
     m_data->OnPacketRecvd = [this](TPowersock *) {
         if (OnPacketRecvd)
             OnPacketRecvd(this);
@@ -654,9 +673,16 @@ TNMFTP::Outcome TNMFTP::transferOnce(bool passiveMode, TCmdType type, const QStr
         }
         if (OnTransactionStart)
             OnTransactionStart(this);
-        moveData();
+        const bool whole = moveData();
         if (OnTransactionStop)
             OnTransactionStop(this);
+        if (!whole) {
+            // The reader has what it wants; the rest is not awaited.
+            abortTransfer();
+            if (!connected())
+                throw closedError();
+            return Outcome::Done;
+        }
         m_data->RequestCloseSocket();
 
         const Reply final = readReply();
@@ -667,19 +693,22 @@ TNMFTP::Outcome TNMFTP::transferOnce(bool passiveMode, TCmdType type, const QStr
         return Outcome::Done;
     } catch (const FTPException &) {
         throw;
-    } catch (const std::exception &) {
-        if (m_aborted) {
-            m_data->RequestCloseSocket();
-            drainControl();
+    } catch (const ESockError &error) {
+        if (!connected()) {
+            // The data connection's wait was ended by the closing control connection.
+            if (error.reason() == ESockError::Reason::Cancelled && !m_aborted)
+                throw closedError();
             throw;
         }
-        if (holdsServiceEnd()) {
+        if (!m_aborted && holdsServiceEnd()) {
             clearCancelled();
             fail(readReply(), type, false);
             return Outcome::Refused;
         }
-        if (!connected())
-            throw ESockError(QStringLiteral("Connection closed"));
+        abortTransfer();
+        throw;
+    } catch (const std::exception &) {
+        abortTransfer();
         throw;
     }
 }
@@ -699,24 +728,33 @@ void TNMFTP::ListFolder()
     }
     if (ParseList)
         m_list->clear();
+    m_listingCut = false;
 
-    const bool done = runTransfer(TCmdType::ListFolder, QStringLiteral("LIST"), QStringLiteral("LIST"), true, [this] {
-        QString line;
-        int count = 0;
-        while (m_data->TryReadLn(line)) {
-            if (++count > MaxListingLines)
-                throw ESockError(QStringLiteral("The listing is too long"));
-            line = FtpReply::chomp(line);
-            if (ParseList)
-                m_list->ParseLine(line);
-            if (OnListItem)
-                OnListItem(line);
-        }
+    QList<QByteArray> lines;
+    const bool done = runTransfer(TCmdType::ListFolder, QStringLiteral("LIST"), QStringLiteral("LIST"), true, [&] {
+        m_data->SetReceiveLimit(MaxListingBytes);
+        QByteArray line;
+        while (lines.size() < MaxListingLines && m_data->TryReadLine(line))
+            lines.append(line);
+        m_listingCut = lines.size() >= MaxListingLines || m_data->receiveLimitReached();
         setTransferSize(m_data->bytesReceived());
         Status(ProtocolLevel, receivedText(transferSize()));
+        return !m_listingCut;
     });
+    takeListing(lines);
     if (done && OnSuccess)
         OnSuccess(TCmdType::ListFolder);
+}
+
+void TNMFTP::takeListing(const QList<QByteArray> &lines)
+{
+    for (const QByteArray &bytes : lines) {
+        const QString line = FtpReply::chomp(FtpText::decode(bytes, utf8()));
+        if (ParseList)
+            m_list->ParseLine(line);
+        if (OnListItem)
+            OnListItem(line);
+    }
 }
 
 void TNMFTP::FetchFile(const QString &remoteName, const QString &localPath)
@@ -739,6 +777,7 @@ void TNMFTP::FetchFile(const QString &remoteName, const QString &localPath)
         m_data->CaptureFile(file.device());
         setTransferSize(m_data->bytesReceived());
         Status(ProtocolLevel, receivedText(transferSize()));
+        return true;
     });
     if (!done)
         return;
@@ -765,6 +804,7 @@ void TNMFTP::PutFile(const QString &localPath, const QString &remoteName)
                                       // An encrypted upload is complete only with its announced end.
                                       if (m_data->encrypted())
                                           m_data->CloseGracefully();
+                                      return true;
                                   });
     if (done && OnSuccess)
         OnSuccess(TCmdType::Upload);

@@ -60,8 +60,9 @@ public:
         VendorNetWare = 2416,
     };
 
-    // More lines than this in one listing end it with an error rather than exhaust memory.
+    // A listing is cut after this many lines or bytes, so that no server can exhaust memory.
     static constexpr int MaxListingLines = 200000;
+    static constexpr qint64 MaxListingBytes = 64LL * 1024 * 1024;
     // How long automatic mode waits for the server's data connection when TimeOut is 0.
     static constexpr int DataConnectMs = 10000;
 
@@ -107,6 +108,8 @@ public:
     void RenameEntry(const QString &oldName, const QString &newName);
     // Lists the current folder; with ParseList on, directoryList() holds the entries.
     void ListFolder();
+    // Whether the last listing was cut short at MaxListingLines or MaxListingBytes.
+    bool listingCut() const { return m_listingCut; }
     // Downloads into localPath (empty: the remote file's name in the working directory). The
     // file is replaced only when the whole download succeeded.
     void FetchFile(const QString &remoteName, const QString &localPath = QString());
@@ -154,14 +157,16 @@ private:
     bool secureControl();
     void protectData();
     void negotiateFeatures();
-    void drainControl();
-    void abandonTransfer();
+    void dropConnection();
+    void abortTransfer();
+    void takeListing(const QList<QByteArray> &lines);
     quint16 openPassive(TCmdType type);
     Outcome awaitDataConnection(TCmdType type);
+    // moveData returns whether the data ended as the server meant it to.
     bool runTransfer(TCmdType type, const QString &command, const QString &shownCommand,
-                     bool sizeFromReply, const std::function<void()> &moveData);
+                     bool sizeFromReply, const std::function<bool()> &moveData);
     Outcome transferOnce(bool passiveMode, TCmdType type, const QString &command, const QString &shownCommand,
-                         bool sizeFromReply, const std::function<void()> &moveData);
+                         bool sizeFromReply, const std::function<bool()> &moveData);
 
     std::unique_ptr<TPowersock> m_data;
     std::unique_ptr<TFTPDirectoryList> m_list;
@@ -170,7 +175,8 @@ private:
     bool m_extendedPassiveRefused = false;
     bool m_protectData = false;
     bool m_awaitingData = false;
-    bool m_dataLate = false;
+    bool m_abortingTransfer = false;
+    bool m_listingCut = false;
     qint64 m_dataReceived = 0;
     qint64 m_dataSent = 0;
 };

@@ -14,9 +14,11 @@
 #include <QTcpSocket>
 #include <QTimer>
 
+#include <sys/socket.h>
+
 #include <algorithm>
-#include <utility>
 #include <stdexcept>
+#include <utility>
 
 namespace {
 
@@ -80,6 +82,7 @@ TPowersock::TPowersock(QObject *parent)
 {
     m_timer.SetEnabled(false);
     m_timer.SetOnTimer([this] { onTimeOut(); });
+    m_activity.start();
     installSocket(newSocket());
 }
 
@@ -109,7 +112,37 @@ void TPowersock::wake()
     Q_EMIT woken(QPrivateSignal());
 }
 
-void TPowersock::waitUntil(const std::function<bool()> &done, int timeoutMs)
+void TPowersock::waitUntil(const std::function<bool()> &done)
+{
+    m_timedOut = false;
+    if (done())
+        return;
+    const int limit = TimeOut > 0 ? TimeOut : DefaultTimeOutMs;
+    m_activity.start();
+    QEventLoop loop;
+    connect(this, &TPowersock::woken, &loop, [&] {
+        if (done())
+            loop.quit();
+    });
+    // Restarting a timer for every chunk would cost more than looking at the clock when it fires.
+    QTimer idle;
+    idle.setSingleShot(true);
+    connect(&idle, &QTimer::timeout, &loop, [&] {
+        const qint64 left = limit - m_activity.elapsed();
+        if (left > 0) {
+            idle.start(int(left));
+            return;
+        }
+        m_timedOut = true;
+        loop.quit();
+    });
+    idle.start(limit);
+    loop.exec();
+    if (!m_timedOut && !done())
+        m_cancelled = true;
+}
+
+void TPowersock::waitAtMost(const std::function<bool()> &done, int ms)
 {
     if (done())
         return;
@@ -118,13 +151,16 @@ void TPowersock::waitUntil(const std::function<bool()> &done, int timeoutMs)
         if (done())
             loop.quit();
     });
-    QTimer deadline;
-    if (timeoutMs >= 0) {
-        deadline.setSingleShot(true);
-        connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
-        deadline.start(timeoutMs);
-    }
+    QTimer::singleShot(qMax(ms, 0), &loop, &QEventLoop::quit);
     loop.exec();
+}
+
+ESockError TPowersock::timedOutError(const char *what)
+{
+    Status(TraceLevel, QStringLiteral("%1 timed out").arg(QLatin1String(what)));
+    const int limit = TimeOut > 0 ? TimeOut : DefaultTimeOutMs;
+    return ESockError(QStringLiteral("Timed out: nothing arrived or left for %1 s").arg(limit / 1000.0),
+                      ESockError::Reason::TimedOut);
 }
 
 QTcpSocket *TPowersock::newSocket()
@@ -162,8 +198,10 @@ void TPowersock::installSocket(QTcpSocket *socket)
         connect(ssl, &QSslSocket::encrypted, this, [this] { wake(); });
         // Bytes handed to an encrypted socket are counted before they leave; sending a file
         // goes on as they really do.
-        connect(ssl, &QSslSocket::encryptedBytesWritten, this,
-                [this] { swallowExceptions([this] { writeFromStream(); }); });
+        connect(ssl, &QSslSocket::encryptedBytesWritten, this, [this] {
+            m_activity.restart();
+            swallowExceptions([this] { writeFromStream(); });
+        });
         connect(ssl, &QSslSocket::sslErrors, this,
                 [this](const QList<QSslError> &errors) { swallowExceptions([&] { onSslErrors(errors); }); });
     }
@@ -191,6 +229,7 @@ void TPowersock::dropSocket()
 void TPowersock::onConnected()
 {
     m_connected = true;
+    m_activity.restart();
     notify(OnConnect, this);
     wake();
 }
@@ -227,9 +266,12 @@ bool TPowersock::receiveChunk(bool ignoreLimit)
 {
     if (!m_socket || !m_socket->isOpen() || (!m_captureTarget && !ignoreLimit && m_received.size() >= BufferLimit))
         return false;
+    if (receiveLimitReached())
+        return false;
     const QByteArray chunk = m_socket->read(m_captureTarget ? FileChunkSize : ChunkSize);
     if (chunk.isEmpty())
         return false;
+    m_activity.restart();
     if (m_captureTarget) {
         if (!m_streamFailed && m_captureTarget->write(chunk) != chunk.size())
             m_streamFailed = true;
@@ -301,6 +343,7 @@ void TPowersock::writeFromStream()
 void TPowersock::onBytesWritten(qint64 count)
 {
     m_bytesSent += count;
+    m_activity.restart();
     if (m_counting)
         notify(OnPacketSent, this);
     writeFromStream();
@@ -373,9 +416,9 @@ void TPowersock::ResolveHost()
         m_lookupId = -1;
     }
     if (m_timedOut)
-        throw ESockError(QStringLiteral("Host Lookup Timed Out"));
+        throw ESockError(QStringLiteral("Host Lookup Timed Out"), ESockError::Reason::TimedOut);
     if (m_cancelled)
-        throw ESockError(QStringLiteral("Host Lookup Canceled"));
+        throw ESockError(QStringLiteral("Host Lookup Canceled"), ESockError::Reason::Cancelled);
 
     // The data connections speak IPv4 (PORT), so the control connection does too.
     const QList<QHostAddress> addresses = m_lookup.addresses();
@@ -433,9 +476,9 @@ void TPowersock::Connect()
     if (OnConnectionFailed)
         OnConnectionFailed(this);
     if (timedOut)
-        throw ESockError(QStringLiteral("Connection Timed out"));
+        throw ESockError(QStringLiteral("Connection Timed out"), ESockError::Reason::TimedOut);
     if (cancelled)
-        throw ESockError(QStringLiteral("Connection Canceled"));
+        throw ESockError(QStringLiteral("Connection Canceled"), ESockError::Reason::Cancelled);
     throw ESockError(QStringLiteral("Connection Failed"));
 }
 
@@ -443,6 +486,21 @@ void TPowersock::Disconnect()
 {
     Status(TraceLevel, QStringLiteral("Disconnecting"));
     RequestCloseSocket();
+}
+
+void TPowersock::ResetConnection()
+{
+    if (m_connected && m_socket->socketDescriptor() != -1) {
+        // A zero linger time makes closing send a reset.
+        const linger immediately{1, 0};
+        ::setsockopt(int(m_socket->socketDescriptor()), SOL_SOCKET, SO_LINGER, &immediately, sizeof immediately);
+    }
+    RequestCloseSocket();
+}
+
+ESockError TPowersock::closedError()
+{
+    return ESockError(ConnectionClosed, ESockError::Reason::Closed);
 }
 
 void TPowersock::RequestCloseSocket()
@@ -496,15 +554,18 @@ void TPowersock::SendBuffer(const QByteArray &bytes)
     if (m_cancelled)
         return;
     if (!m_connected)
-        throw ESockError(ConnectionClosed);
+        throw closedError();
     m_socket->write(bytes);
-    waitUntil([this] { return m_cancelled || !m_connected || m_socket->bytesToWrite() == 0; });
+    const auto sent = [this] { return m_socket->bytesToWrite() == 0; };
+    waitUntil([&] { return m_cancelled || !m_connected || sent(); });
     if (m_cancelled) {
         m_cancelled = false;
         throw EAbortError(SendAborted);
     }
     if (!m_connected)
-        throw ESockError(ConnectionClosed);
+        throw closedError();
+    if (!sent())
+        throw timedOutError("Sending");
 }
 
 QByteArray TPowersock::Read(quint16 count)
@@ -517,7 +578,7 @@ QByteArray TPowersock::Read(quint16 count)
         throw EAbortError(SendAborted);
     }
     if (m_received.size() < count)
-        throw ESockError(ConnectionClosed);
+        throw m_connected ? timedOutError("Reading") : closedError();
     const int taken = count > 0 ? int(count) : qMin(int(m_received.size()), 65535);
     const QByteArray bytes = m_received.left(taken);
     m_received.remove(0, taken);
@@ -525,17 +586,24 @@ QByteArray TPowersock::Read(quint16 count)
     return bytes;
 }
 
-bool TPowersock::takeLine(QString &line)
+bool TPowersock::takeLine(QByteArray &bytes)
 {
     Status(TraceLevel, QStringLiteral("ReadLn"));
     const auto lineReady = [this] {
         return m_received.contains('\n') || m_received.size() >= MaxLineLength;
     };
-    waitUntil([&] { return m_cancelled || !m_connected || lineReady(); });
+    waitUntil([&] { return m_cancelled || !m_connected || lineReady() || receiveLimitReached(); });
     if (m_cancelled)
         throw EAbortError(QStringLiteral("Socket readln aborted"));
+    if (!lineReady()) {
+        // What is left of a line cut off by the limit is not a line.
+        if (receiveLimitReached())
+            return false;
+        if (m_connected)
+            throw timedOutError("Reading a line");
+    }
 
-    QByteArray bytes;
+    bytes.clear();
     const int end = int(m_received.indexOf('\n'));
     if (end >= 0 && end < MaxLineLength) {
         bytes = m_received.left(end + 1);
@@ -556,19 +624,32 @@ bool TPowersock::takeLine(QString &line)
         bytes.swap(m_received);
     }
     postContinueReading();
-    line = FtpText::decode(bytes, m_utf8);
     return true;
+}
+
+QString TPowersock::decodeLine(const QByteArray &bytes) const
+{
+    return FtpText::decode(bytes, m_utf8);
 }
 
 QString TPowersock::ReadLn()
 {
-    QString line;
-    if (!takeLine(line))
-        throw ESockError(ConnectionClosed);
-    return line;
+    QByteArray bytes;
+    if (!takeLine(bytes))
+        throw closedError();
+    return decodeLine(bytes);
 }
 
 bool TPowersock::TryReadLn(QString &line)
+{
+    QByteArray bytes;
+    if (!takeLine(bytes))
+        return false;
+    line = decodeLine(bytes);
+    return true;
+}
+
+bool TPowersock::TryReadLine(QByteArray &line)
 {
     return takeLine(line);
 }
@@ -628,7 +709,9 @@ void TPowersock::SendFile(QIODevice &source)
         throw ESockError(QStringLiteral("Reading the file failed: %1").arg(source.errorString()));
     // An encrypted socket may queue a record of its own after the wait; it still goes out.
     if (!m_connected && !allSent())
-        throw ESockError(ConnectionClosed);
+        throw closedError();
+    if (!allSent())
+        throw timedOutError("Sending the file");
 }
 
 void TPowersock::CaptureFile(QIODevice &target)
@@ -653,6 +736,8 @@ void TPowersock::CaptureFile(QIODevice &target)
     }
     if (m_streamFailed)
         throw ESockError(QStringLiteral("Writing the file failed: %1").arg(target.errorString()));
+    if (m_connected)
+        throw timedOutError("Receiving the file");
 }
 
 void TPowersock::Listen(const QHostAddress &address, const QHostAddress &peer)
@@ -692,6 +777,7 @@ void TPowersock::onIncomingConnection()
         m_connected = true;
         m_remoteAddress = peer;
         m_done = true;
+        m_activity.restart();
         postContinueReading();
     }
     if (m_done && m_server) {
@@ -709,8 +795,11 @@ void TPowersock::Accept()
     waitUntil([this] { return m_done || m_cancelled || m_listenFailed; });
     if (m_cancelled) {
         m_cancelled = false;
-        throw ESockError(QStringLiteral("Accepting Canceled"));
+        throw ESockError(QStringLiteral("Accepting Canceled"), ESockError::Reason::Cancelled);
     }
+    if (m_timedOut && !m_done)
+        throw ESockError(QStringLiteral("Accepting Timed out: the server did not open the data connection"),
+                         ESockError::Reason::TimedOut);
     if (!m_done)
         throw ESockError(QStringLiteral("Error creating Data Connection"));
     Status(BufferLevel, QStringLiteral("Accepting"));
@@ -773,7 +862,7 @@ void TPowersock::StartTls(const QSslConfiguration &configuration, const QString 
         throw ESockError(QStringLiteral("Encryption is not available: the TLS library (OpenSSL) could not be loaded"));
     auto *ssl = qobject_cast<QSslSocket *>(m_socket);
     if (!ssl || !m_connected)
-        throw ESockError(ConnectionClosed);
+        throw closedError();
     m_trusted = trusted;
     m_sslErrors.clear();
     m_handshakeFailed = false;
@@ -800,7 +889,8 @@ void TPowersock::StartTls(const QSslConfiguration &configuration, const QString 
                                                  : ConnectionClosed;
     if (m_connected)
         RequestCloseSocket();
-    throw ESockError(QStringLiteral("Encryption failed: %1").arg(reason));
+    throw ESockError(QStringLiteral("Encryption failed: %1").arg(reason),
+                     m_timedOut ? ESockError::Reason::TimedOut : ESockError::Reason::Failed);
 }
 
 bool TPowersock::encrypted() const
@@ -831,4 +921,6 @@ void TPowersock::CloseGracefully()
         m_cancelled = false;
         throw EAbortError(SendAborted);
     }
+    if (m_connected)
+        throw timedOutError("Closing");
 }

@@ -4,6 +4,7 @@
 #include "ftp/threadtimer.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QHostAddress>
 #include <QHostInfo>
 #include <QObject>
@@ -22,7 +23,8 @@ class QTcpSocket;
 // A TCP connection whose calls look blocking. Each call waits by running the event loop until
 // its condition holds, so the user interface stays live and the events below fire inside the
 // call; a wait uses no processor time while nothing arrives. Every wait ends when the object is
-// cancelled or its connection closes. One waiting call at a time per object.
+// cancelled, its connection closes, or nothing has moved on the connection for the time-out.
+// One waiting call at a time per object.
 class TPowersock : public QObject
 {
     Q_OBJECT
@@ -42,13 +44,16 @@ public:
     static constexpr int FileChunkSize = 4 * ChunkSize;
     // A longer line is cut here and the rest of it is dropped, so memory stays bounded.
     static constexpr int MaxLineLength = 16384;
+    // The time-out of every wait when TimeOut is 0: a silent peer must not hold a call forever.
+    static constexpr int DefaultTimeOutMs = 60000;
 
     explicit TPowersock(QObject *parent = nullptr);
     ~TPowersock() override;
 
     QString Host;
     int Port = 0;
-    int TimeOut = 0; // milliseconds for look-up and connect; 0 waits without limit
+    // Milliseconds a wait lasts while nothing arrives or leaves; 0 means DefaultTimeOutMs.
+    int TimeOut = 0;
     int ReportLevel = 1;
     QString Proxy; // when set, connected to instead of Host
     int ProxyPort = 0;
@@ -82,8 +87,14 @@ public:
     QByteArray Read(quint16 count);
     // Returns the next line with its line end; after the peer closed, a last line may lack it.
     QString ReadLn();
-    // As ReadLn, but returns false instead of failing once the peer closed and all is read.
+    // As ReadLn, but returns false instead of failing once the peer closed and all is read,
+    // or once the receive limit is reached.
     bool TryReadLn(QString &line);
+    // As TryReadLn, the line's bytes as they came.
+    bool TryReadLine(QByteArray &line);
+    // Stops receiving after this many bytes (0: no limit), so a peer cannot stream forever.
+    void SetReceiveLimit(qint64 bytes) { m_receiveLimit = bytes; }
+    bool receiveLimitReached() const { return m_receiveLimit > 0 && m_bytesReceived >= m_receiveLimit; }
     // Sends the source until its end; the connection is left open.
     void SendFile(QIODevice &source);
     // Writes everything received into the target until the peer closes the connection.
@@ -92,6 +103,9 @@ public:
     void Listen(const QHostAddress &address, const QHostAddress &peer);
     void ResolveHost();
     void RequestCloseSocket();
+    // Closes with a reset rather than an orderly end, so the peer cannot take a broken-off
+    // transfer for a complete one.
+    void ResetConnection();
 
     // The parts of a PORT command: "10,0,0,7" and ",19,136".
     QString LocalAddressText() const;
@@ -151,8 +165,17 @@ protected:
     // Drops what has arrived and not been read, such as the rest of an earlier reply.
     void discardReceived();
     const QByteArray &receiveBuffer() const { return m_received; }
-    void waitUntil(const std::function<bool()> &done, int timeoutMs = -1);
+    // Runs the event loop until done holds, or until nothing has arrived or left for the
+    // time-out, which sets timedOut(). When the application quits meanwhile, the wait ends as
+    // if cancelled.
+    void waitUntil(const std::function<bool()> &done);
+    // Runs the event loop until done holds or ms have passed, whatever moves.
+    void waitAtMost(const std::function<bool()> &done, int ms);
     void wake();
+    ESockError timedOutError(const char *what);
+    static ESockError closedError();
+    // The text of a line that arrived.
+    virtual QString decodeLine(const QByteArray &bytes) const;
 
     // Called after data arrived and after the connection closed.
     virtual void dataArrived() {}
@@ -178,7 +201,7 @@ private:
     void startTimeOut();
     void stopTimeOut();
     void raiseSocketError(int code);
-    bool takeLine(QString &line);
+    bool takeLine(QByteArray &line);
 
     QTcpSocket *m_socket = nullptr;
     QTcpServer *m_server = nullptr;
@@ -189,6 +212,7 @@ private:
     QHostInfo m_lookup;
     int m_lookupId = -1;
     TThreadTimer m_timer;
+    QElapsedTimer m_activity; // since something last arrived or left
 
     QByteArray m_received;
     QIODevice *m_captureTarget = nullptr; // file mode for receiving
@@ -215,6 +239,7 @@ private:
     qint64 m_bytesReceived = 0;
     qint64 m_bytesSent = 0;
     qint64 m_transferSize = 0;
+    qint64 m_receiveLimit = 0;
     int m_closes = 0;
     int m_lastError = 0;
     int m_replyCode = 0;

@@ -76,7 +76,7 @@ void ScriptedFtpServer::handle(const QByteArray &line)
     }
     const QByteArray reply = firstReplies.contains(word) ? firstReplies.take(word) : replies.value(word, "200 OK\r\n");
     send(reply);
-    if (word == "QUIT") {
+    if (word == "QUIT" && !reply.isEmpty()) {
         m_control->disconnectFromHost();
         return;
     }
@@ -128,7 +128,8 @@ void ScriptedFtpServer::startData(const QByteArray &word)
     m_passiveWord.clear();
     connect(data, &QTcpSocket::readyRead, this, [this, data] { uploaded += data->readAll(); });
     connect(data, &QTcpSocket::disconnected, this, [this, data] {
-        uploaded += data->readAll();
+        if (data->isOpen())
+            uploaded += data->readAll();
         if (dataMode == DataMode::Transfer || dataMode == DataMode::NeverConnect)
             send(finalReply);
     });
@@ -142,6 +143,17 @@ void ScriptedFtpServer::startData(const QByteArray &word)
     if (dataMode == DataMode::DropControl) {
         data->write(download.left(10));
         m_control->abort();
+        return;
+    }
+    if (dataMode == DataMode::Silent)
+        return;
+    if (dataMode == DataMode::Endless) {
+        const auto more = [data] {
+            if (data->state() == QAbstractSocket::ConnectedState && data->bytesToWrite() < 65536)
+                data->write(QByteArray(65536, 'x'));
+        };
+        connect(data, &QTcpSocket::bytesWritten, data, more);
+        more();
         return;
     }
     if (word != "STOR") {

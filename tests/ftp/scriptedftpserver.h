@@ -22,6 +22,8 @@ public:
         NeverConnect,        // the active data connection never comes
         ServiceEnd,          // connect, send a little, then "421" on the control connection
         DropControl,         // connect, send a little, then close the control connection
+        Silent,              // connect, then neither send nor close
+        Endless,             // connect, then send bytes without a line feed until the client closes
     };
 
     explicit ScriptedFtpServer(QObject *parent = nullptr);

@@ -8,6 +8,7 @@
 #include "testfiles.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -407,6 +408,71 @@ private Q_SLOTS:
         if (complete && word == "STOR")
             QTRY_COMPARE_WITH_TIMEOUT(s.server.uploaded, QByteArray("ul"), 5000);
         if (complete || handled)
+            QCOMPARE(s.ftp.WorkingFolder(), QStringLiteral("/w"));
+    }
+
+    void everyWaitIsBounded_data()
+    {
+        QTest::addColumn<QByteArray>("silent"); // what the server leaves unanswered
+        QTest::addColumn<DataMode>("dataMode");
+        QTest::addColumn<TransferMode>("mode");
+        QTest::addColumn<bool>("timesOut");
+        QTest::addColumn<bool>("staysConnected");
+        const DataMode transfer = DataMode::Transfer;
+        QTest::newRow("greeting") << QByteArray("greeting") << transfer << TransferMode::Active << true << false;
+        QTest::newRow("SYST") << QByteArray("SYST") << transfer << TransferMode::Active << true << false;
+        QTest::newRow("no data connection") << QByteArray() << DataMode::NeverConnect << TransferMode::Active << true
+                                            << true;
+        QTest::newRow("silent data, passive after active") << QByteArray("PORT") << DataMode::Silent
+                                                           << TransferMode::Automatic << true << true;
+        QTest::newRow("no line feed") << QByteArray() << DataMode::Endless << TransferMode::Active << false << true;
+        QTest::newRow("CWD") << QByteArray("CWD") << transfer << TransferMode::Active << true << false;
+        QTest::newRow("QUIT") << QByteArray("QUIT") << transfer << TransferMode::Active << false << false;
+    }
+    void everyWaitIsBounded()
+    {
+        QFETCH(QByteArray, silent);
+        QFETCH(DataMode, dataMode);
+        QFETCH(TransferMode, mode);
+        QFETCH(bool, timesOut);
+        QFETCH(bool, staysConnected);
+        Session s;
+        s.server.replies.insert("LIST", "150 Here it comes\r\n");
+        s.server.replies.insert("ABOR", "225 Aborted\r\n");
+        s.server.dataMode = dataMode;
+        if (silent == "greeting")
+            s.server.greeting.clear();
+        else if (silent == "PORT")
+            s.server.firstReplies.insert("PORT", "425 Can't connect\r\n"); // on to passive mode
+        else if (!silent.isEmpty())
+            s.server.replies.insert(silent, QByteArray());
+        s.ftp.Mode = mode;
+        s.ftp.ParseList = true;
+        s.ftp.TimeOut = 300;
+        QElapsedTimer clock;
+        clock.start();
+        ESockError::Reason reason = ESockError::Reason::Failed;
+        bool raised = false;
+        try {
+            s.ftp.Connect();
+            if (silent == "CWD")
+                s.ftp.ChangeFolder(QStringLiteral("x"));
+            else if (silent == "QUIT")
+                s.ftp.Disconnect();
+            else
+                s.ftp.ListFolder();
+        } catch (const ESockError &error) {
+            raised = true;
+            reason = error.reason();
+        }
+        QVERIFY2(clock.elapsed() < 8000, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(raised, timesOut);
+        if (timesOut)
+            QCOMPARE(reason, ESockError::Reason::TimedOut);
+        QCOMPARE(s.ftp.connected(), staysConnected);
+        if (dataMode == DataMode::Endless)
+            QVERIFY(s.ftp.listingCut());
+        if (staysConnected)
             QCOMPARE(s.ftp.WorkingFolder(), QStringLiteral("/w"));
     }
 

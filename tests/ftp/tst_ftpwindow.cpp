@@ -8,6 +8,7 @@
 #include "ftp/ftplisting.h"
 #include "ftp/nameform.h"
 #include "ftpserverprocess.h"
+#include "scriptedftpserver.h"
 #include "scriptedprompts.h"
 #include "settings/settings.h"
 #include "shell/mainform.h"
@@ -15,6 +16,7 @@
 #include "testfiles.h"
 
 #include <QAction>
+#include <QHash>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -65,6 +67,10 @@ void selectOnly(QTreeWidget *view, const QStringList &names)
         item->setSelected(true);
     }
 }
+
+// A step of the window at which the server stops answering, and how the wait ends.
+enum class Step { Login, ListData, ChangeFolder, Quit, Delete, Rename, MakeFolder, Download, Upload };
+enum class Ending { Cancel, TimeOut, Close };
 
 } // namespace
 
@@ -142,6 +148,23 @@ class TestFtpWindow : public QObject
             dialog.Edit1->setText(name);
             dialog.BitBtn2->click();
         });
+    }
+
+    // Restarts the program with its stored connection leading to a scripted server, which
+    // lists one page and one folder.
+    void startScripted(ScriptedFtpServer &server)
+    {
+        server.replies.insert("USER", "331 Password please\r\n");
+        server.replies.insert("PASS", "230 Logged in\r\n");
+        server.replies.insert("SYST", "215 UNIX Type: L8\r\n");
+        server.replies.insert("PWD", "257 \"/\"\r\n");
+        server.replies.insert("LIST", "150 Here it comes\r\n");
+        server.replies.insert("RETR", "150 Sending\r\n");
+        server.replies.insert("STOR", "150 Go ahead\r\n");
+        server.replies.insert("ABOR", "225 Aborted\r\n");
+        server.download = "-rw-r--r-- 1 a b 5 Jan 5 12:30 a.html\r\ndrwxr-xr-x 1 a b 0 Jan 5 12:30 sub\r\n";
+        cleanup();
+        start(QStringLiteral("127.0.0.1:%1").arg(server.port()));
     }
 
     QStringList openedFiles() const
@@ -467,6 +490,131 @@ private Q_SLOTS:
         QCOMPARE(prompts->messages().last().kind, Prompts::Kind::Error);
         QVERIFY(!form->NMFTP1->connected());
         QVERIFY(!form->connectbtn->isEnabled() && form->closebtn->isEnabled());
+        form->closebtn->click();
+        QTRY_VERIFY(!main->findChild<Tftpform *>());
+    }
+
+    void everyStepEndsWhenTheServerStopsAnswering_data()
+    {
+        QTest::addColumn<Step>("step");
+        QTest::addColumn<Ending>("ending");
+        QTest::newRow("SYST of the first listing, Cancel") << Step::Login << Ending::Cancel;
+        QTest::newRow("SYST of the first listing, time-out") << Step::Login << Ending::TimeOut;
+        QTest::newRow("listing data, Cancel") << Step::ListData << Ending::Cancel;
+        QTest::newRow("CWD, Cancel") << Step::ChangeFolder << Ending::Cancel;
+        QTest::newRow("CWD, time-out") << Step::ChangeFolder << Ending::TimeOut;
+        QTest::newRow("CWD, window closed") << Step::ChangeFolder << Ending::Close;
+        QTest::newRow("QUIT, Cancel") << Step::Quit << Ending::Cancel;
+        QTest::newRow("DELE, Cancel") << Step::Delete << Ending::Cancel;
+        QTest::newRow("RNFR, Cancel") << Step::Rename << Ending::Cancel;
+        QTest::newRow("MKD, Cancel") << Step::MakeFolder << Ending::Cancel;
+        QTest::newRow("download data, Cancel") << Step::Download << Ending::Cancel;
+        QTest::newRow("download data, window closed") << Step::Download << Ending::Close;
+        QTest::newRow("upload reply, Cancel") << Step::Upload << Ending::Cancel;
+    }
+    void everyStepEndsWhenTheServerStopsAnswering()
+    {
+        QFETCH(Step, step);
+        QFETCH(Ending, ending);
+        ScriptedFtpServer server;
+        startScripted(server);
+        const QByteArray silentData = "silent data";
+        static const QHash<Step, QByteArray> silent = {
+            {Step::Login, "SYST"}, {Step::ListData, silentData}, {Step::ChangeFolder, "CWD"}, {Step::Quit, "QUIT"},
+            {Step::Delete, "DELE"}, {Step::Rename, "RNFR"}, {Step::MakeFolder, "MKD"}, {Step::Download, silentData},
+            {Step::Upload, silentData},
+        };
+        static const QHash<Step, QString> command = {
+            {Step::Login, "SYST"}, {Step::ListData, "LIST"}, {Step::ChangeFolder, "CWD sub"}, {Step::Quit, "QUIT"},
+            {Step::Delete, "DELE a.html"}, {Step::Rename, "RNFR a.html"}, {Step::MakeFolder, "MKD new"},
+            {Step::Download, "RETR a.html"}, {Step::Upload, "STOR up.html"},
+        };
+        const auto stopAnswering = [&] {
+            if (silent.value(step) == silentData)
+                server.dataMode = ScriptedFtpServer::DataMode::Silent;
+            else
+                server.replies.insert(silent.value(step), QByteArray());
+        };
+        writeTestFile(local(QStringLiteral("up.html")), "<p>");
+        main->openDocument(local(QStringLiteral("up.html")));
+        Tftpform *form = open(step == Step::Upload ? "uploadfile" : "Downloadandopen1");
+        QVERIFY(form);
+        form->setTimeOut(ending == Ending::TimeOut ? 300 : 20000);
+        answerChooser();
+        if (step == Step::Login || step == Step::ListData)
+            stopAnswering();
+        else
+            form->connectbtn->click();
+        QVERIFY(step == Step::Login || step == Step::ListData || form->NMFTP1->connected());
+
+        // The user ends the step while it waits.
+        QTimer user;
+        connect(&user, &QTimer::timeout, form, [&] {
+            if (!server.commands.contains(command.value(step)) || !form->cancelbtn->isEnabled())
+                return;
+            user.stop();
+            if (ending == Ending::Cancel)
+                form->cancelbtn->click();
+            else
+                form->close();
+        });
+        QPushButton *button = form->connectbtn;
+        if (step != Step::Login && step != Step::ListData)
+            stopAnswering();
+        switch (step) {
+        case Step::Login:
+        case Step::ListData:
+            break;
+        case Step::ChangeFolder:
+            selectOnly(form->ListView2, {QStringLiteral("sub")});
+            button = nullptr;
+            break;
+        case Step::Quit:
+            button = form->disbtn;
+            break;
+        case Step::Delete:
+            selectOnly(form->ListView1, {QStringLiteral("a.html")});
+            prompts->answerMessage(Prompts::Button::Yes, QStringLiteral("Are you sure"));
+            button = form->delfilbtn;
+            break;
+        case Step::Rename:
+        case Step::MakeFolder:
+            selectOnly(form->ListView1, {QStringLiteral("a.html")});
+            answerName(QStringLiteral("new"));
+            button = step == Step::Rename ? form->renbtn : form->createbtn;
+            break;
+        case Step::Download:
+            selectOnly(form->ListView1, {QStringLiteral("a.html")});
+            answerTargetFolder();
+            button = form->downbtn;
+            break;
+        case Step::Upload:
+            prompts->answerOpen({local(QStringLiteral("up.html"))});
+            button = form->upbtn;
+            break;
+        }
+        if (ending != Ending::TimeOut)
+            user.start(5);
+        if (ending == Ending::Cancel && step != Step::Quit)
+            prompts->answerMessage(Prompts::Button::Ok, QStringLiteral("The operation was cancelled."));
+        if (ending == Ending::TimeOut)
+            prompts->answerMessage(Prompts::Button::Ok, QStringLiteral("The server did not answer in time."));
+
+        QElapsedTimer clock;
+        clock.start();
+        if (button)
+            button->click();
+        else
+            emit form->ListView2->itemDoubleClicked(row(form->ListView2, QStringLiteral("sub")), 0);
+        QVERIFY2(clock.elapsed() < 15000, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY(!user.isActive());
+        if (ending == Ending::Close) {
+            QTRY_VERIFY(!main->findChild<Tftpform *>());
+            return;
+        }
+        // Nothing waits any more, and the window can be closed.
+        QVERIFY(!form->cancelbtn->isEnabled());
+        QVERIFY(form->closebtn->isEnabled());
         form->closebtn->click();
         QTRY_VERIFY(!main->findChild<Tftpform *>());
     }
