@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTextBlock>
 
 #include <algorithm>
@@ -51,14 +52,64 @@ QString TColorMemo::Text() const
         text.append(QLatin1String("\r\n"));
     }
     text.append(QStringView(plain).mid(from));
-    return text;
+    return fromDocumentText(std::move(text));
 }
 
 void TColorMemo::SetText(const QString &text)
 {
-    setPlainText(toDocumentBreaks(text));
+    m_marks.chooseFor(text);
+    setPlainText(documentText(text));
     // setPlainText() starts a fresh document; replacing the text is still a change.
     document()->setModified(true);
+}
+
+void TColorMemo::LoadText(QString text)
+{
+    m_marks.chooseFor(text);
+    if (text.contains(QChar::ParagraphSeparator) || text.contains(QChar::LineSeparator))
+        m_marks.toDocument(text);
+    setPlainText(text);
+    document()->setModified(false);
+}
+
+QString TColorMemo::documentText(const QString &text)
+{
+    QString result = toDocumentBreaks(text);
+    keepMarksApart(result);
+    if (result.contains(QChar::ParagraphSeparator) || result.contains(QChar::LineSeparator))
+        m_marks.toDocument(result);
+    return result;
+}
+
+QString TColorMemo::fromDocumentText(QString text) const
+{
+    if (m_marks.clashesWith(text))
+        m_marks.toText(text);
+    return text;
+}
+
+void TColorMemo::keepMarksApart(QStringView incoming)
+{
+    if (!m_marks.clashesWith(incoming))
+        return;
+    const SeparatorMarks old = m_marks;
+    const QString raw = document()->toRawText();
+    m_marks.chooseFor(raw, incoming);
+    // The text stays the same: only the characters standing for it change.
+    const bool modified = Modified();
+    const QSignalBlocker quiet(this);
+    QTextCursor cursor(document());
+    cursor.beginEditBlock();
+    for (qsizetype i = 0; i < raw.size(); ++i) {
+        const QChar c = raw.at(i);
+        if (c != old.paragraphMark() && c != old.lineMark())
+            continue;
+        cursor.setPosition(int(i));
+        cursor.setPosition(int(i) + 1, QTextCursor::KeepAnchor);
+        cursor.insertText(QString(c == old.paragraphMark() ? m_marks.paragraphMark() : m_marks.lineMark()));
+    }
+    cursor.endEditBlock();
+    document()->setModified(modified);
 }
 
 int TColorMemo::TextLength() const
@@ -73,7 +124,7 @@ QStringList TColorMemo::Lines() const
     QStringList lines;
     lines.reserve(document()->blockCount());
     for (QTextBlock block = document()->begin(); block.isValid(); block = block.next())
-        lines.append(block.text());
+        lines.append(fromDocumentText(block.text()));
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
     return lines;
@@ -86,7 +137,7 @@ int TColorMemo::LineCount() const
 
 QString TColorMemo::LineText(int line) const
 {
-    return document()->findBlockByNumber(line).text();
+    return fromDocumentText(document()->findBlockByNumber(line).text());
 }
 
 int TColorMemo::LineStart(int line) const
@@ -149,15 +200,52 @@ void TColorMemo::SetSelLength(int length)
 QString TColorMemo::SelText() const
 {
     QString text = textCursor().selectedText();
+    // Breaks first: the marks stand for separators that are characters.
     text.replace(QChar::ParagraphSeparator, QLatin1String("\r\n"));
-    return text;
+    return fromDocumentText(std::move(text));
 }
 
 void TColorMemo::SetSelText(const QString &text)
 {
+    const QString inserted = documentText(text);
     QTextCursor cursor = textCursor();
-    cursor.insertText(toDocumentBreaks(text));
+    cursor.insertText(inserted);
     setTextCursor(cursor);
+}
+
+void TColorMemo::ApplyChanges(const std::vector<TextChange> &changes)
+{
+    if (changes.empty())
+        return;
+    std::vector<QString> inserted;
+    inserted.reserve(changes.size());
+    for (const TextChange &change : changes)
+        inserted.push_back(documentText(change.inserted));
+
+    // The offsets ascend, so one walk over the lines finds them all.
+    QTextBlock block = document()->findBlock(toDocumentPosition(int(changes.front().start)));
+    const auto position = [&block](qsizetype offset) {
+        for (QTextBlock next = block.next(); next.isValid() && lineOffset(next) <= offset; next = block.next())
+            block = next;
+        const qsizetype column = offset - lineOffset(block);
+        return block.position() + int(std::min<qsizetype>(column, block.length() - 1));
+    };
+    std::vector<std::pair<int, int>> ranges;
+    ranges.reserve(changes.size());
+    for (const TextChange &change : changes) {
+        const int from = position(change.start); // before the end: the walk only goes on
+        ranges.emplace_back(from, position(change.start + change.removed));
+    }
+
+    // From the last, so that no change moves the text of another.
+    QTextCursor cursor(document());
+    cursor.beginEditBlock();
+    for (size_t i = changes.size(); i-- > 0;) {
+        cursor.setPosition(ranges[i].first);
+        cursor.setPosition(ranges[i].second, QTextCursor::KeepAnchor);
+        cursor.insertText(inserted[i]);
+    }
+    cursor.endEditBlock();
 }
 
 bool TColorMemo::Modified() const
@@ -254,10 +342,31 @@ void TColorMemo::paintEvent(QPaintEvent *event)
     m_colors->paint(event);
 }
 
+void TColorMemo::keyPressEvent(QKeyEvent *event)
+{
+    keepMarksApart(event->text());
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+void TColorMemo::inputMethodEvent(QInputMethodEvent *event)
+{
+    keepMarksApart(event->commitString());
+    QPlainTextEdit::inputMethodEvent(event);
+}
+
+QMimeData *TColorMemo::createMimeDataFromSelection() const
+{
+    auto *data = new QMimeData;
+    QString text = SelText();
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    data->setText(text);
+    return data;
+}
+
 void TColorMemo::insertFromMimeData(const QMimeData *source)
 {
     if (source && source->hasText()) {
-        textCursor().insertText(toDocumentBreaks(source->text()));
+        textCursor().insertText(documentText(source->text()));
         ensureCursorVisible();
         return;
     }

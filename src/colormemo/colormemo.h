@@ -1,16 +1,34 @@
 #pragma once
 
+#include "colormemo/separatormarks.h"
+
 #include <QKeySequence>
 #include <QList>
 #include <QPlainTextEdit>
 #include <QStringList>
 
+#include <vector>
+
 class TColorHighlighter;
 class TDrawRules;
 
+// One change of a text: `removed` characters from `start` replaced by
+// `inserted`, in the memo's CR LF positions.
+struct TextChange
+{
+    qsizetype start = 0;
+    qsizetype removed = 0;
+    QString inserted;
+};
+
 // The text control of every editor window. Its interface counts positions the
 // way the documents are stored: every line break is two characters (CR LF),
-// and a line is a logical line, however word wrapping shows it.
+// and a line is a logical line, however word wrapping shows it. Its text
+// keeps U+2028 and U+2029 as characters, shown as marks.
+//
+// The document underneath is this class's own business: other code reads and
+// changes the text through the operations here, never by a cursor on
+// document().
 class TColorMemo : public QPlainTextEdit
 {
     Q_OBJECT
@@ -24,6 +42,9 @@ public:
     // Replaces the whole text, which marks it modified; CR LF, lone CR and
     // lone LF all break lines.
     void SetText(const QString &text);
+    // Replaces the whole text with a file's, whose line breaks are already
+    // single '\n' characters, leaving it unmodified.
+    void LoadText(QString text);
     // Length of Text(), without building it.
     int TextLength() const;
     // The lines of the text; a final line break starts no further line.
@@ -40,6 +61,9 @@ public:
     QString SelText() const;
     // Replaces the selection; the caret ends up after the inserted text.
     void SetSelText(const QString &text);
+    // Applies changes given in ascending order, apart from each other, as one
+    // change of the document, so that the change handlers run once.
+    void ApplyChanges(const std::vector<TextChange> &changes);
 
     bool Modified() const;
     void SetModified(bool modified);
@@ -71,9 +95,20 @@ public:
 protected:
     bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
+    QMimeData *createMimeDataFromSelection() const override;
     void insertFromMimeData(const QMimeData *source) override;
 
 private:
+    // Text as the document holds it: single '\n' breaks, separators as marks.
+    QString documentText(const QString &text);
+    // Text read from the document, with the separators its marks stand for.
+    QString fromDocumentText(QString text) const;
+    // Chooses marks that `incoming` does not contain and rewrites the document's.
+    void keepMarksApart(QStringView incoming);
+
+    SeparatorMarks m_marks;
     int m_currentLine = 0;
     int m_caretColumn = 0;
     int m_firstVisibleLine = 0;
@@ -83,5 +118,5 @@ private:
     friend class TColorHighlighter; // places the runs where this control draws its text
 };
 
-// Line breaks as the document holds them: one '\n' per break.
+// Line breaks of every kind (CR LF, lone CR, lone LF) as single '\n'.
 QString toDocumentBreaks(const QString &text);

@@ -250,7 +250,7 @@ bool Teditform::LoadDocument(const QString &name)
             return false;
         }
         m_encoding = file.encoding;
-        cmemo1->setPlainText(file.text);
+        cmemo1->LoadText(std::move(file.text));
         setAutoSave(settings().AutoSave);
         setWindowTitle(m_autoSaveOn ? baseName() + editorTexts().AutoSaveSuffix : baseName());
     }

@@ -13,8 +13,6 @@
 #include <QApplication>
 #include <QMenu>
 #include <QScrollBar>
-#include <QTextCursor>
-#include <QTextDocument>
 
 namespace TextOperations {
 
@@ -43,66 +41,25 @@ void replaceRange(TColorMemo *memo, int start, int length, const QString &text)
     memo->SetSelText(text);
 }
 
-// The document's text between two of its own positions, with CR LF breaks,
-// read without the cost of the memo's selection and line queries.
-QString crlfText(const TColorMemo *memo, int from, int to)
-{
-    const QString raw = memo->document()->toRawText();
-    const QStringView part = QStringView(raw).mid(from, qMax(0, to - from));
-    QString text;
-    text.reserve(part.size() + part.count(QChar::ParagraphSeparator));
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < part.size(); ++i) {
-        if (part.at(i) == QChar::ParagraphSeparator) {
-            text += part.mid(start, i - start);
-            text += QLatin1String("\r\n");
-            start = i + 1;
-        }
-    }
-    text += part.mid(start);
-    return text;
-}
-
-// Turns the text `before`, which the document holds from position `from`
-// on, into `after`. Small scattered changes are made where they are, inside
-// one edit; otherwise the whole stretch is replaced at once. Either way the
-// control re-lays out only what changed and the document ends the same.
-void replaceText(TColorMemo *memo, int from, const QString &before, const QString &after)
+// Turns the text `before`, which the memo holds from offset `start` on, into
+// `after`. Small scattered changes are made where they are, in one change;
+// otherwise the whole stretch is replaced at once. Either way the control
+// re-lays out only what changed and the document ends the same.
+void replaceText(TColorMemo *memo, int start, const QString &before, const QString &after)
 {
     if (before == after)
         return;
     const std::vector<TextBuilders::TextEdit> edits = TextBuilders::textEdits(before, after);
-    QTextCursor cursor(memo->document());
-    cursor.beginEditBlock();
+    std::vector<TextChange> changes;
     // An edit in place costs about as much as laying out 40 characters anew.
     if (qsizetype(edits.size()) * 40 > before.size() + after.size()) {
-        cursor.setPosition(from);
-        cursor.setPosition(from + int(before.size() - before.count(QLatin1Char('\n'))),
-                           QTextCursor::KeepAnchor);
-        cursor.insertText(toDocumentBreaks(after));
+        changes.push_back({start, before.size(), after});
     } else {
-        // Document positions count one character per line break.
-        std::vector<std::pair<int, int>> places; // position, length removed
-        places.reserve(edits.size());
-        qsizetype scanned = 0;
-        qsizetype breaks = 0;
-        for (const TextBuilders::TextEdit &edit : edits) {
-            breaks += QStringView(before).mid(scanned, edit.position - scanned).count(QLatin1Char('\n'));
-            scanned = edit.position;
-            const qsizetype removedBreaks =
-                QStringView(before).mid(edit.position, edit.removed).count(QLatin1Char('\n'));
-            places.emplace_back(from + int(edit.position - breaks), int(edit.removed - removedBreaks));
-        }
-        for (size_t k = edits.size(); k-- > 0;) {
-            cursor.setPosition(places[k].first);
-            cursor.setPosition(places[k].first + places[k].second, QTextCursor::KeepAnchor);
-            if (edits[k].inserted.isEmpty())
-                cursor.removeSelectedText();
-            else
-                cursor.insertText(toDocumentBreaks(edits[k].inserted));
-        }
+        changes.reserve(edits.size());
+        for (const TextBuilders::TextEdit &edit : edits)
+            changes.push_back({start + edit.position, edit.removed, edit.inserted});
     }
-    cursor.endEditBlock();
+    memo->ApplyChanges(changes);
 }
 
 // Adds items to a menu, placed before `before` (at the end when it is null).
@@ -352,12 +309,10 @@ void Jumpto1Click(Teditform &editor)
 template<typename Build>
 void rebuildSelection(TColorMemo *memo, Build build)
 {
-    const QTextCursor selection = memo->textCursor();
-    const int from = selection.selectionStart();
-    const int start = memo->fromDocumentPosition(from);
-    const QString before = crlfText(memo, from, selection.selectionEnd());
+    const int start = memo->SelStart();
+    const QString before = memo->SelText();
     const QString after = build(before);
-    replaceText(memo, from, before, after);
+    replaceText(memo, start, before, after);
     memo->SetSelStart(start + int(after.size()));
 }
 
@@ -384,7 +339,7 @@ void Removeemptylines1Click(Teditform &editor)
     editor.PushUndo();
     BusyCursor busy;
     TColorMemo *memo = editor.cmemo1;
-    const QString text = crlfText(memo, 0, memo->document()->characterCount() - 1);
+    const QString text = memo->Text();
     const TextBuilders::EmptyLinesResult result = TextBuilders::removeEmptyLines(text);
     if (result.caret < 0)
         return;

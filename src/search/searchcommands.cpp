@@ -14,9 +14,6 @@
 
 #include <QApplication>
 #include <QPointer>
-#include <QTextBlock>
-#include <QTextCursor>
-#include <QTextDocument>
 
 #include <algorithm>
 #include <utility>
@@ -80,37 +77,15 @@ QString withCrLfBreaks(const QString &text)
 }
 
 // Applies edits of the memo's text (CR LF offsets, ascending, apart) as one
-// change of its document, so that the change handler runs once. They are
-// applied from the last, so that none moves the text of another; replacing
-// them through the selection one by one would lay out the control each time.
+// change, so that the change handler runs once; replacing them through the
+// selection one by one would lay out the control each time.
 void applyEdits(TColorMemo *memo, const QList<TextEdit> &edits)
 {
-    if (edits.isEmpty())
-        return;
-    QTextDocument *document = memo->document();
-    // The document counts one character per line break. The offsets ascend,
-    // so one walk over the lines finds them all.
-    QTextBlock block = document->findBlock(memo->toDocumentPosition(int(edits.first().start)));
-    const auto position = [&block](qsizetype offset) {
-        for (QTextBlock next = block.next(); next.isValid() && next.position() + next.blockNumber() <= offset;
-             next = block.next())
-            block = next;
-        const qsizetype column = offset - (block.position() + block.blockNumber());
-        return block.position() + int(std::min<qsizetype>(column, block.length() - 1));
-    };
-    QList<std::pair<int, int>> ranges;
-    ranges.reserve(edits.size());
+    std::vector<TextChange> changes;
+    changes.reserve(size_t(edits.size()));
     for (const TextEdit &edit : edits)
-        ranges.append({position(edit.start), position(edit.start + edit.removed)});
-
-    QTextCursor cursor(document);
-    cursor.beginEditBlock();
-    for (qsizetype i = edits.size() - 1; i >= 0; --i) {
-        cursor.setPosition(ranges[i].first);
-        cursor.setPosition(ranges[i].second, QTextCursor::KeepAnchor);
-        cursor.insertText(toDocumentBreaks(edits[i].inserted));
-    }
-    cursor.endEditBlock();
+        changes.push_back({edit.start, edit.removed, edit.inserted});
+    memo->ApplyChanges(changes);
 }
 
 // Shows each occurrence between begin and end in turn; false when the user

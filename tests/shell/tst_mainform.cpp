@@ -149,6 +149,27 @@ private Q_SLOTS:
         QCOMPARE(main->statusText(1), QStringLiteral("5 bytes"));
     }
 
+    void unicodeSeparatorsStayCharacters()
+    {
+        // U+2028 and U+2029 between letters, and a pilcrow typed in later.
+        const QByteArray bytes = "a\xE2\x80\xA8" "b\r\nc\xE2\x80\xA9" "d\r\n";
+        writeTestFile(path("sep.htm"), bytes);
+        main->openFiles({path("sep.htm")});
+        Teditform *editor = active();
+        TColorMemo *memo = editor->cmemo1;
+        QCOMPARE(memo->LineCount(), 3);
+        memo->SetSelStart(3);
+        QCOMPARE(memo->CaretLine(), 0);
+        QCOMPARE(memo->CaretColumn(), 3);
+        editor->Save1Click();
+        QCOMPARE(readFile(path("sep.htm")), bytes);
+
+        memo->SetSelStart(0);
+        QTest::keyClicks(memo, QString(QChar(0x00B6)));
+        editor->Save1Click();
+        QCOMPARE(readFile(path("sep.htm")), "\xC2\xB6" + bytes);
+    }
+
     void commandStatesFollowWindowCount_data()
     {
         QTest::addColumn<int>("windows");
