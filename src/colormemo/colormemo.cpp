@@ -1,6 +1,7 @@
 #include "colormemo/colormemo.h"
 
 #include "colormemo/colorhighlighter.h"
+#include "colormemo/commonends.h"
 
 #include <QKeyEvent>
 #include <QMimeData>
@@ -61,6 +62,24 @@ void TColorMemo::SetText(const QString &text)
     setPlainText(documentText(text));
     // setPlainText() starts a fresh document; replacing the text is still a change.
     document()->setModified(true);
+}
+
+void TColorMemo::ChangeText(const QString &text)
+{
+    const QString old = Text();
+    qsizetype prefix = commonPrefix(old, text);
+    qsizetype suffix = commonSuffix(old, text, std::min(old.size(), text.size()) - prefix);
+    // Neither end of the change may fall between the CR and the LF of a break.
+    const auto splitsBreak = [](const QString &s, qsizetype at) {
+        return at > 0 && at < s.size() && s.at(at - 1) == QLatin1Char('\r') && s.at(at) == QLatin1Char('\n');
+    };
+    if (splitsBreak(old, prefix) || splitsBreak(text, prefix))
+        --prefix;
+    if (splitsBreak(old, old.size() - suffix) || splitsBreak(text, text.size() - suffix))
+        --suffix;
+    if (prefix == old.size() && prefix == text.size())
+        return;
+    ApplyChanges({{prefix, old.size() - prefix - suffix, text.mid(prefix, text.size() - prefix - suffix)}});
 }
 
 void TColorMemo::LoadText(QString text)

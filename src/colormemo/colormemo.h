@@ -42,6 +42,9 @@ public:
     // Replaces the whole text, which marks it modified; CR LF, lone CR and
     // lone LF all break lines.
     void SetText(const QString &text);
+    // Turns the text into `text` by changing only the stretch where the two
+    // differ, so that a large document is not laid out anew; the view stays.
+    void ChangeText(const QString &text);
     // Replaces the whole text with a file's, whose line breaks are already
     // single '\n' characters, leaving it unmodified.
     void LoadText(QString text);

@@ -376,7 +376,7 @@ void Teditform::PushUndo()
 void Teditform::Undolasttag1Click()
 {
     const UndoHistory::Entry entry = m_undo.undo(cmemo1->Text(), cmemo1->SelStart());
-    cmemo1->SetText(entry.text);
+    cmemo1->ChangeText(entry.text);
     cmemo1->SetSelStart(entry.caret);
     findChild<QAction *>(QStringLiteral("Undolasttag1"))->setEnabled(m_undo.hasUndoText());
     findChild<QAction *>(QStringLiteral("Undoundo1"))->setEnabled(true);
@@ -390,7 +390,7 @@ void Teditform::Undolasttag1Click()
 void Teditform::Undoundo1Click()
 {
     const UndoHistory::Entry entry = m_undo.redo(cmemo1->Text(), cmemo1->SelStart());
-    cmemo1->SetText(entry.text);
+    cmemo1->ChangeText(entry.text);
     cmemo1->SetSelStart(entry.caret);
     findChild<QAction *>(QStringLiteral("Undoundo1"))->setEnabled(false);
     findChild<QAction *>(QStringLiteral("Undolasttag1"))->setEnabled(true);

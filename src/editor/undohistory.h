@@ -3,9 +3,12 @@
 #include <QString>
 
 #include <array>
+#include <memory>
 
 // The editor's undo history: whole-document snapshots with their carets,
-// newest first, and one redo level.
+// newest first, and one redo level. Only the newest snapshot is held whole;
+// the others are kept as differences from a newer one, so twenty snapshots
+// of a large page cost little more than one.
 class UndoHistory
 {
 public:
@@ -30,10 +33,13 @@ public:
     Entry redo(const QString &currentText, int currentCaret);
 
     // Undo is offered while the newest snapshot holds text.
-    bool hasUndoText() const { return !m_entries[0].text.isEmpty(); }
-    const Entry &entry(int index) const { return m_entries[size_t(index)]; }
+    bool hasUndoText() const;
+    Entry entry(int index) const;
 
 private:
-    std::array<Entry, Depth> m_entries;
-    Entry m_redo;
+    class Snapshot;
+    using SnapshotPtr = std::shared_ptr<Snapshot>;
+
+    std::array<SnapshotPtr, Depth> m_entries;
+    SnapshotPtr m_redo;
 };
