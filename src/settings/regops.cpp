@@ -8,6 +8,8 @@
 
 #include <QStringList>
 
+#include <algorithm>
+
 const char *const ConfigKeyPath = "\\SOFTWARE\\Orvanti\\MarkvalePRO\\Config";
 const char *const TagsKeyPath = "\\SOFTWARE\\Orvanti\\MarkvalePRO\\Tags";
 
@@ -107,6 +109,8 @@ void LoadSettings()
 
     readInt("Lang", s.Lang);
     readInt("FontSize", s.FontSize);
+    // A size the dialog cannot set draws the text unreadable or not at all.
+    s.FontSize = std::clamp(s.FontSize, MinFontSize, MaxFontSize);
     readBool("Color", s.Color);
     readBool("Tags", s.Tags);
     readBool("AutoSave", s.AutoSave);
@@ -289,7 +293,8 @@ ImportResult ImportSettingsFile(const QString &path)
     importBool(key, QStringLiteral("AutoSave"), lines[91]);
     importBool(key, QStringLiteral("Color"), lines[92]);
     key.writeString(QStringLiteral("FontType"), lines[93]);
-    importInteger(key, QStringLiteral("FontSize"), lines[94]);
+    if (const auto size = parseInteger(lines[94]))
+        key.writeInteger(QStringLiteral("FontSize"), std::clamp(*size, MinFontSize, MaxFontSize));
     importInteger(key, QStringLiteral("Lang"), lines[95]);
     key.writeString(QStringLiteral("OpenDir"), lines[96]);
     key.writeString(QStringLiteral("SaveDir"), lines[97]);

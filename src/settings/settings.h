@@ -6,6 +6,9 @@
 
 constexpr int DefinedTagCount = 10;
 constexpr int FtpSlotCount = 10;
+// The sizes the configuration dialog offers for the editor font.
+constexpr int MinFontSize = 8;
+constexpr int MaxFontSize = 18;
 
 struct DefinedTag
 {

@@ -119,7 +119,7 @@ QWidget *Tconfigform::buildFontPage()
     connect(fontbox, &QComboBox::activated, this, [this] { m_fontPicked = true; });
     missinglabel = named(new QLabel(QStringLiteral("(not installed)"), page), "missinglabel");
     fontspin = named(new QSpinBox(page), "fontspin");
-    fontspin->setRange(8, 18);
+    fontspin->setRange(MinFontSize, MaxFontSize);
     grid->addWidget(named(new QLabel(QStringLiteral("Font type"), page), "typelabel"), 0, 0);
     grid->addWidget(fontbox, 0, 1);
     grid->addWidget(missinglabel, 0, 2);

@@ -285,6 +285,35 @@ private Q_SLOTS:
         QCOMPARE(storedInteger("TagsInstalled"), 0);
     }
 
+    void fontSizeKeepsToTheDialogsRange_data()
+    {
+        QTest::addColumn<QString>("size");
+        QTest::addColumn<int>("loaded");
+        QTest::newRow("huge") << "100000" << 18;
+        QTest::newRow("negative") << "-4" << 8;
+        QTest::newRow("zero") << "0" << 8;
+        QTest::newRow("inside") << "12" << 12;
+    }
+
+    void fontSizeKeepsToTheDialogsRange()
+    {
+        QFETCH(QString, size);
+        QFETCH(int, loaded);
+        TestConfig config;
+        config.writeLanguage(1, "FontSize=" + size.toLatin1() + "\n");
+        LoadSettings();
+        QCOMPARE(settings().FontSize, loaded);
+
+        QStringList lines = sampleFile();
+        lines[94] = size;
+        const QString file = config.dir() + QStringLiteral("/size.mvc");
+        writeLines(file, lines);
+        QCOMPARE(ImportSettingsFile(file), ImportResult::Imported);
+        QCOMPARE(storedInteger("FontSize"), loaded);
+        LoadSettings();
+        QCOMPARE(settings().FontSize, loaded);
+    }
+
     void windows1252FileImportsAccents()
     {
         TestConfig config;
