@@ -241,9 +241,8 @@ bool Tprojectform::askBeforeDiscarding()
                          Prompts::Button::Yes | Prompts::Button::No | Prompts::Button::Cancel);
     if (answer == Prompts::Button::Cancel || answer == Prompts::Button::None)
         return false;
-    if (answer == Prompts::Button::Yes)
-        BitBtn3Click();
-    return true;
+    // A save that failed or was cancelled keeps the project, and the window.
+    return answer != Prompts::Button::Yes || BitBtn3Click();
 }
 
 void Tprojectform::BitBtn1Click()

@@ -192,14 +192,38 @@ private Q_SLOTS:
         QCOMPARE(project()->project().files, QStringList{path("x.htm")});
     }
 
-    void cancelKeepsProjectAndMainWindowOpen()
+    void projectSurvivesCancelAndFailedSave_data()
     {
+        QTest::addColumn<bool>("yes");
+        QTest::addColumn<QString>("saveTo"); // empty: the save dialog is cancelled
+        QTest::newRow("cancel") << false << QString();
+        QTest::newRow("save cancelled") << true << QString();
+        QTest::newRow("save failed") << true << QStringLiteral("missing/site.mvp");
+    }
+
+    void projectSurvivesCancelAndFailedSave()
+    {
+        QFETCH(bool, yes);
+        QFETCH(QString, saveTo);
         newProject(QStringLiteral("site"));
         project()->addFile(path("x.htm"));
-        prompts->answerMessage(Prompts::Button::Cancel, QStringLiteral("modified since the last save"));
+        const auto answerQuestion = [&] {
+            prompts->answerMessage(yes ? Prompts::Button::Yes : Prompts::Button::Cancel,
+                                   QStringLiteral("modified since the last save"));
+            if (yes)
+                prompts->answerSave(saveTo.isEmpty() ? QString() : dir.filePath(saveTo));
+            if (!saveTo.isEmpty())
+                prompts->answerMessage(Prompts::Button::Ok, QStringLiteral("could not be saved"));
+        };
+        answerQuestion();
         QVERIFY(!main->close());
+        answerQuestion();
+        project()->BitBtn1Click(); // New asks no name: the command was abandoned
         QVERIFY(project());
+        QVERIFY(project()->isModified());
+        QCOMPARE(project()->project().files, QStringList{path("x.htm")});
         QVERIFY(main->action("toggleproject1")->isVisible());
+        QCOMPARE(prompts->pending(), 0);
     }
 
     void ctrlPSwapsBetweenOpeningAndFocusing()
