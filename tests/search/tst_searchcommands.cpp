@@ -308,8 +308,11 @@ private Q_SLOTS:
 
         QTest::newRow("Yes and No") << "a\r\na\r\na" << "a" << "b" << QList<Button>{Button::Yes, Button::No, Button::Yes}
                                     << QList<int>{0, 3, 6} << "b\r\na\r\nb" << 7 << 0;
-        QTest::newRow("a by ba offered again") << "aa" << "a" << "ba" << QList<Button>{Button::Yes, Button::Yes}
-                                               << QList<int>{0, 1} << "bbaa" << 3 << 0;
+        QTest::newRow("a by ba ends") << "aa" << "a" << "ba" << QList<Button>{Button::Yes, Button::Yes}
+                                      << QList<int>{0, 2} << "baba" << 4 << 0;
+        QTest::newRow("longer replacements reach the end")
+            << "<b>one</b> <b>two</b> <b>three</b> <b>four</b>" << "b" << "strong" << QList<Button>{Button::All}
+            << QList<int>{1} << "<strong>one</strong> <strong>two</strong> <strong>three</strong> <strong>four</strong>" << 85 << 0;
         QTest::newRow("All replaces the rest unasked")
             << "x a a\r\na" << "a" << "b" << QList<Button>{Button::No, Button::All} << QList<int>{2, 4}
             << "x a b\r\nb" << 8 << 0;
