@@ -72,6 +72,7 @@ Teditform::Teditform(EditorHost *host, QWidget *parent)
     findChild<QAction *>(QStringLiteral("Undolasttag1"))->setEnabled(false);
     findChild<QAction *>(QStringLiteral("Undoundo1"))->setEnabled(false);
     updateUndoCommands();
+    updateEditCommands();
 
     connect(cmemo1, &QPlainTextEdit::textChanged, this, &Teditform::cmemo1Change);
     connect(cmemo1, &QPlainTextEdit::cursorPositionChanged, this, &Teditform::ShowCaretPosition);

@@ -242,6 +242,9 @@ void Copy1Click(Teditform &editor)
 
 void Cut1Click(Teditform &editor)
 {
+    // Without a selection there is nothing to cut, and no step to undo.
+    if (editor.cmemo1->SelLength() == 0)
+        return;
     editor.PushUndo();
     editor.cmemo1->cut();
 }
@@ -254,6 +257,8 @@ void Paste1Click(Teditform &editor)
 
 void Delete1Click(Teditform &editor)
 {
+    if (editor.cmemo1->SelLength() == 0)
+        return;
     if (!askedYes(Prompts::Kind::Warning, Prompts::Button::Yes | Prompts::Button::Cancel))
         return;
     editor.PushUndo();

@@ -360,6 +360,17 @@ private Q_SLOTS:
         QCOMPARE(memo()->Text(), QStringLiteral(" world"));
     }
 
+    void cutAndDeleteNeedASelection()
+    {
+        // A new window has none: nothing to cut, nothing to ask about.
+        QVERIFY(!action("Cut1")->isEnabled());
+        QVERIFY(!action("Delete1")->isEnabled());
+        TextOperations::Cut1Click(*editor);
+        TextOperations::Delete1Click(*editor);
+        QVERIFY(!undoEnabled());
+        QVERIFY(prompts->messages().isEmpty());
+    }
+
     void deleteAsksFirst()
     {
         setText(QStringLiteral("abcdef"), 1, 3);
