@@ -455,13 +455,12 @@ void Teditform::Insertfrom1Click()
         dialog.filter = QStringLiteral("Text files|*.txt");
         const Prompts::FileResult chosen = Prompts::openFile(dialog);
         if (chosen.accepted()) {
-            PushUndo();
-            const TextFile::ReadResult file = TextFile::read(chosen.path());
+            // The same limits as opening it: no pictures, nothing that would
+            // take the memory and minutes.
+            const TextFile::DocumentResult file = TextFile::readDocument(chosen.path(), MaxDocumentBytes);
             if (file.ok()) {
-                QString text;
-                for (const QString &line : file.lines)
-                    text += line + QLatin1String("\r\n");
-                cmemo1->SetSelText(text);
+                PushUndo();
+                cmemo1->SetSelText(QString(file.text).replace(QLatin1Char('\n'), QLatin1String("\r\n")));
             } else {
                 const QString own = m_fileName;
                 m_fileName = chosen.path();

@@ -467,6 +467,28 @@ private Q_SLOTS:
         QVERIFY(editorAction("Undolasttag1")->isEnabled());
     }
 
+    void insertTextFileRefusesWhatOpenRefuses_data()
+    {
+        QTest::addColumn<qint64>("size"); // of a file of NUL bytes, left sparse
+        QTest::addColumn<QString>("message");
+        QTest::newRow("too large") << Q_INT64_C(65) * 1024 * 1024 << "too large";
+        QTest::newRow("binary") << qint64(64) << "is not a text file";
+    }
+
+    void insertTextFileRefusesWhatOpenRefuses()
+    {
+        QFETCH(qint64, size);
+        QFETCH(QString, message);
+        QFile file(path("big.txt"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(size));
+        file.close();
+        main->newBlankDocument();
+        prompts->answerOpen({path("big.txt")}).answerMessage(Prompts::Button::Ok, message);
+        active()->Insertfrom1Click();
+        QCOMPARE(active()->cmemo1->TextLength(), 0);
+        QVERIFY(!editorAction("Undolasttag1")->isEnabled());
+    }
+
     void settingsFilesFromTheMenu()
     {
         prompts->answerSave(path("mine.mvc"));
