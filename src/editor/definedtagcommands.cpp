@@ -4,6 +4,7 @@
 #include "editor/definedtagtext.h"
 #include "platform/prompts.h"
 #include "editor/editform.h"
+#include "editor/editorhost.h"
 #include "editor/editorcommands.h"
 #include "editor/menubuilder.h"
 #include "editor/tdefform.h"
@@ -34,15 +35,32 @@ void Setdefinedtag1Click(Teditform &editor)
         Tdefform form(&editor);
         Prompts::runDialog(form);
     }
+    // The slots are shared by every window.
     updateCaptions(editor);
+    const QList<Teditform *> all = editor.host()->editors();
+    for (Teditform *other : all) {
+        if (other != &editor)
+            updateCaptions(*other);
+    }
 }
 
 void updateCaptions(Teditform &editor)
 {
     for (int n = 0; n < DefinedTagCount; ++n) {
         if (auto *item = editor.findChild<QAction *>(QStringLiteral("def%1").arg(n)))
-            item->setText(settings().DefinedTags[size_t(n)].DefTitle);
+            item->setText(menuCaption(settings().DefinedTags[size_t(n)].DefTitle));
     }
+}
+
+QString menuCaption(QString title)
+{
+    // A title is the user's own text: "&" marks no accelerator, and a tab or
+    // line break does not start the shortcut column or a second line.
+    for (QChar &c : title) {
+        if (c.category() == QChar::Other_Control)
+            c = QLatin1Char(' ');
+    }
+    return title.replace(QLatin1Char('&'), QLatin1String("&&"));
 }
 
 } // namespace DefinedTagCommands

@@ -51,7 +51,7 @@ public:
     void setStatusText(int, const QString &) override {}
     void setCommandEnabled(HostCommand, bool) override {}
     QList<QKeySequence> hostShortcuts() const override { return {}; }
-    QList<Teditform *> editors() const override { return {}; }
+    QList<Teditform *> editors() const override { return open; }
     void activateEditor(Teditform *) override {}
     Teditform *openDocument(const QString &) override { return nullptr; }
     Teditform *activeEditor() const override { return nullptr; }
@@ -75,6 +75,7 @@ public:
 
     int count = 1;
     bool closingAll = false;
+    QList<Teditform *> open;
 };
 
 QString crlf(const char *text)
@@ -987,6 +988,25 @@ private Q_SLOTS:
     }
 
     // ---- Defined tags ------------------------------------------------------
+
+    void definedTitlesShowLiterallyInEveryWindow()
+    {
+        Teditform other(&host);
+        host.open = {editor, &other};
+        prompts->answerDialog([](QDialog &dialog) {
+            auto &form = static_cast<Tdefform &>(dialog);
+            saveSlot(form, 1, QStringLiteral("Neg & back\tx"), QStringLiteral("<i>"), QStringLiteral("</i>"),
+                     &Tdefform::inlinebutton, 0);
+            form.donebutton->click();
+        });
+        run("Setdefinedtag1");
+        host.open.clear();
+        for (Teditform *window : {editor, &other}) {
+            QAction *item = window->findChild<QAction *>(QStringLiteral("def1"));
+            QCOMPARE(item->iconText(), QStringLiteral("Neg & back x"));
+            QVERIFY(!item->text().contains(QLatin1Char('\t')));
+        }
+    }
 
     void definedTagDialogSavesSlots()
     {
