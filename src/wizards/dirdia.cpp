@@ -42,11 +42,6 @@ Tdirdia::Tdirdia(const QString &start, QWidget *parent)
     body()->addWidget(label);
     body()->addWidget(DirectoryEdit1);
     applyPageCaptions(Captions);
-
-    // Cancel is the default button: Enter leaves without writing anything.
-    auto *cancel = findChild<QPushButton *>(QStringLiteral("BitBtn1"));
-    proceedButton()->setDefault(false);
-    cancel->setDefault(true);
     updateOk();
 }
 
@@ -65,6 +60,10 @@ void Tdirdia::browse()
 
 void Tdirdia::updateOk()
 {
-    // Without a directory the pages would land wherever the program runs.
-    proceedButton()->setEnabled(!DirectoryEdit1->text().trimmed().isEmpty());
+    // Without a directory the pages would land wherever the program runs, so
+    // Enter leaves the wizard; once a path is there, Enter goes on with it.
+    const bool path = !DirectoryEdit1->text().trimmed().isEmpty();
+    proceedButton()->setEnabled(path);
+    proceedButton()->setDefault(path);
+    findChild<QPushButton *>(QStringLiteral("BitBtn1"))->setDefault(!path);
 }

@@ -362,7 +362,6 @@ private Q_SLOTS:
         auto *box = child<QLineEdit>(page, QStringLiteral("DirectoryEdit1"));
         auto *ok = child<QPushButton>(page, QStringLiteral("BitBtn2"));
         QCOMPARE(box->text(), QStringLiteral("/srv/web"));
-        QVERIFY(child<QPushButton>(page, QStringLiteral("BitBtn1"))->isDefault());
         prompts->answerFolder(QStringLiteral("/tmp/chosen"));
         child<QAction>(page, QStringLiteral("BrowseDirectory"))->trigger();
         QCOMPARE(box->text(), QStringLiteral("/tmp/chosen"));
@@ -372,6 +371,28 @@ private Q_SLOTS:
         ok->click();
         QCOMPARE(page.result(), int(QDialog::Accepted));
         QCOMPARE(page.directory(), QStringLiteral("/tmp/x"));
+    }
+
+    // Enter leaves the wizard only while there is no path to go on with.
+    void enterInTheDirectoryBox_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("result");
+        QTest::newRow("empty") << "" << int(QDialog::Rejected);
+        QTest::newRow("path") << "/tmp/web" << int(QDialog::Accepted);
+    }
+    void enterInTheDirectoryBox()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, result);
+        Tdirdia page(QStringLiteral("/srv/web"));
+        page.show();
+        auto *box = child<QLineEdit>(page, QStringLiteral("DirectoryEdit1"));
+        box->clear();
+        QTest::keyClicks(box, text);
+        QTest::keyClick(box, Qt::Key_Return);
+        QCOMPARE(page.result(), result);
+        QVERIFY(page.isHidden());
     }
 
     void captions_data()
