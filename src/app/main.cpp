@@ -51,7 +51,6 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
     nameApplication();
-    QApplication::setApplicationDisplayName(QStringLiteral("Markvale PRO"));
     QGuiApplication::setDesktopFileName(QStringLiteral("markvale"));
     QCommandLineParser parser;
     describe(parser);
