@@ -419,6 +419,35 @@ void Tprojectform::resizeEvent(QResizeEvent *event)
     }
 }
 
+bool Tprojectform::event(QEvent *event)
+{
+    // The main window's keys stay live in this tool window (Ctrl+E goes back
+    // to the editor), but its menu bar must not take this window's Alt+letter
+    // keys: they go to the button that shows them, or nowhere while it is off.
+    if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
+        if (QPushButton *target = mnemonicButton(static_cast<QKeyEvent *>(event))) {
+            event->accept();
+            if (event->type() == QEvent::KeyPress && target->isEnabled())
+                target->animateClick();
+            return true;
+        }
+    }
+    return QWidget::event(event);
+}
+
+QPushButton *Tprojectform::mnemonicButton(const QKeyEvent *key) const
+{
+    if (key->modifiers() != Qt::AltModifier)
+        return nullptr;
+    const QKeySequence pressed(key->keyCombination());
+    const QList<QPushButton *> buttons = findChildren<QPushButton *>();
+    for (QPushButton *b : buttons) {
+        if (b->window() == this && b->isVisible() && QKeySequence::mnemonic(b->text()) == pressed)
+            return b;
+    }
+    return nullptr;
+}
+
 bool Tprojectform::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::KeyRelease || event->type() == QEvent::MouseButtonRelease)

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class EditorHost;
+class QKeyEvent;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -49,6 +50,7 @@ Q_SIGNALS:
     void closed();
 
 protected:
+    bool event(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -56,6 +58,7 @@ protected:
 
 private:
     QPushButton *button(const char *name, const char *caption);
+    QPushButton *mnemonicButton(const QKeyEvent *key) const;
     bool askBeforeDiscarding();
     void load(const ProjectData &project);
     void refreshStatus();

@@ -8,6 +8,7 @@
 #include "testfiles.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -99,6 +100,23 @@ private Q_SLOTS:
         dialog.Edit1->setText(typed);
         QCOMPARE(dialog.Edit1->text(), kept);
         QCOMPARE(dialog.okbutton->isEnabled(), ok);
+    }
+
+    // The window's own Alt+letter keys win over the main window's menus,
+    // also where a menu has the same letter (Alt+D, Defined).
+    void ownMnemonicsWinOverTheMenus()
+    {
+        main->newBlankDocument();
+        project()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(project()));
+        // Add snippet is off without a project: the key does nothing.
+        QTest::keyClick(project()->ListBox1, Qt::Key_D, Qt::AltModifier);
+        QVERIFY(!QApplication::activePopupWidget());
+        newProject(QStringLiteral("site"));
+        prompts->answerDialog([](QDialog &snippet) { snippet.reject(); });
+        QTest::keyClick(project()->ListBox1, Qt::Key_D, Qt::AltModifier);
+        QTRY_COMPARE(prompts->pending(), 0);
+        QVERIFY(!QApplication::activePopupWidget());
     }
 
     void newProjectEnablesAddingAndShowsStatus()
