@@ -61,6 +61,11 @@ Teditform::Teditform(EditorHost *host, QWidget *parent)
     layout->addWidget(StatusBar2);
     setWidget(body);
 
+    // The window's own menu keeps its entries but not their keys: Ctrl+W and
+    // the like belong to the program's menus.
+    const QList<QAction *> systemActions = systemMenu()->actions();
+    for (QAction *action : systemActions)
+        action->setShortcuts({});
     buildMenus();
     reserveMenuShortcuts();
 
@@ -175,8 +180,7 @@ void Teditform::reserveMenuShortcuts()
     QList<QKeySequence> reserved = m_host->hostShortcuts();
     const QList<QAction *> actions = findChildren<QAction *>();
     for (QAction *action : actions) {
-        if (!action->shortcut().isEmpty())
-            reserved << action->shortcut();
+        reserved << action->shortcuts();
     }
     cmemo1->setReservedShortcuts(reserved);
 }

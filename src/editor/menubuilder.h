@@ -17,6 +17,10 @@ struct MenuItem
     bool checkable = false;
 };
 
+// The keys of an item: its designed shortcut, preceded by a second one where
+// the desktop takes the designed key for itself.
+QList<QKeySequence> menuShortcuts(const char *shortcut);
+
 // Adds the items to a menu, naming each action after its item.
 void addMenuItems(QMenu *menu, std::initializer_list<MenuItem> items);
 

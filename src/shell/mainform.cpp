@@ -271,6 +271,9 @@ void Tmainform::buildMenus()
             &Tmainform::Colorcoding1Click);
     for (const char *name : {"Toolbar2", "Statusbar2", "Filelist1", "Colorcoding1"})
         action(name)->setCheckable(true);
+    // An editor's View menu stands in for this one but has no Color coding:
+    // its key stays with the window.
+    addAction(action("Colorcoding1"));
     action("Toolbar2")->setChecked(true);
     action("Statusbar2")->setChecked(true);
     action("Colorcoding1")->setChecked(true);
@@ -341,10 +344,8 @@ QList<QKeySequence> Tmainform::hostShortcuts() const
 {
     QList<QKeySequence> keys;
     const QList<QAction *> all = findChildren<QAction *>(QString(), Qt::FindDirectChildrenOnly);
-    for (QAction *a : all) {
-        if (!a->shortcut().isEmpty())
-            keys << a->shortcut();
-    }
+    for (QAction *a : all)
+        keys << a->shortcuts();
     return keys;
 }
 

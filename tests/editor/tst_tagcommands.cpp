@@ -229,7 +229,7 @@ private Q_SLOTS:
         QFETCH(int, caret);
         QAction *item = action(QTest::currentDataTag());
         QVERIFY(item);
-        QCOMPARE(item->shortcut(), QKeySequence(shortcut));
+        QVERIFY(item->shortcuts().contains(QKeySequence(shortcut)));
 
         const TagTemplate &entry = TagTable()[size_t(tag)];
         const QString word = QStringLiteral("word");
