@@ -7,6 +7,7 @@
 #include "editor/editortexts.h"
 #include "editor/menubuilder.h"
 #include "editor/statuspanel.h"
+#include "platform/desktop.h"
 #include "platform/prompts.h"
 #include "settings/settings.h"
 #include "settings/sharedtexts.h"
@@ -15,7 +16,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QFileInfo>
-#include <QLabel>
+#include <QDropEvent>
 #include <QPointer>
 #include <QPrinter>
 #include <QStatusBar>
@@ -98,6 +99,11 @@ void Teditform::buildMenus()
     File1->addMenu(New1);
     addMenuItems(File1, {
         {"Open1", "&Open...", "Ctrl+Shift+Alt+O", [host] { host->openDocuments(); }},
+    });
+    QMenu *Reopen1 = namedMenu(File1, "Reopen1", "&Reopen");
+    File1->addMenu(Reopen1);
+    connect(File1, &QMenu::aboutToShow, this, [host, Reopen1] { host->fillReopenMenu(Reopen1); });
+    addMenuItems(File1, {
         {"Save1", "&Save", "Ctrl+Shift+Alt+S", [this] { Save1Click(); }},
         {"saveas", "S&ave as..", "Ctrl+Shift+Alt+A", [this] { saveasClick(); }},
         {"Saveall1", "Sa&ve all", "Ctrl+Shift+Alt+L", [host] { host->saveAll(); }},
@@ -315,7 +321,7 @@ void Teditform::cmemo1Change()
 
 void Teditform::ShowCaretPosition()
 {
-    m_caretPanel->setText(
+    m_caretPanel->showText(
         QStringLiteral("Line:%1 Pos:%2").arg(cmemo1->CaretLine()).arg(cmemo1->CaretColumn()));
 }
 
@@ -445,6 +451,7 @@ void Teditform::saveasClick()
     }
     m_host->setCommandEnabled(HostCommand::uploadfile, true);
     m_host->setCommandEnabled(HostCommand::uploadbutton, true);
+    m_host->rememberFile(m_fileName);
     setWindowTitle(baseName());
     m_host->setStatusText(2, QString());
     m_host->setStatusText(4, m_fileName);
@@ -572,13 +579,35 @@ void Teditform::closeEvent(QCloseEvent *event)
     }
     m_queryDone = true;
     FormClose();
+    m_host->editorClosing(this);
     QMdiSubWindow::closeEvent(event);
 }
 
 bool Teditform::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == cmemo1->viewport() && event->type() == QEvent::MouseMove)
+    if (watched != cmemo1->viewport())
+        return QMdiSubWindow::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::MouseMove:
         m_host->setStatusText(0, QString());
+        break;
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop: {
+        // Files dropped on the text open in windows of their own; dropped
+        // text is the control's to insert.
+        auto *drop = static_cast<QDropEvent *>(event);
+        const QStringList files = Desktop::droppedFiles(drop->mimeData());
+        if (files.isEmpty())
+            break;
+        drop->acceptProposedAction();
+        if (event->type() == QEvent::Drop)
+            m_host->openFiles(files);
+        return true;
+    }
+    default:
+        break;
+    }
     return QMdiSubWindow::eventFilter(watched, event);
 }
 

@@ -6,7 +6,7 @@
 #include <QMdiSubWindow>
 
 class EditorHost;
-class QLabel;
+class StatusPanel;
 class QMenu;
 class QStatusBar;
 class TColorMemo;
@@ -103,7 +103,7 @@ private:
     TextEncoding m_encoding;
     UndoHistory m_undo;
     QStatusBar *StatusBar2 = nullptr;
-    QLabel *m_caretPanel = nullptr;
+    StatusPanel *m_caretPanel = nullptr;
     QMenu *File1 = nullptr;
     QMenu *View1 = nullptr;
     QMenu *Window1 = nullptr;

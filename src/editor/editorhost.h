@@ -4,6 +4,7 @@
 #include <QList>
 #include <QString>
 
+class QMenu;
 class Teditform;
 
 // Commands of the main window whose enabled state follows the editor windows.
@@ -57,7 +58,15 @@ public:
     // Opens a document in a new editor window (UntitledName, BlankName or a
     // file path); nullptr when the file could not be read.
     virtual Teditform *openDocument(const QString &name) = 0;
+    // Opens files in new editor windows unless they are open already.
+    virtual void openFiles(const QStringList &paths) = 0;
     virtual Teditform *activeEditor() const = 0;
+    // An editor window is closing; the one active before it takes over.
+    virtual void editorClosing(Teditform *editor) = 0;
+    // A document got a file of its own: it joins the recent files.
+    virtual void rememberFile(const QString &path) = 0;
+    // Lists the recent files in a File menu's Reopen submenu.
+    virtual void fillReopenMenu(QMenu *menu) = 0;
 
     // Main-window commands the editor's menus run.
     virtual void newHtmlDocument() = 0;

@@ -146,6 +146,7 @@ const CaptionTable EditorCaptions = {
     {"Html1", {"&HTML file", "&HTML fil", "&HTML Datei"}},
     {"Blank1", {"&Blank file", "&Tom fil", "&Leeres Datei"}},
     {"Open1", {"&Open", "&Åben", "&Öffnen"}},
+    {"Reopen1", {"&Reopen", "Åbn &igen", "&Zuletzt geöffnet"}},
     {"Save1", {"&Save", "&Gem", "&Speichern"}},
     {"saveas", {"Save &as", "Gem s&om", "Speichern &als"}},
     {"Saveall1", {"Sa&ve all", "Gem all&e", "A&lle speichern"}},

@@ -2,11 +2,39 @@
 
 #include <QComboBox>
 #include <QDir>
-#include <QFileSystemModel>
+#include <QFileIconProvider>
+#include <QHeaderView>
 #include <QKeyEvent>
-#include <QListView>
+#include <QListWidget>
 #include <QStorageInfo>
+#include <QStyle>
+#include <QTreeWidget>
 #include <QVBoxLayout>
+
+namespace {
+
+constexpr int PathRole = Qt::UserRole;
+constexpr int FolderIndent = 8;
+
+bool isInside(const QString &path, const QString &place)
+{
+    return path == place || path.startsWith(place.endsWith(QLatin1Char('/')) ? place : place + QLatin1Char('/'));
+}
+
+// The folders from the root down to `path`, each with its full path.
+QList<QPair<QString, QString>> folderChain(const QString &path)
+{
+    QList<QPair<QString, QString>> chain{{QStringLiteral("/"), QStringLiteral("/")}};
+    QString sofar;
+    const QStringList parts = path.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    for (const QString &part : parts) {
+        sofar += QLatin1Char('/') + part;
+        chain.append({part, sofar});
+    }
+    return chain;
+}
+
+} // namespace
 
 TFileBrowser::TFileBrowser(QWidget *parent)
     : QWidget(parent)
@@ -17,22 +45,18 @@ TFileBrowser::TFileBrowser(QWidget *parent)
     drivebox->addItems(places());
     drivebox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     drivebox->setMinimumContentsLength(6);
-    drivebox->setCurrentIndex(m_lastDrive = 1); // home
 
-    m_dirs = new QFileSystemModel(this);
-    m_dirs->setFilter(QDir::AllDirs | QDir::NoDot);
-    dirbox = new QListView(this);
+    dirbox = new QTreeWidget(this);
     dirbox->setObjectName(QStringLiteral("dirbox"));
-    dirbox->setModel(m_dirs);
+    dirbox->setHeaderHidden(true);
+    dirbox->setRootIsDecorated(false);
+    dirbox->setIndentation(FolderIndent);
+    dirbox->setItemsExpandable(false);
+    dirbox->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    dirbox->header()->setStretchLastSection(false);
 
-    m_files = new QFileSystemModel(this);
-    m_files->setFilter(QDir::Files);
-    m_files->setNameFilters({QStringLiteral("*.htm*"), QStringLiteral("*.css"),
-                             QStringLiteral("*.js"), QStringLiteral("*.txt")});
-    m_files->setNameFilterDisables(false);
-    filebox = new QListView(this);
+    filebox = new QListWidget(this);
     filebox->setObjectName(QStringLiteral("filebox"));
-    filebox->setModel(m_files);
     filebox->setSelectionMode(QAbstractItemView::ExtendedSelection);
     filebox->installEventFilter(this);
 
@@ -44,7 +68,15 @@ TFileBrowser::TFileBrowser(QWidget *parent)
     layout->addWidget(filebox, 1);
 
     connect(drivebox, &QComboBox::activated, this, &TFileBrowser::driveboxChange);
-    connect(dirbox, &QListView::activated, this, &TFileBrowser::enterDirectory);
+    connect(dirbox, &QTreeWidget::itemActivated, this,
+            [this](QTreeWidgetItem *item) { setCurrentDirectory(item->data(0, PathRole).toString()); });
+    connect(filebox, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem *item) { Q_EMIT openRequested({item->data(PathRole).toString()}); });
+    // Files saved or deleted elsewhere show up without a visit.
+    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, [this] {
+        fillFolders();
+        fillFiles();
+    });
     setCurrentDirectory(QDir::homePath());
 }
 
@@ -74,26 +106,88 @@ QStringList TFileBrowser::places()
     return result;
 }
 
-QString TFileBrowser::currentDirectory() const
-{
-    return m_files->rootPath();
-}
-
 void TFileBrowser::setCurrentDirectory(const QString &path)
 {
-    const QString clean = QDir::cleanPath(path);
-    dirbox->setRootIndex(m_dirs->setRootPath(clean));
-    filebox->setRootIndex(m_files->setRootPath(clean));
+    const QString clean = QDir::cleanPath(QDir(path).absolutePath());
+    if (!m_current.isEmpty())
+        m_watcher.removePath(m_current);
+    m_current = clean;
+    m_watcher.addPath(m_current);
+    showPlace();
+    fillFolders();
+    fillFiles();
+}
+
+void TFileBrowser::showPlace()
+{
+    // The place that holds the current folder most closely.
+    int best = -1;
+    for (int i = 0; i < drivebox->count(); ++i) {
+        const QString place = drivebox->itemText(i);
+        if (isInside(m_current, place) && (best < 0 || place.size() > drivebox->itemText(best).size()))
+            best = i;
+    }
+    if (best >= 0)
+        drivebox->setCurrentIndex(m_lastDrive = best);
+    drivebox->setToolTip(m_current);
+}
+
+void TFileBrowser::fillFolders()
+{
+    const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);
+    const QIcon closed = style()->standardIcon(QStyle::SP_DirClosedIcon);
+    dirbox->clear();
+    QTreeWidgetItem *parent = nullptr;
+    for (const auto &[name, path] : folderChain(m_current)) {
+        auto *item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(dirbox);
+        item->setText(0, name);
+        item->setIcon(0, open);
+        item->setData(0, PathRole, path);
+        item->setToolTip(0, path);
+        parent = item;
+    }
+    QFont bold = parent->font(0);
+    bold.setBold(true);
+    parent->setFont(0, bold);
+    const QDir here(m_current);
+    const QStringList folders = here.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    for (const QString &name : folders) {
+        auto *item = new QTreeWidgetItem(parent);
+        item->setText(0, name);
+        item->setIcon(0, closed);
+        item->setData(0, PathRole, here.filePath(name));
+    }
+    dirbox->expandAll();
+    dirbox->setCurrentItem(parent);
+    dirbox->scrollToItem(parent, QAbstractItemView::PositionAtTop);
+}
+
+void TFileBrowser::fillFiles()
+{
+    QStringList selected;
+    for (const QListWidgetItem *item : filebox->selectedItems())
+        selected << item->text();
+    filebox->clear();
+    const QDir here(m_current);
+    const QFileInfoList files =
+        here.entryInfoList({QStringLiteral("*.htm*"), QStringLiteral("*.css"), QStringLiteral("*.js"),
+                            QStringLiteral("*.txt")},
+                           QDir::Files, QDir::Name | QDir::IgnoreCase);
+    QFileIconProvider icons;
+    for (const QFileInfo &file : files) {
+        auto *item = new QListWidgetItem(icons.icon(file), file.fileName(), filebox);
+        item->setData(PathRole, file.absoluteFilePath());
+        item->setSelected(selected.contains(file.fileName()));
+    }
 }
 
 QStringList TFileBrowser::selectedFiles() const
 {
     QStringList paths;
-    QModelIndexList rows = filebox->selectionModel()->selectedRows();
-    std::sort(rows.begin(), rows.end(),
-              [](const QModelIndex &a, const QModelIndex &b) { return a.row() < b.row(); });
-    for (const QModelIndex &row : rows)
-        paths << m_files->filePath(row);
+    for (int row = 0; row < filebox->count(); ++row) {
+        if (filebox->item(row)->isSelected())
+            paths << filebox->item(row)->data(PathRole).toString();
+    }
     return paths;
 }
 
@@ -101,17 +195,11 @@ void TFileBrowser::driveboxChange(int index)
 {
     const QString root = drivebox->itemText(index);
     if (QFileInfo(root).isDir() && QFileInfo(root).isReadable()) {
-        m_lastDrive = index;
         setCurrentDirectory(root);
         return;
     }
     drivebox->setCurrentIndex(m_lastDrive);
     Q_EMIT driveError();
-}
-
-void TFileBrowser::enterDirectory(const QModelIndex &index)
-{
-    setCurrentDirectory(m_dirs->filePath(index));
 }
 
 bool TFileBrowser::eventFilter(QObject *watched, QEvent *event)

@@ -1,14 +1,16 @@
 #pragma once
 
+#include <QFileSystemWatcher>
 #include <QWidget>
 
 class QComboBox;
-class QFileSystemModel;
-class QListView;
+class QListWidget;
+class QTreeWidget;
 
-// The file-browser panel: a box of places to start from, the folders of the
-// current directory and its web files. Enter on the file list opens the
-// selected files.
+// The file-browser panel: a box of places to start from, the current folder
+// with the folders above and below it, and the current folder's web files.
+// Enter on the file list opens the selected files, a double click the one
+// clicked.
 class TFileBrowser : public QWidget
 {
     Q_OBJECT
@@ -19,16 +21,17 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
-    QString currentDirectory() const;
+    QString currentDirectory() const { return m_current; }
     void setCurrentDirectory(const QString &path);
+    // Full paths of the selected files, in list order.
     QStringList selectedFiles() const;
 
     // The places offered: the root, home, and mounted volumes.
     static QStringList places();
 
     QComboBox *drivebox = nullptr;
-    QListView *dirbox = nullptr;
-    QListView *filebox = nullptr;
+    QTreeWidget *dirbox = nullptr;
+    QListWidget *filebox = nullptr;
 
 Q_SIGNALS:
     void openRequested(const QStringList &paths);
@@ -39,9 +42,11 @@ protected:
 
 private:
     void driveboxChange(int index);
-    void enterDirectory(const QModelIndex &index);
+    void fillFolders();
+    void fillFiles();
+    void showPlace();
 
-    QFileSystemModel *m_dirs = nullptr;
-    QFileSystemModel *m_files = nullptr;
+    QString m_current;
     int m_lastDrive = 0;
+    QFileSystemWatcher m_watcher;
 };

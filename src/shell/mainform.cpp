@@ -5,12 +5,14 @@
 #include "editor/editform.h"
 #include "editor/statuspanel.h"
 #include "ftp/ftpform.h"
+#include "platform/desktop.h"
 #include "platform/helpviewer.h"
 #include "platform/prompts.h"
 #include "platform/toolkitlanguage.h"
 #include "project/projectform.h"
 #include "search/searchcommands.h"
 #include "settings/language.h"
+#include "settings/recentfiles.h"
 #include "settings/regops.h"
 #include "settings/settings.h"
 #include "settings/sharedtexts.h"
@@ -20,21 +22,20 @@
 #include "shell/langform.h"
 #include "shell/logo.h"
 #include "shell/mainformtexts.h"
+#include "shell/toolicons.h"
 #include "spell/spellcheck.h"
 #include "wizards/wizardcommands.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDesktopServices>
+#include <QDropEvent>
 #include <QFileInfo>
-#include <QLabel>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QStatusTipEvent>
-#include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
@@ -48,42 +49,39 @@ const char *const OutsideSiteAddress = "https://validator.w3.org/";
 
 constexpr int PanelWidths[] = {240, 66, 58, 65, 300};
 constexpr int FileBrowserWidth = 125;
+// Longer paths in the Reopen menu lose their middle.
+constexpr int RecentWidthInChars = 60;
 
 struct ToolButton
 {
     const char *name;
-    const char *themeIcon;
-    QStyle::StandardPixmap fallback;
+    const char *icon; // of the program's own set
     const char *hint;
     bool separatorAfter;
 };
 
 const ToolButton ToolButtons[] = {
-    {"newbutton", "document-new", QStyle::SP_FileIcon, "Creates new HTML file", false},
-    {"openbutton", "document-open", QStyle::SP_DialogOpenButton, "Opens existing file", false},
-    {"savebutton", "document-save", QStyle::SP_DialogSaveButton, "Saves the document", false},
-    {"saveasbutton", "document-save-as", QStyle::SP_DriveFDIcon, "Saves the document under a new name", false},
-    {"saveallbutton", "document-save-all", QStyle::SP_DialogApplyButton,
-     "Saves document(s) in all opened editing windows", true},
-    {"closebutton", "document-close", QStyle::SP_DialogCloseButton, "Closes the active editing window", false},
-    {"closeallbutton", "window-close", QStyle::SP_DialogDiscardButton, "Closes all opened editing windows", true},
-    {"insertbutton", "insert-text", QStyle::SP_FileDialogDetailedView,
-     "Allows insertion of text file in document", false},
-    {"insertfrombutton", "document-import", QStyle::SP_FileDialogContentsView,
-     "Inserts portion of text file in document", true},
-    {"printbutton", "document-print", QStyle::SP_ComputerIcon, "Prints document in active editing window", true},
-    {"searchbutton", "edit-find", QStyle::SP_FileDialogListView, "Search for text in document(s)", false},
-    {"replacebutton", "edit-find-replace", QStyle::SP_BrowserReload, "Replace text in document(s)", true},
-    {"undobutton", "edit-undo", QStyle::SP_ArrowBack, "Undoes the last change to the document", false},
-    {"redobutton", "edit-redo", QStyle::SP_ArrowForward, "Undo the last undo operation", true},
-    {"tilebutton", "view-grid", QStyle::SP_TitleBarNormalButton, "Tiles all opened editing windows", false},
-    {"cascadebutton", "window-duplicate", QStyle::SP_TitleBarMaxButton,
-     "Arranges all opened editing windows in cascade style", true},
-    {"downloadbutton", "go-down", QStyle::SP_ArrowDown, "Opens the connection window for a download", false},
-    {"uploadbutton", "go-up", QStyle::SP_ArrowUp, "Uploads document via FTP", true},
-    {"configbutton", "preferences-system", QStyle::SP_FileDialogInfoView, "Opens the configuration window", false},
-    {"helpbutton", "help-contents", QStyle::SP_DialogHelpButton, "Opens the Help System", true},
-    {"exitbutton", "application-exit", QStyle::SP_TitleBarCloseButton, "Closes the program", false},
+    {"newbutton", "new", "Creates new HTML file", false},
+    {"openbutton", "open", "Opens existing file", false},
+    {"savebutton", "save", "Saves the document", false},
+    {"saveasbutton", "saveas", "Saves the document under a new name", false},
+    {"saveallbutton", "saveall", "Saves document(s) in all opened editing windows", true},
+    {"closebutton", "close", "Closes the active editing window", false},
+    {"closeallbutton", "closeall", "Closes all opened editing windows", true},
+    {"insertbutton", "insert", "Allows insertion of text file in document", false},
+    {"insertfrombutton", "insertfrom", "Inserts portion of text file in document", true},
+    {"printbutton", "print", "Prints document in active editing window", true},
+    {"searchbutton", "search", "Search for text in document(s)", false},
+    {"replacebutton", "replace", "Replace text in document(s)", true},
+    {"undobutton", "undo", "Undoes the last change to the document", false},
+    {"redobutton", "redo", "Undo the last undo operation", true},
+    {"tilebutton", "tile", "Tiles all opened editing windows", false},
+    {"cascadebutton", "cascade", "Arranges all opened editing windows in cascade style", true},
+    {"downloadbutton", "download", "Opens the connection window for a download", false},
+    {"uploadbutton", "upload", "Uploads document via FTP", true},
+    {"configbutton", "configure", "Opens the configuration window", false},
+    {"helpbutton", "help", "Opens the Help System", true},
+    {"exitbutton", "exit", "Closes the program", false},
 };
 
 const char *const DocumentButtons[] = {
@@ -134,6 +132,7 @@ Tmainform::Tmainform(QWidget *parent)
     setWindowTitle(QStringLiteral("Markvale PRO"));
     setWindowIcon(QIcon(markvaleLogo(64)));
     setMinimumSize(578, 200);
+    setAcceptDrops(true);
 
     m_mdi = new QMdiArea(this);
     m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -175,7 +174,7 @@ void Tmainform::buildActions()
     for (const ToolButton &b : ToolButtons) {
         auto *a = new QAction(this);
         a->setObjectName(QLatin1String(b.name));
-        a->setIcon(QIcon::fromTheme(QLatin1String(b.themeIcon), style()->standardIcon(b.fallback)));
+        a->setIcon(toolIcon(QLatin1String(b.icon)));
         a->setText(QString::fromUtf8(b.hint));
         a->setStatusTip(QString::fromUtf8(b.hint));
         a->setToolTip(QString::fromUtf8(b.hint));
@@ -255,6 +254,9 @@ void Tmainform::buildMenus()
     File1->addMenu(New1);
     connect(item(File1, "Open1", "&Open", "Shift+Ctrl+Alt+O"), &QAction::triggered, this,
             &Tmainform::openDocuments);
+    QMenu *Reopen1 = menu("Reopen1", "&Reopen");
+    File1->addMenu(Reopen1);
+    connect(File1, &QMenu::aboutToShow, this, [this, Reopen1] { fillReopenMenu(Reopen1); });
     File1->addSeparator();
     connect(item(File1, "Exit1", "E&xit", "Shift+Ctrl+Alt+X"), &QAction::triggered, this,
             &Tmainform::exitProgram);
@@ -315,13 +317,13 @@ void Tmainform::buildMenus()
             &Tmainform::About1Click);
     connect(item(Help1, "C1", "&Configuration", "Ctrl+W"), &QAction::triggered, this, &Tmainform::C1Click);
     connect(item(Help1, "Updatesnews1", "&Updates and news", "Ctrl+U"), &QAction::triggered, this,
-            [] { QDesktopServices::openUrl(QUrl(QLatin1String(UpdatesAddress))); });
+            [this] { openUrl(QUrl(QLatin1String(UpdatesAddress))); });
     Help1->addSeparator();
     connect(item(Help1, "Sendbugreport1", "&Send bug report", "Shift+Ctrl+B"), &QAction::triggered, this,
-            [] { QDesktopServices::openUrl(QUrl(QLatin1String(BugReportAddress))); });
+            [this] { openUrl(QUrl(QLatin1String(BugReportAddress))); });
     Help1->addSeparator();
     connect(item(Help1, "Outsidesite1", OutsideSiteName, "Shift+Ctrl+T"), &QAction::triggered, this,
-            [] { QDesktopServices::openUrl(QUrl(QLatin1String(OutsideSiteAddress))); });
+            [this] { openUrl(QUrl(QLatin1String(OutsideSiteAddress))); });
 
     m_ownMenus = {File1, View1, Wizards1, Help1};
     rebuildMenuBar();
@@ -431,12 +433,32 @@ void Tmainform::ApplyCaptions()
     applyCaptions(this, MainHints, lang, CaptionRole::Hint);
     for (const ToolButton &b : ToolButtons)
         action(b.name)->setText(action(b.name)->statusTip());
+    sizeStatusPanels();
+    refreshStatus();
+}
+
+void Tmainform::sizeStatusPanels()
+{
+    // The longest each panel shows: a document at the size limit, the
+    // modified mark and a three-figure window count in this language.
+    m_panels.at(1)->setLongestTexts({QStringLiteral("999999999 bytes")});
+    m_panels.at(2)->setLongestTexts({sharedTexts().ModifiedText});
+    m_panels.at(3)->setLongestTexts({QStringLiteral("999 ") + sharedTexts().WindowsText});
+}
+
+void Tmainform::refreshStatus()
+{
+    // Texts of the status bar follow a language change and an autosave at once.
+    if (Teditform *editor = activeEditor())
+        editor->ShowDocumentStatus();
+    else if (!statusText(3).isEmpty())
+        setStatusText(3, QStringLiteral("0 ") + sharedTexts().WindowsText);
 }
 
 void Tmainform::setStatusText(int panel, const QString &text)
 {
     if (panel >= 0 && panel < m_panels.size())
-        m_panels.at(panel)->setText(text);
+        m_panels.at(panel)->showText(text);
 }
 
 QString Tmainform::statusText(int panel) const
@@ -472,7 +494,19 @@ QList<Teditform *> Tmainform::editorsFromActive() const
 
 Teditform *Tmainform::activeEditor() const
 {
-    return qobject_cast<Teditform *>(m_mdi->currentSubWindow());
+    // The area reports no window while the focus is elsewhere; the one
+    // activated last is still the one in front.
+    return m_activated.isEmpty() ? nullptr : m_activated.constLast();
+}
+
+void Tmainform::editorClosing(Teditform *editor)
+{
+    // As in every editor with several documents, the one used before takes
+    // over, not the one opened first.
+    const bool wasActive = activeEditor() == editor;
+    m_activated.removeAll(editor);
+    if (wasActive && !m_activated.isEmpty())
+        m_mdi->setActiveSubWindow(m_activated.constLast());
 }
 
 void Tmainform::activateEditor(Teditform *editor)
@@ -483,36 +517,79 @@ void Tmainform::activateEditor(Teditform *editor)
 Teditform *Tmainform::openDocument(const QString &name)
 {
     ++m_editorCount;
-    auto *editor = new Teditform(this, m_mdi);
-    m_mdi->addSubWindow(editor);
+    auto *editor = new Teditform(this);
+    // A file that cannot be read never joins the area, so the window in
+    // front stays there.
     if (!editor->LoadDocument(name)) {
         --m_editorCount;
         delete editor;
         return nullptr;
     }
+    connect(editor, &QObject::destroyed, this, [this, editor] { m_activated.removeAll(editor); });
+    m_mdi->addSubWindow(editor);
+    editor->setWindowIcon(windowIcon());
     editor->showMaximized();
     m_mdi->setActiveSubWindow(editor);
     editor->ShowCaretPosition();
+    if (editor->isNamed())
+        rememberFile(editor->FileName());
     return editor;
 }
 
-bool Tmainform::isOpen(const QString &path) const
+Teditform *Tmainform::editorOf(const QString &path) const
 {
     const QString wanted = canonical(path);
     const QList<Teditform *> open = editors();
     for (Teditform *editor : open) {
         if (editor->isNamed() && canonical(editor->FileName()) == wanted)
-            return true;
+            return editor;
     }
-    return false;
+    return nullptr;
 }
 
 void Tmainform::openFiles(const QStringList &paths)
 {
     for (const QString &path : paths) {
-        if (!isOpen(path))
+        if (!editorOf(path))
             openDocument(QFileInfo(path).absoluteFilePath());
     }
+}
+
+void Tmainform::rememberFile(const QString &path)
+{
+    RecentFiles::save(RecentFiles::add(RecentFiles::load(), path));
+}
+
+void Tmainform::fillReopenMenu(QMenu *menu)
+{
+    menu->clear();
+    const QStringList files = RecentFiles::load();
+    const QFontMetrics metrics = menu->fontMetrics();
+    for (int i = 0; i < files.size(); ++i) {
+        const QString path = files.at(i);
+        QString shown = metrics.elidedText(path, Qt::ElideMiddle, RecentWidthInChars * metrics.averageCharWidth());
+        shown.replace(QLatin1Char('&'), QLatin1String("&&"));
+        QAction *entry = menu->addAction(QStringLiteral("&%1 %2").arg((i + 1) % 10).arg(shown));
+        entry->setToolTip(path);
+        connect(entry, &QAction::triggered, this, [this, path] { reopen(path); });
+    }
+    menu->menuAction()->setEnabled(!files.isEmpty());
+}
+
+void Tmainform::reopen(const QString &path)
+{
+    if (Teditform *open = editorOf(path)) {
+        activateEditor(open);
+        return;
+    }
+    if (!QFileInfo(path).isFile()) {
+        QStringList files = RecentFiles::load();
+        files.removeAll(path);
+        RecentFiles::save(files);
+        Prompts::message(Prompts::Kind::Warning, recentFileGoneMessage(path, settings().Lang));
+        return;
+    }
+    openDocument(path);
 }
 
 void Tmainform::newHtmlDocument()
@@ -556,7 +633,14 @@ void Tmainform::saveAllAndLaunch(const QString &target)
             editor->writeDocument(false);
     }
     if (QFileInfo(target).isFile())
-        QDesktopServices::openUrl(QUrl::fromLocalFile(target));
+        openUrl(QUrl::fromLocalFile(target));
+}
+
+void Tmainform::openUrl(const QUrl &url)
+{
+    // Without a default browser the desktop only says so on the terminal.
+    if (!Desktop::openUrl(url))
+        Prompts::message(Prompts::Kind::Error, noProgramMessage(url, settings().Lang));
 }
 
 void Tmainform::autoSaveAll()
@@ -600,8 +684,13 @@ void Tmainform::toggleFileList()
     const bool show = !Panel1->isVisible();
     Panel1->setVisible(show);
     action("Filelist1")->setChecked(show);
-    if (show)
-        layoutFileBrowser();
+    if (!show)
+        return;
+    // The list starts where the document in front lives.
+    const Teditform *editor = activeEditor();
+    if (editor && editor->isNamed())
+        Panel1->setCurrentDirectory(QFileInfo(editor->FileName()).absolutePath());
+    layoutFileBrowser();
 }
 
 void Tmainform::layoutFileBrowser()
@@ -661,6 +750,10 @@ void Tmainform::spellCheck(Teditform *editor)
 
 void Tmainform::subWindowActivated(QMdiSubWindow *window)
 {
+    if (auto *editor = qobject_cast<Teditform *>(window)) {
+        m_activated.removeAll(editor);
+        m_activated.append(editor);
+    }
     rebuildMenuBar();
     if (auto *editor = qobject_cast<Teditform *>(window))
         editor->FormActivate();
@@ -785,6 +878,22 @@ bool Tmainform::eventFilter(QObject *watched, QEvent *event)
         QApplication::restoreOverrideCursor();
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void Tmainform::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!Desktop::droppedFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void Tmainform::dropEvent(QDropEvent *event)
+{
+    // Dropped files open as if chosen in the open dialog.
+    const QStringList files = Desktop::droppedFiles(event->mimeData());
+    if (files.isEmpty())
+        return;
+    event->acceptProposedAction();
+    openFiles(files);
 }
 
 void Tmainform::resizeEvent(QResizeEvent *event)

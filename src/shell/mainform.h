@@ -6,12 +6,13 @@
 #include <QPointer>
 
 class QAction;
-class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 class QSplitter;
 class QToolBar;
+class QUrl;
+class StatusPanel;
 class TFileBrowser;
 enum class FtpMode;
 class Tprojectform;
@@ -32,8 +33,13 @@ public:
     // file path. Returns nullptr when the file could not be read.
     Teditform *openDocument(const QString &name) override;
     // Opens files unless one is open already (same file on disk).
-    void openFiles(const QStringList &paths);
+    void openFiles(const QStringList &paths) override;
+    // The editor window in front, also while another program or a dialog
+    // has the focus.
     Teditform *activeEditor() const override;
+    void editorClosing(Teditform *editor) override;
+    void rememberFile(const QString &path) override;
+    void fillReopenMenu(QMenu *menu) override;
 
     // The caption routine of the current language.
     void ApplyCaptions();
@@ -90,6 +96,8 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void buildActions();
@@ -102,14 +110,19 @@ private:
     void rebuildMenuBar();
     void layoutFileBrowser();
     void openFromFileList(const QStringList &paths);
-    bool isOpen(const QString &path) const;
+    void reopen(const QString &path);
+    Teditform *editorOf(const QString &path) const;
+    void openUrl(const QUrl &url);
+    void sizeStatusPanels();
+    void refreshStatus();
     QList<Teditform *> editorsFromActive() const;
 
     QMdiArea *m_mdi = nullptr;
     QSplitter *m_splitter = nullptr;
     TFileBrowser *Panel1 = nullptr;
     QToolBar *ToolBar1 = nullptr;
-    QList<QLabel *> m_panels;
+    QList<StatusPanel *> m_panels;
+    QList<Teditform *> m_activated; // open editor windows, most recently active last
     QList<QMenu *> m_ownMenus; // File, View, Wizards, Help
     int m_editorCount = 0;
     bool m_closingAll = false;

@@ -2,12 +2,15 @@
 
 #include "settings/sharedtexts.h"
 
+#include <QUrl>
+
 const CaptionTable MainCaptions = {
     {"File1", {"&File", "&Fil", "&Datei"}},
     {"New1", {"&New", "&Ny", "&Neu"}},
     {"HTML1", {"&HTML file", "&HTML fil", "&HTML Datei"}},
     {"Blank1", {"&Blank", "&Blank", "&Leer"}},
     {"Open1", {"&Open", "&Åben", "&Öffnen"}},
+    {"Reopen1", {"&Reopen", "Åbn &igen", "&Zuletzt geöffnet"}},
     {"Exit1", {"E&xit", "E&xit", "&Beenden"}},
     {"View1", {"&View", "&Vis", "&Ansicht"}},
     {"Toolbar2", {"&Tool bar", "&Værktøjsliste", "&Werkzeugsleiste"}},
@@ -101,4 +104,30 @@ MainDialogTitles mainDialogTitles(int lang)
               "Angiv det filnavn konfigurationen skal gemmes under", "Name für den Einstellungsdatei anzeigen"},
              lang),
     };
+}
+
+QString recentFileGoneMessage(const QString &path, int lang)
+{
+    return pick({"%1\r\nno longer exists and has been removed from the recent files.",
+                 "%1\r\nfindes ikke længere og er fjernet fra de seneste filer.",
+                 "%1\r\nexistiert nicht mehr und wurde aus den zuletzt geöffneten Dateien entfernt."},
+                lang)
+        .arg(path);
+}
+
+QString noProgramMessage(const QUrl &url, int lang)
+{
+    const bool mail = url.scheme() == QLatin1String("mailto");
+    const QString what = mail ? pick({"No mail program could be started for:", "Der kunne ikke startes noget mailprogram til:",
+                                      "Es konnte kein E-Mail-Programm gestartet werden für:"},
+                                     lang)
+                              : pick({"No web browser could be started for:", "Der kunne ikke startes nogen webbrowser til:",
+                                      "Es konnte kein Webbrowser gestartet werden für:"},
+                                     lang);
+    const QString hint = pick({"Choose a default program for it in the settings of your desktop.",
+                               "Vælg et standardprogram til det i skrivebordets indstillinger.",
+                               "Wählen Sie dafür ein Standardprogramm in den Einstellungen Ihres Desktops."},
+                              lang);
+    const QString address = url.isLocalFile() ? url.toLocalFile() : url.toString();
+    return what + QLatin1String("\r\n") + address + QLatin1String("\r\n\r\n") + hint;
 }

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+class QUrl;
+
 // Menu captions and the tool bar's floating caption of the main window.
 extern const CaptionTable MainCaptions;
 // Hints of the tool buttons.
@@ -21,3 +23,7 @@ MainDialogTitles mainDialogTitles(int lang);
 
 // A settings file that could not be written: %1 the file, %2 the system's reason.
 extern const LangText ExportFailed;
+// A Reopen entry whose file has gone: it leaves the list.
+QString recentFileGoneMessage(const QString &path, int lang);
+// No browser or mail program could be started for an address.
+QString noProgramMessage(const QUrl &url, int lang);

@@ -54,7 +54,11 @@ public:
     QList<Teditform *> editors() const override { return open; }
     void activateEditor(Teditform *) override {}
     Teditform *openDocument(const QString &) override { return nullptr; }
+    void openFiles(const QStringList &) override {}
     Teditform *activeEditor() const override { return nullptr; }
+    void editorClosing(Teditform *) override {}
+    void rememberFile(const QString &) override {}
+    void fillReopenMenu(QMenu *) override {}
     void newHtmlDocument() override {}
     void newBlankDocument() override {}
     void openDocuments() override {}

@@ -1,17 +1,28 @@
 #include "colormemo/colormemo.h"
 #include "editor/editform.h"
+#include "editor/statuspanel.h"
+#include "platform/desktop.h"
 #include "scriptedprompts.h"
 #include "settings/settings.h"
+#include "settings/sharedtexts.h"
 #include "shell/filebrowser.h"
 #include "shell/mainform.h"
 #include "testconfig.h"
 #include "testfiles.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QDir>
+#include <QDropEvent>
 #include <QFile>
+#include <QListWidget>
+#include <QMimeData>
+#include <QPointer>
+#include <QTreeWidget>
 #include <QMdiArea>
+#include <QShortcutEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -27,6 +38,70 @@ QByteArray readFile(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+QStringList listed(const TFileBrowser *browser)
+{
+    QStringList names;
+    for (int row = 0; row < browser->filebox->count(); ++row)
+        names << browser->filebox->item(row)->text();
+    return names;
+}
+
+// Moves the folder list to a folder it shows and presses Enter there.
+void enterFolder(TFileBrowser *browser, const QString &name)
+{
+    const QList<QTreeWidgetItem *> found = browser->dirbox->findItems(name, Qt::MatchExactly | Qt::MatchRecursive);
+    QVERIFY(!found.isEmpty());
+    browser->dirbox->setCurrentItem(found.first());
+    QTest::keyClick(browser->dirbox, Qt::Key_Return);
+}
+
+// Drags data over a widget and drops it there, as the desktop does.
+void drop(QWidget *target, QMimeData *data)
+{
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent event(QPointF(5, 5), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+}
+
+
+// Ctrl+Alt+F1..F12 switch to a text console, Alt+F4 closes the window.
+bool takenByTheDesktop(const QKeySequence &key)
+{
+    const Qt::Key k = key[0].key();
+    const Qt::KeyboardModifiers mods = key[0].keyboardModifiers();
+    const bool function = k >= Qt::Key_F1 && k <= Qt::Key_F12;
+    return function && (mods == (Qt::ControlModifier | Qt::AltModifier) || (mods == Qt::AltModifier && k == Qt::Key_F4));
+}
+
+// Records which action a key reaches, and whether Qt found it ambiguous,
+// without running the command.
+class ShortcutCatcher : public QObject
+{
+public:
+    QObject *receiver = nullptr;
+    bool ambiguous = false;
+    int count = 0;
+
+    void reset()
+    {
+        receiver = nullptr;
+        ambiguous = false;
+        count = 0;
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::Shortcut)
+            return false;
+        receiver = watched;
+        ambiguous = static_cast<QShortcutEvent *>(event)->isAmbiguous();
+        ++count;
+        return true;
+    }
+};
 
 } // namespace
 
@@ -525,6 +600,213 @@ private Q_SLOTS:
         QTest::keyClick(active()->cmemo1, Qt::Key_F, Qt::ShiftModifier | Qt::AltModifier);
         QVERIFY(main->fileBrowser()->isVisible());
         QCOMPARE(active()->cmemo1->Text(), QString());
+    }
+
+    // Every key of the menus reaches its own item while documents are open;
+    // none is claimed twice (Ctrl+W was also the child window's Close), and
+    // none that a Linux desktop keeps for itself is the one a menu shows.
+    void everyMenuKeyReachesItsItem()
+    {
+        main->newBlankDocument();
+        main->newBlankDocument();
+        main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(main.get()));
+        active()->cmemo1->setFocus();
+        QMultiHash<QKeySequence, QAction *> live;
+        const QList<QAction *> all = main->findChildren<QAction *>();
+        for (QAction *a : all) {
+            const QObject *owner = a;
+            while (owner && !qobject_cast<const Teditform *>(owner))
+                owner = owner->parent();
+            if (!a->isVisible() || (owner && owner != active()))
+                continue;
+            a->setEnabled(true);
+            const QList<QKeySequence> keys = a->shortcuts();
+            if (!keys.isEmpty())
+                QVERIFY2(!takenByTheDesktop(keys.first()), qPrintable(a->objectName()));
+            for (const QKeySequence &key : keys)
+                live.insert(key, a);
+        }
+        QVERIFY2(live.size() > 150, qPrintable(QString::number(live.size())));
+        ShortcutCatcher catcher;
+        qApp->installEventFilter(&catcher);
+        const QList<QKeySequence> keys = live.uniqueKeys();
+        for (const QKeySequence &key : keys) {
+            catcher.reset();
+            QTest::keyClick(active()->cmemo1, key[0].key(), key[0].keyboardModifiers());
+            const QByteArray what = key.toString().toUtf8();
+            QVERIFY2(catcher.count == 1 && !catcher.ambiguous, what);
+            QVERIFY2(live.values(key).contains(catcher.receiver), what);
+        }
+        qApp->removeEventFilter(&catcher);
+    }
+
+    void fileListOpensSelectedAndDoubleClickedFiles()
+    {
+        for (const char *name : {"b.htm", "a.htm", "c.css", "d.gif"})
+            writeTestFile(path(name), name);
+        main->toggleFileList();
+        TFileBrowser *browser = main->fileBrowser();
+        browser->setCurrentDirectory(dir->path());
+        QCOMPARE(listed(browser), (QStringList{"a.htm", "b.htm", "c.css"}));
+        browser->filebox->item(0)->setSelected(true);
+        browser->filebox->item(2)->setSelected(true);
+        QTest::keyClick(browser->filebox, Qt::Key_Return);
+        QCOMPARE(main->EditorCount(), 2);
+        QCOMPARE(main->editors().at(0)->FileName(), path("a.htm"));
+        QCOMPARE(main->editors().at(1)->FileName(), path("c.css"));
+        QTRY_VERIFY(browser->filebox->visualItemRect(browser->filebox->item(1)).isValid());
+        const QRect second = browser->filebox->visualItemRect(browser->filebox->item(1));
+        // A double click starts with a click, as from a real mouse.
+        QTest::mouseClick(browser->filebox->viewport(), Qt::LeftButton, Qt::NoModifier, second.center());
+        QTest::mouseDClick(browser->filebox->viewport(), Qt::LeftButton, Qt::NoModifier, second.center());
+        QCOMPARE(main->EditorCount(), 3);
+        QCOMPARE(active()->FileName(), path("b.htm"));
+    }
+
+    void fileListShowsWhereItIs()
+    {
+        QVERIFY(QDir().mkpath(path("site/pages")));
+        writeTestFile(path("site/index.htm"), "x");
+        main->openFiles({path("site/index.htm")});
+        main->toggleFileList();
+        TFileBrowser *browser = main->fileBrowser();
+        QCOMPARE(browser->currentDirectory(), path("site")); // where the document lives
+        QCOMPARE(browser->dirbox->currentItem()->text(0), QStringLiteral("site"));
+        QVERIFY(browser->currentDirectory().startsWith(browser->drivebox->currentText()));
+        enterFolder(browser, QStringLiteral("pages"));
+        QCOMPARE(browser->currentDirectory(), path("site/pages"));
+        QVERIFY(listed(browser).isEmpty());
+        enterFolder(browser, QStringLiteral("site"));
+        QCOMPARE(listed(browser), QStringList{"index.htm"}); // not the folder just left
+    }
+
+    void closingActivatesThePreviousWindow()
+    {
+        main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(main.get()));
+        for (int i = 0; i < 3; ++i)
+            main->newBlankDocument();
+        const QList<Teditform *> windows = main->editors();
+        main->activateEditor(windows.at(0));
+        QPointer<Teditform> closing = windows.at(0);
+        closing->close();
+        QTRY_VERIFY(!closing);
+        QCOMPARE(main->mdiArea()->activeSubWindow(), windows.at(2));
+        prompts->answerMessage(Prompts::Button::Ok, QStringLiteral("Could not read"));
+        QVERIFY(!main->openDocument(path("gone.htm")));
+        QCoreApplication::processEvents();
+        QCOMPARE(main->mdiArea()->activeSubWindow(), windows.at(2));
+    }
+
+    void statusPanelsFitTheirTexts_data()
+    {
+        QTest::addColumn<int>("lang");
+        QTest::newRow("english") << 1;
+        QTest::newRow("danish") << 2;
+        QTest::newRow("german") << 3;
+    }
+    void statusPanelsFitTheirTexts()
+    {
+        QFETCH(int, lang);
+        cleanup();
+        startWithLanguage(lang);
+        main->newBlankDocument();
+        active()->cmemo1->SetText(QString(QStringLiteral("\r\n")).repeated(200000));
+        active()->cmemo1->SetSelStart(active()->cmemo1->TextLength());
+        main->setStatusText(1, QStringLiteral("10485861 bytes"));
+        main->setStatusText(3, QStringLiteral("17 ") + sharedTexts().WindowsText);
+        const QList<StatusPanel *> panels = main->statusBar()->findChildren<StatusPanel *>()
+                                            + active()->findChildren<StatusPanel *>();
+        for (StatusPanel *panel : panels) {
+            QTRY_VERIFY2(panel->contentsRect().width() >= panel->fontMetrics().horizontalAdvance(panel->text()),
+                         qPrintable(panel->text()));
+        }
+    }
+
+    // Status texts follow a language change and the autosave at once.
+    void statusPanelsFollowLanguageAndAutosave()
+    {
+        writeTestFile(path("auto.htm"), "x\r\n");
+        settings().AutoSave = true;
+        main->openFiles({path("auto.htm")});
+        QTest::keyClicks(active()->cmemo1, QStringLiteral("y"));
+        settings().Lang = 3;
+        prompts->answerDialog([](QDialog &dialog) { dialog.reject(); });
+        main->C1Click();
+        QCOMPARE(main->statusText(2), QStringLiteral("modifiziert"));
+        QCOMPARE(main->statusText(3), QStringLiteral("1 Fenster(n)"));
+        // Leaving the program, the document window may hear of it before the
+        // area that holds it, which then reports no window.
+        QEvent leaving(QEvent::WindowDeactivate);
+        QApplication::sendEvent(active(), &leaving);
+        QVERIFY(!main->mdiArea()->currentSubWindow());
+        main->autoSaveAll();
+        QCOMPARE(readFile(path("auto.htm")), QByteArray("yx\r\n"));
+        QCOMPARE(main->statusText(2), QString());
+    }
+
+    void webEntriesSayWhenNoProgramStarts()
+    {
+        QList<QUrl> asked;
+        Desktop::setOpener([&asked](const QUrl &url) {
+            asked << url;
+            return false;
+        });
+        prompts->answerMessage(Prompts::Button::Ok,
+                               QStringLiteral("No web browser could be started for:\r\nhttps://"));
+        main->action("Updatesnews1")->trigger();
+        prompts->answerMessage(Prompts::Button::Ok, QStringLiteral("No mail program could be started"));
+        main->action("Sendbugreport1")->trigger();
+        writeTestFile(path("page.htm"), "x");
+        main->openFiles({path("page.htm")});
+        prompts->answerMessage(Prompts::Button::Ok, path("page.htm"));
+        editorAction("LaunchBrowser1")->trigger();
+        Desktop::setOpener({});
+        QCOMPARE(asked.size(), 3);
+        QCOMPARE(prompts->messages().first().kind, Prompts::Kind::Error);
+    }
+
+    void droppedFilesOpenDroppedTextIsInserted()
+    {
+        writeTestFile(path("one.htm"), "1");
+        writeTestFile(path("two.htm"), "2");
+        auto *files = new QMimeData;
+        files->setUrls({QUrl::fromLocalFile(path("one.htm"))});
+        drop(main.get(), files);
+        QCOMPARE(main->EditorCount(), 1);
+        files->setUrls({QUrl::fromLocalFile(path("one.htm")), QUrl::fromLocalFile(path("two.htm"))});
+        drop(active()->cmemo1->viewport(), files); // on the text: opens, does not insert the path
+        QCOMPARE(main->EditorCount(), 2);
+        QCOMPARE(active()->cmemo1->Text(), QStringLiteral("2\r\n"));
+        auto *text = new QMimeData;
+        text->setText(QStringLiteral("<b>"));
+        drop(active()->cmemo1->viewport(), text);
+        QVERIFY(active()->cmemo1->Text().contains(QLatin1String("<b>")));
+        delete files;
+        delete text;
+    }
+
+    void reopenListsRecentFilesAndDropsMissingOnes()
+    {
+        for (const char *name : {"old.htm", "new.htm"})
+            writeTestFile(path(name), name);
+        main->openFiles({path("old.htm")});
+        main->openFiles({path("new.htm")});
+        for (Teditform *editor : main->editors())
+            editor->closeWithoutQuery();
+        QFile::remove(path("old.htm"));
+        auto *reopen = main->findChild<QMenu *>(QStringLiteral("Reopen1"));
+        main->fillReopenMenu(reopen);
+        QCOMPARE(reopen->actions().size(), 2);
+        QVERIFY(reopen->actions().at(0)->text().endsWith(QLatin1String("new.htm")));
+        prompts->answerMessage(Prompts::Button::Ok, QStringLiteral("no longer exists"));
+        reopen->actions().at(1)->trigger();
+        QCOMPARE(main->EditorCount(), 0);
+        reopen->actions().at(0)->trigger();
+        QCOMPARE(active()->FileName(), path("new.htm"));
+        main->fillReopenMenu(reopen);
+        QCOMPARE(reopen->actions().size(), 1);
     }
 
     void toolBarComesBackToTheTop()
