@@ -3,7 +3,9 @@
 #include <QColor>
 #include <QString>
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <utility>
 
 namespace {
@@ -66,6 +68,46 @@ QColor toQColor(TColor color, const QColor &window)
     if (color == clWindow)
         return window;
     return QColor(int(color & 0xFF), int((color >> 8) & 0xFF), int((color >> 16) & 0xFF));
+}
+
+namespace {
+
+// Relative luminance and contrast ratio as used for readable text.
+double luminance(const QColor &color)
+{
+    const auto channel = [](double c) {
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(color.redF()) + 0.7152 * channel(color.greenF())
+        + 0.0722 * channel(color.blueF());
+}
+
+double contrast(double a, double b)
+{
+    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+}
+
+constexpr double ReadableContrast = 4.5;
+
+} // namespace
+
+QColor readableOn(const QColor &color, const QColor &base)
+{
+    const double baseLuminance = luminance(base);
+    // Dark: white text stands out more than black.
+    if (contrast(1.0, baseLuminance) <= contrast(0.0, baseLuminance)
+        || contrast(luminance(color), baseLuminance) >= ReadableContrast)
+        return color;
+    // Mix in white step by step; white itself always reads on a dark base.
+    for (int step = 1; step <= 20; ++step) {
+        const double t = step / 20.0;
+        const QColor lighter = QColor::fromRgbF(float(color.redF() + (1 - color.redF()) * t),
+                                                float(color.greenF() + (1 - color.greenF()) * t),
+                                                float(color.blueF() + (1 - color.blueF()) * t));
+        if (contrast(luminance(lighter), baseLuminance) >= ReadableContrast)
+            return lighter;
+    }
+    return Qt::white;
 }
 
 QString colorName(TColor color)

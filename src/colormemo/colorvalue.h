@@ -36,6 +36,11 @@ TColor parseColor(const QString &text);
 // The colour for drawing; clWindow becomes `window`.
 QColor toQColor(TColor color, const QColor &window);
 
+// The colour to draw text in on `base`: on a dark base, a lighter variant of
+// the same hue with a contrast of at least 4.5:1 when the colour itself has
+// less; on a light base, the colour unchanged.
+QColor readableOn(const QColor &color, const QColor &base);
+
 // The HTML name of the colour when it has one, else "#RRGGBB".
 QString colorName(TColor color);
 

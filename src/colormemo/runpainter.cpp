@@ -96,12 +96,25 @@ void RunPainter::addRun(const VisibleBlock &visible, int from, int to, const TKe
     const QColor background = m_palette.base().color();
     Style style;
     style.text = toQColor(run.Color, background);
+    // Markers take the background on purpose; everything else must be readable on it.
+    if (run.ZOrder != ZHotSpotMarker)
+        style.text = readable(style.text);
     style.background = run.ZOrder == ZHotSpotMarker ? style.text : background;
     style.underlined = run.ZOrder == ZHotSpotText && m_hotSpot.Underlined;
     forEachPiece(visible, from, to, [&](int line, const QRect &rect) {
         if (rect.intersects(m_area))
             m_pieces.push_back({line, rect, style});
     });
+}
+
+QColor RunPainter::readable(const QColor &color)
+{
+    for (const auto &[from, to] : m_readable) {
+        if (from == color)
+            return to;
+    }
+    m_readable.emplace_back(color, readableOn(color, m_palette.base().color()));
+    return m_readable.back().second;
 }
 
 void RunPainter::drawPieces(const VisibleBlock &visible)

@@ -75,6 +75,8 @@ private:
     };
 
     void addRun(const VisibleBlock &visible, int from, int to, const TKeyDescr &run, bool oneLine);
+    // The colour as it reads on the base colour; a pass uses only a few.
+    QColor readable(const QColor &color);
     // Draws the block's pieces: each line once per style, clipped to its pieces.
     void drawPieces(const VisibleBlock &visible);
     // Calls visit(line number, rect) for each on-screen line piece of the
@@ -89,4 +91,5 @@ private:
     const TDrawKeyEvent &m_onDrawKey;
     QRegion m_clip;
     std::vector<Piece> m_pieces; // of the block being drawn
+    std::vector<std::pair<QColor, QColor>> m_readable;
 };

@@ -1,9 +1,13 @@
 #include "colormemo/drawrules.h"
+#include "colormemo/colorvalue.h"
 #include "colormemo/htmlrules.h"
 
 #include "colortestutil.h"
 
+#include <QColor>
 #include <QTest>
+
+#include <cmath>
 
 Q_DECLARE_METATYPE(TColor)
 
@@ -51,6 +55,37 @@ private Q_SLOTS:
         QFETCH(QString, text);
         QFETCH(TColor, color);
         QCOMPARE(::parseColor(text), color);
+    }
+
+    // The editor's rule colours read on dark bases and stay as they are on light ones.
+    void readableColours_data()
+    {
+        QTest::addColumn<QColor>("base");
+        for (const char *base : {"#000000", "#1e1e1e", "#2a2a2a", "#353535", "#505050"})
+            QTest::newRow(base) << QColor(QLatin1String(base));
+        for (const char *base : {"#ffffff", "#f0f0f0", "#c0c0c0"})
+            QTest::newRow(base) << QColor(QLatin1String(base));
+    }
+    void readableColours()
+    {
+        QFETCH(QColor, base);
+        const auto luminance = [](const QColor &c) {
+            const auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+            return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+        };
+        const bool dark = luminance(base) < 0.18;
+        for (const TColor rule : {clGreen, clMaroon, clBlue, clRed}) {
+            const QColor color = toQColor(rule, base);
+            const QColor shown = readableOn(color, base);
+            if (!dark) {
+                QCOMPARE(shown, color);
+                continue;
+            }
+            const double a = luminance(shown) + 0.05;
+            const double b = luminance(base) + 0.05;
+            QVERIFY2(std::max(a, b) / std::min(a, b) >= 4.5, qPrintable(shown.name()));
+            QCOMPARE(shown.hue(), color.hue()); // a lighter variant of the same colour
+        }
     }
 
     void compileKeywords_data()
