@@ -248,53 +248,89 @@ QWidget *parentWindow()
     return g_parent;
 }
 
+namespace {
+
+// When a dialog closes, the window that was active before gets the
+// activation back; window managers tend to hand it to the main window, away
+// from the project or FTP window the dialog came from.
+class ActiveWindowKeeper
+{
+public:
+    ActiveWindowKeeper()
+        : m_window(QApplication::activeWindow())
+    {
+    }
+    ~ActiveWindowKeeper()
+    {
+        if (m_window && m_window->isVisible() && QApplication::activeWindow() != m_window)
+            m_window->activateWindow();
+    }
+    ActiveWindowKeeper(const ActiveWindowKeeper &) = delete;
+    ActiveWindowKeeper &operator=(const ActiveWindowKeeper &) = delete;
+
+private:
+    QPointer<QWidget> m_window;
+};
+
+} // namespace
+
 Button message(Kind kind, const QString &text, Buttons buttons, int helpContext)
 {
+    const ActiveWindowKeeper keep;
     return g_handler->message(Message{kind, text, buttons, helpContext});
 }
 
 FileResult openFile(const FileDialog &dialog)
 {
+    const ActiveWindowKeeper keep;
     return g_handler->openFile(dialog, false);
 }
 
 FileResult openFiles(const FileDialog &dialog)
 {
+    const ActiveWindowKeeper keep;
     return g_handler->openFile(dialog, true);
 }
 
 FileResult saveFile(const FileDialog &dialog)
 {
+    const ActiveWindowKeeper keep;
     return g_handler->saveFile(dialog);
 }
 
 QString folder(const QString &title, const QString &start)
 {
+    const ActiveWindowKeeper keep;
     return g_handler->folder(title, start);
 }
 
 std::optional<QColor> color(const QColor &initial)
 {
+    const ActiveWindowKeeper keep;
     return g_handler->color(initial);
 }
 
 bool print(QPrinter &printer, int helpContext)
 {
+    const ActiveWindowKeeper keep;
     return g_handler->print(printer, helpContext);
 }
 
 int runDialog(QDialog &dialog)
 {
+    const ActiveWindowKeeper keep;
     return g_handler->runDialog(dialog);
 }
 
 int choose(const Choice &choice)
 {
+    const ActiveWindowKeeper keep;
     return g_handler->choose(choice);
 }
 
 std::optional<QString> secret(const QString &text)
 {
+    const ActiveWindowKeeper keep;
     return g_handler->secret(text);
 }
 

@@ -119,6 +119,23 @@ private Q_SLOTS:
         QVERIFY(!QApplication::activePopupWidget());
     }
 
+    // A closing dialog gives the activation back to the window it came from,
+    // whichever window the desktop hands it to.
+    void dialogsGiveTheActivationBack()
+    {
+        project()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(project()));
+        QWidget elsewhere;
+        prompts->answerDialog([&elsewhere](QDialog &name) {
+            elsewhere.show();
+            elsewhere.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
+            name.reject();
+        });
+        project()->BitBtn1Click();
+        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget *>(project()));
+    }
+
     void newProjectEnablesAddingAndShowsStatus()
     {
         QVERIFY(!button("BitBtn3")->isEnabled());
