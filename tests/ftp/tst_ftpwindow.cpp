@@ -25,6 +25,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QSslSocket>
 #include <QTcpServer>
@@ -617,6 +618,31 @@ private Q_SLOTS:
         QVERIFY(form->closebtn->isEnabled());
         form->closebtn->click();
         QTRY_VERIFY(!main->findChild<Tftpform *>());
+    }
+
+    void exitEndsTheProgramWhileTheWindowWaits()
+    {
+        ScriptedFtpServer server;
+        startScripted(server);
+        const QPointer<Tftpform> form = connected();
+        QVERIFY(form);
+        server.replies.insert("CWD", QByteArray());
+        selectOnly(form->ListView2, {QStringLiteral("sub")});
+        // File > Exit while the folder change waits, then the program's own event loop.
+        QTimer::singleShot(0, form, [&] {
+            emit form->ListView2->itemDoubleClicked(row(form->ListView2, QStringLiteral("sub")), 0);
+        });
+        QTimer user;
+        connect(&user, &QTimer::timeout, main.get(), [&] {
+            if (server.commands.contains(QStringLiteral("CWD sub"))) {
+                user.stop();
+                main->action("Exit1")->trigger();
+            }
+        });
+        user.start(5);
+        QTimer::singleShot(10000, qApp, [] { QCoreApplication::exit(1); });
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QVERIFY(!form || !form->isVisible());
     }
 
     void oneWindowWhoseCaptionsFollowTheLanguage()
