@@ -590,7 +590,20 @@ void Tftpform::upbtnClick()
         const QString name = QFileInfo(path).fileName();
         if (remoteFileListed(name) && !overwriteAllowed(path))
             continue;
-        NMFTP1->PutFile(path, name);
+        try {
+            NMFTP1->PutFile(path, name);
+        } catch (const std::exception &) {
+            // What arrived stays on the server under the real name; the list shows it.
+            NMFTP1Status(ftpFormTexts(settings().Lang).uploadBrokenOff.arg(name));
+            if (NMFTP1->connected()) {
+                try {
+                    NMFTP1Connect();
+                } catch (const std::exception &listing) {
+                    NMFTP1Status(QString::fromUtf8(listing.what()));
+                }
+            }
+            throw;
+        }
     }
     Refresh();
 }

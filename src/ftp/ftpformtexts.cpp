@@ -69,6 +69,11 @@ FtpFormTexts ftpFormTexts(int lang)
                                "Das Zertifikat von %1 konnte nicht überprüft werden:\n%2\n\nVertrauen Sie ihm für "
                                "diese Verbindung?"},
                               lang);
+    t.uploadBrokenOff = text({"The upload of %1 was broken off; the copy on the server may be incomplete.",
+                              "Upload af %1 blev afbrudt; kopien på serveren kan være ufuldstændig.",
+                              "Das Raufladen von %1 wurde abgebrochen; die Kopie auf dem Server ist möglicherweise "
+                              "unvollständig."},
+                             lang);
     return t;
 }
 

@@ -20,6 +20,7 @@ struct FtpFormTexts
     QString connectionFailed;
     QString unsafeName; // %1: the name from the listing
     QString trustCertificate; // %1: the host, %2: the certificate's details
+    QString uploadBrokenOff;  // %1: the file's name
 };
 
 FtpFormTexts ftpFormTexts(int lang);

@@ -25,6 +25,8 @@ constexpr int CommandFailure = 400;
 constexpr int RenameFromFailure = 352;
 // How long the answers to an ABOR are awaited.
 constexpr int AbortReplyMs = 5000;
+// How long a server may take to answer ABOR while the transfer still runs.
+constexpr int FirstAbortReplyMs = 1000;
 // After a positive reply that may be the broken-off transfer's own, how long the answer to
 // ABOR itself may take to follow.
 constexpr int SecondAbortReplyMs = 1000;
@@ -490,11 +492,15 @@ void TNMFTP::RenameEntry(const QString &oldName, const QString &newName)
 void TNMFTP::abortTransfer()
 {
     // A reset rather than an orderly close: an upload broken off must not count as complete.
-    if (m_data)
-        m_data->ResetConnection();
+    const auto resetData = [this] {
+        if (m_data)
+            m_data->ResetConnection();
+    };
     clearCancelled();
-    if (!connected())
+    if (!connected()) {
+        resetData();
         return;
+    }
     // The server may still be sending, receiving or trying to connect; ABOR stops it, and its
     // answers are taken now so that none is mistaken for the reply to what follows.
     Status(ProtocolLevel, QStringLiteral("ABOR"));
@@ -503,6 +509,10 @@ void TNMFTP::abortTransfer()
         Writeln(QStringLiteral("ABOR"));
         const QDeadlineTimer deadline(AbortReplyMs);
         const auto lineArrived = [this] { return receiveBuffer().contains('\n') || !connected(); };
+        // A server that reads ABOR during a transfer answers at once, before the reset could
+        // look like the end of an upload to it; others read it once the data connection ends.
+        waitAtMost(lineArrived, FirstAbortReplyMs);
+        resetData();
         bool replied = false;
         bool transferFailed = false;
         for (;;) {
@@ -527,6 +537,7 @@ void TNMFTP::abortTransfer()
         if (!replied)
             dropConnection();
     } catch (const ESockError &) {
+        resetData();
         dropConnection();
     }
 }

@@ -473,6 +473,39 @@ private Q_SLOTS:
         QVERIFY(form->closebtn->isEnabled() && form->disbtn->isEnabled() && !form->cancelbtn->isEnabled());
     }
 
+    void cancelledUploadIsReportedAsIncomplete()
+    {
+        writeTestFile(local(QStringLiteral("big.bin")), QByteArray(64 * 1024 * 1024, 'u'));
+        writeTestFile(local(QStringLiteral("page.html")), "<p>");
+        main->openDocument(local(QStringLiteral("page.html")));
+        Tftpform *form = connected("uploadfile");
+        QVERIFY(form);
+        prompts->answerOpen({local(QStringLiteral("big.bin"))});
+        prompts->answerMessage(Prompts::Button::Ok, QStringLiteral("The operation was cancelled."));
+        QTimer cancel;
+        connect(&cancel, &QTimer::timeout, form, [form, &cancel] {
+            if (form->cancelbtn->isEnabled() && !form->panel1->text().contains(QLatin1String("Files"))) {
+                cancel.stop();
+                form->cancelbtn->click();
+            }
+        });
+        cancel.start(1);
+        form->upbtn->click();
+
+        // The server was told, and did not take the broken-off upload for a whole one.
+        const QString memo = form->Memo1->toPlainText();
+        const qsizetype stor = memo.indexOf(QStringLiteral("STOR big.bin"));
+        const QString afterStor = memo.mid(stor, memo.indexOf(QStringLiteral("The upload of")) - stor);
+        QVERIFY2(afterStor.contains(QStringLiteral("\nABOR\n")), qPrintable(afterStor));
+        QVERIFY2(!afterStor.contains(QStringLiteral("226 Transfer complete")), qPrintable(afterStor));
+        QVERIFY(memo.contains(QStringLiteral("The upload of big.bin was broken off; the copy on the server may be "
+                                             "incomplete.")));
+        // The list shows what arrived, and the window is usable again.
+        QVERIFY(row(form->ListView1, QStringLiteral("big.bin")));
+        QVERIFY(QFileInfo(remote(QStringLiteral("big.bin"))).size() < 64 * 1024 * 1024);
+        QVERIFY(form->NMFTP1->connected() && form->upbtn->isEnabled() && !form->cancelbtn->isEnabled());
+    }
+
     void silentServerFailsWithinTheTimeOut()
     {
         QTcpServer silent;
