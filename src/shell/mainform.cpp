@@ -567,7 +567,8 @@ void Tmainform::fillReopenMenu(QMenu *menu)
     const QFontMetrics metrics = menu->fontMetrics();
     for (int i = 0; i < files.size(); ++i) {
         const QString path = files.at(i);
-        QString shown = metrics.elidedText(path, Qt::ElideMiddle, RecentWidthInChars * metrics.averageCharWidth());
+        const int width = RecentWidthInChars * metrics.averageCharWidth();
+        QString shown = metrics.elidedText(path, Qt::ElideMiddle, width);
         shown.replace(QLatin1Char('&'), QLatin1String("&&"));
         QAction *entry = menu->addAction(QStringLiteral("&%1 %2").arg((i + 1) % 10).arg(shown));
         entry->setToolTip(path);

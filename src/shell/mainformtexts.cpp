@@ -117,17 +117,18 @@ QString recentFileGoneMessage(const QString &path, int lang)
 
 QString noProgramMessage(const QUrl &url, int lang)
 {
+    static const LangText NoMailProgram = {"No mail program could be started for:",
+                                           "Der kunne ikke startes noget mailprogram til:",
+                                           "Es konnte kein E-Mail-Programm gestartet werden für:"};
+    static const LangText NoBrowser = {"No web browser could be started for:",
+                                       "Der kunne ikke startes nogen webbrowser til:",
+                                       "Es konnte kein Webbrowser gestartet werden für:"};
+    static const LangText ChooseProgram = {
+        "Choose a default program for it in the settings of your desktop.",
+        "Vælg et standardprogram til det i skrivebordets indstillinger.",
+        "Wählen Sie dafür ein Standardprogramm in den Einstellungen Ihres Desktops."};
     const bool mail = url.scheme() == QLatin1String("mailto");
-    const QString what = mail ? pick({"No mail program could be started for:", "Der kunne ikke startes noget mailprogram til:",
-                                      "Es konnte kein E-Mail-Programm gestartet werden für:"},
-                                     lang)
-                              : pick({"No web browser could be started for:", "Der kunne ikke startes nogen webbrowser til:",
-                                      "Es konnte kein Webbrowser gestartet werden für:"},
-                                     lang);
-    const QString hint = pick({"Choose a default program for it in the settings of your desktop.",
-                               "Vælg et standardprogram til det i skrivebordets indstillinger.",
-                               "Wählen Sie dafür ein Standardprogramm in den Einstellungen Ihres Desktops."},
-                              lang);
     const QString address = url.isLocalFile() ? url.toLocalFile() : url.toString();
-    return what + QLatin1String("\r\n") + address + QLatin1String("\r\n\r\n") + hint;
+    return pick(mail ? NoMailProgram : NoBrowser, lang) + QLatin1String("\r\n") + address
+           + QLatin1String("\r\n\r\n") + pick(ChooseProgram, lang);
 }

@@ -72,7 +72,8 @@ bool takenByTheDesktop(const QKeySequence &key)
     const Qt::Key k = key[0].key();
     const Qt::KeyboardModifiers mods = key[0].keyboardModifiers();
     const bool function = k >= Qt::Key_F1 && k <= Qt::Key_F12;
-    return function && (mods == (Qt::ControlModifier | Qt::AltModifier) || (mods == Qt::AltModifier && k == Qt::Key_F4));
+    const bool console = mods == (Qt::ControlModifier | Qt::AltModifier);
+    return function && (console || (mods == Qt::AltModifier && k == Qt::Key_F4));
 }
 
 // Records which action a key reaches, and whether Qt found it ambiguous,
