@@ -19,6 +19,8 @@
 #include <QDropEvent>
 #include <QPointer>
 #include <QPrinter>
+#include <QScopeGuard>
+#include <QScopedValueRollback>
 #include <QStatusBar>
 #include <QTextDocument>
 #include <QTimer>
@@ -81,6 +83,7 @@ Teditform::Teditform(EditorHost *host, QWidget *parent)
     updateEditCommands();
 
     connect(cmemo1, &QPlainTextEdit::textChanged, this, &Teditform::cmemo1Change);
+    connect(&m_disk, &FileWatch::changedOnDisk, this, &Teditform::fileChangedOnDisk);
     connect(cmemo1, &QPlainTextEdit::cursorPositionChanged, this, &Teditform::ShowCaretPosition);
     connect(cmemo1, &QPlainTextEdit::selectionChanged, this, &Teditform::updateEditCommands);
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this,
@@ -222,6 +225,8 @@ void Teditform::setFileName(const QString &fileName)
 {
     m_fileName = fileName;
     m_kind = Kind::Named;
+    // Nothing has been read from or written to the new file yet.
+    m_disk.stop();
 }
 
 bool Teditform::tagTemplatesMode() const
@@ -255,13 +260,8 @@ bool Teditform::LoadDocument(const QString &name)
         setAutoSave(false);
         setWindowTitle(sharedTexts().BlankName);
     } else {
-        TextFile::DocumentResult file = TextFile::readDocument(name, MaxDocumentBytes);
-        if (!file.ok()) {
-            showFileError(file.error, file.detail);
+        if (!readFile())
             return false;
-        }
-        m_encoding = file.encoding;
-        cmemo1->LoadText(std::move(file.text));
         setAutoSave(settings().AutoSave);
         setWindowTitle(m_autoSaveOn ? baseName() + editorTexts().AutoSaveSuffix : baseName());
     }
@@ -269,6 +269,87 @@ bool Teditform::LoadDocument(const QString &name)
     ShowDocumentStatus();
     UpdateCommandStates();
     return true;
+}
+
+bool Teditform::readFile()
+{
+    TextFile::DocumentResult file = TextFile::readDocument(m_fileName, MaxDocumentBytes);
+    if (!file.ok()) {
+        showFileError(file.error, file.detail);
+        return false;
+    }
+    m_encoding = file.encoding;
+    cmemo1->LoadText(std::move(file.text));
+    m_disk.track(m_fileName);
+    return true;
+}
+
+void Teditform::reloadFile()
+{
+    // The text as it was stays one Undo away.
+    PushUndo();
+    const int caret = cmemo1->SelStart();
+    if (!readFile())
+        return;
+    cmemo1->SetSelStart(qMin(caret, cmemo1->TextLength()));
+    cmemo1->SetModified(false);
+    ShowDocumentStatus();
+}
+
+void Teditform::fileChangedOnDisk(FileWatch::State state)
+{
+    // One question about the file at a time; what changed while one was
+    // open is looked at once it has been answered.
+    if (m_askingAboutDisk)
+        return;
+    const QScopedValueRollback<bool> asking(m_askingAboutDisk, true);
+    const auto afterwards = qScopeGuard([this] { m_disk.recheck(); });
+    m_disk.acknowledge();
+    // The question is about this document: show it.
+    m_host->activateEditor(this);
+    if (state == FileWatch::State::Removed) {
+        Prompts::message(Prompts::Kind::Warning, editorTexts().FileRemoved.arg(m_fileName));
+        // Closing the window now asks before the text is lost as well.
+        cmemo1Change();
+        return;
+    }
+    // A modified document is asked about when it is saved.
+    if (!cmemo1->Modified()
+        && Prompts::message(Prompts::Kind::Confirmation, editorTexts().ReloadQuestion.arg(m_fileName),
+                            Prompts::Button::Yes | Prompts::Button::No)
+               == Prompts::Button::Yes)
+        reloadFile();
+}
+
+bool Teditform::mayWriteOverDisk()
+{
+    if (m_disk.state() != FileWatch::State::Changed)
+        return true;
+    const QScopedValueRollback<bool> asking(m_askingAboutDisk, true);
+    const auto afterwards = qScopeGuard([this] { m_disk.recheck(); });
+    const EditorTexts &t = editorTexts();
+    enum { SaveAnyway, Reload, Cancel };
+    Prompts::Choice question;
+    question.kind = Prompts::Kind::Warning;
+    question.text = t.OverwriteQuestion.arg(m_fileName);
+    question.choices = {t.SaveAnywayChoice, t.ReloadChoice, t.CancelChoice};
+    question.defaultChoice = Cancel;
+    question.escapeChoice = Cancel;
+    switch (Prompts::choose(question)) {
+    case SaveAnyway:
+        return true;
+    case Reload:
+        reloadFile();
+        return false;
+    default:
+        return false;
+    }
+}
+
+void Teditform::autoSave()
+{
+    if (m_disk.state() != FileWatch::State::Changed)
+        writeDocument();
 }
 
 void Teditform::showFileError(TextFile::Error error, const QString &detail)
@@ -306,6 +387,7 @@ bool Teditform::writeDocument(bool clearModified)
         showFileError(error, detail);
         return false;
     }
+    m_disk.track(m_fileName);
     if (clearModified)
         cmemo1->SetModified(false);
     return true;
@@ -412,13 +494,20 @@ void Teditform::Undoundo1Click()
 
 void Teditform::Save1Click()
 {
-    if (isNamed()) {
-        if (writeDocument())
-            m_host->setStatusText(2, QString());
-    } else {
-        saveasClick();
-    }
+    save();
     cmemo1->setFocus();
+}
+
+bool Teditform::save()
+{
+    if (!isNamed()) {
+        saveasClick();
+        return isNamed() && !cmemo1->Modified();
+    }
+    if (!mayWriteOverDisk() || !writeDocument())
+        return false;
+    m_host->setStatusText(2, QString());
+    return true;
 }
 
 void Teditform::saveasClick()
@@ -553,8 +642,9 @@ bool Teditform::FormCloseQuery()
                          Prompts::Button::Yes | Prompts::Button::No | Prompts::Button::Cancel);
     switch (answer) {
     case Prompts::Button::Yes:
-        Save1Click();
-        return isNamed() && !cmemo1->Modified();
+        // Also stays open when the file was reloaded instead: Undo can still
+        // bring the text back.
+        return save();
     case Prompts::Button::No:
         return true;
     default:

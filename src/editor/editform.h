@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/filewatch.h"
 #include "editor/undohistory.h"
 #include "platform/textfile.h"
 
@@ -51,6 +52,13 @@ public:
     // Writes the document to its file; false (after an error box) when that
     // failed, leaving text and modified flag as they were.
     bool writeDocument(bool clearModified = true);
+    // When another program changed the file since this document last read or
+    // wrote it, asks whether to write over it, reload it instead, or stop.
+    // True when a save may go ahead.
+    bool mayWriteOverDisk();
+    // Autosave's write: asks nothing, and leaves alone a file that another
+    // program changed (Save asks about it).
+    void autoSave();
 
     // Runs when the window becomes the active child.
     void FormActivate();
@@ -89,6 +97,12 @@ private:
     QString baseName() const;
     QString fileText() const;
     void showFileError(TextFile::Error error, const QString &detail);
+    // Save; true when the document was written.
+    bool save();
+    // Reads m_fileName into the memo; false (after an error box) when it cannot.
+    bool readFile();
+    void reloadFile();
+    void fileChangedOnDisk(FileWatch::State state);
 
     // What a document is does not depend on the language its placeholder
     // name was shown in.
@@ -101,6 +115,8 @@ private:
     bool m_autoSaveOn = false;
     bool m_queryDone = false;
     TextEncoding m_encoding;
+    FileWatch m_disk;
+    bool m_askingAboutDisk = false;
     UndoHistory m_undo;
     QStatusBar *StatusBar2 = nullptr;
     StatusPanel *m_caretPanel = nullptr;

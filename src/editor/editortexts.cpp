@@ -66,6 +66,25 @@ const TextRow Rows[] = {
     {&EditorTexts::PictureNoMemory,
      {"There is not enough memory to show the picture.", "Der er ikke hukommelse nok til at vise billedet.",
       "Es ist nicht genug Speicher frei, um das Bild anzuzeigen."}},
+    {&EditorTexts::ReloadQuestion,
+     {"%1\r\nhas been changed on disk by another program.\r\nDo you want to reload it?",
+      "%1\r\ner blevet ændret på disken af et andet program.\r\nVil du indlæse den igen?",
+      "%1\r\nwurde von einem anderen Programm auf der Festplatte geändert.\r\nMöchten Sie die Datei neu laden?"}},
+    {&EditorTexts::OverwriteQuestion,
+     {"%1\r\nhas been changed on disk by another program since you opened or saved it.\r\n"
+      "Save your text over it, or reload the file (Undo brings your text back)?",
+      "%1\r\ner blevet ændret på disken af et andet program, siden du åbnede eller gemte den.\r\n"
+      "Vil du gemme din tekst oven i den eller indlæse filen igen (Fortryd henter din tekst tilbage)?",
+      "%1\r\nwurde seit dem Öffnen oder Speichern von einem anderen Programm auf der Festplatte geändert.\r\n"
+      "Ihren Text darüber speichern oder die Datei neu laden (Rückgängig holt Ihren Text zurück)?"}},
+    {&EditorTexts::SaveAnywayChoice, {"&Save anyway", "&Gem alligevel", "&Trotzdem speichern"}},
+    {&EditorTexts::ReloadChoice, {"&Reload", "&Indlæs igen", "&Neu laden"}},
+    {&EditorTexts::CancelChoice, {"Cancel", "Annuller", "Abbrechen"}},
+    {&EditorTexts::FileRemoved,
+     {"%1\r\nhas been deleted or moved by another program.\r\nThe text stays here; Save writes the file again.",
+      "%1\r\ner blevet slettet eller flyttet af et andet program.\r\nTeksten bliver her; Gem skriver filen igen.",
+      "%1\r\nwurde von einem anderen Programm gelöscht oder verschoben.\r\nDer Text bleibt hier; Speichern "
+      "schreibt die Datei neu."}},
 };
 
 QString withDetail(const QString &reason, const QString &detail)

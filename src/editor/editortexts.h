@@ -32,6 +32,13 @@ struct EditorTexts
     QString PictureIncomplete;
     QString PictureTooLarge; // %1 width x height
     QString PictureNoMemory;
+    // A document's file changed by another program; %1 file.
+    QString ReloadQuestion;
+    QString OverwriteQuestion;
+    QString SaveAnywayChoice;
+    QString ReloadChoice;
+    QString CancelChoice;
+    QString FileRemoved;
 };
 
 EditorTexts &editorTexts();

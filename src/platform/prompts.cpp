@@ -128,12 +128,16 @@ public:
 
     int choose(const Choice &c) override
     {
-        QMessageBox box(iconOf(c.kind), titleOf(c.kind), c.text, QMessageBox::NoButton, g_parent);
+        QString text = c.text;
+        text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+        QMessageBox box(iconOf(c.kind), titleOf(c.kind), text, QMessageBox::NoButton, g_parent);
         QList<QAbstractButton *> buttons;
         for (const QString &caption : c.choices)
             buttons << box.addButton(caption, QMessageBox::AcceptRole);
         if (QAbstractButton *preset = buttons.value(c.defaultChoice))
             box.setDefaultButton(qobject_cast<QPushButton *>(preset));
+        if (QAbstractButton *escape = buttons.value(c.escapeChoice))
+            box.setEscapeButton(escape);
         box.exec();
         return int(buttons.indexOf(box.clickedButton()));
     }

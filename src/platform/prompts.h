@@ -45,6 +45,7 @@ struct Choice
     QString text;
     QStringList choices;
     int defaultChoice = 0;
+    int escapeChoice = -1; // what Escape and the close box choose; -1: they do nothing
 };
 
 struct FileDialog

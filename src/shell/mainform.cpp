@@ -630,7 +630,7 @@ void Tmainform::saveAllAndLaunch(const QString &target)
     const QList<Teditform *> all = editorsFromActive();
     for (Teditform *editor : all) {
         // A document without a file of its own has nowhere to go.
-        if (editor->cmemo1->Modified() && editor->isNamed())
+        if (editor->cmemo1->Modified() && editor->isNamed() && editor->mayWriteOverDisk())
             editor->writeDocument(false);
     }
     if (QFileInfo(target).isFile())
@@ -649,7 +649,7 @@ void Tmainform::autoSaveAll()
     const QList<Teditform *> all = editors();
     for (Teditform *editor : all) {
         if (editor->AutoSaveOn())
-            editor->writeDocument();
+            editor->autoSave();
     }
     if (Teditform *editor = activeEditor())
         editor->ShowDocumentStatus();

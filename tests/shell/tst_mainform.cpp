@@ -369,6 +369,36 @@ private Q_SLOTS:
         QCOMPARE(readFile(path("keep.htm")), QByteArray("old\r\n"));
     }
 
+    void fileChangedByAnotherProgram()
+    {
+        writeTestFile(path("page.htm"), "mine\r\n");
+        main->openFiles({path("page.htm")});
+        Teditform *editor = active();
+        // Unmodified: offered to reload.
+        prompts->answerMessage(Prompts::Button::Yes, QStringLiteral("changed on disk by another program.\r\nDo"));
+        writeTestFile(path("page.htm"), "theirs\r\n");
+        QTRY_COMPARE(editor->cmemo1->Text(), QStringLiteral("theirs\r\n"));
+        QVERIFY(!editor->cmemo1->Modified());
+        // Both changed: saving asks first, autosave leaves the file alone.
+        QTest::keyClicks(editor->cmemo1, QStringLiteral("my "));
+        writeTestFile(path("page.htm"), "theirs again\r\n");
+        prompts->answerChoice(2, QStringLiteral("since you opened or saved it"));
+        editor->Save1Click();
+        editorAction("Autosave1")->trigger();
+        main->autoSaveAll();
+        QCOMPARE(readFile(path("page.htm")), QByteArray("theirs again\r\n"));
+        prompts->answerChoice(0, QStringLiteral("since you opened or saved it"));
+        main->saveAll();
+        QCOMPARE(readFile(path("page.htm")), QByteArray("my theirs\r\n"));
+        // Its own save asks nothing; a deleted file is reported and saved again.
+        prompts->answerMessage(Prompts::Button::Ok, QStringLiteral("deleted or moved"));
+        QVERIFY(QFile::remove(path("page.htm")));
+        QTRY_COMPARE(prompts->pending(), 0);
+        QVERIFY(editor->cmemo1->Modified());
+        editor->Save1Click();
+        QCOMPARE(readFile(path("page.htm")), QByteArray("my theirs\r\n"));
+    }
+
     void closeQueryAnswers()
     {
         main->newHtmlDocument();
