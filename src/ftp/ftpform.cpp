@@ -8,8 +8,10 @@
 #include "ftp/ftpcertificate.h"
 #include "ftp/ftpconnections.h"
 #include "ftp/ftperrortexts.h"
+#include "ftp/ftpexception.h"
 #include "ftp/ftpformtexts.h"
 #include "ftp/ftplisting.h"
+#include "ftp/ftpreply.h"
 #include "ftp/ftptransferoptions.h"
 #include "ftp/nameform.h"
 #include "settings/settings.h"
@@ -23,6 +25,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopedValueRollback>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTreeWidget>
@@ -641,8 +644,24 @@ void Tftpform::delfilbtnClick()
         != Button::Yes)
         return;
     startOperation();
-    for (const QString &name : names)
-        NMFTP1->RemoveFile(name);
+    // A refused name does not stop the others; the refusals are reported together.
+    QStringList refused;
+    {
+        const QScopedValueRollback<bool> collecting(m_collectRefusals, true);
+        for (const QString &name : names) {
+            checkStopped();
+            try {
+                NMFTP1->RemoveFile(name);
+            } catch (const FTPException &reply) {
+                refused << QStringLiteral("%1: %2").arg(name, FtpReply::chomp(reply.message()));
+            }
+        }
+    }
+    if (!refused.isEmpty()) {
+        m_failed = true;
+        ask(Prompts::Kind::Error, ftpFormTexts(settings().Lang).notDeleted + QLatin1Char('\n') + refused.join(QLatin1Char('\n')),
+            Button::Ok);
+    }
     Refresh();
 }
 
@@ -781,6 +800,9 @@ void Tftpform::NMFTP1ConnectionRequired(bool &handled)
 
 void Tftpform::NMFTP1Failure(bool &handled, TCmdType type)
 {
+    // Left unhandled, the refusal reaches the operation that collects them.
+    if (m_collectRefusals)
+        return;
     // The buttons stay as they are until the operation has ended: Cancel still works.
     m_failed = true;
     if (!m_closeRequested)

@@ -130,5 +130,6 @@ private:
     bool m_failed = false;         // the running operation failed or was cancelled
     bool m_stopped = false;        // the running operation was cancelled
     bool m_loginFailed = false;
+    bool m_collectRefusals = false; // refusals reach the running operation as exceptions
     bool m_closeRequested = false;
 };

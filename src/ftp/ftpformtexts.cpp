@@ -74,6 +74,9 @@ FtpFormTexts ftpFormTexts(int lang)
                               "Das Raufladen von %1 wurde abgebrochen; die Kopie auf dem Server ist möglicherweise "
                               "unvollständig."},
                              lang);
+    t.notDeleted = text({"These files were not deleted:", "Disse filer blev ikke slettet:",
+                         "Diese Dateien wurden nicht gelöscht:"},
+                        lang);
     return t;
 }
 

@@ -21,6 +21,7 @@ struct FtpFormTexts
     QString unsafeName; // %1: the name from the listing
     QString trustCertificate; // %1: the host, %2: the certificate's details
     QString uploadBrokenOff;  // %1: the file's name
+    QString notDeleted;       // followed by the names and the server's replies
 };
 
 FtpFormTexts ftpFormTexts(int lang);

@@ -445,6 +445,26 @@ private Q_SLOTS:
         QVERIFY(QDir(remoteRoot.path()).isEmpty());
     }
 
+    void refusedDeleteDoesNotStopTheOthers()
+    {
+        ScriptedFtpServer server;
+        startScripted(server);
+        server.download = "-rw-r--r-- 1 a b 5 Jan 5 12:30 a.html\r\n-rw-r--r-- 1 a b 5 Jan 5 12:30 b.html\r\n"
+                          "-rw-r--r-- 1 a b 5 Jan 5 12:30 c.html\r\n";
+        server.firstReplies.insert("DELE", "550 Permission denied\r\n");
+        Tftpform *form = connected();
+        QVERIFY(form);
+        selectOnly(form->ListView1, texts(form->ListView1));
+        prompts->answerMessage(Prompts::Button::Yes, QStringLiteral("Are you sure"));
+        prompts->answerMessage(Prompts::Button::Ok, QStringLiteral("These files were not deleted:\na.html: 550 Permission denied"));
+        const qsizetype before = server.commands.size();
+        form->delfilbtn->click();
+
+        QCOMPARE(server.commands.mid(before, 3), (QStringList{"DELE a.html", "DELE b.html", "DELE c.html"}));
+        QVERIFY(server.commands.mid(before).contains(QStringLiteral("LIST")));
+        QVERIFY(form->closebtn->isEnabled() && !form->cancelbtn->isEnabled());
+    }
+
     void cancelledDownloadKeepsTheLocalCopy()
     {
         writeTestFile(remote(QStringLiteral("big.txt")), QByteArray(64 * 1024 * 1024, 'x'));
