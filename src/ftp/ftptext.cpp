@@ -1,5 +1,9 @@
 #include "ftp/ftptext.h"
 
+#include <QStringDecoder>
+
+#include <algorithm>
+
 namespace FtpText {
 
 namespace {
@@ -31,6 +35,20 @@ bool fitsWindows1252(const QString &text)
             return false;
     }
     return true;
+}
+
+bool isAscii(const QByteArray &bytes)
+{
+    return std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return uchar(c) < 0x80; });
+}
+
+bool isUtf8(const QByteArray &bytes)
+{
+    if (isAscii(bytes))
+        return true;
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    [[maybe_unused]] const QString text = decoder(bytes);
+    return !decoder.hasError();
 }
 
 QByteArray encode(const QString &text, bool utf8)

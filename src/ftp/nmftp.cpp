@@ -137,7 +137,10 @@ void TNMFTP::socketClosed()
     m_passive = false;
     m_extendedPassiveRefused = false;
     m_protectData = false;
-    SetUtf8(true);
+    m_announcedUtf8 = false;
+    m_unixServer = false;
+    m_listingEncoding = NameEncoding::Unknown;
+    updateEncoding();
     // A transfer cannot be completed without its control connection.
     if (m_data)
         m_data->Cancel();
@@ -380,12 +383,32 @@ void TNMFTP::negotiateFeatures()
         for (const QString &line : features.lines)
             utf8 = utf8 || (line.startsWith(QLatin1Char(' ')) && line.trimmed().compare(QLatin1String("UTF8"), Qt::CaseInsensitive) == 0);
     }
-    // Servers that do not announce UTF-8 mostly speak their Windows code page.
     if (utf8) {
         Status(ProtocolLevel, QStringLiteral("OPTS UTF8 ON"));
         exchange(QStringLiteral("OPTS UTF8 ON"));
     }
-    SetUtf8(utf8);
+    m_announcedUtf8 = utf8;
+    updateEncoding();
+}
+
+void TNMFTP::updateEncoding()
+{
+    // Names are written as the last listing with other than ASCII names showed them, so that
+    // they reach the same files; before that, as the server announced, and on Unix servers,
+    // which mostly keep UTF-8 names without announcing it, as UTF-8. Other servers mostly
+    // speak their Windows code page.
+    switch (m_listingEncoding) {
+    case NameEncoding::Utf8: SetUtf8(true); break;
+    case NameEncoding::Windows1252: SetUtf8(false); break;
+    case NameEncoding::Unknown: SetUtf8(m_announcedUtf8 || m_unixServer); break;
+    }
+}
+
+QString TNMFTP::decodeLine(const QByteArray &bytes) const
+{
+    if (m_listingEncoding == NameEncoding::Windows1252)
+        return FtpText::decode(bytes, false);
+    return FtpText::decode(bytes, FtpText::isUtf8(bytes));
 }
 
 void TNMFTP::Disconnect()
@@ -734,6 +757,8 @@ void TNMFTP::ListFolder()
             Status(ProtocolLevel, QStringLiteral("SYST"));
             discardReceived();
             Vendor = vendorOf(exchange(QStringLiteral("SYST")).line);
+            m_unixServer = Vendor == VendorUnix;
+            updateEncoding();
         }
         m_list = std::make_unique<TFTPUnixList>();
     }
@@ -759,8 +784,20 @@ void TNMFTP::ListFolder()
 
 void TNMFTP::takeListing(const QList<QByteArray> &lines)
 {
+    // One listing comes from one file system, whose names are all in one encoding: UTF-8 when
+    // every line is valid UTF-8, else the code page.
+    bool ascii = true;
+    bool utf8 = true;
+    for (const QByteArray &line : lines) {
+        ascii = ascii && FtpText::isAscii(line);
+        utf8 = utf8 && FtpText::isUtf8(line);
+    }
+    if (!ascii) {
+        m_listingEncoding = utf8 ? NameEncoding::Utf8 : NameEncoding::Windows1252;
+        updateEncoding();
+    }
     for (const QByteArray &bytes : lines) {
-        const QString line = FtpReply::chomp(FtpText::decode(bytes, utf8()));
+        const QString line = FtpReply::chomp(FtpText::decode(bytes, utf8));
         if (ParseList)
             m_list->ParseLine(line);
         if (OnListItem)

@@ -133,6 +133,7 @@ public:
 protected:
     void dataArrived() override;
     void socketClosed() override;
+    QString decodeLine(const QByteArray &bytes) const override;
 
 private:
     struct Reply {
@@ -141,6 +142,7 @@ private:
         QStringList lines;
     };
     enum class Outcome { Done, Refused, TryPassive };
+    enum class NameEncoding { Unknown, Utf8, Windows1252 };
 
     void startOperation();
     QString readReplyLine();
@@ -159,6 +161,7 @@ private:
     void negotiateFeatures();
     void dropConnection();
     void abortTransfer();
+    void updateEncoding();
     void takeListing(const QList<QByteArray> &lines);
     quint16 openPassive(TCmdType type);
     Outcome awaitDataConnection(TCmdType type);
@@ -177,6 +180,9 @@ private:
     bool m_awaitingData = false;
     bool m_abortingTransfer = false;
     bool m_listingCut = false;
+    bool m_announcedUtf8 = false; // FEAT listed UTF8
+    bool m_unixServer = false;    // SYST said UNIX
+    NameEncoding m_listingEncoding = NameEncoding::Unknown;
     qint64 m_dataReceived = 0;
     qint64 m_dataSent = 0;
 };

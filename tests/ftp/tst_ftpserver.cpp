@@ -1,8 +1,10 @@
-// The client against a real FTP server: pyftpdlib on 127.0.0.1, started and stopped here.
+// The client against real FTP servers on 127.0.0.1, started and stopped here: pyftpdlib, and
+// vsftpd where a fast C server behaves differently.
 #include "ftp/ftpcertificate.h"
 #include "ftp/ftpexception.h"
 #include "ftp/nmftp.h"
 #include "ftpserverprocess.h"
+#include "vsftpdprocess.h"
 #include "settings/language.h"
 #include "testfiles.h"
 
@@ -10,9 +12,12 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QSslSocket>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cstdio>
 
 namespace {
 
@@ -144,6 +149,47 @@ private Q_SLOTS:
         ftp.ChangeFolder(QStringLiteral(".."));
         ftp.RemoveFolder(QStringLiteral("site"));
         QVERIFY(QDir(m_root.path()).isEmpty());
+    }
+
+    void namesOnAServerThatDoesNotAnnounceUtf8()
+    {
+        // vsftpd keeps names as the bytes they are and lists no UTF8 feature, as many Linux hosts.
+        QTemporaryDir root;
+        QVERIFY(QDir(root.path()).mkdir(QStringLiteral("latin")));
+        writeTestFile(root.filePath(QString::fromUtf8("smørrebrød.html")), "utf-8 name");
+        const QByteArray latinName = QFile::encodeName(root.path()) + "/latin/bl\xe5.html";
+        // Gone before the folder: Qt cannot name it.
+        const auto removeLatin = qScopeGuard([&] { std::remove(latinName.constData()); });
+        std::FILE *latin = std::fopen(latinName.constData(), "wb");
+        QVERIFY(latin && std::fputs("latin-1 name", latin) >= 0 && std::fclose(latin) == 0);
+        VsftpdProcess server;
+        const QString failure = server.start(root.path());
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+
+        TNMFTP ftp;
+        ftp.Host = QStringLiteral("127.0.0.1");
+        ftp.Port = server.port();
+        ftp.UserID = VsftpdProcess::user();
+        ftp.Password = VsftpdProcess::password();
+        ftp.ParseList = true;
+        ftp.Connect();
+        ftp.SetTransferType(2);
+        ftp.ListFolder();
+        QVERIFY2(ftp.directoryList()->names().contains(QString::fromUtf8("smørrebrød.html")),
+                 qPrintable(ftp.directoryList()->names().join(QLatin1Char('|'))));
+        ftp.FetchFile(QString::fromUtf8("smørrebrød.html"), local(QStringLiteral("a.html")));
+        QCOMPARE(readBytes(local(QStringLiteral("a.html"))), QByteArray("utf-8 name"));
+        writeTestFile(local(QStringLiteral("up.html")), "new");
+        ftp.PutFile(local(QStringLiteral("up.html")), QString::fromUtf8("new ü file.html"));
+        QCOMPARE(readBytes(root.filePath(QString::fromUtf8("new ü file.html"))), QByteArray("new"));
+
+        // A folder whose names are not UTF-8 is read, and written to, in the code page.
+        ftp.ChangeFolder(QStringLiteral("latin"));
+        ftp.ListFolder();
+        QCOMPARE(ftp.directoryList()->names(), QStringList{QString::fromUtf8("blå.html")});
+        ftp.FetchFile(QString::fromUtf8("blå.html"), local(QStringLiteral("b.html")));
+        QCOMPARE(readBytes(local(QStringLiteral("b.html"))), QByteArray("latin-1 name"));
+        ftp.Disconnect();
     }
 
     void refusals()
