@@ -285,9 +285,22 @@ DocumentResult readDocument(const QString &path, qint64 maxBytes)
         return result;
     result.text = decode(bytes, &result.encoding);
     bytes = QByteArray();
-    if (result.text.contains(QLatin1Char('\r'))) {
-        result.text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-        result.text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    if (qsizetype at = result.text.indexOf(QLatin1Char('\r')); at >= 0) {
+        // In place, in one pass: replace() moves the rest of a large text for
+        // every break.
+        QChar *data = result.text.data();
+        const qsizetype size = result.text.size();
+        qsizetype out = at;
+        for (qsizetype in = at; in < size; ++in) {
+            if (data[in] == u'\r') {
+                data[out++] = u'\n';
+                if (in + 1 < size && data[in + 1] == u'\n')
+                    ++in;
+            } else {
+                data[out++] = data[in];
+            }
+        }
+        result.text.truncate(out);
     }
     if (!result.text.isEmpty() && !result.text.endsWith(QLatin1Char('\n')))
         result.text += QLatin1Char('\n');

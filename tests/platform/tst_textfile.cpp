@@ -40,6 +40,26 @@ private Q_SLOTS:
         QCOMPARE(TextFile::splitLines(text), lines);
     }
 
+    // A document holds one '\n' per line break, whatever the file had.
+    void readDocumentBreaks_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("crlf") << QByteArray("a\r\nb\r\n") << "a\nb\n";
+        QTest::newRow("mixed") << QByteArray("a\r\nb\rc\nd") << "a\nb\nc\nd\n";
+        QTest::newRow("cr before crlf") << QByteArray("\r\r\nx") << "\n\nx\n";
+        QTest::newRow("final lone cr") << QByteArray("x\r") << "x\n";
+    }
+    void readDocumentBreaks()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, text);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("page.htm"));
+        writeTestFile(path, bytes);
+        QCOMPARE(TextFile::readDocument(path).text, text);
+    }
+
     void decode_data()
     {
         QTest::addColumn<QByteArray>("bytes");
