@@ -110,19 +110,18 @@ void TColorHighlighter::paint(QPaintEvent *event)
         if (rect.top() > area.bottom())
             break;
         if (block.isVisible() && rect.bottom() >= area.top())
-            blocks.emplace_back(block, rect.topLeft(), area);
+            blocks.emplace_back(block, m_memo->blockOffset(block), rect.topLeft(), area);
     }
     if (blocks.empty())
         return;
 
-    const QTextDocument *doc = m_memo->document();
     const QTextBlock scanBlock =
-        doc->findBlockByNumber(m_pass.rules().scanStartLine(blocks.front().block.blockNumber()));
+        m_memo->lineBlock(m_pass.rules().scanStartLine(m_memo->lineOf(blocks.front().block)));
     const QTextBlock after = blocks.back().block.next();
-    const PassRegion lines{lineOffset(scanBlock),
-                           after.isValid() ? lineOffset(after) : m_memo->TextLength()};
-    copyRegion(limitRegion(lines, lineOffset(blocks.front().block) + blocks.front().from,
-                           lineOffset(blocks.back().block) + blocks.back().to));
+    const PassRegion lines{m_memo->blockOffset(scanBlock),
+                           after.isValid() ? m_memo->blockOffset(after) : m_memo->TextLength()};
+    copyRegion(scanBlock, limitRegion(lines, blocks.front().start + blocks.front().from,
+                                      blocks.back().start + blocks.back().to));
 
     const QPalette palette = m_memo->palette();
     PassInput input;
@@ -130,7 +129,10 @@ void TColorHighlighter::paint(QPaintEvent *event)
     input.startPos = m_bufferStart;
     input.selStart = m_memo->SelStart();
     input.selLength = m_memo->SelLength();
-    input.caretLineStart = lineOffset(doc->findBlock(m_memo->textCursor().selectionStart()));
+    QTextBlock caretBlock = m_memo->document()->findBlock(m_memo->textCursor().selectionStart());
+    while (!m_memo->startsLine(caretBlock))
+        caretBlock = caretBlock.previous();
+    input.caretLineStart = m_memo->blockOffset(caretBlock);
     input.caretPos = input.selStart;
     input.wantTabs = !m_memo->tabChangesFocus();
     input.redrawAlways = m_redrawAlways;
@@ -146,18 +148,21 @@ void TColorHighlighter::paint(QPaintEvent *event)
         .draw(blocks, m_runs);
 }
 
-void TColorHighlighter::copyRegion(const PassRegion &region)
+void TColorHighlighter::copyRegion(QTextBlock block, const PassRegion &region)
 {
     // Only the scanned lines are copied, never the whole text.
     m_buffer.clear();
     m_bufferStart = region.scanStart;
-    const QTextDocument *doc = m_memo->document();
-    for (QTextBlock block = doc->findBlock(m_memo->toDocumentPosition(region.scanStart));
-         block.isValid() && lineOffset(block) < region.end; block = block.next()) {
-        const int start = lineOffset(block);
+    for (; block.isValid(); block = block.next()) {
+        const int start = m_memo->blockOffset(block);
+        if (start >= region.end)
+            break;
         QString text = block.text();
-        if (block.next().isValid())
+        const QTextBlock next = block.next();
+        if (next.isValid() && m_memo->startsLine(next))
             text += QLatin1String("\r\n");
+        if (start + text.size() <= region.scanStart)
+            continue;
         const int from = qMax(region.scanStart - start, 0);
         const int to = qMin(region.end - start, int(text.size()));
         m_buffer += QStringView(text).mid(from, to - from);

@@ -9,6 +9,7 @@
 class QKeyEvent;
 class QPaintEvent;
 class QPoint;
+class QTextBlock;
 class TColorMemo;
 
 // The colour coding of a TColorMemo. It never changes the document: each
@@ -60,8 +61,9 @@ private:
     // The line and column of the character under a viewport point.
     bool characterAt(const QPoint &pos, QTextBlock *block, int *column) const;
     bool canColor() const;
-    // The text from the scanning start to the end of the region, into m_buffer.
-    void copyRegion(const PassRegion &region);
+    // The text from the scanning start to the end of the region, into
+    // m_buffer; `block` is a block at or before the scanning start.
+    void copyRegion(QTextBlock block, const PassRegion &region);
 
     TColorMemo *m_memo;
     ColorPass m_pass;

@@ -3,6 +3,7 @@
 #include "colormemo/colorhighlighter.h"
 #include "colormemo/commonends.h"
 
+#include <QDropEvent>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QScrollBar>
@@ -10,6 +11,53 @@
 #include <QTextBlock>
 
 #include <algorithm>
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
+namespace {
+
+// A text larger than this is loaded a slice at a time after its first one.
+constexpr qsizetype FirstSliceLength = 128 * 1024;
+constexpr qsizetype SliceLength = 512 * 1024;
+
+// The end of a slice of `text` from `from`: just after a separator, so that
+// the next slice starts a block.
+qsizetype sliceEnd(const QString &text, qsizetype from, qsizetype length)
+{
+    if (text.size() - from <= length)
+        return text.size();
+    for (qsizetype i = from + length; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c == QLatin1Char('\n') || c == QChar::ParagraphSeparator)
+            return i + 1;
+    }
+    return text.size();
+}
+
+// Keeps the document's modified flag and the control's signals out of an
+// edit that does not change the text.
+class QuietEdit
+{
+public:
+    explicit QuietEdit(QPlainTextEdit *memo)
+        : m_memo(memo)
+        , m_modified(memo->document()->isModified())
+        , m_blocker(memo)
+    {
+    }
+    ~QuietEdit() { m_memo->document()->setModified(m_modified); }
+    QuietEdit(const QuietEdit &) = delete;
+    QuietEdit &operator=(const QuietEdit &) = delete;
+
+private:
+    QPlainTextEdit *m_memo;
+    bool m_modified;
+    QSignalBlocker m_blocker;
+};
+
+} // namespace
 
 QString toDocumentBreaks(const QString &text)
 {
@@ -30,6 +78,9 @@ TColorMemo::TColorMemo(QWidget *owner)
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    connect(document(), &QTextDocument::contentsChange, this, &TColorMemo::contentsChanged);
+    m_loadTimer.setSingleShot(true);
+    connect(&m_loadTimer, &QTimer::timeout, this, [this] { loadSlice(SliceLength); });
 }
 
 TColorMemo::~TColorMemo()
@@ -39,154 +90,189 @@ TColorMemo::~TColorMemo()
     delete m_colors;
 }
 
-QString TColorMemo::Text() const
+// ---- Reading ---------------------------------------------------------------
+
+QString TColorMemo::readableText(QStringView raw, int position, bool crLf) const
 {
-    // One pass: replacing every break in place moves the rest of a large
-    // text again and again. The raw text keeps non-breaking spaces, which
-    // toPlainText() would turn into ordinary ones.
-    const QString plain = document()->toRawText();
+    const std::vector<int> &soft = m_soft.positions();
+    auto nextSoft = std::lower_bound(soft.begin(), soft.end(), position);
     QString text;
-    text.reserve(plain.size() + LineCount() - 1);
+    text.reserve(raw.size() + (crLf ? raw.count(QChar::ParagraphSeparator) : 0));
     qsizetype from = 0;
-    for (qsizetype at; (at = plain.indexOf(QChar::ParagraphSeparator, from)) >= 0; from = at + 1) {
-        text.append(QStringView(plain).mid(from, at - from));
-        text.append(QLatin1String("\r\n"));
+    for (qsizetype at; (at = raw.indexOf(QChar::ParagraphSeparator, from)) >= 0; from = at + 1) {
+        text.append(raw.mid(from, at - from));
+        while (nextSoft != soft.end() && *nextSoft < position + at)
+            ++nextSoft;
+        if (nextSoft != soft.end() && *nextSoft == position + at)
+            continue;
+        if (crLf)
+            text.append(QLatin1Char('\r'));
+        text.append(QLatin1Char('\n'));
     }
-    text.append(QStringView(plain).mid(from));
-    return fromDocumentText(std::move(text));
-}
-
-void TColorMemo::SetText(const QString &text)
-{
-    m_marks.chooseFor(text);
-    setPlainText(documentText(text));
-    // setPlainText() starts a fresh document; replacing the text is still a change.
-    document()->setModified(true);
-}
-
-void TColorMemo::ChangeText(const QString &text)
-{
-    const QString old = Text();
-    qsizetype prefix = commonPrefix(old, text);
-    qsizetype suffix = commonSuffix(old, text, std::min(old.size(), text.size()) - prefix);
-    // Neither end of the change may fall between the CR and the LF of a break.
-    const auto splitsBreak = [](const QString &s, qsizetype at) {
-        return at > 0 && at < s.size() && s.at(at - 1) == QLatin1Char('\r') && s.at(at) == QLatin1Char('\n');
-    };
-    if (splitsBreak(old, prefix) || splitsBreak(text, prefix))
-        --prefix;
-    if (splitsBreak(old, old.size() - suffix) || splitsBreak(text, text.size() - suffix))
-        --suffix;
-    if (prefix == old.size() && prefix == text.size())
-        return;
-    ApplyChanges({{prefix, old.size() - prefix - suffix, text.mid(prefix, text.size() - prefix - suffix)}});
-}
-
-void TColorMemo::LoadText(QString text)
-{
-    m_marks.chooseFor(text);
-    if (text.contains(QChar::ParagraphSeparator) || text.contains(QChar::LineSeparator))
-        m_marks.toDocument(text);
-    setPlainText(text);
-    document()->setModified(false);
-}
-
-QString TColorMemo::documentText(const QString &text)
-{
-    QString result = toDocumentBreaks(text);
-    keepMarksApart(result);
-    if (result.contains(QChar::ParagraphSeparator) || result.contains(QChar::LineSeparator))
-        m_marks.toDocument(result);
-    return result;
-}
-
-QString TColorMemo::fromDocumentText(QString text) const
-{
-    if (m_marks.clashesWith(text))
+    text.append(raw.mid(from));
+    if (m_marksUsed)
         m_marks.toText(text);
     return text;
 }
 
-void TColorMemo::keepMarksApart(QStringView incoming)
+QString TColorMemo::Text() const
 {
-    if (!m_marks.clashesWith(incoming))
-        return;
-    const SeparatorMarks old = m_marks;
-    const QString raw = document()->toRawText();
-    m_marks.chooseFor(raw, incoming);
-    // The text stays the same: only the characters standing for it change.
-    const bool modified = Modified();
-    const QSignalBlocker quiet(this);
-    QTextCursor cursor(document());
-    cursor.beginEditBlock();
-    for (qsizetype i = 0; i < raw.size(); ++i) {
-        const QChar c = raw.at(i);
-        if (c != old.paragraphMark() && c != old.lineMark())
-            continue;
-        cursor.setPosition(int(i));
-        cursor.setPosition(int(i) + 1, QTextCursor::KeepAnchor);
-        cursor.insertText(QString(c == old.paragraphMark() ? m_marks.paragraphMark() : m_marks.lineMark()));
-    }
-    cursor.endEditBlock();
-    document()->setModified(modified);
+    finishLoading();
+    // The raw text keeps non-breaking spaces, which toPlainText() would turn
+    // into ordinary ones.
+    return readableText(document()->toRawText(), 0, true);
+}
+
+QString TColorMemo::UndoText() const
+{
+    finishLoading();
+    QString text = document()->toRawText();
+    if (!m_soft.isEmpty() || m_marksUsed)
+        return readableText(text, 0, false);
+    // One separator per line break already: only its character changes.
+    for (qsizetype at = 0; (at = text.indexOf(QChar::ParagraphSeparator, at)) >= 0; ++at)
+        text[at] = QLatin1Char('\n');
+    return text;
 }
 
 int TColorMemo::TextLength() const
 {
+    if (Loading())
+        return m_loadingLength;
     const QTextDocument *doc = document();
-    // characterCount() includes the final block's separator.
-    return doc->characterCount() - 1 + doc->blockCount() - 1;
+    // characterCount() includes the final block's separator; each line break
+    // counts one more, a soft separator not at all.
+    return doc->characterCount() - 1 + doc->blockCount() - 1 - 2 * m_soft.count();
+}
+
+int TColorMemo::LineCount() const
+{
+    return Loading() ? m_loadingLines : document()->blockCount() - m_soft.count();
 }
 
 QStringList TColorMemo::Lines() const
 {
+    finishLoading();
     QStringList lines;
-    lines.reserve(document()->blockCount());
-    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next())
-        lines.append(fromDocumentText(block.text()));
+    lines.reserve(LineCount());
+    QString line;
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+        line += block.text();
+        if (endsSoftly(block))
+            continue;
+        if (m_marksUsed)
+            m_marks.toText(line);
+        lines.append(line);
+        line.clear();
+    }
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
     return lines;
 }
 
-int TColorMemo::LineCount() const
-{
-    return document()->blockCount();
-}
-
 QString TColorMemo::LineText(int line) const
 {
-    return fromDocumentText(document()->findBlockByNumber(line).text());
+    finishLoading();
+    QString text;
+    for (QTextBlock block = lineBlock(line); block.isValid(); block = block.next()) {
+        text += block.text();
+        if (!endsSoftly(block))
+            break;
+    }
+    if (m_marksUsed)
+        m_marks.toText(text);
+    return text;
 }
 
 int TColorMemo::LineStart(int line) const
 {
-    const QTextBlock block = document()->findBlockByNumber(std::clamp(line, 0, LineCount() - 1));
-    return block.position() + block.blockNumber();
+    finishLoading();
+    return blockOffset(lineBlock(std::clamp(line, 0, LineCount() - 1)));
+}
+
+int TColorMemo::lineLength(int line) const
+{
+    const int start = LineStart(line);
+    return (line + 1 < LineCount() ? LineStart(line + 1) - 2 : TextLength()) - start;
+}
+
+QString TColorMemo::SelText() const
+{
+    const QTextCursor cursor = textCursor();
+    return readableText(cursor.selectedText(), cursor.selectionStart(), true);
+}
+
+QMimeData *TColorMemo::createMimeDataFromSelection() const
+{
+    auto *data = new QMimeData;
+    const QTextCursor cursor = textCursor();
+    data->setText(readableText(cursor.selectedText(), cursor.selectionStart(), false));
+    return data;
+}
+
+// ---- Positions ---------------------------------------------------------------
+
+bool TColorMemo::startsLine(const QTextBlock &block) const
+{
+    return block.position() == 0 || !m_soft.contains(block.position() - 1);
+}
+
+bool TColorMemo::endsSoftly(const QTextBlock &block) const
+{
+    return m_soft.contains(block.position() + block.length() - 1);
+}
+
+int TColorMemo::lineOf(const QTextBlock &block) const
+{
+    return block.blockNumber() - m_soft.countBefore(block.position());
+}
+
+int TColorMemo::blockOffset(const QTextBlock &block) const
+{
+    return fromDocumentPosition(block.position());
+}
+
+QTextBlock TColorMemo::lineBlock(int line) const
+{
+    const QTextDocument *doc = document();
+    if (m_soft.isEmpty())
+        return doc->findBlockByNumber(line);
+    // The first block whose line number reaches `line`.
+    int low = line;
+    int high = std::min(line + m_soft.count(), doc->blockCount() - 1);
+    while (low < high) {
+        const int mid = (low + high) / 2;
+        if (lineOf(doc->findBlockByNumber(mid)) < line)
+            low = mid + 1;
+        else
+            high = mid;
+    }
+    return doc->findBlockByNumber(low);
 }
 
 int TColorMemo::fromDocumentPosition(int position) const
 {
-    return position + document()->findBlock(position).blockNumber();
+    // Each line break counts one character more, each soft separator none.
+    return position + document()->findBlock(position).blockNumber() - 2 * m_soft.countBefore(position);
 }
 
 int TColorMemo::toDocumentPosition(int offset) const
 {
+    finishLoading();
     offset = std::clamp(offset, 0, TextLength());
-    // Last line whose start (position + one extra character per earlier break)
-    // is at or before the offset.
+    const QTextDocument *doc = document();
+    // The last block that starts at or before the offset.
     int low = 0;
-    int high = LineCount() - 1;
+    int high = doc->blockCount() - 1;
     while (low < high) {
         const int mid = (low + high + 1) / 2;
-        if (LineStart(mid) <= offset)
+        if (blockOffset(doc->findBlockByNumber(mid)) <= offset)
             low = mid;
         else
             high = mid - 1;
     }
-    const QTextBlock block = document()->findBlockByNumber(low);
-    const int column = std::min(offset - (block.position() + low), block.length() - 1);
-    return block.position() + column;
+    const QTextBlock block = doc->findBlockByNumber(low);
+    return block.position() + std::min(offset - blockOffset(block), block.length() - 1);
 }
 
 int TColorMemo::SelStart() const
@@ -216,37 +302,225 @@ void TColorMemo::SetSelLength(int length)
     setTextCursor(cursor);
 }
 
-QString TColorMemo::SelText() const
+int TColorMemo::CaretLine()
 {
-    QString text = textCursor().selectedText();
-    // Breaks first: the marks stand for separators that are characters.
-    text.replace(QChar::ParagraphSeparator, QLatin1String("\r\n"));
-    return fromDocumentText(std::move(text));
+    m_currentLine = lineOf(document()->findBlock(textCursor().selectionStart()));
+    return m_currentLine;
+}
+
+int TColorMemo::CaretColumn()
+{
+    const QTextCursor cursor = textCursor();
+    QTextBlock block = document()->findBlock(cursor.selectionStart());
+    while (!startsLine(block))
+        block = block.previous();
+    m_caretColumn = SelStart() - blockOffset(block);
+    return m_caretColumn;
+}
+
+int TColorMemo::FirstVisibleLine()
+{
+    m_firstVisibleLine = lineOf(firstVisibleBlock());
+    return m_firstVisibleLine;
+}
+
+void TColorMemo::SetCaretLine(int line)
+{
+    finishLoading();
+    m_currentLine = std::clamp(line, 0, LineCount() - 1);
+    QTextCursor cursor = textCursor();
+    cursor.setPosition(lineBlock(m_currentLine).position());
+    setTextCursor(cursor);
+}
+
+void TColorMemo::SetCaretColumn(int column)
+{
+    finishLoading();
+    m_caretColumn = std::clamp(column, 0, lineLength(m_currentLine));
+    SetSelStart(LineStart(m_currentLine) + m_caretColumn);
+}
+
+void TColorMemo::ScrollLines(int count)
+{
+    QScrollBar *bar = verticalScrollBar();
+    bar->setValue(bar->value() + count);
+}
+
+// ---- Changing ---------------------------------------------------------------
+
+QString TColorMemo::documentText(const QString &text, std::vector<int> *pieces)
+{
+    QString result = toDocumentBreaks(text);
+    keepMarksApart(result);
+    if (result.contains(QChar::ParagraphSeparator) || result.contains(QChar::LineSeparator)) {
+        m_marks.toDocument(result);
+        m_marksUsed = true;
+    }
+    *pieces = cutLongLines(result);
+    return result;
+}
+
+void TColorMemo::keepMarksApart(QStringView incoming)
+{
+    if (!m_marks.clashesWith(incoming))
+        return;
+    finishLoading();
+    const SeparatorMarks old = m_marks;
+    const QString raw = document()->toRawText();
+    m_marks.chooseFor(raw, incoming);
+    if (!m_marksUsed)
+        return;
+    // The text stays the same: only the characters standing for it change.
+    const QuietEdit quiet(this);
+    ++m_ownChange;
+    QTextCursor cursor(document());
+    cursor.beginEditBlock();
+    for (qsizetype i = 0; i < raw.size(); ++i) {
+        const QChar c = raw.at(i);
+        if (c != old.paragraphMark() && c != old.lineMark())
+            continue;
+        cursor.setPosition(int(i));
+        cursor.setPosition(int(i) + 1, QTextCursor::KeepAnchor);
+        cursor.insertText(QString(c == old.paragraphMark() ? m_marks.paragraphMark() : m_marks.lineMark()));
+    }
+    cursor.endEditBlock();
+    --m_ownChange;
+}
+
+void TColorMemo::setDocumentText(const QString &text, const std::vector<int> &pieces)
+{
+    ++m_ownChange;
+    setPlainText(text);
+    --m_ownChange;
+    m_soft.clear();
+    m_soft.append(pieces);
+}
+
+void TColorMemo::SetText(const QString &text)
+{
+    m_loadTimer.stop();
+    m_pending = QString();
+    m_marks.chooseFor(text);
+    m_marksUsed = false;
+    std::vector<int> pieces;
+    const QString docText = documentText(text, &pieces);
+    setDocumentText(docText, pieces);
+    // setPlainText() starts a fresh document; replacing the text is still a change.
+    document()->setModified(true);
+}
+
+void TColorMemo::LoadText(QString text)
+{
+    m_loadTimer.stop();
+    m_pending = QString();
+    m_marks.chooseFor(text);
+    m_marksUsed = text.contains(QChar::ParagraphSeparator) || text.contains(QChar::LineSeparator);
+    if (m_marksUsed)
+        m_marks.toDocument(text);
+    std::vector<int> pieces = cutLongLines(text);
+
+    const qsizetype first = sliceEnd(text, 0, FirstSliceLength);
+    if (first == text.size()) {
+        setDocumentText(text, pieces);
+        document()->setModified(false);
+        return;
+    }
+    const int breaks = int(text.count(QLatin1Char('\n')));
+    m_loadingLength = int(text.size()) + breaks - int(pieces.size());
+    m_loadingLines = breaks + 1;
+    const auto firstPieces = std::lower_bound(pieces.begin(), pieces.end(), int(first));
+    setDocumentText(text.left(first), std::vector<int>(pieces.begin(), firstPieces));
+    m_pendingPieceAt = size_t(firstPieces - pieces.begin());
+    m_pendingPieces = std::move(pieces);
+    m_pendingAt = first;
+    m_pending = std::move(text);
+    document()->setModified(false);
+    m_loadTimer.start(0);
+}
+
+void TColorMemo::loadSlice(qsizetype length)
+{
+    if (!Loading())
+        return;
+    const qsizetype end = sliceEnd(m_pending, m_pendingAt, length);
+    const int at = document()->characterCount() - 1;
+    {
+        const QuietEdit quiet(this);
+        ++m_ownChange;
+        QTextCursor cursor(document());
+        cursor.movePosition(QTextCursor::End);
+        cursor.insertText(QStringView(m_pending).mid(m_pendingAt, end - m_pendingAt).toString());
+        --m_ownChange;
+    }
+    for (; m_pendingPieceAt < m_pendingPieces.size() && m_pendingPieces[m_pendingPieceAt] < end;
+         ++m_pendingPieceAt)
+        m_soft.insert(at + m_pendingPieces[m_pendingPieceAt] - int(m_pendingAt));
+    m_pendingAt = end;
+    if (m_pendingAt < m_pending.size()) {
+        m_loadTimer.start(0);
+        return;
+    }
+    m_pending = QString();
+    m_pendingPieces = {};
+#ifdef __GLIBC__
+    // The file's bytes and decoded copies are gone; give their pages back.
+    malloc_trim(0);
+#endif
+}
+
+void TColorMemo::finishLoading() const
+{
+    if (Loading()) {
+        auto *self = const_cast<TColorMemo *>(this);
+        self->m_loadTimer.stop();
+        self->loadSlice(m_pending.size());
+    }
+}
+
+void TColorMemo::replaceRange(QTextCursor &cursor, int from, int to, const QString &text,
+                              const std::vector<int> &pieces)
+{
+    cursor.setPosition(from);
+    cursor.setPosition(to, QTextCursor::KeepAnchor);
+    ++m_ownChange;
+    if (text.isEmpty())
+        cursor.removeSelectedText();
+    else
+        cursor.insertText(text);
+    --m_ownChange;
+    m_soft.replaced(from, to - from, int(text.size()));
+    for (const int piece : pieces)
+        m_soft.insert(from + piece);
 }
 
 void TColorMemo::SetSelText(const QString &text)
 {
-    const QString inserted = documentText(text);
+    finishLoading();
+    std::vector<int> pieces;
+    const QString inserted = documentText(text, &pieces);
     QTextCursor cursor = textCursor();
-    cursor.insertText(inserted);
+    const int from = cursor.selectionStart();
+    replaceRange(cursor, from, cursor.selectionEnd(), inserted, pieces);
     setTextCursor(cursor);
+    tidyPieces(from, from + int(inserted.size()));
 }
 
 void TColorMemo::ApplyChanges(const std::vector<TextChange> &changes)
 {
     if (changes.empty())
         return;
-    std::vector<QString> inserted;
-    inserted.reserve(changes.size());
-    for (const TextChange &change : changes)
-        inserted.push_back(documentText(change.inserted));
+    finishLoading();
+    std::vector<QString> inserted(changes.size());
+    std::vector<std::vector<int>> pieces(changes.size());
+    for (size_t i = 0; i < changes.size(); ++i)
+        inserted[i] = documentText(changes[i].inserted, &pieces[i]);
 
-    // The offsets ascend, so one walk over the lines finds them all.
+    // The offsets ascend, so one walk over the blocks finds them all.
     QTextBlock block = document()->findBlock(toDocumentPosition(int(changes.front().start)));
-    const auto position = [&block](qsizetype offset) {
-        for (QTextBlock next = block.next(); next.isValid() && lineOffset(next) <= offset; next = block.next())
+    const auto position = [this, &block](qsizetype offset) {
+        for (QTextBlock next = block.next(); next.isValid() && blockOffset(next) <= offset; next = block.next())
             block = next;
-        const qsizetype column = offset - lineOffset(block);
+        const qsizetype column = offset - blockOffset(block);
         return block.position() + int(std::min<qsizetype>(column, block.length() - 1));
     };
     std::vector<std::pair<int, int>> ranges;
@@ -256,15 +530,160 @@ void TColorMemo::ApplyChanges(const std::vector<TextChange> &changes)
         ranges.emplace_back(from, position(change.start + change.removed));
     }
 
-    // From the last, so that no change moves the text of another.
+    // From the last, so that no change moves the text of another; the edit
+    // block reports them as one change when it ends.
+    ++m_ownChange;
     QTextCursor cursor(document());
     cursor.beginEditBlock();
-    for (size_t i = changes.size(); i-- > 0;) {
-        cursor.setPosition(ranges[i].first);
-        cursor.setPosition(ranges[i].second, QTextCursor::KeepAnchor);
-        cursor.insertText(inserted[i]);
-    }
+    for (size_t i = changes.size(); i-- > 0;)
+        replaceRange(cursor, ranges[i].first, ranges[i].second, inserted[i], pieces[i]);
     cursor.endEditBlock();
+    --m_ownChange;
+
+    // Where each change ended up, for tidying its pieces.
+    int shift = 0;
+    for (size_t i = 0; i < changes.size(); ++i) {
+        const int from = ranges[i].first + shift;
+        shift += int(inserted[i].size()) - (ranges[i].second - ranges[i].first);
+        shift += tidyPieces(from, from + int(inserted[i].size()));
+    }
+}
+
+void TColorMemo::RestoreUndoText(const QString &text)
+{
+    const QString old = UndoText();
+    const qsizetype prefix = commonPrefix(old, text);
+    const qsizetype suffix = commonSuffix(old, text, std::min(old.size(), text.size()) - prefix);
+    if (prefix == old.size() && prefix == text.size())
+        return;
+    // Undo texts count one character per line break, as the document does
+    // apart from its soft separators.
+    const auto position = [this](qsizetype offset) {
+        int position = int(offset);
+        for (const int soft : m_soft.positions()) {
+            if (soft >= position)
+                break;
+            ++position;
+        }
+        return position;
+    };
+    std::vector<int> pieces;
+    const QString inserted = documentText(text.mid(prefix, text.size() - prefix - suffix), &pieces);
+    const int from = position(prefix);
+    QTextCursor cursor(document());
+    replaceRange(cursor, from, position(old.size() - suffix), inserted, pieces);
+    tidyPieces(from, from + int(inserted.size()));
+}
+
+void TColorMemo::contentsChanged(int from, int removed, int added)
+{
+    if (m_ownChange)
+        return;
+    if (removed == added && !m_userEdit) {
+        // Formats only; but a separator the text no longer has is not kept.
+        for (const int soft : std::vector<int>(m_soft.positions())) {
+            if (soft >= from && soft < from + removed
+                && document()->characterAt(soft) != QChar::ParagraphSeparator)
+                m_soft.remove(soft);
+        }
+        return;
+    }
+    m_soft.replaced(from, removed, added);
+    if (m_dirtyFrom < 0) {
+        m_dirtyFrom = from;
+        m_dirtyTo = from + added;
+        // Changes made outside the events below are tidied once the program is idle.
+        if (!m_userEdit)
+            QTimer::singleShot(0, this, &TColorMemo::tidyChanged);
+        return;
+    }
+    m_dirtyTo = m_dirtyTo >= from + removed ? m_dirtyTo + added - removed : from + added;
+    m_dirtyFrom = std::min(m_dirtyFrom, from);
+    m_dirtyTo = std::max(m_dirtyTo, from + added);
+}
+
+void TColorMemo::tidyChanged()
+{
+    if (m_dirtyFrom < 0)
+        return;
+    const int from = m_dirtyFrom;
+    const int to = m_dirtyTo;
+    m_dirtyFrom = m_dirtyTo = -1;
+    tidyPieces(from, to);
+}
+
+int TColorMemo::tidyPieces(int from, int to)
+{
+    int added = 0;
+    QTextDocument *doc = document();
+    const int end = doc->characterCount() - 1;
+    from = std::clamp(from, 0, end);
+    to = std::clamp(to, from, end);
+    QTextBlock block = doc->findBlock(from);
+    if (!startsLine(block))
+        block = block.previous(); // a piece may join the one before
+    const QuietEdit quiet(this);
+    while (block.isValid() && block.position() <= to) {
+        const int length = block.length() - 1;
+        if (length > SoftBreaks::MaxBlockLength) {
+            const std::vector<int> cuts = pieceCuts(block.text());
+            const int start = block.position();
+            QTextCursor cursor(doc);
+            for (size_t i = cuts.size(); i-- > 0;) {
+                cursor.setPosition(start + cuts[i]);
+                ++m_ownChange;
+                cursor.insertText(QString(QChar::ParagraphSeparator));
+                --m_ownChange;
+                m_soft.replaced(start + cuts[i], 0, 1);
+                m_soft.insert(start + cuts[i]);
+                ++to;
+                ++added;
+            }
+            block = doc->findBlock(start + cuts.back() + int(cuts.size()));
+        } else if (!startsLine(block) && block.previous().isValid()
+                   && (length < SoftBreaks::MinPieceLength || block.previous().length() == 1)
+                   && block.previous().length() - 1 + length <= SoftBreaks::MaxBlockLength) {
+            const int separator = block.position() - 1;
+            QTextCursor cursor(doc);
+            cursor.setPosition(separator);
+            ++m_ownChange;
+            cursor.deleteChar();
+            --m_ownChange;
+            m_soft.replaced(separator, 1, 0);
+            --to;
+            --added;
+            block = doc->findBlock(separator);
+            continue;
+        }
+        block = block.next();
+    }
+    return added;
+}
+
+void TColorMemo::stepOverSoftBreak(const QKeyEvent *event)
+{
+    QTextCursor cursor = textCursor();
+    // A selection of nothing but soft separators is no selection.
+    if (cursor.hasSelection() && SelLength() == 0) {
+        cursor.setPosition(cursor.position());
+        setTextCursor(cursor);
+    }
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (modifiers != Qt::NoModifier && modifiers != Qt::ShiftModifier)
+        return;
+    const QTextBlock block = cursor.block();
+    const bool atPieceStart = cursor.atBlockStart() && !startsLine(block);
+    const bool atPieceEnd = cursor.atBlockEnd() && endsSoftly(block);
+    const QTextCursor::MoveMode mode =
+        modifiers == Qt::ShiftModifier ? QTextCursor::KeepAnchor : QTextCursor::MoveAnchor;
+    const int key = event->key();
+    if (atPieceStart && (key == Qt::Key_Left || (key == Qt::Key_Backspace && !cursor.hasSelection())))
+        cursor.setPosition(cursor.position() - 1, mode);
+    else if (atPieceEnd && (key == Qt::Key_Right || (key == Qt::Key_Delete && !cursor.hasSelection())))
+        cursor.setPosition(cursor.position() + 1, mode);
+    else
+        return;
+    setTextCursor(cursor);
 }
 
 bool TColorMemo::Modified() const
@@ -286,48 +705,6 @@ void TColorMemo::SetWordWrap(bool wrap)
 {
     setLineWrapMode(wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
     setHorizontalScrollBarPolicy(wrap ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAlwaysOn);
-}
-
-int TColorMemo::CaretLine()
-{
-    m_currentLine = document()->findBlock(textCursor().selectionStart()).blockNumber();
-    return m_currentLine;
-}
-
-int TColorMemo::CaretColumn()
-{
-    const int start = textCursor().selectionStart();
-    m_caretColumn = start - document()->findBlock(start).position();
-    return m_caretColumn;
-}
-
-int TColorMemo::FirstVisibleLine()
-{
-    m_firstVisibleLine = firstVisibleBlock().blockNumber();
-    return m_firstVisibleLine;
-}
-
-void TColorMemo::SetCaretLine(int line)
-{
-    m_currentLine = std::clamp(line, 0, LineCount() - 1);
-    QTextCursor cursor = textCursor();
-    cursor.setPosition(document()->findBlockByNumber(m_currentLine).position());
-    setTextCursor(cursor);
-}
-
-void TColorMemo::SetCaretColumn(int column)
-{
-    const QTextBlock block = document()->findBlockByNumber(m_currentLine);
-    m_caretColumn = std::clamp(column, 0, block.length() - 1);
-    QTextCursor cursor = textCursor();
-    cursor.setPosition(block.position() + m_caretColumn);
-    setTextCursor(cursor);
-}
-
-void TColorMemo::ScrollLines(int count)
-{
-    QScrollBar *bar = verticalScrollBar();
-    bar->setValue(bar->value() + count);
 }
 
 void TColorMemo::setReservedShortcuts(const QList<QKeySequence> &shortcuts)
@@ -363,29 +740,63 @@ void TColorMemo::paintEvent(QPaintEvent *event)
 
 void TColorMemo::keyPressEvent(QKeyEvent *event)
 {
+    finishLoading();
     keepMarksApart(event->text());
+    stepOverSoftBreak(event);
+    ++m_userEdit;
     QPlainTextEdit::keyPressEvent(event);
+    --m_userEdit;
+    tidyChanged();
 }
 
 void TColorMemo::inputMethodEvent(QInputMethodEvent *event)
 {
+    finishLoading();
     keepMarksApart(event->commitString());
+    ++m_userEdit;
     QPlainTextEdit::inputMethodEvent(event);
+    --m_userEdit;
+    tidyChanged();
 }
 
-QMimeData *TColorMemo::createMimeDataFromSelection() const
+void TColorMemo::dropEvent(QDropEvent *event)
 {
-    auto *data = new QMimeData;
-    QString text = SelText();
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    data->setText(text);
-    return data;
+    const QMimeData *data = event->mimeData();
+    if (!data || !data->hasText() || isReadOnly()) {
+        QPlainTextEdit::dropEvent(event);
+        return;
+    }
+    // Dropped here rather than by the base class, whose move of a selection
+    // is one edit spanning the text between the two places.
+    finishLoading();
+    const QString text = data->text();
+    int at = fromDocumentPosition(cursorForPosition(event->position().toPoint()).position());
+    const bool move = event->dropAction() == Qt::MoveAction
+        && (event->source() == this || event->source() == viewport());
+    if (move) {
+        const int start = SelStart();
+        const int length = SelLength();
+        if (at >= start && at <= start + length)
+            at = -1; // onto itself
+        else
+            SetSelText(QString());
+        if (at > start)
+            at -= length;
+    }
+    if (at >= 0) {
+        SetSelStart(at);
+        SetSelText(text);
+    }
+    event->acceptProposedAction();
+    QDragLeaveEvent leave;
+    QPlainTextEdit::dragLeaveEvent(&leave); // ends the drag's feedback
+    setFocus();
 }
 
 void TColorMemo::insertFromMimeData(const QMimeData *source)
 {
     if (source && source->hasText()) {
-        textCursor().insertText(documentText(source->text()));
+        SetSelText(source->text());
         ensureCursorVisible();
         return;
     }

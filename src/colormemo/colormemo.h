@@ -1,14 +1,17 @@
 #pragma once
 
 #include "colormemo/separatormarks.h"
+#include "colormemo/softbreaks.h"
 
 #include <QKeySequence>
 #include <QList>
 #include <QPlainTextEdit>
 #include <QStringList>
+#include <QTimer>
 
 #include <vector>
 
+class QTextBlock;
 class TColorHighlighter;
 class TDrawRules;
 
@@ -26,9 +29,9 @@ struct TextChange
 // and a line is a logical line, however word wrapping shows it. Its text
 // keeps U+2028 and U+2029 as characters, shown as marks.
 //
-// The document underneath is this class's own business: other code reads and
-// changes the text through the operations here, never by a cursor on
-// document().
+// The document underneath is this class's own business: it may hold a long
+// line in several blocks (see SoftBreaks), so other code reads and changes
+// the text through the operations here, never by a cursor on document().
 class TColorMemo : public QPlainTextEdit
 {
     Q_OBJECT
@@ -42,12 +45,22 @@ public:
     // Replaces the whole text, which marks it modified; CR LF, lone CR and
     // lone LF all break lines.
     void SetText(const QString &text);
-    // Turns the text into `text` by changing only the stretch where the two
-    // differ, so that a large document is not laid out anew; the view stays.
-    void ChangeText(const QString &text);
     // Replaces the whole text with a file's, whose line breaks are already
-    // single '\n' characters, leaving it unmodified.
+    // single '\n' characters, leaving it unmodified. A large text is shown
+    // as soon as its first screen is in; the rest follows while the program
+    // waits for input, and any operation that needs it waits for it.
     void LoadText(QString text);
+    // Whether LoadText() is still taking in the rest of its text.
+    bool Loading() const { return !m_pending.isNull(); }
+
+    // The whole text with a single LF per line break, cheaper to make than
+    // Text(): the form the editor's undo history keeps.
+    QString UndoText() const;
+    // Turns the text into `text`, an UndoText(), by changing only the stretch
+    // where the two differ; a large document is not laid out anew and the
+    // view stays where it is.
+    void RestoreUndoText(const QString &text);
+
     // Length of Text(), without building it.
     int TextLength() const;
     // The lines of the text; a final line break starts no further line.
@@ -82,10 +95,15 @@ public:
     void ScrollLines(int count);
 
     // Conversions between CR LF offsets and the document's own positions,
-    // which count one separator per line break. An offset between CR and LF
-    // maps to the end of its line.
+    // which count one separator per block. An offset between CR and LF maps
+    // to the end of its line; an offset between two pieces of a long line to
+    // the start of the second.
     int toDocumentPosition(int offset) const;
     int fromDocumentPosition(int position) const;
+    // Whether a block of the document starts a line rather than continuing
+    // the one before; the number of the line a block belongs to.
+    bool startsLine(const QTextBlock &block) const;
+    int lineOf(const QTextBlock &block) const;
 
     // Key sequences that belong to the window's commands rather than to the
     // text control's own editing keys (Ctrl+Z is the editor's Undo, ...).
@@ -100,18 +118,62 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void inputMethodEvent(QInputMethodEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
     QMimeData *createMimeDataFromSelection() const override;
     void insertFromMimeData(const QMimeData *source) override;
 
 private:
-    // Text as the document holds it: single '\n' breaks, separators as marks.
-    QString documentText(const QString &text);
-    // Text read from the document, with the separators its marks stand for.
-    QString fromDocumentText(QString text) const;
+    // Text as the document holds it: single '\n' breaks, separators as marks,
+    // long lines cut into pieces at the returned offsets.
+    QString documentText(const QString &text, std::vector<int> *pieces);
+    // The text of the document's characters from `position` on, as `raw`
+    // holds them: CR LF or LF breaks, no soft separators, no marks.
+    QString readableText(QStringView raw, int position, bool crLf) const;
     // Chooses marks that `incoming` does not contain and rewrites the document's.
     void keepMarksApart(QStringView incoming);
 
+    // Replaces the document with `text` (document form), whose soft
+    // separators are at `pieces`.
+    void setDocumentText(const QString &text, const std::vector<int> &pieces);
+    // Replaces the document's [from, to) by `text` (document form); leaves
+    // `cursor` after it.
+    void replaceRange(QTextCursor &cursor, int from, int to, const QString &text,
+                      const std::vector<int> &pieces);
+    // Cuts blocks grown too long and joins pieces grown too short, between
+    // two document positions, without the text changing. Returns the number
+    // of separators put in less those taken out.
+    int tidyPieces(int from, int to);
+    void tidyChanged();
+    void contentsChanged(int from, int removed, int added);
+    // Before a key: steps over a soft separator the key would act on alone.
+    void stepOverSoftBreak(const QKeyEvent *event);
+
+    // Loading a large text: the part not yet in the document.
+    void loadSlice(qsizetype length);
+    void finishLoading() const;
+
+    // The first block of a line; the offset of a block's first character.
+    QTextBlock lineBlock(int line) const;
+    int blockOffset(const QTextBlock &block) const;
+    bool endsSoftly(const QTextBlock &block) const;
+    int lineLength(int line) const;
+
     SeparatorMarks m_marks;
+    bool m_marksUsed = false; // whether the document may hold any mark
+    SoftBreaks m_soft;
+    int m_ownChange = 0;      // our own edits keep m_soft themselves
+    int m_userEdit = 0;       // inside a key, input method or drop event
+    int m_dirtyFrom = -1;     // document positions changed by others, to tidy
+    int m_dirtyTo = -1;
+
+    QString m_pending;        // the text being loaded, document form
+    qsizetype m_pendingAt = 0;
+    std::vector<int> m_pendingPieces;
+    size_t m_pendingPieceAt = 0;
+    int m_loadingLength = 0;  // TextLength() and LineCount() of the whole text
+    int m_loadingLines = 0;
+    QTimer m_loadTimer;
+
     int m_currentLine = 0;
     int m_caretColumn = 0;
     int m_firstVisibleLine = 0;

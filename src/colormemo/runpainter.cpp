@@ -6,8 +6,9 @@
 
 #include <algorithm>
 
-VisibleBlock::VisibleBlock(const QTextBlock &b, const QPointF &o, const QRect &area)
+VisibleBlock::VisibleBlock(const QTextBlock &b, int s, const QPointF &o, const QRect &area)
     : block(b)
+    , start(s)
     , offset(o + b.layout()->position())
 {
     const QTextLayout *layout = block.layout();
@@ -62,7 +63,7 @@ void RunPainter::draw(const std::vector<VisibleBlock> &blocks, const std::vector
     for (const VisibleBlock &visible : blocks) {
         if (visible.isEmpty())
             continue;
-        const int blockStart = lineOffset(visible.block);
+        const int blockStart = visible.start;
         const int blockEnd = blockStart + visible.block.length() - 1; // at its line break
         next = std::find_if(next, runs.end(), [&](const TKeyDescr &run) {
             return run.EndPos >= blockStart + visible.from;

@@ -14,12 +14,6 @@
 class QPainter;
 class QTextLine;
 
-// A block's first character in the memo's CR LF positions.
-inline int lineOffset(const QTextBlock &block)
-{
-    return block.position() + block.blockNumber();
-}
-
 // Draws a keyword stretch instead of the memo.
 using TDrawKeyEvent = std::function<void(QPainter &canvas, const QString &key, const QRect &rect,
                                          const QColor &color)>;
@@ -29,6 +23,7 @@ using TDrawKeyEvent = std::function<void(QPainter &canvas, const QString &key, c
 struct VisibleBlock
 {
     QTextBlock block;
+    int start = 0;  // its first character in the memo's CR LF positions
     QPointF offset; // where the control draws the block's layout lines
     int firstLine = 0;
     int lastLine = -1;
@@ -38,7 +33,7 @@ struct VisibleBlock
     static constexpr int MaxUnwrappedLine = 4096;
 
     // `topLeft` is the block's corner on screen.
-    VisibleBlock(const QTextBlock &block, const QPointF &topLeft, const QRect &area);
+    VisibleBlock(const QTextBlock &block, int start, const QPointF &topLeft, const QRect &area);
     bool isEmpty() const { return lastLine < firstLine; }
 };
 

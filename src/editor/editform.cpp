@@ -461,15 +461,15 @@ void Teditform::updateUndoCommands()
 
 void Teditform::PushUndo()
 {
-    m_undo.push(cmemo1->Text(), cmemo1->SelStart());
+    m_undo.push(cmemo1->UndoText(), cmemo1->SelStart());
     findChild<QAction *>(QStringLiteral("Undolasttag1"))->setEnabled(true);
     updateUndoCommands();
 }
 
 void Teditform::Undolasttag1Click()
 {
-    const UndoHistory::Entry entry = m_undo.undo(cmemo1->Text(), cmemo1->SelStart());
-    cmemo1->ChangeText(entry.text);
+    const UndoHistory::Entry entry = m_undo.undo(cmemo1->UndoText(), cmemo1->SelStart());
+    cmemo1->RestoreUndoText(entry.text);
     cmemo1->SetSelStart(entry.caret);
     findChild<QAction *>(QStringLiteral("Undolasttag1"))->setEnabled(m_undo.hasUndoText());
     findChild<QAction *>(QStringLiteral("Undoundo1"))->setEnabled(true);
@@ -482,8 +482,8 @@ void Teditform::Undolasttag1Click()
 
 void Teditform::Undoundo1Click()
 {
-    const UndoHistory::Entry entry = m_undo.redo(cmemo1->Text(), cmemo1->SelStart());
-    cmemo1->ChangeText(entry.text);
+    const UndoHistory::Entry entry = m_undo.redo(cmemo1->UndoText(), cmemo1->SelStart());
+    cmemo1->RestoreUndoText(entry.text);
     cmemo1->SetSelStart(entry.caret);
     findChild<QAction *>(QStringLiteral("Undoundo1"))->setEnabled(false);
     findChild<QAction *>(QStringLiteral("Undolasttag1"))->setEnabled(true);

@@ -3,6 +3,30 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QTest>
+#include <QTextBlock>
+
+namespace {
+
+// A line of markup `length` characters long or a little more.
+QString longLine(int length)
+{
+    QString line;
+    for (int i = 0; line.size() < length; ++i)
+        line += QStringLiteral("<td class=\"c%1\">x</td>").arg(i);
+    return line;
+}
+
+// The memo offset where the first piece of a long line after the first ends.
+int firstPieceEnd(const TColorMemo &memo)
+{
+    for (QTextBlock block = memo.document()->begin(); block.isValid(); block = block.next()) {
+        if (!memo.startsLine(block))
+            return memo.fromDocumentPosition(block.position());
+    }
+    return -1;
+}
+
+} // namespace
 
 // The memo counts a line break as two characters; the document underneath
 // counts one. These cases pin the mapping between the two.
@@ -109,6 +133,96 @@ private Q_SLOTS:
         memo.SetCaretLine(-3);
         memo.SetCaretColumn(2);
         QCOMPARE(memo.SelStart(), 2);
+    }
+
+    // A very long line is held in pieces that none of the memo's interfaces shows.
+    void longLineInPieces()
+    {
+        TColorMemo memo;
+        const QString line = longLine(3 * SoftBreaks::MaxBlockLength);
+        const QString text = QStringLiteral("first\r\n") + line + QStringLiteral("\r\nlast\r\n");
+        memo.SetText(text);
+        QVERIFY(memo.document()->blockCount() > memo.LineCount() + 1);
+        QCOMPARE(memo.Text(), text);
+        QCOMPARE(memo.TextLength(), text.size());
+        QCOMPARE(memo.LineCount(), 4);
+        QCOMPARE(memo.LineText(1), line);
+        QCOMPARE(memo.LineStart(2), 7 + line.size() + 2);
+        QCOMPARE(memo.Lines(), (QStringList{"first", line, "last"}));
+        for (int offset = 0; offset <= text.size(); ++offset) {
+            const int back = memo.fromDocumentPosition(memo.toDocumentPosition(offset));
+            QCOMPARE(back, offset > 0 && text[offset - 1] == QLatin1Char('\r') ? offset - 1 : offset);
+        }
+        memo.SetSelStart(7 + 5000);
+        QCOMPARE(memo.CaretLine(), 1);
+        QCOMPARE(memo.CaretColumn(), 5000);
+
+        // A change across pieces, and back through the undo text.
+        const QString before = memo.UndoText();
+        memo.SetSelStart(7 + 4000);
+        memo.SetSelLength(6000);
+        QCOMPARE(memo.SelText(), text.mid(7 + 4000, 6000));
+        memo.SetSelText(QStringLiteral("X\r\nY"));
+        const QString changed = QString(text).replace(7 + 4000, 6000, QStringLiteral("X\r\nY"));
+        QCOMPARE(memo.Text(), changed);
+        QCOMPARE(memo.LineCount(), 5);
+        memo.RestoreUndoText(before);
+        QCOMPARE(memo.Text(), text);
+    }
+
+    // Keys at the seam of two pieces act on one character, as anywhere else.
+    void keysAtAPieceSeam()
+    {
+        TColorMemo memo;
+        const QString text = longLine(3 * SoftBreaks::MaxBlockLength);
+        memo.SetText(text);
+        const int seam = firstPieceEnd(memo);
+        QVERIFY(seam > 0);
+        memo.SetSelStart(seam - 1);
+        QTest::keyClick(&memo, Qt::Key_Right);
+        QTest::keyClick(&memo, Qt::Key_Right);
+        QCOMPARE(memo.SelStart(), seam + 1);
+        QTest::keyClick(&memo, Qt::Key_Left);
+        QTest::keyClick(&memo, Qt::Key_Left);
+        QCOMPARE(memo.SelStart(), seam - 1);
+        memo.SetSelStart(seam);
+        QTest::keyClick(&memo, Qt::Key_Backspace);
+        QCOMPARE(memo.Text(), QString(text).remove(seam - 1, 1));
+        QTest::keyClick(&memo, Qt::Key_Delete);
+        QCOMPARE(memo.Text(), QString(text).remove(seam - 1, 2));
+        QTest::keyClicks(&memo, QStringLiteral("ab"));
+        QCOMPARE(memo.Text(), QString(text).replace(seam - 1, 2, QStringLiteral("ab")));
+    }
+
+    // A large text is shown before all of it is in; whatever is asked of the
+    // memo meanwhile answers for the whole text.
+    void loadingALargeText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QString lines;
+        for (int i = 0; lines.size() < 700 * 1024; ++i)
+            lines += QStringLiteral("<tr><td>row %1</td></tr>\r\n").arg(i);
+        QTest::newRow("many lines") << lines;
+        QTest::newRow("one long line") << longLine(700 * 1024) + QStringLiteral("\r\n");
+        QTest::newRow("separators") << lines.left(300 * 1024) + QString::fromUtf8("\u2029x\u2028\r\n");
+    }
+    void loadingALargeText()
+    {
+        QFETCH(QString, text);
+        TColorMemo memo;
+        memo.LoadText(toDocumentBreaks(text));
+        QVERIFY(memo.Loading());
+        QVERIFY(!memo.Modified());
+        QCOMPARE(memo.TextLength(), text.size());
+        QCOMPARE(memo.LineCount(), memo.Loading() ? int(text.count(QLatin1Char('\n'))) + 1 : -1);
+        QCOMPARE(memo.Text(), text);
+        QVERIFY(!memo.Loading());
+
+        memo.LoadText(toDocumentBreaks(text));
+        QTRY_VERIFY(!memo.Loading());
+        QCOMPARE(memo.Text(), text);
+        QCOMPARE(memo.TextLength(), text.size());
+        QVERIFY(!memo.Modified());
     }
 
     void pastedBreaksAreNormalised()

@@ -246,6 +246,22 @@ private Q_SLOTS:
         QCOMPARE(readFile(path("sep.htm")), "\xC2\xB6" + bytes);
     }
 
+    void longLineFileKeepsItsBytes()
+    {
+        // Minified markup on one line, shown in pieces by the control.
+        QByteArray line;
+        for (int i = 0; line.size() < 100000; ++i)
+            line += "<div class=\"a\"><a href=\"x.htm\">" + QByteArray::number(i) + "</a></div>";
+        const QByteArray bytes = "<html>\r\n" + line + "\r\n</html>\r\n";
+        writeTestFile(path("min.htm"), bytes);
+        main->openFiles({path("min.htm")});
+        Teditform *editor = active();
+        editor->cmemo1->SetSelStart(8 + 50000);
+        QTest::keyClicks(editor->cmemo1, QStringLiteral("x"));
+        editor->Save1Click();
+        QCOMPARE(readFile(path("min.htm")), QByteArray(bytes).insert(8 + 50000, 'x'));
+    }
+
     void commandStatesFollowWindowCount_data()
     {
         QTest::addColumn<int>("windows");
