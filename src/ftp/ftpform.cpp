@@ -5,14 +5,9 @@
 #include "editor/editorhost.h"
 #include "ftp/conform.h"
 #include "ftp/dirform.h"
-#include "ftp/ftpcertificate.h"
 #include "ftp/ftpconnections.h"
-#include "ftp/ftperrortexts.h"
-#include "ftp/ftpexception.h"
 #include "ftp/ftpformtexts.h"
 #include "ftp/ftplisting.h"
-#include "ftp/ftpreply.h"
-#include "ftp/ftptransferoptions.h"
 #include "ftp/nameform.h"
 #include "settings/settings.h"
 
@@ -36,7 +31,6 @@
 namespace {
 
 constexpr int HelpTopic = 7100;
-constexpr int ReportLevel = 2;
 constexpr int FileColumnWidths[] = {120, 90, 79};
 constexpr int FolderColumnWidths[] = {70, 70};
 constexpr int MemoHeight = 90;
@@ -136,7 +130,6 @@ QPushButton *button(QWidget *parent, const char *name, const char *caption)
 
 Tftpform::Tftpform(FtpMode mode, EditorHost &host, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
-    , NMFTP1(std::make_unique<TNMFTP>())
     , m_mode(mode)
     , m_host(host)
     , ImageList1(fileIcons(style()))
@@ -145,11 +138,10 @@ Tftpform::Tftpform(FtpMode mode, EditorHost &host, QWidget *parent)
     setWindowTitle(QStringLiteral("Markvale PRO FTP"));
     setAttribute(Qt::WA_DeleteOnClose);
     buildControls();
-    bindClient();
+    NMFTP1 = &folderFor(FtpProtocol::Ftp);
     ApplyCaptions();
 }
 
-// The client goes first, while the controls its events reach still exist.
 Tftpform::~Tftpform() = default;
 
 void Tftpform::buildControls()
@@ -233,25 +225,25 @@ void Tftpform::buildControls()
             [this] { runOperation(&Tftpform::ListView2DblClick); });
 }
 
-void Tftpform::bindClient()
+RemoteFolder &Tftpform::folderFor(FtpProtocol protocol)
 {
-    NMFTP1->ReportLevel = ReportLevel;
-    NMFTP1->Vendor = TNMFTP::VendorAuto;
-    NMFTP1->ParseList = true;
-    NMFTP1->ProxyPort = 0;
-    NMFTP1->TimeOut = m_timeOut;
-    NMFTP1->OnDisconnect = [this](TPowersock *) { NMFTP1Disconnect(); };
-    NMFTP1->OnStatus = [this](TPowersock *, const QString &status) { NMFTP1Status(status); };
-    NMFTP1->OnConnectionFailed = [this](TPowersock *) { NMFTP1ConnectionFailed(); };
-    NMFTP1->OnPacketRecvd = [this](TPowersock *) { NMFTP1PacketRecvd(); };
-    NMFTP1->OnPacketSent = [this](TPowersock *) { NMFTP1PacketSent(); };
-    NMFTP1->OnError = [this](TPowersock *, quint16, const QString &message) { NMFTP1Error(message); };
-    NMFTP1->OnConnectionRequired = [this](bool &handled) { NMFTP1ConnectionRequired(handled); };
-    NMFTP1->OnFailure = [this](bool &handled, TCmdType type) { NMFTP1Failure(handled, type); };
-    NMFTP1->OnSuccess = [this](TCmdType type) { NMFTP1Success(type); };
-    NMFTP1->OnCertificateError = [this](const QSslCertificate &certificate, const QList<QSslError> &errors) {
-        return NMFTP1CertificateError(certificate, errors);
+    std::unique_ptr<RemoteFolder> &folder = m_folders.at(size_t(protocol));
+    if (folder)
+        return *folder;
+    folder = RemoteFolder::create(protocol);
+    folder->OnDisconnect = [this] { NMFTP1Disconnect(); };
+    folder->OnStatus = [this](const QString &status) { NMFTP1Status(status); };
+    folder->OnConnectionFailed = [this] { NMFTP1ConnectionFailed(); };
+    folder->OnProgress = [this] { NMFTP1Progress(); };
+    folder->OnError = [this](const QString &message) { NMFTP1Error(message); };
+    folder->OnConnectionRequired = [this](bool &handled) { NMFTP1ConnectionRequired(handled); };
+    folder->OnFailure = [this](bool &handled, TCmdType type) { NMFTP1Failure(handled, type); };
+    folder->OnSuccess = [this](TCmdType type) { NMFTP1Success(type); };
+    folder->OnPrompt = [this](const std::function<void()> &question) {
+        const PromptScope scope(this);
+        question();
     };
+    return *folder;
 }
 
 void Tftpform::onClick(QPushButton *button, void (Tftpform::*handler)())
@@ -287,7 +279,7 @@ void Tftpform::reportFailure(const std::exception &e)
     const QString technical = QString::fromUtf8(e.what());
     NMFTP1Status(technical);
     if (!m_closeRequested)
-        ask(Prompts::Kind::Error, FtpErrorTexts::text(e, settings().Lang), Button::Ok);
+        ask(Prompts::Kind::Error, NMFTP1->errorText(e, settings().Lang), Button::Ok);
 }
 
 void Tftpform::checkStopped() const
@@ -299,7 +291,7 @@ void Tftpform::checkStopped() const
 
 void Tftpform::settle()
 {
-    const bool connected = NMFTP1->connected();
+    const bool connected = NMFTP1->isConnected();
     createbtn->setEnabled(connected);
     disbtn->setEnabled(connected);
     // A failed login leaves only Close, as its message says.
@@ -314,7 +306,6 @@ void Tftpform::settle()
 void Tftpform::setTimeOut(int ms)
 {
     m_timeOut = ms;
-    NMFTP1->TimeOut = ms;
 }
 
 void Tftpform::ApplyCaptions()
@@ -355,7 +346,7 @@ void Tftpform::closeEvent(QCloseEvent *event)
     if (m_busy) {
         m_closeRequested = true;
         m_stopped = true;
-        NMFTP1->Abort();
+        NMFTP1->abort();
         hide();
         event->ignore();
         return;
@@ -477,16 +468,10 @@ void Tftpform::connectbtnClick()
         return;
     startOperation();
     m_loginFailed = false;
-    const FtpConnections::Endpoint endpoint = FtpConnections::endpointOf(chooser.pending().host);
-    NMFTP1->Host = endpoint.host;
-    NMFTP1->Port = endpoint.port;
-    NMFTP1->Password = chooser.pending().password;
-    NMFTP1->UserID = chooser.pending().user;
-    NMFTP1->Mode = chooser.pending().options.mode;
-    NMFTP1->Security = chooser.pending().options.encryption;
-    NMFTP1->TrustedCertificates = FtpTransferStore::trustedCertificates(endpoint.host);
+    NMFTP1 = &folderFor(chooser.pending().options.protocol);
+    NMFTP1->setConnection(chooser.pending(), m_timeOut);
     try {
-        NMFTP1->Connect();
+        NMFTP1->connectToServer();
     } catch (const std::exception &e) {
         m_loginFailed = true;
         NMFTP1Status(QString::fromUtf8(e.what()));
@@ -494,22 +479,11 @@ void Tftpform::connectbtnClick()
         if (!m_closeRequested) {
             const int lang = settings().Lang;
             ask(Prompts::Kind::Error,
-                ftpFormTexts(lang).connectionFailed + QStringLiteral("\n\n") + FtpErrorTexts::text(e, lang), Button::Ok);
+                ftpFormTexts(lang).connectionFailed + QStringLiteral("\n\n") + NMFTP1->errorText(e, lang), Button::Ok);
         }
         return;
     }
     NMFTP1Connect();
-}
-
-bool Tftpform::NMFTP1CertificateError(const QSslCertificate &certificate, const QList<QSslError> &errors)
-{
-    const int lang = settings().Lang;
-    const QString question
-        = ftpFormTexts(lang).trustCertificate.arg(NMFTP1->Host, FtpCertificate::details(certificate, errors, lang));
-    const bool trusted = ask(Prompts::Kind::Warning, question, Button::Yes | Button::No) == Button::Yes;
-    if (trusted)
-        FtpTransferStore::saveTrustedCertificates(NMFTP1->Host, NMFTP1->TrustedCertificates + QList{certificate});
-    return trusted;
 }
 
 void Tftpform::disbtnClick()
@@ -517,8 +491,8 @@ void Tftpform::disbtnClick()
     startOperation();
     ListView1->clear();
     ListView2->clear();
-    NMFTP1->Abort();
-    NMFTP1->Disconnect();
+    NMFTP1->abort();
+    NMFTP1->disconnectFromServer();
 }
 
 void Tftpform::downbtnClick()
@@ -531,7 +505,6 @@ void Tftpform::downbtnClick()
         m_overwriteAll = false;
         m_overwriteNone = false;
         m_downloadedPaths.clear();
-        NMFTP1->SetTransferType(2);
         m_finished = 0;
         const QStringList names = selectedFileNames();
         for (const QString &name : names) {
@@ -548,7 +521,7 @@ void Tftpform::downbtnClick()
                 continue;
             }
             const int before = m_finished;
-            NMFTP1->FetchFile(name, path);
+            NMFTP1->fetchFile(name, path);
             if (m_finished > before)
                 m_downloadedPaths << path;
         }
@@ -580,25 +553,23 @@ void Tftpform::upbtnClick()
     if (!chosen.accepted())
         return;
     // Connect first, so that the remote names are known before anything is overwritten.
-    if (!NMFTP1->connected()) {
+    if (!NMFTP1->isConnected()) {
         connectbtnClick();
-        if (!NMFTP1->connected())
+        if (!NMFTP1->isConnected())
             return;
     }
     startOperation();
-    // In the server's default ASCII mode line ends would be rewritten and pictures spoilt.
-    NMFTP1->SetTransferType(2);
     for (const QString &path : std::as_const(chosen.paths)) {
         checkStopped();
         const QString name = QFileInfo(path).fileName();
         if (remoteFileListed(name) && !overwriteAllowed(path))
             continue;
         try {
-            NMFTP1->PutFile(path, name);
+            NMFTP1->putFile(path, name);
         } catch (const std::exception &) {
             // What arrived stays on the server under the real name; the list shows it.
             NMFTP1Status(ftpFormTexts(settings().Lang).uploadBrokenOff.arg(name));
-            if (NMFTP1->connected()) {
+            if (NMFTP1->isConnected()) {
                 try {
                     NMFTP1Connect();
                 } catch (const std::exception &listing) {
@@ -617,7 +588,7 @@ void Tftpform::createbtnClick()
     if (runModal(dialog) != QDialog::Accepted)
         return;
     startOperation();
-    NMFTP1->MakeFolder(dialog.name());
+    NMFTP1->makeFolder(dialog.name());
     Refresh();
 }
 
@@ -631,7 +602,7 @@ void Tftpform::deldirbtnClick()
         != Button::Yes)
         return;
     startOperation();
-    NMFTP1->RemoveFolder(name);
+    NMFTP1->removeFolder(name);
     Refresh();
 }
 
@@ -651,9 +622,12 @@ void Tftpform::delfilbtnClick()
         for (const QString &name : names) {
             checkStopped();
             try {
-                NMFTP1->RemoveFile(name);
-            } catch (const FTPException &reply) {
-                refused << QStringLiteral("%1: %2").arg(name, FtpReply::chomp(reply.message()));
+                NMFTP1->removeFile(name);
+            } catch (const std::exception &error) {
+                const std::optional<QString> reason = NMFTP1->refusalOf(error);
+                if (!reason)
+                    throw;
+                refused << QStringLiteral("%1: %2").arg(name, *reason);
             }
         }
     }
@@ -684,7 +658,7 @@ void Tftpform::renameEntry(const QString &oldName)
     if (runModal(dialog) != QDialog::Accepted)
         return;
     startOperation();
-    NMFTP1->RenameEntry(oldName, dialog.name());
+    NMFTP1->rename(oldName, dialog.name());
     Refresh();
 }
 
@@ -693,7 +667,7 @@ void Tftpform::cancelbtnClick()
     // The running operation ends with its failure, after which the buttons are set anew.
     m_stopped = true;
     cancelbtn->setEnabled(false);
-    NMFTP1->Abort();
+    NMFTP1->abort();
 }
 
 void Tftpform::ListView2DblClick()
@@ -702,7 +676,7 @@ void Tftpform::ListView2DblClick()
     if (selected.isEmpty())
         return;
     startOperation();
-    NMFTP1->ChangeFolder(selected.first()->text(0));
+    NMFTP1->changeFolder(selected.first()->text(0));
     Refresh();
 }
 
@@ -714,10 +688,8 @@ void Tftpform::NMFTP1Connect()
     panel1->clear();
     ListView1->setEnabled(true);
     ListView2->setEnabled(true);
-    NMFTP1->ParseList = true;
-    NMFTP1->Vendor = TNMFTP::VendorAuto;
-    NMFTP1->ListFolder();
-    m_folder = NMFTP1->WorkingFolder();
+    const QList<RemoteFolder::Entry> entries = NMFTP1->list();
+    m_folder = NMFTP1->workingFolder();
     panel0->setText(m_folder);
     // Wherever the server starts, the user can go up.
     if (m_folder != QLatin1String("/"))
@@ -725,22 +697,17 @@ void Tftpform::NMFTP1Connect()
 
     int files = 0;
     qint64 total = 0;
-    if (const TFTPDirectoryList *list = NMFTP1->directoryList()) {
-        for (qsizetype k = 0; k < list->names().size(); ++k) {
-            const QString &name = list->names().at(k);
-            const QString date = list->dates().value(k);
-            if (!FtpListing::isFile(name)) {
-                addFolderRow(name, date, FtpListing::FolderIcon);
-                continue;
-            }
-            const qint64 size = list->sizes().value(k).toLongLong();
-            const FtpListing::Icon icon = FtpListing::iconOf(name);
-            auto *item = new QTreeWidgetItem(ListView1, {name, FtpListing::sizeText(size), date});
-            item->setIcon(0, ImageList1.value(icon));
-            item->setData(0, IconRole, int(icon));
-            ++files;
-            total += size;
+    for (const RemoteFolder::Entry &entry : entries) {
+        if (entry.folder) {
+            addFolderRow(entry.name, entry.date, FtpListing::FolderIcon);
+            continue;
         }
+        const FtpListing::Icon icon = FtpListing::iconOf(entry.name);
+        auto *item = new QTreeWidgetItem(ListView1, {entry.name, FtpListing::sizeText(entry.size), entry.date});
+        item->setIcon(0, ImageList1.value(icon));
+        item->setData(0, IconRole, int(icon));
+        ++files;
+        total += entry.size;
     }
     panel1->setText(FtpListing::summaryText(files, total));
 }
@@ -777,19 +744,14 @@ void Tftpform::NMFTP1ConnectionFailed()
     disbtn->setEnabled(false);
 }
 
-void Tftpform::NMFTP1PacketRecvd()
+void Tftpform::NMFTP1Progress()
 {
-    panel1->setText(QStringLiteral("%1 / %2").arg(NMFTP1->bytesReceived()).arg(NMFTP1->transferSize()));
-}
-
-void Tftpform::NMFTP1PacketSent()
-{
-    panel1->setText(QStringLiteral("%1 / %2").arg(NMFTP1->bytesSent()).arg(NMFTP1->transferSize()));
+    panel1->setText(QStringLiteral("%1 / %2").arg(NMFTP1->bytesDone()).arg(NMFTP1->transferSize()));
 }
 
 void Tftpform::NMFTP1Error(const QString &message)
 {
-    ask(Prompts::Kind::Error, FtpErrorTexts::clientText(message, settings().Lang), Button::Ok);
+    ask(Prompts::Kind::Error, message, Button::Ok);
 }
 
 void Tftpform::NMFTP1ConnectionRequired(bool &handled)

@@ -1,11 +1,12 @@
 #pragma once
 
-#include "ftp/nmftp.h"
+#include "ftp/remotefolder.h"
 #include "platform/prompts.h"
 
 #include <QTimer>
 #include <QWidget>
 
+#include <array>
 #include <memory>
 
 class EditorHost;
@@ -58,7 +59,8 @@ public:
     QPushButton *cancelbtn = nullptr;
     QPushButton *closebtn = nullptr;
     QPushButton *helpbutton = nullptr;
-    const std::unique_ptr<TNMFTP> NMFTP1;
+    // The folders of the server of the current connection, whatever its protocol.
+    RemoteFolder &remote() const { return *NMFTP1; }
 
 Q_SIGNALS:
     void closed();
@@ -69,7 +71,8 @@ protected:
 
 private:
     void buildControls();
-    void bindClient();
+    // The remote folder of a protocol, made when first used.
+    RemoteFolder &folderFor(FtpProtocol protocol);
     void onClick(QPushButton *button, void (Tftpform::*handler)());
     void runOperation(void (Tftpform::*handler)());
     void reportFailure(const std::exception &e);
@@ -109,13 +112,11 @@ private:
     void NMFTP1Disconnect();
     void NMFTP1Status(const QString &status);
     void NMFTP1ConnectionFailed();
-    void NMFTP1PacketRecvd();
-    void NMFTP1PacketSent();
+    void NMFTP1Progress();
     void NMFTP1Error(const QString &message);
     void NMFTP1ConnectionRequired(bool &handled);
     void NMFTP1Failure(bool &handled, TCmdType type);
     void NMFTP1Success(TCmdType type);
-    bool NMFTP1CertificateError(const QSslCertificate &certificate, const QList<QSslError> &errors);
 
     const FtpMode m_mode;
     EditorHost &m_host;
@@ -132,4 +133,7 @@ private:
     bool m_loginFailed = false;
     bool m_collectRefusals = false; // refusals reach the running operation as exceptions
     bool m_closeRequested = false;
+    // Last, so that they go first, while everything their events reach still exists.
+    std::array<std::unique_ptr<RemoteFolder>, 2> m_folders; // by FtpProtocol
+    RemoteFolder *NMFTP1 = nullptr;
 };

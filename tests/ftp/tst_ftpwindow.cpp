@@ -129,7 +129,7 @@ class TestFtpWindow : public QObject
             return nullptr;
         answerChooser();
         form->connectbtn->click();
-        return form->NMFTP1->connected() ? form : nullptr;
+        return form->remote().isConnected() ? form : nullptr;
     }
 
     void answerTargetFolder()
@@ -250,7 +250,7 @@ private Q_SLOTS:
         QVERIFY(!form->upbtn->isEnabled());
 
         form->disbtn->click();
-        QVERIFY(!form->NMFTP1->connected());
+        QVERIFY(!form->remote().isConnected());
         QVERIFY(form->connectbtn->isEnabled() && form->closebtn->isEnabled() && !form->disbtn->isEnabled());
         QCOMPARE(form->ListView1->topLevelItemCount(), 0);
         QVERIFY(!form->ListView1->isEnabled());
@@ -329,7 +329,7 @@ private Q_SLOTS:
         QCOMPARE(openedFiles(), QStringList{QStringLiteral("ok.txt")});
         // The window is usable again: the buttons follow the selection, nothing waits.
         QVERIFY(form->downbtn->isEnabled() && form->closebtn->isEnabled() && !form->cancelbtn->isEnabled());
-        QVERIFY(form->NMFTP1->connected());
+        QVERIFY(form->remote().isConnected());
     }
 
     void uploadConnectsFirstAndAsksBeforeOverwriting()
@@ -523,7 +523,7 @@ private Q_SLOTS:
         // The list shows what arrived, and the window is usable again.
         QVERIFY(row(form->ListView1, QStringLiteral("big.bin")));
         QVERIFY(QFileInfo(remote(QStringLiteral("big.bin"))).size() < 64 * 1024 * 1024);
-        QVERIFY(form->NMFTP1->connected() && form->upbtn->isEnabled() && !form->cancelbtn->isEnabled());
+        QVERIFY(form->remote().isConnected() && form->upbtn->isEnabled() && !form->cancelbtn->isEnabled());
     }
 
     void silentServerFailsWithinTheTimeOut()
@@ -542,7 +542,7 @@ private Q_SLOTS:
         form->connectbtn->click();
         QVERIFY(clock.elapsed() < 10000);
         QCOMPARE(prompts->messages().last().kind, Prompts::Kind::Error);
-        QVERIFY(!form->NMFTP1->connected());
+        QVERIFY(!form->remote().isConnected());
         QVERIFY(!form->connectbtn->isEnabled() && form->closebtn->isEnabled());
         form->closebtn->click();
         QTRY_VERIFY(!main->findChild<Tftpform *>());
@@ -599,7 +599,7 @@ private Q_SLOTS:
             stopAnswering();
         else
             form->connectbtn->click();
-        QVERIFY(step == Step::Login || step == Step::ListData || form->NMFTP1->connected());
+        QVERIFY(step == Step::Login || step == Step::ListData || form->remote().isConnected());
 
         // The user ends the step while it waits.
         QTimer user;
@@ -748,7 +748,7 @@ private Q_SLOTS:
         answerChooser();
         prompts->answerMessage(Prompts::Button::Yes, QStringLiteral("could not be verified"));
         form->connectbtn->click();
-        QVERIFY(form->NMFTP1->connected());
+        QVERIFY(form->remote().isConnected());
         QCOMPARE(texts(form->ListView1), QStringList{QStringLiteral("a.html")});
         QVERIFY(prompts->messages().constLast().text.contains(QStringLiteral("SHA-256: ")));
         // The memo tells how the connection runs.
@@ -760,7 +760,7 @@ private Q_SLOTS:
         form->disbtn->click();
         answerChooser();
         form->connectbtn->click();
-        QVERIFY(form->NMFTP1->connected());
+        QVERIFY(form->remote().isConnected());
         QCOMPARE(prompts->messages().size(), 1);
         form->disbtn->click();
     }

@@ -1,0 +1,183 @@
+// The FTP window over SFTP against a real OpenSSH server on 127.0.0.1: the host-key and
+// passphrase questions come through the prompts, pages are published and fetched.
+#include "colormemo/colormemo.h"
+#include "editor/editform.h"
+#include "ftp/conform.h"
+#include "ftp/dirform.h"
+#include "ftp/ftpform.h"
+#include "ftp/nameform.h"
+#include "scriptedprompts.h"
+#include "shell/mainform.h"
+#include "sshdprocess.h"
+#include "testconfig.h"
+#include "testfiles.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+
+namespace {
+
+QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+QTreeWidgetItem *row(const QTreeWidget *view, const QString &name)
+{
+    return view->findItems(name, Qt::MatchExactly).value(0);
+}
+
+} // namespace
+
+class TestSftpWindow : public QObject
+{
+    Q_OBJECT
+
+    SshdProcess server;
+    QTemporaryDir home; // its .ssh is the server's client folder
+    QTemporaryDir local;
+    std::unique_ptr<TestConfig> config;
+    std::unique_ptr<ScriptedPrompts> prompts;
+    std::unique_ptr<Tmainform> main;
+
+    QString remote(const QString &name) const { return QDir(server.root()).filePath(name); }
+
+    // Opens the window in a mode and connects with the stored SFTP connection; `questions`
+    // script the answers that follow the choice of the connection.
+    Tftpform *open(const char *command, const std::function<void()> &questions)
+    {
+        main->action(command)->trigger();
+        auto *form = main->findChild<Tftpform *>();
+        if (!form)
+            return nullptr;
+        prompts->answerDialog([](QDialog &d) {
+            auto &chooser = static_cast<Tconform &>(d);
+            chooser.listbox1->setCurrentRow(0);
+            chooser.connectbutton->click();
+        });
+        questions();
+        form->connectbtn->click();
+        return form;
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        const QString failure = server.start();
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        QVERIFY(QFile::link(server.clientFolder(), home.filePath(QStringLiteral(".ssh"))));
+        qputenv("HOME", home.path().toLocal8Bit());
+        qunsetenv("SSH_AUTH_SOCK");
+    }
+
+    void init()
+    {
+        server.resetClient();
+        config = std::make_unique<TestConfig>();
+        // No stored password: the key's passphrase is asked.
+        config->writeLanguage(English, QStringLiteral("AntCon=1\nFTPHost0=127.0.0.1:%1\nFTPName0=%2\nFTPPass0=\n"
+                                                      "FTPNick0=sftp test\nFTPProtocol0=1\n")
+                                           .arg(server.port())
+                                           .arg(server.login().user)
+                                           .toUtf8());
+        prompts = std::make_unique<ScriptedPrompts>();
+        main = std::make_unique<Tmainform>();
+        main->FormCreate();
+        main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(main.get()));
+    }
+
+    void cleanup()
+    {
+        for (Teditform *editor : main->editors())
+            editor->closeWithoutQuery();
+        main.reset();
+        prompts.reset();
+        config.reset();
+    }
+
+    void publishAndFetchPages()
+    {
+        QVERIFY(!server.makeClientKey(QStringLiteral("key words")).isEmpty());
+        QDir(server.root()).mkdir(QStringLiteral("img"));
+        writeTestFile(remote(QStringLiteral("README")), "a file, though without a dot");
+        const QByteArray page = "<html>\r\n<body>caf\xc3\xa9</body>\r\n</html>\r\n";
+        const QString source = local.filePath(QStringLiteral("index.html"));
+        writeTestFile(source, page);
+
+        main->openDocument(source);
+        Tftpform *form = open("uploadfile", [this] {
+            prompts->answerChoice(1, QStringLiteral("SHA-256 fingerprint: SHA256:"));
+            prompts->answerSecret(QStringLiteral("key words"), QStringLiteral("id_ed25519"));
+        });
+        QVERIFY(form && form->remote().isConnected());
+        QCOMPARE(prompts->messages().first().kind, Prompts::Kind::Warning);
+        QVERIFY(readBytes(QDir(server.clientFolder()).filePath(QStringLiteral("known_hosts"))).contains("127.0.0.1"));
+        QCOMPARE(form->panel0->text(), QFileInfo(server.root()).canonicalFilePath());
+        QVERIFY(row(form->ListView2, QStringLiteral("img")) && row(form->ListView2, QStringLiteral("../")));
+        QVERIFY(row(form->ListView1, QStringLiteral("README")));
+
+        prompts->answerOpen({source});
+        form->upbtn->click();
+        QCOMPARE(readBytes(remote(QStringLiteral("index.html"))), page);
+        QVERIFY(row(form->ListView1, QStringLiteral("index.html")));
+        QCOMPARE(row(form->ListView1, QStringLiteral("index.html"))->text(1), QStringLiteral("%1 bytes").arg(page.size()));
+
+        // A refusal is shown as for FTP, and the window stays connected.
+        prompts->answerDialog([](QDialog &d) {
+            auto &dialog = static_cast<TNameform &>(d);
+            dialog.Edit1->setText(QStringLiteral("img"));
+            dialog.BitBtn2->click();
+        });
+        prompts->answerMessage(Prompts::Button::Ok, QStringLiteral("Couldn't create the folder"));
+        form->createbtn->click();
+        QVERIFY(form->remote().isConnected() && form->createbtn->isEnabled());
+        form->closebtn->click();
+        QTRY_VERIFY(!main->findChild<Tftpform *>());
+
+        // Fetched and opened; the remembered host key asks nothing.
+        form = open("Downloadandopen1", [this] { prompts->answerSecret(QStringLiteral("key words")); });
+        QVERIFY(form && form->remote().isConnected());
+        row(form->ListView1, QStringLiteral("index.html"))->setSelected(true);
+        prompts->answerDialog([this](QDialog &d) {
+            auto &dirform = static_cast<Tdirform &>(d);
+            dirform.de->setText(local.filePath(QStringLiteral("fetched")));
+            dirform.okbutton->click();
+        });
+        QDir(local.path()).mkdir(QStringLiteral("fetched"));
+        form->downbtn->click();
+        QCOMPARE(readBytes(local.filePath(QStringLiteral("fetched/index.html"))), page);
+        QCOMPARE(main->EditorCount(), 2);
+        QCOMPARE(main->editors().last()->FileName(), local.filePath(QStringLiteral("fetched/index.html")));
+        QCOMPARE(main->editors().last()->cmemo1->Text(), QString::fromUtf8(page));
+        QVERIFY(form->Memo1->toPlainText().contains(QStringLiteral("Received %1 Bytes").arg(page.size())));
+    }
+
+    void changedHostKeyIsRefused()
+    {
+        const QString other = QDir(server.clientFolder()).filePath(QStringLiteral("other"));
+        QVERIFY(generateKey(other));
+        writeTestFile(QDir(server.clientFolder()).filePath(QStringLiteral("known_hosts")),
+                      server.knownHostsLine(other + QStringLiteral(".pub")).toUtf8());
+        // No question: only the warning, which names the file to edit.
+        Tftpform *form = open("Downloadandopen1", [this] {
+            prompts->answerMessage(Prompts::Button::Ok, QStringLiteral("WARNING: the host key of 127.0.0.1 has changed"));
+        });
+        QVERIFY(form && !form->remote().isConnected());
+        QVERIFY(prompts->messageTexts().first().contains(QStringLiteral("known_hosts")));
+        QVERIFY(form->closebtn->isEnabled() && !form->connectbtn->isEnabled() && !form->createbtn->isEnabled());
+    }
+};
+
+QTEST_MAIN(TestSftpWindow)
+#include "tst_sftpwindow.moc"
