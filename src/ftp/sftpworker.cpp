@@ -596,11 +596,14 @@ void SftpWorker::upload(const QString &localPath, const QString &remote)
     m_progress.done = 0;
 
     // A complete upload under a temporary name replaces the remote file, so that a failed
-    // or cancelled one leaves the published file as it was. A link is written through.
+    // or cancelled one leaves the published file as it was; a new file that did not arrive
+    // whole is removed. A link is written through.
     mode_t mode = NewFileMode;
     bool replace = false;
+    bool created = true;
     if (sftp_attributes existing = sftp_lstat(m_sftp, pathBytes(remote).constData())) {
         replace = existing->type == SSH_FILEXFER_TYPE_REGULAR;
+        created = false;
         mode = existing->permissions & 07777;
         sftp_attributes_free(existing);
     }
@@ -617,10 +620,11 @@ void SftpWorker::upload(const QString &localPath, const QString &remote)
     }
     if (!file)
         failSftp(QStringLiteral("open ") + written);
-    auto discard = qScopeGuard([&] {
-        sftp_close(file);
-        if (replace && ssh_is_connected(m_ssh))
-            sftp_unlink(m_sftp, pathBytes(partial).constData());
+    auto removeWritten = qScopeGuard([&] {
+        if (file)
+            sftp_close(file);
+        if ((replace || created) && ssh_is_connected(m_ssh))
+            sftp_unlink(m_sftp, pathBytes(written).constData());
     });
 
     const bool large = sftp_extension_supported(m_sftp, "limits@openssh.com", "1");
@@ -638,11 +642,7 @@ void SftpWorker::upload(const QString &localPath, const QString &remote)
         m_progress.done += got;
     }
     const int closed = sftp_close(file);
-    discard.dismiss();
-    auto removePartial = qScopeGuard([&] {
-        if (replace && ssh_is_connected(m_ssh))
-            sftp_unlink(m_sftp, pathBytes(partial).constData());
-    });
+    file = nullptr;
     if (closed != SSH_OK)
         failSftp(QStringLiteral("close ") + written);
     if (replace) {
@@ -651,11 +651,11 @@ void SftpWorker::upload(const QString &localPath, const QString &remote)
         if (sftp_unlink(m_sftp, pathBytes(remote).constData()) != 0)
             failSftp(QStringLiteral("remove ") + remote);
         // From here the partial file is the only copy of the upload.
-        removePartial.dismiss();
+        removeWritten.dismiss();
         if (sftp_rename(m_sftp, pathBytes(partial).constData(), pathBytes(remote).constData()) != 0)
             failSftp(QStringLiteral("rename ") + partial);
     }
-    removePartial.dismiss();
+    removeWritten.dismiss();
     bump();
 }
 

@@ -258,19 +258,24 @@ private Q_SLOTS:
     void cancelTransfer_data()
     {
         QTest::addColumn<bool>("upload");
-        QTest::newRow("upload") << true;
-        QTest::newRow("download") << false;
+        QTest::addColumn<bool>("replaces");
+        QTest::newRow("upload over a file") << true << true;
+        QTest::newRow("upload of a new file") << true << false;
+        QTest::newRow("download") << false << true;
     }
 
     void cancelTransfer()
     {
         QFETCH(bool, upload);
+        QFETCH(bool, replaces);
         const QByteArray large = pattern(LargeSize);
         const QByteArray old = "the published page\n";
         const QString localFile = local.filePath(QStringLiteral("large.bin"));
         const QString remoteFile = server.root() + QStringLiteral("/large.bin");
+        QFile::remove(remoteFile);
         writeTestFile(upload ? localFile : remoteFile, large);
-        writeTestFile(upload ? remoteFile : localFile, old);
+        if (replaces)
+            writeTestFile(upload ? remoteFile : localFile, old);
 
         auto s = session();
         s->connectToHost(passwordLogin());
@@ -292,8 +297,9 @@ private Q_SLOTS:
         QVERIFY(clock.elapsed() < SftpSession::CancelGraceMs + 5000);
         QVERIFY(progressCalls > 0);
         QCOMPARE(s->transferSize(), LargeSize);
-        // What was there stays, and nothing half-written is left beside it.
-        QCOMPARE(readAll(upload ? remoteFile : localFile), old);
+        // What was there stays, and nothing half-written is left beside it or in its place.
+        QCOMPARE(readAll(upload ? remoteFile : localFile), replaces ? old : QByteArray());
+        QCOMPARE(QFile::exists(remoteFile), !upload || replaces);
         const QStringList partial{QStringLiteral("*part*")};
         QCOMPARE(QDir(upload ? server.root() : local.path()).entryList(partial, QDir::Files | QDir::Hidden),
                  QStringList());
