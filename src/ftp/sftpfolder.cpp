@@ -45,12 +45,19 @@ void SftpFolder::setConnection(const FtpConnections::PendingConnection &connecti
     m_login.timeOutMs = timeOutMs;
 }
 
+QString SftpFolder::server() const
+{
+    if (m_login.port == SftpLogin::DefaultPort)
+        return m_login.host;
+    return QStringLiteral("%1:%2").arg(m_login.host).arg(m_login.port);
+}
+
 SftpHostKeyAnswer SftpFolder::askHostKey(const SftpHostKey &key)
 {
     const int lang = settings().Lang;
     Prompts::Choice question;
     question.kind = Prompts::Kind::Warning;
-    question.text = SftpTexts::unknownHostKey(m_login.host, key, lang);
+    question.text = SftpTexts::unknownHostKey(server(), key, lang);
     question.choices = SftpTexts::hostKeyChoices(lang);
     // Refusing is what Enter does: trust takes a deliberate choice.
     question.defaultChoice = 2;
@@ -138,8 +145,9 @@ QList<RemoteFolder::Entry> SftpFolder::list()
 {
     QList<Entry> entries;
     attempt(TCmdType::ListFolder, [&] {
+        const QDateTime now = QDateTime::currentDateTime();
         for (const SftpEntry &found : m_session.list())
-            entries << Entry{found.name, found.size, found.modified.toString(QStringLiteral("yyyy-MM-dd HH:mm")),
+            entries << Entry{found.name, found.size, SftpTexts::date(found.modified, now, settings().Lang),
                              found.folder};
     });
     return entries;
@@ -188,7 +196,7 @@ qint64 SftpFolder::transferSize() const
 QString SftpFolder::errorText(const std::exception &error, int lang) const
 {
     if (const auto *failure = dynamic_cast<const SftpError *>(&error))
-        return SftpTexts::error(*failure, m_login.host, m_login.knownHostsFile, lang);
+        return SftpTexts::error(*failure, server(), m_login.knownHostsFile, lang);
     // The window's own, such as a cancel between two steps.
     return FtpErrorTexts::text(error, lang);
 }

@@ -34,6 +34,8 @@ public:
 private:
     // Runs one operation; a refusal goes to OnFailure.
     void attempt(TCmdType type, const std::function<void()> &call);
+    // The server as the user named it, with a port that is not the usual one.
+    QString server() const;
     SftpHostKeyAnswer askHostKey(const SftpHostKey &key);
     std::optional<QString> askPassphrase(const QString &keyFile, bool again);
 

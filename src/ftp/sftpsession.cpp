@@ -116,7 +116,8 @@ void SftpSession::run(const std::function<void(SftpWorker &)> &job)
         Qt::QueuedConnection);
 
     quint64 activity = m_progress->activity.load();
-    qint64 shown = -1;
+    // Only a transfer moves this count; other calls report no progress.
+    qint64 shown = m_progress->done.load();
     QElapsedTimer silence;
     silence.start();
     QElapsedTimer sinceCancel;

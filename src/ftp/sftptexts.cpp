@@ -2,6 +2,8 @@
 
 #include "settings/language.h"
 
+#include <QLocale>
+
 namespace SftpTexts {
 
 QString unknownHostKey(const QString &host, const SftpHostKey &key, int lang)
@@ -34,6 +36,19 @@ QString passphrase(const QString &keyFile, bool again, int lang)
     if (!again)
         return ask;
     return pick({"Wrong passphrase.", "Forkert adgangsfrase.", "Falsche Passphrase."}, lang) + QLatin1Char('\n') + ask;
+}
+
+QString date(const QDateTime &modified, const QDateTime &now, int lang)
+{
+    static const QLocale::Language locales[] = {QLocale::English, QLocale::English, QLocale::Danish, QLocale::German};
+    const QLocale locale(lang >= English && lang <= German ? locales[lang] : QLocale::English);
+    QString month = locale.monthName(modified.date().month(), QLocale::ShortFormat);
+    month.remove(QLatin1Char('.'));
+    const bool recent = modified > now.addMonths(-6) && modified < now.addDays(1);
+    return QStringLiteral("%1 %2 %3")
+        .arg(month)
+        .arg(modified.date().day())
+        .arg(recent ? modified.toString(QStringLiteral("HH:mm")) : QString::number(modified.date().year()));
 }
 
 QString error(const SftpError &error, const QString &host, const QString &knownHostsFile, int lang)

@@ -2,6 +2,7 @@
 
 #include "ftp/sftptypes.h"
 
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 
@@ -14,6 +15,9 @@ QString unknownHostKey(const QString &host, const SftpHostKey &key, int lang);
 // remember, then refuse.
 QStringList hostKeyChoices(int lang);
 QString passphrase(const QString &keyFile, bool again, int lang);
+// A modification time as listings show it: month, day and the time within the last half
+// year, the year before that.
+QString date(const QDateTime &modified, const QDateTime &now, int lang);
 // A failure; the host and the known-hosts file name the place to look when the key changed.
 QString error(const SftpError &error, const QString &host, const QString &knownHostsFile, int lang);
 

@@ -210,6 +210,8 @@ private Q_SLOTS:
     void folderOperations()
     {
         auto s = session();
+        int progressCalls = 0;
+        s->OnProgress = [&] { ++progressCalls; };
         s->connectToHost(passwordLogin());
         const QString home = s->workingFolder();
         const QByteArray page = "<html>\r\n<body>caf\xc3\xa9</body>\r\n</html>\r\n";
@@ -220,6 +222,8 @@ private Q_SLOTS:
         QCOMPARE(failureOf([&] { s->makeFolder(QStringLiteral("site")); }), SftpError::Kind::AlreadyExists);
         s->changeFolder(QStringLiteral("site"));
         QCOMPARE(s->workingFolder(), home + QStringLiteral("/site"));
+        // Only transfers report progress.
+        QCOMPARE(progressCalls, 0);
         s->putFile(source);
         s->putFile(source, QStringLiteral("copy.html"));
         s->makeFolder(QStringLiteral("img"));

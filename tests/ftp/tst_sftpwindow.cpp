@@ -6,6 +6,7 @@
 #include "ftp/dirform.h"
 #include "ftp/ftpform.h"
 #include "ftp/nameform.h"
+#include "ftp/sftptexts.h"
 #include "scriptedprompts.h"
 #include "shell/mainform.h"
 #include "sshdprocess.h"
@@ -163,6 +164,26 @@ private Q_SLOTS:
         QVERIFY(form->Memo1->toPlainText().contains(QStringLiteral("Received %1 Bytes").arg(page.size())));
     }
 
+    void listingDates_data()
+    {
+        QTest::addColumn<int>("lang");
+        QTest::addColumn<QDateTime>("modified");
+        QTest::addColumn<QString>("shown");
+        const QDateTime now(QDate(2024, 10, 20), QTime(12, 0));
+        QTest::newRow("this year") << int(English) << QDateTime(QDate(2024, 10, 5), QTime(9, 7)) << "Oct 5 09:07";
+        QTest::newRow("Danish") << int(Danish) << QDateTime(QDate(2024, 5, 1), QTime(18, 30)) << "maj 1 18:30";
+        QTest::newRow("over half a year") << int(German) << QDateTime(QDate(2024, 3, 2), QTime(8, 0)) << "März 2 2024";
+        QTest::newRow("in the future") << int(English) << QDateTime(QDate(2025, 1, 2), QTime(8, 0)) << "Jan 2 2025";
+    }
+
+    void listingDates()
+    {
+        QFETCH(int, lang);
+        QFETCH(QDateTime, modified);
+        QFETCH(QString, shown);
+        QCOMPARE(SftpTexts::date(modified, QDateTime(QDate(2024, 10, 20), QTime(12, 0)), lang), shown);
+    }
+
     void changedHostKeyIsRefused()
     {
         const QString other = QDir(server.clientFolder()).filePath(QStringLiteral("other"));
@@ -171,7 +192,7 @@ private Q_SLOTS:
                       server.knownHostsLine(other + QStringLiteral(".pub")).toUtf8());
         // No question: only the warning, which names the file to edit.
         Tftpform *form = open("Downloadandopen1", [this] {
-            prompts->answerMessage(Prompts::Button::Ok, QStringLiteral("WARNING: the host key of 127.0.0.1 has changed"));
+            prompts->answerMessage(Prompts::Button::Ok, QStringLiteral("WARNING: the host key of 127.0.0.1:%1 has changed").arg(server.port()));
         });
         QVERIFY(form && !form->remote().isConnected());
         QVERIFY(prompts->messageTexts().first().contains(QStringLiteral("known_hosts")));
