@@ -6,9 +6,11 @@
 #include <QDropEvent>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QPainter>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTextBlock>
+#include <QTextLayout>
 
 #include <algorithm>
 
@@ -58,6 +60,23 @@ private:
 };
 
 } // namespace
+
+// The strip left of the text that shows the line numbers.
+class LineNumberGutter : public QWidget
+{
+public:
+    explicit LineNumberGutter(TColorMemo *memo)
+        : QWidget(memo)
+        , m_memo(memo)
+    {
+    }
+
+protected:
+    void paintEvent(QPaintEvent *event) override { m_memo->paintGutter(event); }
+
+private:
+    TColorMemo *m_memo;
+};
 
 QString toDocumentBreaks(const QString &text)
 {
@@ -435,6 +454,7 @@ void TColorMemo::LoadText(QString text)
     m_pendingAt = first;
     m_pending = std::move(text);
     document()->setModified(false);
+    fitGutter();
     m_loadTimer.start(0);
 }
 
@@ -462,6 +482,7 @@ void TColorMemo::loadSlice(qsizetype length)
     }
     m_pending = QString();
     m_pendingPieces = {};
+    fitGutter();
 #ifdef __GLIBC__
     // The file's bytes and decoded copies are gone; give their pages back.
     malloc_trim(0);
@@ -657,6 +678,8 @@ int TColorMemo::tidyPieces(int from, int to)
         }
         block = block.next();
     }
+    if (added != 0 && m_gutter)
+        m_gutter->update(); // the quiet edits told no one
     return added;
 }
 
@@ -707,6 +730,74 @@ void TColorMemo::SetWordWrap(bool wrap)
     setHorizontalScrollBarPolicy(wrap ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAlwaysOn);
 }
 
+void TColorMemo::SetLineNumbers(bool on)
+{
+    if (on == LineNumbers())
+        return;
+    if (on) {
+        m_gutter = new LineNumberGutter(this);
+        connect(this, &QPlainTextEdit::blockCountChanged, this, &TColorMemo::fitGutter);
+        connect(this, &QPlainTextEdit::updateRequest, m_gutter, [this](const QRect &rect, int dy) {
+            if (dy != 0)
+                m_gutter->scroll(0, dy);
+            else
+                m_gutter->update(0, rect.y(), m_gutter->width(), rect.height());
+        });
+        m_gutter->show();
+    } else {
+        disconnect(this, &QPlainTextEdit::blockCountChanged, this, &TColorMemo::fitGutter);
+        delete m_gutter;
+        m_gutter = nullptr;
+    }
+    fitGutter();
+}
+
+void TColorMemo::fitGutter()
+{
+    int width = 0;
+    if (m_gutter) {
+        const int digits = int(QString::number(std::max(1, LineCount())).size());
+        width = fontMetrics().horizontalAdvance(QLatin1Char('9')) * (digits + 1) + 4;
+    }
+    if (viewportMargins().left() != width)
+        setViewportMargins(width, 0, 0, 0);
+    if (m_gutter) {
+        const QRect area = contentsRect();
+        m_gutter->setGeometry(area.left(), area.top(), width, area.height());
+    }
+}
+
+void TColorMemo::paintGutter(QPaintEvent *event)
+{
+    QPainter painter(m_gutter);
+    const QPalette colors = palette();
+    painter.fillRect(event->rect(), colors.window());
+    painter.setPen(colors.placeholderText().color());
+    painter.setFont(font());
+    const int width = m_gutter->width() - fontMetrics().horizontalAdvance(QLatin1Char('9')) / 2 - 2;
+    const int bottom = event->rect().bottom();
+    // Only the blocks on screen: the cost does not grow with the document.
+    for (QTextBlock block = firstVisibleBlock(); block.isValid(); block = block.next()) {
+        const QRectF rect = blockBoundingGeometry(block).translated(contentOffset());
+        if (rect.top() > bottom)
+            break;
+        if (!block.isVisible() || rect.bottom() < event->rect().top() || !startsLine(block))
+            continue;
+        const QTextLayout *layout = block.layout();
+        const qreal lineHeight = layout && layout->lineCount() > 0 ? layout->lineAt(0).height()
+                                                                    : fontMetrics().height();
+        painter.drawText(QRectF(0, rect.top() + (layout ? layout->position().y() : 0), width, lineHeight),
+                         Qt::AlignRight | Qt::AlignVCenter, QString::number(lineOf(block) + 1));
+    }
+}
+
+void TColorMemo::resizeEvent(QResizeEvent *event)
+{
+    QPlainTextEdit::resizeEvent(event);
+    if (m_gutter)
+        fitGutter();
+}
+
 void TColorMemo::setReservedShortcuts(const QList<QKeySequence> &shortcuts)
 {
     m_reserved = shortcuts;
@@ -724,7 +815,10 @@ bool TColorMemo::event(QEvent *event)
             return false;
         }
     }
-    return QPlainTextEdit::event(event);
+    const bool handled = QPlainTextEdit::event(event);
+    if (event->type() == QEvent::FontChange && m_gutter)
+        fitGutter();
+    return handled;
 }
 
 TDrawRules &TColorMemo::ColorRules()

@@ -87,6 +87,11 @@ public:
     bool WordWrap() const;
     void SetWordWrap(bool wrap);
 
+    // Line numbers in a gutter beside the text, from 1, on the first row of
+    // each line.
+    bool LineNumbers() const { return m_gutter != nullptr; }
+    void SetLineNumbers(bool on);
+
     int CaretLine();
     int CaretColumn();
     int FirstVisibleLine();
@@ -119,6 +124,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void inputMethodEvent(QInputMethodEvent *event) override;
     void dropEvent(QDropEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     QMimeData *createMimeDataFromSelection() const override;
     void insertFromMimeData(const QMimeData *source) override;
 
@@ -152,6 +158,10 @@ private:
     void loadSlice(qsizetype length);
     void finishLoading() const;
 
+    // The line-number gutter: its width for the current line count, its drawing.
+    void fitGutter();
+    void paintGutter(QPaintEvent *event);
+
     // The first block of a line; the offset of a block's first character.
     QTextBlock lineBlock(int line) const;
     int blockOffset(const QTextBlock &block) const;
@@ -178,9 +188,11 @@ private:
     int m_caretColumn = 0;
     int m_firstVisibleLine = 0;
     QList<QKeySequence> m_reserved;
+    QWidget *m_gutter = nullptr;
     TColorHighlighter *m_colors;
 
     friend class TColorHighlighter; // places the runs where this control draws its text
+    friend class LineNumberGutter;
 };
 
 // Line breaks of every kind (CR LF, lone CR, lone LF) as single '\n'.

@@ -9,6 +9,7 @@
 #include "editor/statuspanel.h"
 #include "platform/desktop.h"
 #include "platform/prompts.h"
+#include "settings/regops.h"
 #include "settings/settings.h"
 #include "settings/sharedtexts.h"
 
@@ -76,6 +77,7 @@ Teditform::Teditform(EditorHost *host, QWidget *parent)
     // history starts empty.
     setAutoSave(settings().AutoSave);
     findChild<QAction *>(QStringLiteral("Tagtemplates1"))->setChecked(settings().Tags);
+    showLineNumbers(settings().LineNumbers);
     ApplyLanguage();
     findChild<QAction *>(QStringLiteral("Undolasttag1"))->setEnabled(false);
     findChild<QAction *>(QStringLiteral("Undoundo1"))->setEnabled(false);
@@ -130,6 +132,7 @@ void Teditform::buildMenus()
         {"Tagtemplates1", "&Tag templates", "Shift+Alt+M", {}, true},
         {"Wordwrapping2", "&Word wrapping", "Shift+Alt+W", [this] { Wordwrapping2Click(); }, true},
         {"Autosave1", "&Autosave", "Shift+Alt+A", [this] { Autosave1Click(); }, true},
+        {"Linenumbers1", "&Line numbers", "Shift+Alt+N", [this] { Linenumbers1Click(); }, true},
     });
     for (const char *checked : {"Toolbar1", "Statusbar1", "Wordwrapping2"})
         findChild<QAction *>(QLatin1String(checked))->setChecked(true);
@@ -604,6 +607,22 @@ void Teditform::Wordwrapping2Click()
 {
     auto *item = findChild<QAction *>(QStringLiteral("Wordwrapping2"));
     cmemo1->SetWordWrap(item->isChecked());
+}
+
+void Teditform::Linenumbers1Click()
+{
+    settings().LineNumbers = findChild<QAction *>(QStringLiteral("Linenumbers1"))->isChecked();
+    SaveLineNumbers();
+    // One setting: every open window follows.
+    showLineNumbers(settings().LineNumbers);
+    for (Teditform *editor : m_host->editors())
+        editor->showLineNumbers(settings().LineNumbers);
+}
+
+void Teditform::showLineNumbers(bool on)
+{
+    findChild<QAction *>(QStringLiteral("Linenumbers1"))->setChecked(on);
+    cmemo1->SetLineNumbers(on);
 }
 
 void Teditform::LaunchBrowser1Click()

@@ -77,6 +77,8 @@ public:
     void Undoundo1Click();
     void Autosave1Click();
     void Wordwrapping2Click();
+    void Linenumbers1Click();
+    void showLineNumbers(bool on);
     void LaunchBrowser1Click();
 
 protected:

@@ -182,6 +182,7 @@ const CaptionTable EditorCaptions = {
     {"Tagtemplates1", {"Tag te&mplates", "&Tag skabeloner", "&Tagsschablonen"}},
     {"Wordwrapping2", {"&Word wrapping", "Sideom&brydning", "&Zeilenumbruch"}},
     {"Autosave1", {"&Autosave", "&Auto Gem", "&Auto speichern"}},
+    {"Linenumbers1", {"&Line numbers", "&Linjenumre", "Zeilen&nummern"}},
     {"Edit1", {"&Edit", "&Rediger", "&Bearbeiten"}},
     {"Undolasttag1", {"&Undo", "&Fortryd", "&Rückgängig"}},
     {"Undoundo1", {"Red&o", "Fortr&yd \"fortryd\"", "&Wiederherstellen"}},

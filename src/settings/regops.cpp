@@ -115,6 +115,7 @@ void LoadSettings()
     readBool("Tags", s.Tags);
     readBool("AutoSave", s.AutoSave);
     readBool("WordWrap", s.WordWrap);
+    readBool("LineNumbers", s.LineNumbers);
     readText(QStringLiteral("OpenDir"), s.OpenDir);
     readText(QStringLiteral("SaveDir"), s.SaveDir);
     readText(QStringLiteral("TextDir"), s.TextDir);
@@ -154,6 +155,7 @@ void SaveSettings()
     key.writeBool(QStringLiteral("Tags"), s.Tags);
     key.writeBool(QStringLiteral("AutoSave"), s.AutoSave);
     key.writeBool(QStringLiteral("WordWrap"), s.WordWrap);
+    key.writeBool(QStringLiteral("LineNumbers"), s.LineNumbers);
     key.writeString(QStringLiteral("FontType"), s.FontType);
     key.writeString(QStringLiteral("OpenDir"), s.OpenDir);
     key.writeString(QStringLiteral("SaveDir"), s.SaveDir);
@@ -173,6 +175,13 @@ void SaveLanguage()
     ConfigKey key;
     if (openConfig(key, ConfigKey::Mode::CreateIfMissing))
         key.writeInteger(QStringLiteral("Lang"), settings().Lang);
+}
+
+void SaveLineNumbers()
+{
+    ConfigKey key;
+    if (openConfig(key, ConfigKey::Mode::CreateIfMissing))
+        key.writeBool(QStringLiteral("LineNumbers"), settings().LineNumbers);
 }
 
 void SaveDefinedTag(int slot)

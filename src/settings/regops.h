@@ -18,6 +18,7 @@ constexpr int SettingsFileLines = 101;
 void LoadSettings();
 void SaveSettings();
 void SaveLanguage();
+void SaveLineNumbers();
 void SaveDefinedTag(int slot);
 void ResetDefinedTags();
 void MarkTagsInstalled();

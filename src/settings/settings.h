@@ -36,6 +36,7 @@ struct Settings
     bool Tags = false;
     bool AutoSave = false;
     bool WordWrap = true;
+    bool LineNumbers = false; // kept in the store only, not in settings files
     QString OpenDir;
     QString SaveDir;
     QString TextDir;

@@ -262,6 +262,26 @@ private Q_SLOTS:
         QCOMPARE(readFile(path("min.htm")), QByteArray(bytes).insert(8 + 50000, 'x'));
     }
 
+    void lineNumbersAreOneSettingForEveryWindow()
+    {
+        main->newBlankDocument();
+        Teditform *first = active();
+        main->newBlankDocument();
+        QVERIFY(!editorAction("Linenumbers1")->isChecked());
+        const int plainLeft = first->cmemo1->viewport()->x();
+        editorAction("Linenumbers1")->trigger();
+        for (Teditform *editor : main->editors()) {
+            QVERIFY(editor->cmemo1->LineNumbers());
+            QVERIFY(editor->cmemo1->viewport()->x() > plainLeft);
+        }
+        QVERIFY(readFile(config->path()).contains("LineNumbers=1"));
+        main->newBlankDocument();
+        QVERIFY(editorAction("Linenumbers1")->isChecked());
+        editorAction("Linenumbers1")->trigger();
+        QVERIFY(!first->cmemo1->LineNumbers());
+        QCOMPARE(first->cmemo1->viewport()->x(), plainLeft);
+    }
+
     void commandStatesFollowWindowCount_data()
     {
         QTest::addColumn<int>("windows");
