@@ -146,6 +146,11 @@ QList<RemoteFolder::Entry> FtpFolder::list()
     return entries;
 }
 
+bool FtpFolder::listingCut() const
+{
+    return m_client->listingCut();
+}
+
 void FtpFolder::makeFolder(const QString &name)
 {
     m_client->MakeFolder(name);

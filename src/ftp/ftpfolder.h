@@ -22,6 +22,7 @@ public:
     QString workingFolder() override;
     void changeFolder(const QString &name) override;
     QList<Entry> list() override;
+    bool listingCut() const override;
     void makeFolder(const QString &name) override;
     void removeFolder(const QString &name) override;
     void removeFile(const QString &name) override;

@@ -689,6 +689,8 @@ void Tftpform::NMFTP1Connect()
     ListView1->setEnabled(true);
     ListView2->setEnabled(true);
     const QList<RemoteFolder::Entry> entries = NMFTP1->list();
+    if (NMFTP1->listingCut())
+        NMFTP1Status(ftpFormTexts(settings().Lang).listingCut.arg(entries.size()));
     m_folder = NMFTP1->workingFolder();
     panel0->setText(m_folder);
     // Wherever the server starts, the user can go up.

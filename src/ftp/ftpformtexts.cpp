@@ -77,6 +77,11 @@ FtpFormTexts ftpFormTexts(int lang)
     t.notDeleted = text({"These files were not deleted:", "Disse filer blev ikke slettet:",
                          "Diese Dateien wurden nicht gelöscht:"},
                         lang);
+    t.listingCut = text({"The folder holds more than can be shown; only its first %1 entries are listed.",
+                         "Folderen rummer mere end der kan vises; kun de første %1 elementer er vist.",
+                         "Das Verzeichnis enthält mehr, als angezeigt werden kann; nur die ersten %1 Einträge "
+                         "sind aufgeführt."},
+                        lang);
     return t;
 }
 

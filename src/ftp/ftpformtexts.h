@@ -22,6 +22,7 @@ struct FtpFormTexts
     QString trustCertificate; // %1: the host, %2: the certificate's details
     QString uploadBrokenOff;  // %1: the file's name
     QString notDeleted;       // followed by the names and the server's replies
+    QString listingCut;       // %1: the number of entries listed
 };
 
 FtpFormTexts ftpFormTexts(int lang);

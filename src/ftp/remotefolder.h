@@ -59,6 +59,8 @@ public:
     virtual QString workingFolder() = 0;
     virtual void changeFolder(const QString &name) = 0;
     virtual QList<Entry> list() = 0;
+    // Whether the last list() stopped short of a folder too large to show whole.
+    virtual bool listingCut() const { return false; }
     virtual void makeFolder(const QString &name) = 0;
     virtual void removeFolder(const QString &name) = 0;
     virtual void removeFile(const QString &name) = 0;

@@ -465,6 +465,22 @@ private Q_SLOTS:
         QVERIFY(form->closebtn->isEnabled() && !form->cancelbtn->isEnabled());
     }
 
+    void hugeFolderIsCutAndTheConnectionStays()
+    {
+        ScriptedFtpServer server;
+        startScripted(server);
+        server.download.clear();
+        for (int n = 0; n < TNMFTP::MaxListingLines + 5; ++n)
+            server.download += "-rw-r--r-- 1 a b 5 Jan 5 12:30 f" + QByteArray::number(n) + ".html\r\n";
+        Tftpform *form = connected();
+        QVERIFY(form);
+        QCOMPARE(form->ListView1->topLevelItemCount(), TNMFTP::MaxListingLines);
+        QVERIFY(form->Memo1->toPlainText().contains(QStringLiteral("only its first 200000 entries are listed")));
+        QVERIFY(form->disbtn->isEnabled() && !form->cancelbtn->isEnabled());
+        form->disbtn->click();
+        QVERIFY(server.commands.contains(QStringLiteral("QUIT")));
+    }
+
     void cancelledDownloadKeepsTheLocalCopy()
     {
         writeTestFile(remote(QStringLiteral("big.txt")), QByteArray(64 * 1024 * 1024, 'x'));
