@@ -27,6 +27,17 @@ bool createPrivateFile(const QString &path)
     return file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
 
+// An existing file written to may have been readable by others; it is about to hold
+// passwords, if it does not already.
+void makePrivate(const QString &path)
+{
+    const QFile::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup
+                                      | QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
+    const QFile::Permissions permissions = QFile::permissions(path);
+    if (permissions & others)
+        QFile::setPermissions(path, permissions & ~others);
+}
+
 // The store holds a few hundred short values; a larger file is something else.
 constexpr qint64 MaxStoreBytes = 4 * 1024 * 1024;
 
@@ -164,6 +175,7 @@ void ConfigKey::writeString(const QString &name, const QString &value)
     if (!m_settings || !m_writable)
         return;
     m_settings->setValue(nameForWriting(name), value);
+    m_written = true;
 }
 
 void ConfigKey::writeInteger(const QString &name, int value)
@@ -171,6 +183,7 @@ void ConfigKey::writeInteger(const QString &name, int value)
     if (!m_settings || !m_writable)
         return;
     m_settings->setValue(nameForWriting(name), value);
+    m_written = true;
 }
 
 void ConfigKey::writeBool(const QString &name, bool value)
@@ -185,7 +198,10 @@ void ConfigKey::close()
     m_settings->endGroup();
     if (m_writable)
         m_settings->sync();
+    if (m_written)
+        makePrivate(m_settings->fileName());
     m_settings.reset();
+    m_written = false;
     m_group.clear();
     m_names.clear();
     m_writable = false;

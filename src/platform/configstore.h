@@ -10,7 +10,7 @@ class QSettings;
 // for keys. Value names are matched without regard to case, like the keys they
 // replace. The file is $MARKVALE_CONFIG, or Orvanti/MarkvalePRO.conf in the
 // user's configuration directory; it is created readable by its owner only
-// because it holds FTP passwords.
+// because it holds FTP passwords, and an existing one is made so when written.
 class ConfigKey
 {
 public:
@@ -51,4 +51,5 @@ private:
     QString m_group;
     QHash<QString, QString> m_names; // lower-case name -> name as stored
     bool m_writable = false;
+    bool m_written = false;
 };

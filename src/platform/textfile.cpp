@@ -308,7 +308,7 @@ DocumentResult readDocument(const QString &path, qint64 maxBytes)
 }
 
 Error writeText(const QString &path, const QString &text, const TextEncoding &encoding,
-                QString *detail)
+                QString *detail, Access access)
 {
     QByteArray bytes;
     if (!encode(text, encoding, &bytes)) {
@@ -317,7 +317,10 @@ Error writeText(const QString &path, const QString &text, const TextEncoding &en
         return Error::Unencodable;
     }
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    // Set on the temporary file, so the content is never readable by others, not even briefly.
+    const bool opened = file.open(QIODevice::WriteOnly)
+                        && (access == Access::Default || file.setPermissions(QFile::ReadOwner | QFile::WriteOwner));
+    if (!opened || file.write(bytes) != bytes.size() || !file.commit()) {
         if (detail)
             *detail = file.errorString();
         return Error::WriteFailed;
@@ -326,7 +329,7 @@ Error writeText(const QString &path, const QString &text, const TextEncoding &en
 }
 
 Error write(const QString &path, const QStringList &lines, const TextEncoding &encoding,
-            QString *detail)
+            QString *detail, Access access)
 {
     QString text;
     qsizetype size = 0;
@@ -337,7 +340,7 @@ Error write(const QString &path, const QStringList &lines, const TextEncoding &e
         text += line;
         text += QLatin1String("\r\n");
     }
-    return writeText(path, text, encoding, detail);
+    return writeText(path, text, encoding, detail, access);
 }
 
 } // namespace TextFile

@@ -59,13 +59,16 @@ ReadResult read(const QString &path, qint64 maxBytes = Q_INT64_C(512) * 1024 * 1
 // Reads a whole file for editing, without splitting it into lines first.
 DocumentResult readDocument(const QString &path, qint64 maxBytes = Q_INT64_C(512) * 1024 * 1024);
 
+// Who may read a written file: as the user's file creation mask allows, or its owner only.
+enum class Access { Default, OwnerOnly };
+
 // Writes the lines, each ended by CR LF, through a temporary file that replaces
 // the old one only when everything was written.
 Error write(const QString &path, const QStringList &lines, const TextEncoding &encoding,
-            QString *detail = nullptr);
+            QString *detail = nullptr, Access access = Access::Default);
 
 // Writes text as it stands (line breaks already in it).
 Error writeText(const QString &path, const QString &text, const TextEncoding &encoding,
-                QString *detail = nullptr);
+                QString *detail = nullptr, Access access = Access::Default);
 
 } // namespace TextFile

@@ -271,7 +271,8 @@ TextFile::Error ExportSettingsFile(const QString &path, QString *detail)
     file.integer(QStringLiteral("WordWrap"), defaults.WordWrap);
     key.close();
 
-    return TextFile::write(path, file.lines(), TextEncoding(), detail);
+    // It holds the FTP passwords.
+    return TextFile::write(path, file.lines(), TextEncoding(), detail, TextFile::Access::OwnerOnly);
 }
 
 ImportResult ImportSettingsFile(const QString &path)

@@ -169,6 +169,35 @@ private Q_SLOTS:
         QCOMPARE(fileLines(again), sampleFile());
     }
 
+    // Both files hold the FTP passwords: the store as it is written, the export as it is made.
+    void passwordFilesAreOwnerOnly_data()
+    {
+        QTest::addColumn<bool>("exported");
+        QTest::newRow("store written") << false;
+        QTest::newRow("settings file over one readable by all") << true;
+    }
+    void passwordFilesAreOwnerOnly()
+    {
+        QFETCH(bool, exported);
+        TestConfig config;
+        const QString exportPath = config.dir() + QStringLiteral("/saved.mvc");
+        writeLines(config.path(), {"[Config]", "Lang=1"}, "\n");
+        writeLines(exportPath, {"old"});
+        const QFile::Permissions readableByAll = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther;
+        QVERIFY(QFile::setPermissions(config.path(), readableByAll));
+        QVERIFY(QFile::setPermissions(exportPath, readableByAll));
+        {
+            ConfigKey key;
+            QVERIFY(key.open(Config, ConfigKey::Mode::OpenExisting));
+            key.writeString(QStringLiteral("FTPPass0"), QStringLiteral("secret"));
+        }
+        const QString path = exported ? exportPath : config.path();
+        if (exported)
+            QCOMPARE(ExportSettingsFile(path), TextFile::Error::None);
+        QCOMPARE(QFile::permissions(path) & (QFile::ReadGroup | QFile::ReadOther), QFile::Permissions());
+        QVERIFY(QFile::permissions(path).testFlag(QFile::WriteOwner));
+    }
+
     void exportWithoutKeyWritesNothing()
     {
         TestConfig config;
