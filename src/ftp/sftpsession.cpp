@@ -7,8 +7,10 @@
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QHostInfo>
+#include <QSemaphore>
 #include <QTimer>
 
+#include <atomic>
 #include <exception>
 
 namespace {
@@ -98,6 +100,8 @@ void SftpSession::run(const std::function<void(SftpWorker &)> &job)
     struct Outcome
     {
         std::exception_ptr error;
+        std::atomic<bool> done{false};
+        QSemaphore finished;
     };
     auto outcome = std::make_shared<Outcome>();
     QEventLoop loop;
@@ -110,8 +114,10 @@ void SftpSession::run(const std::function<void(SftpWorker &)> &job)
             } catch (...) {
                 outcome->error = std::current_exception();
             }
+            outcome->done = true;
             // Queued behind the job's status lines, so that they are shown first.
-            QMetaObject::invokeMethod(this, [&loop] { loop.quit(); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+            outcome->finished.release();
         },
         Qt::QueuedConnection);
 
@@ -147,6 +153,14 @@ void SftpSession::run(const std::function<void(SftpWorker &)> &job)
             worker->abortSocket(SftpError::Kind::Cancelled);
         }
     });
+    // The application quitting ends every event loop, this one too, before the job is done.
+    // The job refers to the caller's variables: it is ended, and waited for in any case.
+    if (!outcome->done.load()) {
+        m_progress->cancelled = true;
+        aborted = true;
+        worker->abortSocket(SftpError::Kind::Cancelled);
+    }
+    outcome->finished.acquire();
     if (m_connected && (aborted || !worker->isConnected()))
         dropConnection();
     if (outcome->error)
@@ -174,11 +188,9 @@ QList<QHostAddress> SftpSession::resolve(const QString &host)
                 loop.quit();
         });
     }
-    if (!found) {
-        if (m_progress->cancelled.load())
-            throw SftpError(SftpError::Kind::Cancelled, host);
-        throw SftpError(SftpError::Kind::TimedOut, host);
-    }
+    // Ended early by Cancel or by the application quitting.
+    if (!found)
+        throw SftpError(clock.elapsed() > m_timeOutMs ? SftpError::Kind::TimedOut : SftpError::Kind::Cancelled, host);
     if (found->error() != QHostInfo::NoError || found->addresses().isEmpty())
         throw SftpError(SftpError::Kind::ConnectionFailed, host + QStringLiteral(": ") + found->errorString());
     return found->addresses();

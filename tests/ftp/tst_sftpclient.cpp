@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QTcpServer>
+#include <QTimer>
 #include <QTest>
 
 namespace {
@@ -358,6 +359,32 @@ private Q_SLOTS:
         QVERIFY2(clock.elapsed() < login.timeOutMs + 3000, qPrintable(QString::number(clock.elapsed())));
         QVERIFY(!s->isConnected());
         QVERIFY(!QFile::exists(local.filePath("frozen.bin")));
+    }
+
+    // Last: quitting leaves no event loop running in this process.
+    void applicationQuitsDuringAWait()
+    {
+        writeTestFile(server.root() + QStringLiteral("/large.bin"), pattern(LargeSize));
+        SftpLogin login = passwordLogin();
+        login.timeOutMs = 20000;
+        auto s = session();
+        s->connectToHost(login);
+        bool frozen = false;
+        s->OnProgress = [&] {
+            if (s->bytesDone() > 0 && !frozen) {
+                frozen = true;
+                server.freeze();
+                QTimer::singleShot(100, qApp, [] { QCoreApplication::exit(); });
+            }
+        };
+        QElapsedTimer clock;
+        clock.start();
+        // The wait ends at once, and the job that wrote into it is over before it returns.
+        QCOMPARE(failureOf([&] { s->fetchFile(QStringLiteral("large.bin"), local.filePath("quit.bin")); }),
+                 SftpError::Kind::Cancelled);
+        server.thaw();
+        QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY(!s->isConnected());
     }
 };
 
