@@ -4,6 +4,7 @@
 #include "editor/attributemenus.h"
 #include "editor/editform.h"
 #include "editor/menubuilder.h"
+#include "settings/captiontable.h"
 #include "editor/tagtext.h"
 
 #include <QMenu>
@@ -29,6 +30,7 @@ AttributePopups::AttributePopups(Teditform &editor)
         QMenu *menu = namedMenu(&editor, row.name, "");
         QAction *stop = menu->addAction(QStringLiteral("Stop"));
         stop->setObjectName(QLatin1String(StopName));
+        markNotCaptioned(stop); // one of many of this name, all alike
         menu->setDefaultAction(stop);
         connect(stop, &QAction::triggered, this, [this, menu] { Stop1Click(menu); });
         for (const QString &name : row.itemNames()) {
@@ -41,6 +43,7 @@ AttributePopups::AttributePopups(Teditform &editor)
             Q_ASSERT(item);
             QAction *action = menu->addAction(QString::fromUtf8(item->caption));
             action->setObjectName(name);
+            markNotCaptioned(action); // an attribute's name
             connect(action, &QAction::triggered, this, [this, menu, item] { chooseAttribute(menu, *item); });
         }
     }

@@ -9,6 +9,7 @@
 #include "editor/statuspanel.h"
 #include "platform/desktop.h"
 #include "platform/prompts.h"
+#include "settings/captiontable.h"
 #include "settings/regops.h"
 #include "settings/settings.h"
 #include "settings/sharedtexts.h"
@@ -42,7 +43,7 @@ Teditform::Teditform(EditorHost *host, QWidget *parent)
     , m_host(host)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Markvale PRO"));
+    setNameCaption(this, QStringLiteral("Markvale PRO"));
 
     auto *body = new QWidget(this);
     auto *layout = new QVBoxLayout(body);
@@ -66,10 +67,12 @@ Teditform::Teditform(EditorHost *host, QWidget *parent)
     setWidget(body);
 
     // The window's own menu keeps its entries but not their keys: Ctrl+W and
-    // the like belong to the program's menus.
+    // the like belong to the program's menus. Its texts are the toolkit's.
     const QList<QAction *> systemActions = systemMenu()->actions();
-    for (QAction *action : systemActions)
+    for (QAction *action : systemActions) {
         action->setShortcuts({});
+        markNotCaptioned(action);
+    }
     buildMenus();
     reserveMenuShortcuts();
 

@@ -1,4 +1,5 @@
 #include "editor/editortexts.h"
+#include "settings/commoncaptions.h"
 
 namespace {
 
@@ -159,14 +160,14 @@ QString pictureErrorText(const QString &path, const PictureError &error)
     return t.ReadError.arg(path, withDetail(t.Unreadable, error.detail));
 }
 
-const CaptionTable EditorCaptions = {
+const CaptionTable EditorCaptions{"editor window", {
     {"File1", {"&File", "&Fil", "&Datei"}},
-    {"New1", {"&New", "&Ny", "&Neu"}},
+    {"New1", CommonCaptions::New},
     {"Html1", {"&HTML file", "&HTML fil", "&HTML Datei"}},
     {"Blank1", {"&Blank file", "&Tom fil", "&Leeres Datei"}},
-    {"Open1", {"&Open", "&Åben", "&Öffnen"}},
+    {"Open1", CommonCaptions::Open},
     {"Reopen1", {"&Reopen", "Åbn &igen", "&Zuletzt geöffnet"}},
-    {"Save1", {"&Save", "&Gem", "&Speichern"}},
+    {"Save1", CommonCaptions::Save},
     {"saveas", {"Save &as", "Gem s&om", "Speichern &als"}},
     {"Saveall1", {"Sa&ve all", "Gem all&e", "A&lle speichern"}},
     {"Close1", {"&Close", "&Luk", "S&chliesen"}},
@@ -201,6 +202,7 @@ const CaptionTable EditorCaptions = {
     {"Removeemptylines1", {"Remove &empty lines", "Fjern to&mme linjer", "Leere Zeile&n entfernen"}},
     {"Search2", {"&Search", "&Søg", "&Suchen"}},
     {"Replace2", {"&Replace", "&Erstat", "&Ersetzen"}},
+    {"Tags1", {"&Tags", "&Tags", "&Tags"}},
     {"Structure1", {"&Structure", "&Struktur", "&Struktur"}},
     {"Objects1", {"&Objects", "&Objekter", "&Objekten"}},
     {"Textformatting1", {"&Text formatting", "&Tekstformatering", "&Textformatierung"}},
@@ -212,11 +214,17 @@ const CaptionTable EditorCaptions = {
     {"Definitionitem1", {"&Definition item", "Definitions &punkt", "Definitions&punkt"}},
     {"Margins1", {"&Margins", "&Marginer", "&Ränder"}},
     {"Margins2", {"&Margins", "&Marginer", "&Ränder"}},
+    {"Metatags2", {"&Meta tags", "&Meta tags", "&Meta tags"}},
+    {"Forms2", {"&Forms", "&Forms", "&Forms"}},
+    {"Input1", {"&Input", "&Input", "&Input"}},
+    {"CSS1", {"&CSS", "&CSS", "&CSS"}},
+    {"Events1", {"&Javascripts", "&Javascripts", "&Javascripts"}},
     {"LayerDHTML1", {"&Layer/DHTML", "&Layer/DHTML", "&Layer/DHTML"}},
     {"Generator1", {"&Generator", "&Generator", "&Generator"}},
     {"Defined1", {"&Defined", "&Defineret", "D&efiniert"}},
     {"Setdefinedtag1", {"&Set defined tags", "&Sæt definerede tags", "&Definierte Tags bestimmen"}},
     {"Div1", {"&Misc", "&Blandet", "&Gemischt"}},
+    {"Space2", {"&Space", "&Mellemrum", "Leer&zeichen"}},
     {"intext1", {"< &in text", "< i &tekst", "< im &Text"}},
     {"intext2", {"> in &text", "> i te&kst", "> im Te&xt"}},
     {"Getcolor1", {"Get &color", "&Farvekode", "&Farbcode"}},
@@ -237,4 +245,4 @@ const CaptionTable EditorCaptions = {
     {"German1", {"&German", "&Tysk", "&Deutsch"}},
     {"Danish1", {"&Danish", "&Dansk", "&Dänisch"}},
     {"Others1", {"&Others", "&Andre", "&Andere"}},
-};
+}};

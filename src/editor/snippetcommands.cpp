@@ -91,6 +91,7 @@ void installSnippetCommands(Teditform &editor)
         const SnippetTexts::Snippet &s = snippets[size_t(i)];
         addMenuItems(Events1, {{s.name, s.caption, s.shortcut,
                                 [e, i] { SnippetCommands::insertSnippet(*e, i); }}});
+        markNotCaptioned(Events1->actions().constLast()); // a script's name
     }
 
     addMenuItems(editor.findChild<QMenu *>(QStringLiteral("LayerDHTML1")), {

@@ -2,6 +2,7 @@
 
 #include "editor/editform.h"
 #include "editor/menubuilder.h"
+#include "settings/captiontable.h"
 #include "editor/taginserter.h"
 #include "editor/tagrows.h"
 
@@ -43,5 +44,7 @@ void installTagCommands(Teditform &editor)
         } else {
             addMenuItems(menu, {{item.name, item.caption, item.shortcut, [inserter, tag] { inserter->tagsclick(tag); }}});
         }
+        markNotCaptioned(menu->actions().constLast()); // an element's name
+
     }
 }

@@ -3,6 +3,8 @@
 #include "editor/definedtagtext.h"
 #include "editor/dialoghelpers.h"
 #include "editor/dialogrunner.h"
+#include "settings/captiontable.h"
+#include "settings/commoncaptions.h"
 #include "settings/regops.h"
 #include "settings/settings.h"
 
@@ -15,7 +17,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-const CaptionTable TdefformCaptions = {
+const CaptionTable TdefformCaptions{"defined tag dialog", {
     {"Label1", {"Def Nr.", "Def Nr.", "Def Nr."}},
     {"Label3", {"Title:", "Titel", "Titel"}},
     {"openlabel", {"Opening tag", "Åbnings tag", "Öffnungstag"}},
@@ -23,15 +25,15 @@ const CaptionTable TdefformCaptions = {
     {"inlinebutton", {"InLine", "iLinje", "InLinie"}},
     {"onelinebutton", {"OneLine", "EnLinje", "EinLinie"}},
     {"sectionbutton", {"Section", "Sektion", "Sektion"}},
-    {"helpbutton", {"&Help", "&Hjælp", "&Hilfe"}},
-    {"cancelbutton", {"&Cancel", "&Afbryd", "&Abbrechen"}},
-    {"savebutton", {"&Save", "&Gem", "&Speichern"}},
+    {"helpbutton", CommonCaptions::Help},
+    {"cancelbutton", CommonCaptions::Cancel},
+    {"savebutton", CommonCaptions::Save},
     {"donebutton", {"&Done", "&Færdig", "&Fertig"}},
     {"Memo1",
      {"Make sure to place the cursor where you want it to appear BEFORE saving the tag",
       "Husk at placere markøren hvor du vil ha' den til at være FØR du gemmer tag'et",
       "Immer den Markör dort plazieren wo Sie den haben wollen BEVOR Sie speichern"}},
-};
+}};
 
 namespace {
 
@@ -56,7 +58,7 @@ Tdefform::Tdefform(QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("Tdefform"));
-    setWindowTitle(QStringLiteral("Markvale PRO"));
+    setNameCaption(this, QStringLiteral("Markvale PRO"));
 
     auto *layout = new QVBoxLayout(this);
     auto *number = new QHBoxLayout;

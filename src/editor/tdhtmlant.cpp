@@ -1,6 +1,8 @@
 #include "editor/tdhtmlant.h"
 
 #include "editor/dialoghelpers.h"
+#include "settings/captiontable.h"
+#include "settings/commoncaptions.h"
 #include "settings/settings.h"
 
 #include <QGridLayout>
@@ -9,17 +11,17 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-const CaptionTable TdhtmlantCaptions = {
+const CaptionTable TdhtmlantCaptions{"layer count dialog", {
     {"numlabel", {"Number of layers", "Antal layers", "Anzahl Layer"}},
-    {"cancelbutton", {"&Cancel", "&Afbryd", "&Abbrechen"}},
-    {"okbutton", {"&Ok", "&Ok", "&Ok"}},
-};
+    {"cancelbutton", CommonCaptions::Cancel},
+    {"okbutton", CommonCaptions::Ok},
+}};
 
 Tdhtmlant::Tdhtmlant(QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("Tdhtmlant"));
-    setWindowTitle(QStringLiteral("DHTML/Layers"));
+    setNameCaption(this, QStringLiteral("DHTML/Layers"));
 
     auto *grid = new QGridLayout(this);
     numlabel = new QLabel(QStringLiteral("Number of layers"), this);

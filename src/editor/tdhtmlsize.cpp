@@ -2,6 +2,8 @@
 
 #include "editor/dialoghelpers.h"
 #include "editor/dialogrunner.h"
+#include "settings/captiontable.h"
+#include "settings/commoncaptions.h"
 #include "settings/settings.h"
 
 #include <QGridLayout>
@@ -10,22 +12,22 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-const CaptionTable TdhtmlsizeCaptions = {
+const CaptionTable TdhtmlsizeCaptions{"layer size dialog", {
     {"hlabel", {"Height", "Højde", "Höhe"}},
     {"wlabel", {"Width", "Bredde", "Breite"}},
     {"tlabel", {"Top:", "Top:", "Top:"}},
     {"llabel", {"Left:", "Left:", "Left:"}},
-    {"okbutton", {"&Ok", "&Ok", "&Ok"}},
+    {"okbutton", CommonCaptions::Ok},
     {"skipbutton", {"&Skip", "&Ignorer", "&Ignorieren"}},
-    {"cancelbutton", {"&Cancel", "&Afbryd", "&Abbrechen"}},
-    {"helpbutton", {"&Help", "&Hjælp", "&Hilfe"}},
-};
+    {"cancelbutton", CommonCaptions::Cancel},
+    {"helpbutton", CommonCaptions::Help},
+}};
 
 Tdhtmlsize::Tdhtmlsize(QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("Tdhtmlsize"));
-    setWindowTitle(QStringLiteral("DHTML/Layers"));
+    setNameCaption(this, QStringLiteral("DHTML/Layers"));
 
     auto *grid = new QGridLayout(this);
     const struct {

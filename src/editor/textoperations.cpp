@@ -183,6 +183,7 @@ void installCharacterMenu(Teditform &editor)
         for (const QChar c : group.characters) {
             const QString character(c);
             QAction *item = sub->addAction(character);
+            markNotCaptioned(item);
             QObject::connect(item, &QAction::triggered, sub, [e, character] { N46Click(*e, character); });
         }
         PopupMenu1->addMenu(sub);

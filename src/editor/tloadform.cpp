@@ -5,6 +5,7 @@
 #include "editor/editortexts.h"
 #include "platform/prompts.h"
 #include "platform/textfile.h"
+#include "settings/commoncaptions.h"
 #include "settings/settings.h"
 
 #include <QHBoxLayout>
@@ -24,17 +25,17 @@ const LangText PickerFilter = {"Text files|*.txt|Rich text files|*.rtf|All files
 
 } // namespace
 
-const CaptionTable TloadformCaptions = {
+const CaptionTable TloadformCaptions{"text picker", {
     {"Tloadform", {"Insert from text file", "Indsæt fra tekst fil", "Vom Text Datei einfügen"}},
     {"Label1",
      {"\"Highlight\" the part you want to insert, then click \"Ok\"",
       "\"Highlight\" den del du vil indsætte og klik \"Ok\"",
       "\"Wähle\" den Teil zum einfügen, dann drücken Sie \"Ok\""}},
-    {"BitBtn4", {"&Help", "&Hjælp", "&Hilfe"}},
+    {"BitBtn4", CommonCaptions::Help},
     {"BitBtn3", {"Open &file", "Åben &fil", "Datei &Öffnen"}},
-    {"BitBtn2", {"&Cancel", "&Afbryd", "&Abbrechen"}},
-    {"BitBtn1", {"&Ok", "&Ok", "&Ok"}},
-};
+    {"BitBtn2", CommonCaptions::Cancel},
+    {"BitBtn1", CommonCaptions::Ok},
+}};
 
 Tloadform::Tloadform(QWidget *parent)
     : QDialog(parent)

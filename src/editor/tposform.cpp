@@ -1,6 +1,7 @@
 #include "editor/tposform.h"
 
 #include "editor/dialoghelpers.h"
+#include "settings/commoncaptions.h"
 #include "settings/integertext.h"
 #include "settings/settings.h"
 
@@ -10,12 +11,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-const CaptionTable TposformCaptions = {
+const CaptionTable TposformCaptions{"jump dialog", {
     {"Tposform", {"Enter position", "Indtast position", "Position eingeben"}},
     {"Label1", {"Line", "Linje", "Zeile"}},
-    {"BitBtn1", {"&Cancel", "&Afbryd", "&Abbrechen"}},
-    {"BitBtn2", {"&Ok", "&Ok", "&Ok"}},
-};
+    {"Label2", {"Position:", "Position:", "Position:"}},
+    {"BitBtn1", CommonCaptions::Cancel},
+    {"BitBtn2", CommonCaptions::Ok},
+}};
 
 Tposform::Tposform(QWidget *parent)
     : QDialog(parent)

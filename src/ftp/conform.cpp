@@ -31,7 +31,7 @@ Tconform::Tconform(QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("Tconform"));
-    setWindowTitle(QStringLiteral("Markvale PRO FTP"));
+    setNameCaption(this, QStringLiteral("Markvale PRO FTP"));
 
     Label1 = new QLabel(QStringLiteral("Existing connections"), this);
     Label1->setObjectName(QStringLiteral("Label1"));

@@ -92,7 +92,7 @@ Tdataform::Tdataform(QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("Tdataform"));
-    setWindowTitle(QStringLiteral("Markvale FTP"));
+    setNameCaption(this, QStringLiteral("Markvale FTP"));
 
     Edit4 = edit(this, "Edit4");
     Edit1 = edit(this, "Edit1");

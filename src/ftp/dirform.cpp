@@ -34,7 +34,7 @@ Tdirform::Tdirform(QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("Tdirform"));
-    setWindowTitle(QStringLiteral("Markvale PRO FTP"));
+    setNameCaption(this, QStringLiteral("Markvale PRO FTP"));
 
     de = new QLineEdit(this);
     de->setObjectName(QStringLiteral("de"));

@@ -135,7 +135,7 @@ Tftpform::Tftpform(FtpMode mode, EditorHost &host, QWidget *parent)
     , ImageList1(fileIcons(style()))
 {
     setObjectName(QStringLiteral("Tftpform"));
-    setWindowTitle(QStringLiteral("Markvale PRO FTP"));
+    setNameCaption(this, QStringLiteral("Markvale PRO FTP"));
     setAttribute(Qt::WA_DeleteOnClose);
     buildControls();
     NMFTP1 = &folderFor(FtpProtocol::Ftp);
@@ -184,6 +184,7 @@ void Tftpform::buildControls()
     lists->addLayout(buttons);
 
     auto *statusLabel = new QLabel(QStringLiteral("Status:"), this);
+    statusLabel->setObjectName(QStringLiteral("statuslabel"));
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setReadOnly(true);

@@ -13,6 +13,7 @@ const CaptionTable TftpformCaptions = {
     {"rendirbtn", {"R&ename dir", "Omd&øb folder", "Verz um&b."}},
     {"upbtn", {"&Upload", "&Upload", "R&aufladen"}},
     {"helpbutton", {"&Help", "&Hjælp", "&Hilfe"}},
+    {"statuslabel", {"Status:", "Status:", "Status:"}},
 };
 
 namespace {

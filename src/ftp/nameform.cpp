@@ -1,6 +1,7 @@
 #include "ftp/nameform.h"
 
 #include "editor/dialoghelpers.h"
+#include "settings/commoncaptions.h"
 #include "settings/settings.h"
 
 #include <QHBoxLayout>
@@ -8,18 +9,28 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-const CaptionTable NameformCaptions = {
+const CaptionTable NameformCaptions{"FTP name dialogs", {
+    {"BitBtn1", CommonCaptions::Cancel},
+    {"BitBtn2", CommonCaptions::Ok},
+}};
+
+namespace {
+
+const CaptionTable NewdirformTitle{"FTP new folder dialog", {
     {"Tnewdirform", {"Enter new name", "Indtast nyt navn", "Neue Name eingeben"}},
+}};
+
+const CaptionTable FileformTitle{"FTP rename dialog", {
     {"Tfileform", {"Enter new name", "Indtast nyt navn", "Neue Name eingeben"}},
-    {"BitBtn1", {"&Cancel", "&Afbryd", "&Abbrechen"}},
-    {"BitBtn2", {"&Ok", "&Ok", "&Ok"}},
-};
+}};
+
+} // namespace
 
 namespace {
 constexpr int BoxWidth = 260;
 }
 
-TNameform::TNameform(const char *objectName, const char *designTitle, QWidget *parent)
+TNameform::TNameform(const char *objectName, const char *designTitle, const CaptionTable &title, QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QLatin1String(objectName));
@@ -45,7 +56,7 @@ TNameform::TNameform(const char *objectName, const char *designTitle, QWidget *p
     connect(BitBtn2, &QPushButton::clicked, this, &QDialog::accept);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
 
-    applyCaptions(this, NameformCaptions, settings().Lang);
+    applyCaptions(this, {&NameformCaptions, &title}, settings().Lang);
     BitBtn2->setEnabled(false);
 }
 
@@ -60,11 +71,11 @@ void TNameform::Edit1Change()
 }
 
 Tnewdirform::Tnewdirform(QWidget *parent)
-    : TNameform("Tnewdirform", "Enter new name of new folder", parent)
+    : TNameform("Tnewdirform", "Enter new name of new folder", NewdirformTitle, parent)
 {
 }
 
 Tfileform::Tfileform(QWidget *parent)
-    : TNameform("Tfileform", "Enter new name", parent)
+    : TNameform("Tfileform", "Enter new name", FileformTitle, parent)
 {
 }

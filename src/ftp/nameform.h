@@ -22,7 +22,8 @@ public:
     QPushButton *BitBtn2 = nullptr; // OK
 
 protected:
-    TNameform(const char *objectName, const char *designTitle, QWidget *parent);
+    // `title` captions the dialog itself.
+    TNameform(const char *objectName, const char *designTitle, const CaptionTable &title, QWidget *parent);
 
 private:
     void Edit1Change();

@@ -1,37 +1,41 @@
 #include "project/projecttexts.h"
+#include "settings/commoncaptions.h"
 
-const CaptionTable ProjectCaptions = {
+const CaptionTable ProjectCaptions{"project window", {
     {"projectform", {"Project control", "Projektstyring", "Projektsteuerrung"}},
-    {"BitBtn1", {"&New", "&Ny", "&Neu"}},
-    {"BitBtn2", {"&Open", "&Åben", "&Öffnen"}},
-    {"BitBtn3", {"&Save", "&Gem", "&Speichern"}},
+    {"BitBtn1", CommonCaptions::New},
+    {"BitBtn2", CommonCaptions::Open},
+    {"BitBtn3", CommonCaptions::Save},
     {"BitBtn4", {"E&xit", "&Luk", "&Beenden"}},
     {"BitBtn5", {"Open &file(s)", "Åben &fil(er)", "Öf&fnen"}},
     {"BitBtn6", {"&Add file(s)", "&Tilføj fil(er)", "&Zufügen"}},
     {"BitBtn7", {"&Remove file(s)", "Fje&rn fil(er)", "&Entfernen"}},
     {"BitBtn8", {"H&elp", "Hj&ælp", "H&ilfe"}},
     {"BitBtn14", {"Select a&ll", "&Vælg alle", "Alle &wählen"}},
+    {"ToolButton1", {"onTop", "Øverst", "Oben"}},
     {"Label1", {"File options", "Fil operationer", "Datei operationen"}},
     {"Label3", {"Snippets:", "Småbidder:", "Bruchstücke:"}},
     {"BitBtn9", {"A&dd", "Tilf&øj", "Zuf&ügen"}},
     {"BitBtn10", {"Re&move", "Fj&ern", "Entfe&rnen"}},
     {"BitBtn11", {"Cop&y", "&Kopier", "&Kopieren"}},
-    {"BitBtn13", {"&Help", "&Hjælp", "&Hilfe"}},
+    {"BitBtn13", CommonCaptions::Help},
     {"BitBtn12", {"Hel&p", "Hjæl&p", "Hi&lfe"}},
-};
+}};
 
-const CaptionTable ProjectNameCaptions = {
+const CaptionTable ProjectNameCaptions{"project name dialog", {
     {"projectname", {"Project control", "Projekt styring", "Projektsteuerung"}},
     {"namelabel", {"Enter a name for the project : ", "Indtast nyt projektnavn : ",
                    "Geben Sie ein Projektname ein: "}},
-    {"cancelbutton", {"&Cancel", "&Afbryd", "&Abbrechen"}},
-    {"okbutton", {"&Ok", "&Ok", "&Ok"}},
-};
+    {"cancelbutton", CommonCaptions::Cancel},
+    {"okbutton", CommonCaptions::Ok},
+}};
 
-const CaptionTable SnippetCaptions = {
+const CaptionTable SnippetCaptions{"snippet dialog", {
+    {"snipform", {"Snippet", "Småbid", "Bruchstück"}},
     {"Label1", {"Enter snippet", "Indtast småbid", "Bruchstück eingeben"}},
-    {"BitBtn1", {"&Cancel", "&Afbryd", "&Abbrechen"}},
-};
+    {"BitBtn1", CommonCaptions::Cancel},
+    {"BitBtn2", {"OK", "OK", "OK"}},
+}};
 
 const LangText ProjectNameLabel = {"Project name: ", "Projektnavn: ", "Projektname: "};
 const LangText ProjectFilter = {"Markvale project files|*.mvp", "Markvale projekt filer|*.mvp",

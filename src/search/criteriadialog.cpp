@@ -2,6 +2,7 @@
 
 #include "editor/dialoghelpers.h"
 #include "editor/dialogrunner.h"
+#include "settings/commoncaptions.h"
 #include "settings/settings.h"
 
 #include <QCheckBox>
@@ -18,15 +19,15 @@ namespace {
 
 constexpr int HelpTopic = 2500;
 
-const CaptionTable SharedCaptions = {
+const CaptionTable SharedCaptions{"search and replace dialogs", {
     {"Label1", {"Look for :", "Søg efter:", "Suche nach :"}},
     {"local", {"Selected", "Valgt tekst", "Gewählten Text"}},
     {"global", {"Global", "Globalt", "Alles"}},
     {"allfiles", {"All opened files", "Alle åbne filer", "Alle geöffneten Dateien"}},
-    {"cancelbutton", {"&Cancel", "&Afbryd", "&Abbrechen"}},
-    {"BitBtn1", {"&Help", "&Hjælp", "&Hilfe"}},
-    {"okbutton", {"&Ok", "&Ok", "&Ok"}},
-};
+    {"cancelbutton", CommonCaptions::Cancel},
+    {"BitBtn1", CommonCaptions::Help},
+    {"okbutton", CommonCaptions::Ok},
+}};
 
 template<typename T>
 T *named(QWidget *parent, const char *name)
@@ -38,7 +39,7 @@ T *named(QWidget *parent, const char *name)
 
 } // namespace
 
-TCriteriaDialog::TCriteriaDialog(const char *name, CaptionTable captions, bool closeBox, QWidget *parent)
+TCriteriaDialog::TCriteriaDialog(const char *name, const CaptionTable &captions, bool closeBox, QWidget *parent)
     : QDialog(parent)
     , m_captions(captions)
 {
@@ -108,8 +109,7 @@ void TCriteriaDialog::FormShow()
     // With no language chosen the design captions, the English ones, stay.
     const int lang = settings().Lang;
     const int shown = lang == Danish || lang == German ? lang : English;
-    applyCaptions(this, SharedCaptions, shown);
-    applyCaptions(this, m_captions, shown);
+    applyCaptions(this, {&SharedCaptions, &m_captions}, shown);
     const bool inSelection = presetInSelection();
     local->setEnabled(inSelection);
     (inSelection ? local : global)->setChecked(true);

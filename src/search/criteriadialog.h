@@ -37,7 +37,7 @@ public:
 protected:
     // `captions` are the dialog's own rows besides the shared ones; the
     // search dialog has no close box.
-    TCriteriaDialog(const char *name, CaptionTable captions, bool closeBox, QWidget *parent);
+    TCriteriaDialog(const char *name, const CaptionTable &captions, bool closeBox, QWidget *parent);
 
     // Room for a further labelled box beneath the search text.
     void addField(QLabel *label, QLineEdit *edit);
@@ -55,6 +55,6 @@ private:
     void okbuttonClick();
 
     QGridLayout *m_fields;
-    CaptionTable m_captions;
+    const CaptionTable &m_captions;
     bool m_confirmed = false;
 };

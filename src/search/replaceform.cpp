@@ -10,11 +10,11 @@
 
 namespace {
 
-const CaptionTable TreplaceformCaptions = {
+const CaptionTable TreplaceformCaptions{"replace dialog", {
     {"Treplaceform", {"Replace", "Erstat", "Ersetze"}},
     {"Label2", {"Replace with", "Erstat med", "Ersetze mit"}},
     {"uplow", {"Upper/lower case counts", "Store/små bogstaver", "Groß/klien Buchstaben"}},
-};
+}};
 
 } // namespace
 

@@ -9,10 +9,10 @@
 
 namespace {
 
-const CaptionTable TsearchformCaptions = {
+const CaptionTable TsearchformCaptions{"search dialog", {
     {"Tsearchform", {"Search", "Søg", "Suche"}},
     {"uplow", {"Case sensitive", "Store/små bogstaver", "Groß/klein Buchstaben"}},
-};
+}};
 
 } // namespace
 

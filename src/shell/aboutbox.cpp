@@ -1,5 +1,6 @@
 #include "shell/aboutbox.h"
 
+#include "settings/captiontable.h"
 #include "shell/logo.h"
 
 #include <QApplication>
@@ -12,7 +13,7 @@ TAboutBox::TAboutBox(QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("AboutBox"));
-    setWindowTitle(QStringLiteral("Markvale PRO"));
+    setNameCaption(this, QStringLiteral("Markvale PRO"));
     auto *logo = new QLabel(this);
     logo->setPixmap(markvaleLogo(128));
     auto *text = new QLabel(this);

@@ -2,6 +2,7 @@
 
 #include "editor/dialogrunner.h"
 #include "platform/prompts.h"
+#include "settings/captiontable.h"
 #include "settings/regops.h"
 #include "settings/settings.h"
 #include "shell/configformtexts.h"
@@ -38,7 +39,7 @@ Tconfigform::Tconfigform(std::function<void(const QString &)> hint, QWidget *par
     , m_hint(std::move(hint))
 {
     setObjectName(QStringLiteral("configform"));
-    setWindowTitle(QStringLiteral("Markvale PRO"));
+    setNameCaption(this, QStringLiteral("Markvale PRO"));
 
     PageControl1 = named(new QTabWidget(this), "PageControl1");
     PageControl1->addTab(buildDirectoriesPage(), QStringLiteral("&Directories"));
@@ -165,7 +166,8 @@ QWidget *Tconfigform::buildLanguagePage()
         *r.target = radio;
         auto *flag = named(new QLabel(page), r.flagName);
         flag->setPixmap(flagPixmap(r.flag, QSize(40, 25)));
-        auto *label = new QLabel(QString::fromUtf8(r.label), page);
+        auto *label = new QLabel(page);
+        setNameCaption(label, QString::fromUtf8(r.label));
         // Clicking the flag or its name checks the button beside it.
         for (QLabel *clickable : {flag, label}) {
             clickable->setProperty("radio", QVariant::fromValue<QObject *>(radio));

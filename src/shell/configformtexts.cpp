@@ -1,6 +1,7 @@
 #include "shell/configformtexts.h"
+#include "settings/commoncaptions.h"
 
-const CaptionTable ConfigCaptions = {
+const CaptionTable ConfigCaptions{"configuration dialog", {
     {"autobox", {"&Auto save on/off", "&Autogem til/fra", "&Auto-speichern an/aus"}},
     {"cancelbutton", {"&Cancel", "&Luk", "A&bbrechen"}},
     {"colorbox", {"Colo&r coding on/off", "Farve &Kodning til/fra", "&Farbkodierung an/aus"}},
@@ -9,10 +10,10 @@ const CaptionTable ConfigCaptions = {
     {"exlabel", {"Choose the respective starting directories.", "Vælg de respektive startbiblioteker",
                  "Wählen Sie die respektiven Verzeichnisse"}},
     {"fontsheet", {"&Font", "&Font", "&Schriftart"}},
-    {"helpbutton", {"&Help", "&Hjælp", "&Hilfe"}},
+    {"helpbutton", CommonCaptions::Help},
     {"langsheet", {"&Language", "Sp&rog", "S&prache"}},
     {"missinglabel", {"(not installed)", "(ikke installeret)", "(nicht installiert)"}},
-    {"okbutton", {"&Ok", "&Ok", "&Ok"}},
+    {"okbutton", CommonCaptions::Ok},
     {"openlabel", {"Open file", "Åben fil", "Öffne Datei"}},
     {"prefsheet", {"&Preferences", "&Indstillinger", "&Einstellungen"}},
     {"savelabel", {"Save file", "Gem fil", "Speicher Datei"}},
@@ -21,7 +22,7 @@ const CaptionTable ConfigCaptions = {
     {"textlabel", {"Insert text", "Indsæt tekst", "Text einfügen"}},
     {"typelabel", {"Font type", "Font type", "Schriftart"}},
     {"wrapbox", {"&Word wrapping on/off", "Sideombr&ydning", "Seiten&umbruch an/aus"}},
-};
+}};
 
 const LangText OpenDirPrompt = {"The starting directory for opening files", "Startbiblioteket for at åbne filer",
                                 "Anfangsordner für das Öffnen von Dateien"};

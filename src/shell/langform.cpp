@@ -1,5 +1,6 @@
 #include "shell/langform.h"
 
+#include "settings/captiontable.h"
 #include "settings/language.h"
 #include "settings/regops.h"
 #include "settings/settings.h"
@@ -12,7 +13,7 @@ Tlangform::Tlangform(QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("langform"));
-    setWindowTitle(QStringLiteral("Language, sprog, Sprache"));
+    setNameCaption(this, QStringLiteral("Language, sprog, Sprache"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
     const struct {

@@ -11,6 +11,7 @@
 #include "platform/toolkitlanguage.h"
 #include "project/projectform.h"
 #include "search/searchcommands.h"
+#include "settings/captiontable.h"
 #include "settings/language.h"
 #include "settings/recentfiles.h"
 #include "settings/regops.h"
@@ -129,7 +130,7 @@ Tmainform::Tmainform(QWidget *parent)
     : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("mainform"));
-    setWindowTitle(QStringLiteral("Markvale PRO"));
+    setNameCaption(this, QStringLiteral("Markvale PRO"));
     setWindowIcon(QIcon(markvaleLogo(64)));
     setMinimumSize(578, 200);
     setAcceptDrops(true);
@@ -215,6 +216,7 @@ void Tmainform::buildToolBar()
 {
     ToolBar1 = new QToolBar(QStringLiteral("Tool bar"), this);
     ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
+    markNotCaptioned(ToolBar1->toggleViewAction()); // shows the tool bar's own caption
     ToolBar1->setMovable(true);
     ToolBar1->setFloatable(true);
     ToolBar1->setAllowedAreas(Qt::AllToolBarAreas);
@@ -322,8 +324,9 @@ void Tmainform::buildMenus()
     connect(item(Help1, "Sendbugreport1", "&Send bug report", "Shift+Ctrl+B"), &QAction::triggered, this,
             [this] { openUrl(QUrl(QLatin1String(BugReportAddress))); });
     Help1->addSeparator();
-    connect(item(Help1, "Outsidesite1", OutsideSiteName, "Shift+Ctrl+T"), &QAction::triggered, this,
-            [this] { openUrl(QUrl(QLatin1String(OutsideSiteAddress))); });
+    QAction *outsideSite = item(Help1, "Outsidesite1", OutsideSiteName, "Shift+Ctrl+T");
+    markNotCaptioned(outsideSite); // a site's name
+    connect(outsideSite, &QAction::triggered, this, [this] { openUrl(QUrl(QLatin1String(OutsideSiteAddress))); });
 
     m_ownMenus = {File1, View1, Wizards1, Help1};
     rebuildMenuBar();
@@ -429,8 +432,7 @@ void Tmainform::ApplyCaptions()
                                             : QStringLiteral("en");
     Help::setLanguage(folder);
     ToolkitLanguage::set(folder);
-    applyCaptions(this, MainCaptions, lang);
-    applyCaptions(this, MainHints, lang, CaptionRole::Hint);
+    applyCaptions(this, {&MainCaptions, &MainHints}, lang);
     for (const ToolButton &b : ToolButtons)
         action(b.name)->setText(action(b.name)->statusTip());
     sizeStatusPanels();

@@ -1,15 +1,16 @@
 #include "shell/mainformtexts.h"
 
+#include "settings/commoncaptions.h"
 #include "settings/sharedtexts.h"
 
 #include <QUrl>
 
-const CaptionTable MainCaptions = {
+const CaptionTable MainCaptions{"main window", {
     {"File1", {"&File", "&Fil", "&Datei"}},
-    {"New1", {"&New", "&Ny", "&Neu"}},
+    {"New1", CommonCaptions::New},
     {"HTML1", {"&HTML file", "&HTML fil", "&HTML Datei"}},
     {"Blank1", {"&Blank", "&Blank", "&Leer"}},
-    {"Open1", {"&Open", "&Åben", "&Öffnen"}},
+    {"Open1", CommonCaptions::Open},
     {"Reopen1", {"&Reopen", "Åbn &igen", "&Zuletzt geöffnet"}},
     {"Exit1", {"E&xit", "E&xit", "&Beenden"}},
     {"View1", {"&View", "&Vis", "&Ansicht"}},
@@ -28,16 +29,16 @@ const CaptionTable MainCaptions = {
     {"Downloadandopen1", {"&Download and open file", "&Download og åben fil", "Datei &runterladen und öffnen"}},
     {"Createregfile1", {"&Save configuration", "&Gem konfiguration", "Konfiguration &speichern"}},
     {"Installregfile1", {"&Load configuration", "&Hent konfiguration", "&Konfiguration laden"}},
-    {"Help1", {"&Help", "&Hjælp", "&Hilfe"}},
+    {"Help1", CommonCaptions::Help},
     {"HelpWindow1", {"&Help window", "&Hjælpvinduet", "&Hilfefenster"}},
     {"About1", {"&About the editor", "Om &programmet", "&Über den Editor"}},
     {"C1", {"&Configuration", "&Konfiguration", "&Einstellungen"}},
     {"Updatesnews1", {"&Updates and news", "&Opdateringer og nyheder", "&Updates und Nachrichten"}},
     {"Sendbugreport1", {"&Send bug report", "&Send bugrapport", "&Bug-Bericht schicken"}},
     {"ToolBar1", {"Tool bar", "Værktøjsliste", "Werkzeugsleiste"}},
-};
+}};
 
-const CaptionTable MainHints = {
+const CaptionTable MainHints{"main window hints", {
     {"newbutton", {"Creates new HTML file", "Starter ny HTML fil", "Erstellt neues HTML Datei"}},
     {"openbutton", {"Opens existing file", "Åbner eksiterende fil", "Öffnet existierendes Datei"}},
     {"savebutton", {"Saves the document", "Gemmer dokumentet", "Speichert das Dokument"}},
@@ -86,7 +87,7 @@ const CaptionTable MainHints = {
      {"Opens the configuration window", "Åbner konfigurations vinduet", "Öffnet das Konfigurationsfenster"}},
     {"helpbutton", {"Opens the Help System", "Åbner Hjælpesystemet", "Öffnet das Hilfe-System"}},
     {"exitbutton", {"Closes the program", "Stopper programmet", "Schließt das Programm"}},
-};
+}, CaptionRole::Hint};
 
 const LangText ExportFailed = {"The configuration could not be saved in %1:\r\n%2",
                                 "Konfigurationen kunne ikke gemmes i %1:\r\n%2",

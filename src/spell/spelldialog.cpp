@@ -34,6 +34,7 @@ TSpellDialog::TSpellDialog(SpellSession &session, int lang, QWidget *parent)
         return l;
     };
     notfoundlabel = label("notfoundlabel", "Not Found:");
+    markNotCaptioned(notfoundlabel); // says what the finding is, from the messages
     wordedit = new QLineEdit(this);
     wordedit->setObjectName(QStringLiteral("wordedit"));
     wordedit->setReadOnly(true);

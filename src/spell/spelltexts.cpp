@@ -1,6 +1,7 @@
 #include "spell/spelltexts.h"
+#include "settings/commoncaptions.h"
 
-const CaptionTable SpellCaptions = {
+const CaptionTable SpellCaptions{"spell dialog", {
     {"spellform", {"Spell check", "Stavekontrol", "Rechtschreibprüfung"}},
     {"replacelabel", {"Replace With:", "Erstat med:", "Ersetzen durch:"}},
     {"suggestlabel", {"Suggestions:", "Forslag:", "Vorschläge:"}},
@@ -16,10 +17,10 @@ const CaptionTable SpellCaptions = {
     {"optionsbutton", {"&Options", "Ind&stillinger", "&Optionen"}},
     {"deletebutton", {"&Delete", "Sl&et", "&Löschen"}},
     {"helpbutton", {"Hel&p", "&Hjælp", "Hil&fe"}},
-    {"cancelbutton", {"Cancel", "Annuller", "Abbrechen"}},
-};
+    {"cancelbutton", CommonCaptions::PlainCancel},
+}};
 
-const CaptionTable SpellOptionsCaptions = {
+const CaptionTable SpellOptionsCaptions{"spell options dialog", {
     {"spelloptionsform", {"Spell check options", "Indstillinger for stavekontrol", "Optionen der Rechtschreibprüfung"}},
     {"ignoregroup", {"Ignore", "Spring over", "Ignorieren"}},
     {"uppercasebox", {"Words in &UPPER CASE", "Ord med &STORE BOGSTAVER", "Wörter in &GROSSBUCHSTABEN"}},
@@ -39,7 +40,7 @@ const CaptionTable SpellOptionsCaptions = {
                      "Zwei &führende Großbuchstaben melden"}},
     {"autocorrectgroup", {"Auto-correct", "Autokorrektur", "Auto-Korrektur"}},
     {"clearbutton", {"Clear l&ist", "&Ryd listen", "Liste &leeren"}},
-};
+}};
 
 const LangText NotFoundLabel = {"Not Found:", "Ikke fundet:", "Nicht gefunden:"};
 const LangText RepeatedLabel = {"Repeated Word:", "Gentaget ord:", "Wiederholtes Wort:"};

@@ -14,11 +14,11 @@ namespace {
 
 constexpr int DirectoryHelp = 5104;
 
-const CaptionTable Captions = {
+const CaptionTable Captions{"frames wizard, directory page", {
     {"Label1",
      {"Choose the directory where the files will saved to", "Vælg den folder som filerne vil blive gemt i",
       "Wählen Sie den Ordner wo die Dateien gespeichert werden sollen."}},
-};
+}};
 
 const LangText PickerTitle = {"Look up the directory, then click \"ok\"", "Find folderen og klik \"ok\"",
                               "Wählen Sie das Destinationsverziechniss"};
@@ -41,7 +41,7 @@ Tdirdia::Tdirdia(const QString &start, QWidget *parent)
     connect(DirectoryEdit1, &QLineEdit::textChanged, this, &Tdirdia::updateOk);
     body()->addWidget(label);
     body()->addWidget(DirectoryEdit1);
-    applyPageCaptions(Captions);
+    applyPageCaptions(&Captions, nullptr);
     updateOk();
 }
 

@@ -10,10 +10,7 @@ int language()
     return lang == Danish || lang == German ? lang : English;
 }
 
-const LangText Cancel = {"&Cancel", "&Afbryd", "&Abbrechen"};
-const LangText Help = {"&Help", "&Hjælp", "&Hilfe"};
 const LangText Next = {"&Next", "&Næste", "&Weiter"};
-const LangText Ok = {"&Ok", "&Ok", "&Ok"};
 
 const LangText NotPlainFileName = {
     "%1\r\nA file name may not contain \"/\" or \"..\": the pages are saved in the directory you "

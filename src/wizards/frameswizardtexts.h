@@ -9,10 +9,7 @@ namespace FramesWizardTexts {
 // a language has been chosen.
 int language();
 
-extern const LangText Cancel;
-extern const LangText Help;
 extern const LangText Next;
-extern const LangText Ok;
 
 // Refusals of input that would land outside the target directory or break
 // the generated markup; each follows the offending text on its own line.

@@ -2,6 +2,8 @@
 
 #include "editor/dialoghelpers.h"
 #include "editor/dialogrunner.h"
+#include "settings/captiontable.h"
+#include "settings/commoncaptions.h"
 #include "wizards/frameswizardtexts.h"
 
 #include <QHBoxLayout>
@@ -10,9 +12,12 @@
 
 namespace {
 
+// The pages name their buttons differently, so no table row can caption them.
 QPushButton *namedButton(QWidget *parent, const char *name, const LangText &caption)
 {
-    return DialogHelpers::button(parent, name, pick(caption, FramesWizardTexts::language()).toUtf8().constData());
+    QPushButton *button = DialogHelpers::button(parent, name, "");
+    setNameCaption(button, pick(caption, FramesWizardTexts::language()));
+    return button;
 }
 
 } // namespace
@@ -22,11 +27,11 @@ FrameWizardPage::FrameWizardPage(const ButtonNames &buttons, Proceed proceed, in
     : QDialog(parent)
     , m_body(new QVBoxLayout)
 {
-    setWindowTitle(QStringLiteral("Frame wizard"));
-    QPushButton *cancel = namedButton(this, buttons.cancel, FramesWizardTexts::Cancel);
-    QPushButton *help = namedButton(this, buttons.help, FramesWizardTexts::Help);
+    setNameCaption(this, QStringLiteral("Frame wizard"));
+    QPushButton *cancel = namedButton(this, buttons.cancel, CommonCaptions::Cancel);
+    QPushButton *help = namedButton(this, buttons.help, CommonCaptions::Help);
     m_proceed = namedButton(this, buttons.proceed,
-                            proceed == Proceed::Next ? FramesWizardTexts::Next : FramesWizardTexts::Ok);
+                            proceed == Proceed::Next ? FramesWizardTexts::Next : CommonCaptions::Ok);
     m_proceed->setDefault(true);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(help, &QPushButton::clicked, this, [helpContext] { DialogRunner::showHelp(helpContext); });
@@ -44,9 +49,13 @@ FrameWizardPage::FrameWizardPage(const ButtonNames &buttons, Proceed proceed, in
     DialogHelpers::makeFixed(this, true);
 }
 
-void FrameWizardPage::applyPageCaptions(CaptionTable table)
+void FrameWizardPage::applyPageCaptions(const CaptionTable *captions, const CaptionTable *changes)
 {
-    applyCaptions(this, table, FramesWizardTexts::language());
+    const int lang = FramesWizardTexts::language();
+    if (changes)
+        applyCaptions(this, {captions, changes}, lang);
+    else
+        applyCaptions(this, *captions, lang);
 }
 
 void FrameWizardPage::accept()

@@ -35,7 +35,7 @@ protected:
 
     // The captions of the current language; the English ones when no language
     // has been chosen.
-    void applyPageCaptions(CaptionTable table);
+    void applyPageCaptions(const CaptionTable *captions, const CaptionTable *changes);
 
     // Refuses values that cannot be used, after telling the user why.
     virtual bool checkValues() { return true; }

@@ -3,6 +3,7 @@
 #include "editor/dialoghelpers.h"
 #include "editor/dialogrunner.h"
 #include "settings/captiontable.h"
+#include "settings/commoncaptions.h"
 #include "wizards/frameswizardtexts.h"
 #include "wizards/layoutpicture.h"
 
@@ -16,10 +17,10 @@ namespace {
 
 constexpr int FirstPageHelp = 5100;
 
-const CaptionTable Captions = {
-    {"BitBtn2", {"&Help", "&Hjælp", "&Hilfe"}},
-    {"BitBtn1", {"&Cancel", "&Afbryd", "&Abbrechen"}},
-};
+const CaptionTable Captions{"frames wizard, first page", {
+    {"BitBtn2", CommonCaptions::Help},
+    {"BitBtn1", CommonCaptions::Cancel},
+}};
 
 const LangText Welcome = {
     "Welcome to the frames wizard.\n"
@@ -39,7 +40,7 @@ Tfrwizard1::Tfrwizard1(QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("Tfrwizard1"));
-    setWindowTitle(QStringLiteral("Frames wizard"));
+    setNameCaption(this, QStringLiteral("Frames wizard"));
     const int lang = FramesWizardTexts::language();
 
     auto *memo = new QPlainTextEdit(pick(Welcome, lang), this);

@@ -2,6 +2,8 @@
 
 #include "editor/dialoghelpers.h"
 #include "editor/dialogrunner.h"
+#include "settings/captiontable.h"
+#include "settings/commoncaptions.h"
 #include "settings/settings.h"
 #include "wizards/imagemaptext.h"
 #include "wizards/wizardwidgets.h"
@@ -12,13 +14,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-const CaptionTable TgetmapnameCaptions = {
+const CaptionTable TgetmapnameCaptions{"map name dialog", {
     {"Label1", {"Enter map name, can be anything", "Indtast map navn, kan være hvad som helst",
                 "Mapname engeben, kann alles sein"}},
-    {"BitBtn1", {"&Ok", "&Ok", "&Ok"}},
-    {"BitBtn2", {"&Cancel", "&Afbryd", "&Abbrechen"}},
-    {"BitBtn3", {"&Help", "&Hjælp", "&Hilfe"}},
-};
+    {"BitBtn1", CommonCaptions::Ok},
+    {"BitBtn2", CommonCaptions::Cancel},
+    {"BitBtn3", CommonCaptions::Help},
+}};
 
 namespace {
 constexpr int HelpTopic = 5200;
@@ -28,7 +30,7 @@ Tgetmapname::Tgetmapname(QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("Tgetmapname"));
-    setWindowTitle(QStringLiteral("Imagemap wizard"));
+    setNameCaption(this, QStringLiteral("Imagemap wizard"));
 
     auto *layout = new QVBoxLayout(this);
     Label1 = WizardWidgets::label(this, "Label1", "Enter map name, can be anything");

@@ -3,6 +3,8 @@
 #include "editor/dialoghelpers.h"
 #include "editor/dialogrunner.h"
 #include "platform/prompts.h"
+#include "settings/captiontable.h"
+#include "settings/commoncaptions.h"
 #include "settings/settings.h"
 #include "wizards/imagemaptext.h"
 #include "wizards/pictureview.h"
@@ -19,14 +21,14 @@
 
 #include <algorithm>
 
-const CaptionTable TimapformCaptions = {
+const CaptionTable TimapformCaptions{"image map window", {
     {"BitBtn2", {"&Set shape", "Hot-&spot", "Hot-&spot"}},
     {"BitBtn5", {"Clear &all", "Sle&t alle", "Alle &löschen"}},
     {"BitBtn6", {"&Default", "&Default", "&Default"}},
-    {"BitBtn3", {"&Ok", "&Ok", "&Ok"}},
-    {"BitBtn1", {"&Help", "&Hjælp", "&Hilfe"}},
-    {"BitBtn4", {"&Cancel", "&Afbryd", "&Abbrechen"}},
-};
+    {"BitBtn3", CommonCaptions::Ok},
+    {"BitBtn1", CommonCaptions::Help},
+    {"BitBtn4", CommonCaptions::Cancel},
+}};
 
 namespace {
 
@@ -56,7 +58,7 @@ Timapform::Timapform(const QImage &picture, const QString &picturePath, const QS
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("Timapform"));
-    setWindowTitle(QStringLiteral("Imagemap Wizard"));
+    setNameCaption(this, QStringLiteral("Imagemap Wizard"));
 
     BitBtn2 = DialogHelpers::button(this, "BitBtn2", "&Set shape");
     BitBtn5 = DialogHelpers::button(this, "BitBtn5", "Clear &all");

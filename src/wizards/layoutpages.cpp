@@ -4,7 +4,7 @@ namespace {
 
 // Size pages.
 
-const CaptionTable Layout1SizeCaptions = {
+const CaptionTable Layout1SizeCaptions{"frames wizard, layout 1, size page", {
     {"RadioButton1", {"Percentage", "Procent sats", "Prozent"}},
     {"Label1", {"Width of left frame in %", "Venstre frames bredde i %", "Breite des linken Frame in %"}},
     {"RadioButton2", {"Pixels", "Punkter", "Punkte"}},
@@ -13,18 +13,18 @@ const CaptionTable Layout1SizeCaptions = {
      {"Set the width of the left frame. The percentage is in relation to the width of the screen",
       "Sæt venstre frames bredde. Procent satsen er i relation til skærbredden",
       "Setzen Sie die breite des linken Frame. Prozent ist in relation zur Monitorbreite"}},
-};
+}};
 
-const CaptionTable Layout2SizeChanges = {
+const CaptionTable Layout2SizeChanges{"frames wizard, layout 2, size page changes", {
     {"Label1", {"Height of upper frame in %", "Øvre frames højde i %", "Höhe von der oberen Frame in %"}},
     {"Label2", {"Height of upper frame in px", "Øvre frames højde i pt", "Höhe von der oberen Frame in pt"}},
     {"Label3",
      {"Set the height of the upper frame. The percentage is in relation to the height of the screen",
       "Sæt den øvre frames højde. Procent satsen er i relation til skærmhøjden",
       "Setzen Sie die Höhe des oberen Frame. Prozent ist in relation zur Monitorhöhe"}},
-};
+}};
 
-const CaptionTable Layout3SizeCaptions = {
+const CaptionTable Layout3SizeCaptions{"frames wizard, layout 3, size page", {
     {"RadioButton1", {"Percentage", "Procentsats", "Prozent"}},
     {"Label1", {"Height of upper frame in %", "Øvre frames højde i %", "Höhe des oberen Frame in %"}},
     {"RadioButton2", {"Pixels", "Punkter", "Punkte"}},
@@ -33,10 +33,10 @@ const CaptionTable Layout3SizeCaptions = {
     {"Label3", {"Width of left frame in %", "Venstre frames bredde i %", "Breite des linken Frame in %"}},
     {"RadioButton4", {"Pixels", "Punkter", "Punkte"}},
     {"Label4", {"Width of left frame in px", "Venstre frames bredde i pt", "Breite des linken Frame in pt"}},
-};
+}};
 
 // Layout 4 names its controls differently, so it has a table of its own.
-const CaptionTable Layout4SizeCaptions = {
+const CaptionTable Layout4SizeCaptions{"frames wizard, layout 4, size page", {
     {"RadioButton1", {"Percentage", "Procent sats", "Prozent"}},
     {"RadioButton3", {"Percentage", "Procent sats", "Prozent"}},
     {"RadioButton2", {"Pixels", "Punkter", "Punkte"}},
@@ -45,18 +45,18 @@ const CaptionTable Layout4SizeCaptions = {
     {"Label2", {"Height of upper frame in px", "Øverste frames højde i pt", "Höhe der oberen Frame in pt"}},
     {"Label5", {"Width of left frame in %", "Venstre frames bredde i %", "Breite der linken Frame in %"}},
     {"Label6", {"Width of left frame in px", "Venstre frames bredde i px", "Breite der linken Frame in pt"}},
-};
+}};
 
 const SizeControlNames SingleSize = {"RadioButton1", "RadioButton2", "Label1", "Label2", "UpDown1", "Label4",
                                      "Edit1"};
 
 const SizePageConfig Layout1Size = {
     "Tlayout1form", 1, {{SingleSize, true}}, "Label3", 50, {"BitBtn1", "BitBtn2", "BitBtn3"},
-    Layout1SizeCaptions};
+    &Layout1SizeCaptions};
 
 const SizePageConfig Layout2Size = {
     "Tlayout2form", 2,  {{SingleSize, true}}, "Label3", 50, {"BitBtn1", "BitBtn3", "BitBtn2"},
-    Layout1SizeCaptions, Layout2SizeChanges};
+    &Layout1SizeCaptions, &Layout2SizeChanges};
 
 const SizePageConfig Layout3Size = {
     "Tlayout3form",
@@ -66,7 +66,7 @@ const SizePageConfig Layout3Size = {
     nullptr,
     20,
     {"BitBtn1", "BitBtn3", "BitBtn2"},
-    Layout3SizeCaptions};
+    &Layout3SizeCaptions};
 
 const SizePageConfig Layout4Size = {
     "Tlayout4form",
@@ -76,11 +76,11 @@ const SizePageConfig Layout4Size = {
     nullptr,
     20,
     {"BitBtn1", "BitBtn3", "BitBtn2"},
-    Layout4SizeCaptions};
+    &Layout4SizeCaptions};
 
 // Names pages.
 
-const CaptionTable Layout1NamesCaptions = {
+const CaptionTable Layout1NamesCaptions{"frames wizard, layout 1, names page", {
     {"Label1",
      {"Enter the \"name\" you want the frames to have", "Indtast de \"navne\" frames'ene skal have",
       "Die \"Namen\" der Frames eintragen"}},
@@ -99,9 +99,9 @@ const CaptionTable Layout1NamesCaptions = {
     {"Label4",
      {"Enter the filename for the framespage", "Indtast filnavnet for frames-siden",
       "Dateiname für die Framesseite eintragen"}},
-};
+}};
 
-const CaptionTable Layout2NamesChanges = {
+const CaptionTable Layout2NamesChanges{"frames wizard, layout 2, names page changes", {
     {"Label1",
      {"Enter the \"name\" you want the frames to have", "Indtaste de \"naven\" frames'ene skal have",
       "Die \"Namen\" der Frames eintragen "}},
@@ -117,9 +117,9 @@ const CaptionTable Layout2NamesChanges = {
     {"Label4",
      {"Enter the filename for the framespage", "Indtast filnavn for frames-siden",
       "Dateiname für die Framesseite eintragen"}},
-};
+}};
 
-const CaptionTable Layout3NamesCaptions = {
+const CaptionTable Layout3NamesCaptions{"frames wizard, layout 3, names page", {
     {"Label1",
      {"Enter the \"names\" you want the frames to have", "Indtast de \"navne\" frames'ene skal have",
       "Die \"Namen\" der Frames eintragen"}},
@@ -142,9 +142,9 @@ const CaptionTable Layout3NamesCaptions = {
     {"Label8",
      {"Enter the filename for the framespage", "Indtast filnavnet for frames-siden",
       "Dateiname für die Framesseite eintragen"}},
-};
+}};
 
-const CaptionTable Layout4NamesChanges = {
+const CaptionTable Layout4NamesChanges{"frames wizard, layout 4, names page changes", {
     {"Label2", {"Left frame", "Venstre frame", "Linke Frame"}},
     {"Label3", {"Upper frame", "Øvre frame", "Obere Frame"}},
     {"Label4", {"Lower frame", "Nedre frame", "Untere Frame"}},
@@ -156,7 +156,7 @@ const CaptionTable Layout4NamesChanges = {
     {"Label5", {"Filename, left frame", "Filnavn, venstre frame", "Dateiname, linke Frame"}},
     {"Label6", {"Filename, upper frame", "Filnavn, øvre frame", "Dateiname, obere Frame"}},
     {"Label7", {"Filename, lower frame", "Filnavn, nedre frame", "Dateiname, untere Frame"}},
-};
+}};
 
 QList<NamesPageConfig::Frame> twoFrameNames(const char *first, const char *second)
 {
@@ -172,22 +172,22 @@ QList<NamesPageConfig::Frame> threeFrameNames(const char *first, const char *sec
 }
 
 const NamesPageConfig Layout1Names = {"Tlayout11form", twoFrameNames("leftframe", "rightframe"),
-                                      "Edit5", "Label4", "Label1", "Label7", Layout1NamesCaptions};
+                                      "Edit5", "Label4", "Label1", "Label7", &Layout1NamesCaptions};
 
 const NamesPageConfig Layout2Names = {"Tlayout22form", twoFrameNames("topframe", "bottomframe"),
-                                      "Edit5", "Label4", "Label1", "Label7", Layout1NamesCaptions,
-                                      Layout2NamesChanges};
+                                      "Edit5", "Label4", "Label1", "Label7", &Layout1NamesCaptions,
+                                      &Layout2NamesChanges};
 
 const NamesPageConfig Layout3Names = {"Tlayout33form", threeFrameNames("topframe", "leftframe", "rightframe"),
-                                      "Edit7", "Label8", "Label1", "Label9", Layout3NamesCaptions};
+                                      "Edit7", "Label8", "Label1", "Label9", &Layout3NamesCaptions};
 
 const NamesPageConfig Layout4Names = {"Tlayout44form", threeFrameNames("leftframe", "topframe", "bottomframe"),
-                                      "Edit7", "Label8", "Label1", "Label9", Layout3NamesCaptions,
-                                      Layout4NamesChanges};
+                                      "Edit7", "Label8", "Label1", "Label9", &Layout3NamesCaptions,
+                                      &Layout4NamesChanges};
 
 // Options pages.
 
-const CaptionTable Layout1OptionsCaptions = {
+const CaptionTable Layout1OptionsCaptions{"frames wizard, layout 1, options page", {
     {"Label1", {"Do you want borders on the frames ?", "Vil du have kanter på frames'ene ?", "Möchten Sie Rahmen auf frames ?"}},
     {"rb1", {"Yes", "Ja", "Ja"}},
     {"RadioButton2", {"No", "Nej", "Nein"}},
@@ -210,9 +210,9 @@ const CaptionTable Layout1OptionsCaptions = {
      {"Check this box if you don't want the frame/s to be resizable",
       "Check her hvis du vil have frames'ene i \"fast\" størrelse",
       "Aktivieren wenn Sie die Frames als \"fest\" haben wollen "}},
-};
+}};
 
-const CaptionTable Layout2OptionsChanges = {
+const CaptionTable Layout2OptionsChanges{"frames wizard, layout 2, options page changes", {
     {"Label1", {"Do you want borders on the frames ?", "Vil du haver kanter på frames'ene ?", "Möchten Sie Rahmen auf frames ?"}},
     {"Label2",
      {"When do you want scroll bars on the frames ?", "Hornår skal frames'ene have rulle lister ?",
@@ -225,9 +225,9 @@ const CaptionTable Layout2OptionsChanges = {
      {"Check this box if you don't want the frame/s resizable",
       "Check her hvis du vil have frames'ene i \"fast\" størrelse",
       "Aktivieren wenn Sie die Frames als \"fest\" haben wollen "}},
-};
+}};
 
-const CaptionTable Layout3OptionsCaptions = {
+const CaptionTable Layout3OptionsCaptions{"frames wizard, layout 3, options page", {
     {"Label1",
      {"Do you want borders on the upper frame ?", "Vil du have kanter på den øvre frame ?",
       "Möchten Sie Rahmen auf der Oberen Frame ?"}},
@@ -259,9 +259,9 @@ const CaptionTable Layout3OptionsCaptions = {
      {"Check this box if you don't want the frame/s to be resizable",
       "Check her hvis du val frames'ene i \"fast\" størrelse",
       "Aktivieren wenn Sie die Frames als \"fest\" haben wollen "}},
-};
+}};
 
-const CaptionTable Layout4OptionsChanges = {
+const CaptionTable Layout4OptionsChanges{"frames wizard, layout 4, options page changes", {
     {"Label1",
      {"Do you want borders on the left frame ?", "Vil du have kanter på venstre frame ?",
       "Möchten Sie Rahmen auf der linke Frame haben ?"}},
@@ -281,11 +281,11 @@ const CaptionTable Layout4OptionsChanges = {
      {"Check this box if you don't want the frame/s to be resizable",
       "Check her hvis du vil have frames'ene i \"fast\" størrelse",
       "Aktivieren wenn Sie die Frames als \"fest\" haben wollen "}},
-};
+}};
 
 using Scroll = OptionsPageConfig::Scrolling;
 
-OptionsPageConfig twoFrameOptions(const char *name, Scroll first, Scroll second, CaptionTable changes)
+OptionsPageConfig twoFrameOptions(const char *name, Scroll first, Scroll second, const CaptionTable *changes)
 {
     return {name,
             {{"Label1", "rb1", "RadioButton2"}},
@@ -299,11 +299,11 @@ OptionsPageConfig twoFrameOptions(const char *name, Scroll first, Scroll second,
             {"Label10", "Label12"},
             "Label13",
             true,
-            Layout1OptionsCaptions,
+            &Layout1OptionsCaptions,
             changes};
 }
 
-OptionsPageConfig threeFrameOptions(const char *name, CaptionTable changes)
+OptionsPageConfig threeFrameOptions(const char *name, const CaptionTable *changes)
 {
     return {name,
             {{"Label1", "rb1", "RadioButton2"}, {"Label2", "RadioButton1", "RadioButton3"}},
@@ -319,16 +319,16 @@ OptionsPageConfig threeFrameOptions(const char *name, CaptionTable changes)
             {"Label11", "Label12"},
             "Label16",
             false,
-            Layout3OptionsCaptions,
+            &Layout3OptionsCaptions,
             changes};
 }
 
 const OptionsPageConfig Layout1Options =
-    twoFrameOptions("Tlayout111form", Scroll::WhenNeeded, Scroll::Always, {});
+    twoFrameOptions("Tlayout111form", Scroll::WhenNeeded, Scroll::Always, nullptr);
 const OptionsPageConfig Layout2Options =
-    twoFrameOptions("Tlayout222form", Scroll::Never, Scroll::WhenNeeded, Layout2OptionsChanges);
-const OptionsPageConfig Layout3Options = threeFrameOptions("Tlayout333form", {});
-const OptionsPageConfig Layout4Options = threeFrameOptions("Tlayout444form", Layout4OptionsChanges);
+    twoFrameOptions("Tlayout222form", Scroll::Never, Scroll::WhenNeeded, &Layout2OptionsChanges);
+const OptionsPageConfig Layout3Options = threeFrameOptions("Tlayout333form", nullptr);
+const OptionsPageConfig Layout4Options = threeFrameOptions("Tlayout444form", &Layout4OptionsChanges);
 
 } // namespace
 

@@ -106,8 +106,7 @@ NamesPage::NamesPage(const NamesPageConfig &config, QWidget *parent)
     body()->addWidget(reminder);
     body()->addLayout(files);
 
-    applyPageCaptions(config.captions);
-    applyPageCaptions(config.changes);
+    applyPageCaptions(config.captions, config.changes);
     for (QLineEdit *box : fileBoxes())
         connect(box, &QLineEdit::textChanged, this, &NamesPage::updateNext);
     proceedButton()->setEnabled(false);

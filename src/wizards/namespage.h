@@ -27,8 +27,8 @@ struct NamesPageConfig
     const char *pageLabel;
     const char *intro;
     const char *reminder;
-    CaptionTable captions;
-    CaptionTable changes = {}; // rows that differ from the shared captions
+    const CaptionTable *captions;
+    const CaptionTable *changes = nullptr; // rows that differ from the shared captions
 };
 
 // The second page of a layout: the frames' names, their files and the

@@ -97,8 +97,7 @@ OptionsPage::OptionsPage(const OptionsPageConfig &config, QWidget *parent)
             grid->setColumnMinimumWidth(column, 90);
     }
 
-    applyPageCaptions(config.captions);
-    applyPageCaptions(config.changes);
+    applyPageCaptions(config.captions, config.changes);
     if (config.focusOk)
         proceedButton()->setFocus();
 }

@@ -38,8 +38,8 @@ struct OptionsPageConfig
     const char *marginRows[2];
     const char *noResizeRow;
     bool focusOk;
-    CaptionTable captions;
-    CaptionTable changes = {}; // rows that differ from the shared captions
+    const CaptionTable *captions;
+    const CaptionTable *changes = nullptr; // rows that differ from the shared captions
 };
 
 // The last page of a layout: borders, scroll bars, margins and resizing.

@@ -2,6 +2,8 @@
 
 #include "editor/dialoghelpers.h"
 #include "editor/dialogrunner.h"
+#include "settings/captiontable.h"
+#include "settings/commoncaptions.h"
 #include "settings/settings.h"
 #include "wizards/imagemaptext.h"
 #include "wizards/pictureview.h"
@@ -20,15 +22,18 @@
 
 #include <algorithm>
 
-const CaptionTable TshapeformCaptions = {
+const CaptionTable TshapeformCaptions{"hot spot dialog", {
     {"Label1", {"Select type of \"hot spot\":", "Vælg \"hot spot\" type:", "Wählen Sie hot-spot:"}},
     {"Label3", {"Enter the URL", "Indtast URL", "URL eingeben"}},
     {"Label4", {"Enter the \"title\"", "Indtast \"titel\"", "\"Titel\" eingeben"}},
-    {"BitBtn1", {"&Ok", "&Ok", "&Ok"}},
-    {"BitBtn3", {"&Cancel", "&Afbryd", "&Abbrechen"}},
-    {"BitBtn2", {"&Help", "&Hjælp", "&Hilfe"}},
+    {"BitBtn1", CommonCaptions::Ok},
+    {"BitBtn3", CommonCaptions::Cancel},
+    {"BitBtn2", CommonCaptions::Help},
     {"BitBtn4", {"Clear &points", "Slet &punkter", "Punkte &löschen"}},
-};
+    {"RadioButton1", {"Rectangle", "Rektangel", "Rechteck"}},
+    {"RadioButton2", {"Circle", "Cirkel", "Kreis"}},
+    {"RadioButton3", {"Polygon", "Polygon", "Polygon"}},
+}};
 
 namespace {
 
@@ -82,7 +87,7 @@ Tshapeform::Tshapeform(const QImage &picture, QWidget *parent)
     , m_shape(picture.size())
 {
     setObjectName(QStringLiteral("Tshapeform"));
-    setWindowTitle(QStringLiteral("Imagemap wizard"));
+    setNameCaption(this, QStringLiteral("Imagemap wizard"));
 
     Label1 = WizardWidgets::label(this, "Label1", "Select type of \"hot spot\":");
     RadioButton1 = radio(this, "RadioButton1", "Rectangle");

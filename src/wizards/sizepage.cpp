@@ -48,8 +48,7 @@ SizePage::SizePage(const SizePageConfig &config, QWidget *parent)
     row->addWidget(m_preview, 0, Qt::AlignTop);
     body()->addLayout(row);
 
-    applyPageCaptions(config.captions);
-    applyPageCaptions(config.changes);
+    applyPageCaptions(config.captions, config.changes);
     updateStates();
     updatePreview();
     m_sizes.first().upDown->setFocus();

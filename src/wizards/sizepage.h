@@ -39,8 +39,8 @@ struct SizePageConfig
     const char *description; // explanation above the sizes, or nullptr
     int startPercent;
     FrameWizardPage::ButtonNames buttons;
-    CaptionTable captions;
-    CaptionTable changes = {}; // rows that differ from the shared captions
+    const CaptionTable *captions;
+    const CaptionTable *changes = nullptr; // rows that differ from the shared captions
 };
 
 // The first page of a layout: the width or height of the outer frame and,

@@ -209,22 +209,26 @@ private Q_SLOTS:
         QTest::addColumn<int>("lang");
         QTest::addColumn<QString>("setShape");
         QTest::addColumn<QString>("rectangleHint");
-        QTest::newRow("English") << 1 << "&Set shape" << "First click the upper left corner, then the lower right corner";
+        QTest::addColumn<QString>("rectangle");
+        QTest::newRow("English") << 1 << "&Set shape" << "First click the upper left corner, then the lower right corner"
+                                 << "Rectangle";
         QTest::newRow("Danish") << 2 << "Hot-&spot"
-                                << "Først klik på det øvre venstre hjørne, derefter det nedre højre hjørne";
-        QTest::newRow("German") << 3 << "Hot-&spot" << "Erst die obere linke Ecke anklicken, dann die untere rechte Ecke";
+                                << "Først klik på det øvre venstre hjørne, derefter det nedre højre hjørne" << "Rektangel";
+        QTest::newRow("German") << 3 << "Hot-&spot" << "Erst die obere linke Ecke anklicken, dann die untere rechte Ecke"
+                                << "Rechteck";
     }
     void captionsFollowTheLanguage()
     {
         QFETCH(int, lang);
         QFETCH(QString, setShape);
         QFETCH(QString, rectangleHint);
+        QFETCH(QString, rectangle);
         settings().Lang = lang;
         Timapform map(testPicture({10, 10}), QStringLiteral("p.gif"), QStringLiteral("p.map"));
         QCOMPARE(map.BitBtn2->text(), setShape);
         Tshapeform shapes(testPicture({10, 10}));
         QCOMPARE(shapes.Label2->text(), rectangleHint);
-        QCOMPARE(shapes.RadioButton1->text(), QStringLiteral("Rectangle"));
+        QCOMPARE(shapes.RadioButton1->text(), rectangle);
     }
 };
 
