@@ -98,7 +98,7 @@ int main(int argc, char *argv[])
     mainform.show();
     waitUntilIdle();
 
-    Teditform *editor = mainform.openDocument(sharedTexts().BlankName);
+    Teditform *editor = mainform.openDocument(SharedTexts::BlankName.text());
     TColorMemo *memo = editor->cmemo1;
     const QString text = largeText();
     auto action = [editor](const char *name) {

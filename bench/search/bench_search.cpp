@@ -79,7 +79,7 @@ int main(int argc, char *argv[])
     mainform.show();
 
     const QString page = largePage();
-    Teditform *editor = mainform.openDocument(sharedTexts().BlankName);
+    Teditform *editor = mainform.openDocument(SharedTexts::BlankName.text());
     editor->cmemo1->SetText(page);
     QApplication::processEvents();
 

@@ -224,7 +224,7 @@ void Teditform::ApplyLanguage()
 
 QString Teditform::placeholderName() const
 {
-    return m_kind == Kind::Untitled ? sharedTexts().UntitledName : sharedTexts().BlankName;
+    return m_kind == Kind::Untitled ? SharedTexts::UntitledName.text() : SharedTexts::BlankName.text();
 }
 
 void Teditform::setFileName(const QString &fileName)
@@ -254,17 +254,17 @@ void Teditform::setAutoSave(bool on)
 bool Teditform::LoadDocument(const QString &name)
 {
     m_fileName = name;
-    m_kind = name == sharedTexts().UntitledName ? Kind::Untitled
-             : name == sharedTexts().BlankName  ? Kind::Blank
+    m_kind = name == SharedTexts::UntitledName.text() ? Kind::Untitled
+             : name == SharedTexts::BlankName.text()  ? Kind::Blank
                                                 : Kind::Named;
     if (m_kind == Kind::Untitled) {
         cmemo1->SetText(QLatin1String(NewHtmlSkeleton));
         cmemo1->SetSelStart(cmemo1->TextLength() - SkeletonCaretFromEnd);
         setAutoSave(false);
-        setWindowTitle(sharedTexts().UntitledName);
+        setWindowTitle(SharedTexts::UntitledName.text());
     } else if (m_kind == Kind::Blank) {
         setAutoSave(false);
-        setWindowTitle(sharedTexts().BlankName);
+        setWindowTitle(SharedTexts::BlankName.text());
     } else {
         if (!readFile())
             return false;
@@ -403,7 +403,7 @@ void Teditform::cmemo1Change()
 {
     cmemo1->SetModified(true);
     m_host->setStatusText(1, QStringLiteral("%1 bytes").arg(cmemo1->TextLength()));
-    m_host->setStatusText(2, sharedTexts().ModifiedText);
+    m_host->setStatusText(2, SharedTexts::ModifiedText.text());
     ShowCaretPosition();
 }
 
@@ -415,8 +415,8 @@ void Teditform::ShowCaretPosition()
 
 void Teditform::ShowDocumentStatus()
 {
-    m_host->setStatusText(3, QStringLiteral("%1 %2").arg(m_host->EditorCount()).arg(sharedTexts().WindowsText));
-    m_host->setStatusText(2, cmemo1->Modified() ? sharedTexts().ModifiedText : QString());
+    m_host->setStatusText(3, QStringLiteral("%1 %2").arg(m_host->EditorCount()).arg(SharedTexts::WindowsText.text()));
+    m_host->setStatusText(2, cmemo1->Modified() ? SharedTexts::ModifiedText.text() : QString());
     m_host->setStatusText(1, QStringLiteral("%1 bytes").arg(cmemo1->TextLength()));
     m_host->setStatusText(4, m_fileName);
 }
@@ -521,7 +521,7 @@ void Teditform::saveasClick()
     Prompts::FileDialog dialog;
     dialog.title = editorTexts().SaveDialogTitle;
     dialog.directory = settings().SaveDir;
-    dialog.filter = sharedTexts().OpenFilter;
+    dialog.filter = SharedTexts::OpenFilter.text();
     dialog.defaultSuffix = QStringLiteral("htm");
     if (isNamed())
         dialog.fileName = m_fileName;
@@ -731,7 +731,7 @@ void Teditform::FormClose()
         m_host->setStatusText(1, QString());
         m_host->setStatusText(2, QString());
         m_host->setStatusText(4, QString());
-        m_host->setStatusText(3, QStringLiteral("0 ") + sharedTexts().WindowsText);
+        m_host->setStatusText(3, QStringLiteral("0 ") + SharedTexts::WindowsText.text());
         m_host->setClosingAll(false);
     }
     UpdateCommandStates();

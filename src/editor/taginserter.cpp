@@ -125,7 +125,7 @@ void TagInserter::attributePicture()
 QString TagInserter::choosePicture() const
 {
     Prompts::FileDialog dialog;
-    dialog.title = pictureDialogTitle(settings().Lang);
+    dialog.title = SharedTexts::PictureDialogTitle.text();
     dialog.directory = settings().OpenDir;
     dialog.filter = QStringLiteral("Browser supported files|*.gif; *.jpg");
     dialog.helpContext = PictureDialogHelp;

@@ -13,7 +13,7 @@ void insertProjectSnippet(EditorHost &host, const QString &text)
         return;
     if (editor->cmemo1->SelLength() > 0) {
         const Prompts::Button answer =
-            Prompts::message(Prompts::Kind::Confirmation, sharedTexts().OverwriteSelection,
+            Prompts::message(Prompts::Kind::Confirmation, SharedTexts::OverwriteSelection.text(),
                              Prompts::Button::Yes | Prompts::Button::Cancel);
         if (answer != Prompts::Button::Yes)
             return;

@@ -99,7 +99,7 @@ bool searchWindow(TColorMemo *memo, const SearchMatcher &matcher, qsizetype begi
         if (at < 0)
             return true;
         selectOccurrence(memo, at, matcher.length());
-        if (ask(sharedTexts().ContinueQuestion, Prompts::Button::Yes | Prompts::Button::No) != Prompts::Button::Yes)
+        if (ask(SharedTexts::ContinueQuestion.text(), Prompts::Button::Yes | Prompts::Button::No) != Prompts::Button::Yes)
             return false;
         // Overlapping occurrences are each shown.
         from = at + 1;
@@ -146,9 +146,9 @@ public:
 private:
     Prompts::Button askToReplace() const
     {
-        const SharedTexts &texts = sharedTexts();
-        const QString question = texts.ReplaceWord + searchCriteria().searchText + texts.WithWord
-            + searchCriteria().replacementText + texts.QuestionEnd;
+        using namespace SharedTexts;
+        const QString question = ReplaceWord.text() + searchCriteria().searchText + WithWord.text()
+            + searchCriteria().replacementText + QuestionEnd.text();
         for (;;) {
             const Prompts::Button answer =
                 ask(question,

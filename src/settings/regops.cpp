@@ -3,6 +3,7 @@
 #include "platform/configstore.h"
 #include "settings/integertext.h"
 #include "settings/language.h"
+#include "settings/messagetable.h"
 #include "settings/settings.h"
 #include "settings/tagtable.h"
 
@@ -70,19 +71,21 @@ void importBool(ConfigKey &key, const QString &name, const QString &line)
     key.writeBool(name, line != QLatin1String("0"));
 }
 
-const LangText InstallingTagsText = {"Installing tags now", "Installerer tags nu",
-                                     "Installiert jetzt die Tags"};
-const LangText ForeignStoreText = {
-    "%1 is not a configuration file of this program.\r\nThe program starts with its default settings "
-    "and leaves the file as it is: settings you change now are not kept.",
-    "%1 er ikke en konfigurationsfil fra dette program.\r\nProgrammet starter med standardindstillingerne "
-    "og lader filen være som den er: indstillinger du ændrer nu, bliver ikke gemt.",
-    "%1 ist keine Einstellungsdatei dieses Programms.\r\nDas Programm startet mit den "
-    "Standardeinstellungen und lässt die Datei unverändert: Einstellungen, die Sie jetzt ändern, "
-    "werden nicht gespeichert."};
-const LangText InvalidFileText = {" is not a valid Configuration file!",
-                                  " er ikke en gyldig konfigurationsfil!",
-                                  " is kein gängiger Einstellungsdatei!"};
+const MessageTable Table{"settings"};
+
+const Message InstallingTagsText{Table, {"Installing tags now", "Installerer tags nu", "Installiert jetzt die Tags"}};
+const Message ForeignStoreText{
+    Table,
+    {"%1 is not a configuration file of this program.\r\nThe program starts with its default settings "
+     "and leaves the file as it is: settings you change now are not kept.",
+     "%1 er ikke en konfigurationsfil fra dette program.\r\nProgrammet starter med standardindstillingerne "
+     "og lader filen være som den er: indstillinger du ændrer nu, bliver ikke gemt.",
+     "%1 ist keine Einstellungsdatei dieses Programms.\r\nDas Programm startet mit den "
+     "Standardeinstellungen und lässt die Datei unverändert: Einstellungen, die Sie jetzt ändern, "
+     "werden nicht gespeichert."}};
+const Message InvalidFileText{Table,
+                              {" is not a valid Configuration file!", " er ikke en gyldig konfigurationsfil!",
+                               " is kein gängiger Einstellungsdatei!"}};
 
 } // namespace
 
@@ -333,15 +336,15 @@ void ReadOrInstallTagTemplates(const std::function<void(const QString &)> &infor
 
 QString installingTagsMessage()
 {
-    return pick(InstallingTagsText);
+    return InstallingTagsText.text();
 }
 
 QString invalidSettingsFileMessage(const QString &path)
 {
-    return path + pick(InvalidFileText);
+    return path + InvalidFileText.text();
 }
 
 QString foreignStoreMessage()
 {
-    return ConfigKey::storeUsable() ? QString() : pick(ForeignStoreText).arg(ConfigKey::storePath());
+    return ConfigKey::storeUsable() ? QString() : ForeignStoreText.text().arg(ConfigKey::storePath());
 }

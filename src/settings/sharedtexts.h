@@ -1,32 +1,25 @@
 #pragma once
 
-#include <QString>
+#include "settings/messagetable.h"
 
-// Texts of the current language that several windows use. Filled by the main
-// window's caption routine; English until a language has been chosen.
-struct SharedTexts
-{
-    QString UntitledName;  // a new HTML document, never saved
-    QString BlankName;     // a new blank document, never saved
-    QString ModifiedText;  // modified mark in the status bar
-    QString WindowsText;   // after the window count in the status bar
-    QString OpenFilter;    // document filter of the open and save dialogs
-    QString DriveError;
-    QString OverwriteSelection;
-    QString MissingDirectory;
-    QString FileExists;    // follows a file name
-    QString ContinueQuestion;
-    QString ReplaceWord;   // "Replace " old " with " new " ?"
-    QString WithWord;
-    QString QuestionEnd;
-};
+// Texts that several windows use.
+namespace SharedTexts {
 
-SharedTexts &sharedTexts();
-
-// Fills the shared texts for a language (1 English, 2 Danish, 3 German).
-// Any other value keeps the texts as they are.
-void applySharedTexts(int lang);
-
+extern const Message UntitledName; // a new HTML document, never saved
+extern const Message BlankName;    // a new blank document, never saved
+extern const Message ModifiedText; // modified mark in the status bar
+extern const Message WindowsText;  // after the window count in the status bar
+extern const Message OpenFilter;   // document filter of the open and save dialogs
+extern const Message DriveError;
+extern const Message OverwriteSelection;
+extern const Message MissingDirectory;
+extern const Message FileExists; // follows a file name
+extern const Message ContinueQuestion;
+extern const Message ReplaceWord; // "Replace " old " with " new " ?"
+extern const Message WithWord;
+extern const Message QuestionEnd;
 // Title of the main window's picture dialog, which the editor's picture
-// command and the image-map wizard show too; English for any other value.
-QString pictureDialogTitle(int lang);
+// command and the image-map wizard show too.
+extern const Message PictureDialogTitle;
+
+} // namespace SharedTexts

@@ -80,11 +80,11 @@ QWidget *Tconfigform::buildDirectoriesPage()
         const char *caption;
         const char *field;
         QLineEdit **target;
-        const LangText *prompt;
+        const Message *prompt;
     } rows[] = {
-        {"openlabel", "Open file", "opendir", &opendir, &OpenDirPrompt},
-        {"savelabel", "Save file", "savedir", &savedir, &SaveDirPrompt},
-        {"textlabel", "Insert text", "textdir", &textdir, &TextDirPrompt},
+        {"openlabel", "Open file", "opendir", &opendir, &ConfigTexts::OpenDirPrompt},
+        {"savelabel", "Save file", "savedir", &savedir, &ConfigTexts::SaveDirPrompt},
+        {"textlabel", "Insert text", "textdir", &textdir, &ConfigTexts::TextDirPrompt},
     };
     int row = 0;
     for (const auto &r : rows) {
@@ -98,9 +98,8 @@ QWidget *Tconfigform::buildDirectoriesPage()
         auto *browseButton = new QPushButton(QStringLiteral("..."), m_dirsheet);
         browseButton->setObjectName(QLatin1String(r.field) + QLatin1String("button"));
         browseButton->setFixedWidth(32);
-        const LangText *prompt = r.prompt;
-        connect(browseButton, &QPushButton::clicked, this,
-                [this, field, prompt] { browse(field, pick(*prompt)); });
+        const Message *prompt = r.prompt;
+        connect(browseButton, &QPushButton::clicked, this, [this, field, prompt] { browse(field, prompt->text()); });
         grid->addWidget(browseButton, row, 2);
         ++row;
     }

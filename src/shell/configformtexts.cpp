@@ -24,10 +24,18 @@ const CaptionTable ConfigCaptions{"configuration dialog", {
     {"wrapbox", {"&Word wrapping on/off", "Sideombr&ydning", "Seiten&umbruch an/aus"}},
 }};
 
-const LangText OpenDirPrompt = {"The starting directory for opening files", "Startbiblioteket for at åbne filer",
-                                "Anfangsordner für das Öffnen von Dateien"};
-const LangText SaveDirPrompt = {"The starting directory for saving files", "Startbiblioteket for at gemme filer",
-                                "Anfangsordner für das Speichern von Dateien"};
-const LangText TextDirPrompt = {"The starting directory for inserting text files",
-                                "Startbiblioteket for at indsætte tekst filer",
-                                "Anfangsordner für das Einfügen von Text Dateien"};
+namespace ConfigTexts {
+
+const MessageTable Table{"configuration dialog"};
+
+const Message OpenDirPrompt{
+    Table, {"The starting directory for opening files", "Startbiblioteket for at åbne filer",
+            "Anfangsordner für das Öffnen von Dateien"}};
+const Message SaveDirPrompt{
+    Table, {"The starting directory for saving files", "Startbiblioteket for at gemme filer",
+            "Anfangsordner für das Speichern von Dateien"}};
+const Message TextDirPrompt{
+    Table, {"The starting directory for inserting text files", "Startbiblioteket for at indsætte tekst filer",
+            "Anfangsordner für das Einfügen von Text Dateien"}};
+
+} // namespace ConfigTexts

@@ -1,11 +1,14 @@
 #pragma once
 
 #include "settings/captiontable.h"
+#include "settings/messagetable.h"
 
 // Captions of the configuration dialog.
 extern const CaptionTable ConfigCaptions;
 
 // The prompts of the three folder dialogs.
-extern const LangText OpenDirPrompt;
-extern const LangText SaveDirPrompt;
-extern const LangText TextDirPrompt;
+namespace ConfigTexts {
+extern const Message OpenDirPrompt;
+extern const Message SaveDirPrompt;
+extern const Message TextDirPrompt;
+} // namespace ConfigTexts

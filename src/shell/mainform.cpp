@@ -158,7 +158,7 @@ Tmainform::Tmainform(QWidget *parent)
     connect(m_mdi, &QMdiArea::subWindowActivated, this, &Tmainform::subWindowActivated);
     connect(Panel1, &TFileBrowser::openRequested, this, &Tmainform::openFromFileList);
     connect(Panel1, &TFileBrowser::driveError, this, [] {
-        Prompts::message(Prompts::Kind::Error, sharedTexts().DriveError,
+        Prompts::message(Prompts::Kind::Error, SharedTexts::DriveError.text(),
                          Prompts::Button::Ok | Prompts::Button::Help, 3300);
     });
     // The Help buttons of the editor's and the wizards' dialogs.
@@ -426,7 +426,6 @@ void Tmainform::Addfiletoproject1Click()
 void Tmainform::ApplyCaptions()
 {
     const int lang = settings().Lang;
-    applySharedTexts(lang);
     const QString folder = lang == Danish   ? QStringLiteral("da")
                            : lang == German ? QStringLiteral("de")
                                             : QStringLiteral("en");
@@ -444,8 +443,8 @@ void Tmainform::sizeStatusPanels()
     // The longest each panel shows: a document at the size limit, the
     // modified mark and a three-figure window count in this language.
     m_panels.at(1)->setLongestTexts({QStringLiteral("999999999 bytes")});
-    m_panels.at(2)->setLongestTexts({sharedTexts().ModifiedText});
-    m_panels.at(3)->setLongestTexts({QStringLiteral("999 ") + sharedTexts().WindowsText});
+    m_panels.at(2)->setLongestTexts({SharedTexts::ModifiedText.text()});
+    m_panels.at(3)->setLongestTexts({QStringLiteral("999 ") + SharedTexts::WindowsText.text()});
 }
 
 void Tmainform::refreshStatus()
@@ -454,7 +453,7 @@ void Tmainform::refreshStatus()
     if (Teditform *editor = activeEditor())
         editor->ShowDocumentStatus();
     else if (!statusText(3).isEmpty())
-        setStatusText(3, QStringLiteral("0 ") + sharedTexts().WindowsText);
+        setStatusText(3, QStringLiteral("0 ") + SharedTexts::WindowsText.text());
 }
 
 void Tmainform::setStatusText(int panel, const QString &text)
@@ -597,20 +596,20 @@ void Tmainform::reopen(const QString &path)
 
 void Tmainform::newHtmlDocument()
 {
-    openDocument(sharedTexts().UntitledName);
+    openDocument(SharedTexts::UntitledName.text());
 }
 
 void Tmainform::newBlankDocument()
 {
-    openDocument(sharedTexts().BlankName);
+    openDocument(SharedTexts::BlankName.text());
 }
 
 void Tmainform::openDocuments()
 {
     Prompts::FileDialog dialog;
-    dialog.title = mainDialogTitles(settings().Lang).OpenDialog1;
+    dialog.title = MainTexts::OpenDialogTitle.text();
     dialog.directory = settings().OpenDir;
-    dialog.filter = sharedTexts().OpenFilter;
+    dialog.filter = SharedTexts::OpenFilter.text();
     dialog.helpContext = 1100;
     openFiles(Prompts::openFiles(dialog).paths);
 }
@@ -783,7 +782,7 @@ void Tmainform::rebuildMenuBar()
 void Tmainform::Createregfile1Click()
 {
     Prompts::FileDialog dialog;
-    dialog.title = mainDialogTitles(settings().Lang).regsave;
+    dialog.title = MainTexts::SaveSettingsTitle.text();
     dialog.filter = QStringLiteral("Reg-files|*.mvc");
     dialog.defaultSuffix = QStringLiteral("mvc");
     dialog.directory = settings().SaveDir;
@@ -792,13 +791,13 @@ void Tmainform::Createregfile1Click()
         return;
     QString detail;
     if (ExportSettingsFile(chosen.path(), &detail) != TextFile::Error::None)
-        Prompts::message(Prompts::Kind::Error, pick(ExportFailed).arg(chosen.path(), detail));
+        Prompts::message(Prompts::Kind::Error, MainTexts::ExportFailed.text().arg(chosen.path(), detail));
 }
 
 void Tmainform::Installregfile1Click()
 {
     Prompts::FileDialog dialog;
-    dialog.title = mainDialogTitles(settings().Lang).regopen;
+    dialog.title = MainTexts::LoadSettingsTitle.text();
     dialog.filter = QStringLiteral("Reg-files|*.mvc");
     dialog.defaultSuffix = QStringLiteral("mvc");
     dialog.directory = settings().OpenDir;

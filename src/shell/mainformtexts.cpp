@@ -1,8 +1,6 @@
 #include "shell/mainformtexts.h"
 
 #include "settings/commoncaptions.h"
-#include "settings/sharedtexts.h"
-
 #include <QUrl>
 
 const CaptionTable MainCaptions{"main window", {
@@ -89,47 +87,53 @@ const CaptionTable MainHints{"main window hints", {
     {"exitbutton", {"Closes the program", "Stopper programmet", "Schließt das Programm"}},
 }, CaptionRole::Hint};
 
-const LangText ExportFailed = {"The configuration could not be saved in %1:\r\n%2",
-                                "Konfigurationen kunne ikke gemmes i %1:\r\n%2",
-                                "Die Konfiguration konnte nicht in %1 gespeichert werden:\r\n%2"};
+namespace MainTexts {
 
-MainDialogTitles mainDialogTitles(int lang)
-{
-    return {
-        pick({"Look up file to open", "Find filen der skal åbnes", "Datei zum Öffnen suchen"}, lang),
-        pictureDialogTitle(lang),
-        pick({"Look up configuration file to load", "Find den konfigurationsfil der skal bruges",
-              "Einstellungsdatei zum Laden suchen"},
-             lang),
-        pick({"Enter name to save configurationfile under",
-              "Angiv det filnavn konfigurationen skal gemmes under", "Name für den Einstellungsdatei anzeigen"},
-             lang),
-    };
-}
+const MessageTable Table{"main window"};
+
+const Message OpenDialogTitle{Table, {"Look up file to open", "Find filen der skal åbnes", "Datei zum Öffnen suchen"}};
+const Message LoadSettingsTitle{Table,
+                                {"Look up configuration file to load", "Find den konfigurationsfil der skal bruges",
+                                 "Einstellungsdatei zum Laden suchen"}};
+const Message SaveSettingsTitle{Table,
+                                {"Enter name to save configurationfile under",
+                                 "Angiv det filnavn konfigurationen skal gemmes under",
+                                 "Name für den Einstellungsdatei anzeigen"}};
+const Message ExportFailed{Table,
+                           {"The configuration could not be saved in %1:\r\n%2",
+                            "Konfigurationen kunne ikke gemmes i %1:\r\n%2",
+                            "Die Konfiguration konnte nicht in %1 gespeichert werden:\r\n%2"}};
+
+namespace {
+
+const Message RecentFileGone{Table,
+                             {"%1\r\nno longer exists and has been removed from the recent files.",
+                              "%1\r\nfindes ikke længere og er fjernet fra de seneste filer.",
+                              "%1\r\nexistiert nicht mehr und wurde aus den zuletzt geöffneten Dateien entfernt."}};
+const Message NoMailProgram{Table,
+                            {"No mail program could be started for:", "Der kunne ikke startes noget mailprogram til:",
+                             "Es konnte kein E-Mail-Programm gestartet werden für:"}};
+const Message NoBrowser{Table,
+                        {"No web browser could be started for:", "Der kunne ikke startes nogen webbrowser til:",
+                         "Es konnte kein Webbrowser gestartet werden für:"}};
+const Message ChooseProgram{Table,
+                            {"Choose a default program for it in the settings of your desktop.",
+                             "Vælg et standardprogram til det i skrivebordets indstillinger.",
+                             "Wählen Sie dafür ein Standardprogramm in den Einstellungen Ihres Desktops."}};
+
+} // namespace
+} // namespace MainTexts
 
 QString recentFileGoneMessage(const QString &path, int lang)
 {
-    return pick({"%1\r\nno longer exists and has been removed from the recent files.",
-                 "%1\r\nfindes ikke længere og er fjernet fra de seneste filer.",
-                 "%1\r\nexistiert nicht mehr und wurde aus den zuletzt geöffneten Dateien entfernt."},
-                lang)
-        .arg(path);
+    return MainTexts::RecentFileGone.text(lang).arg(path);
 }
 
 QString noProgramMessage(const QUrl &url, int lang)
 {
-    static const LangText NoMailProgram = {"No mail program could be started for:",
-                                           "Der kunne ikke startes noget mailprogram til:",
-                                           "Es konnte kein E-Mail-Programm gestartet werden für:"};
-    static const LangText NoBrowser = {"No web browser could be started for:",
-                                       "Der kunne ikke startes nogen webbrowser til:",
-                                       "Es konnte kein Webbrowser gestartet werden für:"};
-    static const LangText ChooseProgram = {
-        "Choose a default program for it in the settings of your desktop.",
-        "Vælg et standardprogram til det i skrivebordets indstillinger.",
-        "Wählen Sie dafür ein Standardprogramm in den Einstellungen Ihres Desktops."};
+    using namespace MainTexts;
     const bool mail = url.scheme() == QLatin1String("mailto");
     const QString address = url.isLocalFile() ? url.toLocalFile() : url.toString();
-    return pick(mail ? NoMailProgram : NoBrowser, lang) + QLatin1String("\r\n") + address
-           + QLatin1String("\r\n\r\n") + pick(ChooseProgram, lang);
+    return (mail ? NoMailProgram : NoBrowser).text(lang) + QLatin1String("\r\n") + address
+           + QLatin1String("\r\n\r\n") + ChooseProgram.text(lang);
 }

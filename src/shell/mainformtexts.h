@@ -1,6 +1,7 @@
 #pragma once
 
 #include "settings/captiontable.h"
+#include "settings/messagetable.h"
 
 #include <QString>
 
@@ -11,18 +12,15 @@ extern const CaptionTable MainCaptions;
 // Hints of the tool buttons.
 extern const CaptionTable MainHints;
 
-// Titles of the main window's file dialogs in a language (English for 0).
-struct MainDialogTitles
-{
-    QString OpenDialog1;
-    QString OpenPictureDialog1;
-    QString regopen;
-    QString regsave;
-};
-MainDialogTitles mainDialogTitles(int lang);
-
+namespace MainTexts {
+// Titles of the main window's file dialogs.
+extern const Message OpenDialogTitle;
+extern const Message LoadSettingsTitle;
+extern const Message SaveSettingsTitle;
 // A settings file that could not be written: %1 the file, %2 the system's reason.
-extern const LangText ExportFailed;
+extern const Message ExportFailed;
+} // namespace MainTexts
+
 // A Reopen entry whose file has gone: it leaves the list.
 QString recentFileGoneMessage(const QString &path, int lang);
 // No browser or mail program could be started for an address.

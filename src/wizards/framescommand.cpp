@@ -76,7 +76,7 @@ void refuse(const LangText &message, const QString &directory)
 bool prepareDirectory(const QString &directory)
 {
     if (!QFileInfo(directory).isDir()) {
-        if (!confirmed(sharedTexts().MissingDirectory))
+        if (!confirmed(SharedTexts::MissingDirectory.text()))
             return false;
         if (!QDir().mkpath(directory)) {
             refuse(FramesWizardTexts::DirectoryNotCreated, directory);
@@ -103,7 +103,7 @@ bool confirmOverwrites(const FramesetDescription &description)
 {
     const QList<FrameDocument> documents = frameDocuments(description);
     for (const FrameDocument &document : documents) {
-        if (QFileInfo::exists(document.path) && !confirmed(document.path + sharedTexts().FileExists))
+        if (QFileInfo::exists(document.path) && !confirmed(document.path + SharedTexts::FileExists.text()))
             return false;
     }
     return true;
@@ -115,7 +115,7 @@ void generate(EditorHost &host, const FramesetDescription &description)
     host.setCommandEnabled(HostCommand::Frames1, false);
     const QList<FrameDocument> documents = frameDocuments(description);
     for (const FrameDocument &document : documents) {
-        Teditform *editor = host.openDocument(sharedTexts().BlankName);
+        Teditform *editor = host.openDocument(SharedTexts::BlankName.text());
         if (!editor || !writeFrameDocument(*editor, description, document.code))
             return;
     }

@@ -17,7 +17,7 @@ namespace {
 Prompts::FileDialog pictureDialog()
 {
     Prompts::FileDialog dialog;
-    dialog.title = pictureDialogTitle(settings().Lang);
+    dialog.title = SharedTexts::PictureDialogTitle.text();
     dialog.directory = settings().OpenDir;
     dialog.filter = QStringLiteral("Browser supported files|*.gif; *.jpg");
     dialog.helpContext = 3006;

@@ -145,7 +145,7 @@ private:
         LoadSettings();
         prompts = std::make_unique<ScriptedPrompts>();
         editor = new Teditform(&host);
-        editor->LoadDocument(sharedTexts().BlankName);
+        editor->LoadDocument(SharedTexts::BlankName.text());
         editor->resize(700, 400);
         editor->show();
     }
@@ -1119,7 +1119,7 @@ private Q_SLOTS:
         LoadSettings();
         delete editor;
         editor = new Teditform(&host);
-        editor->LoadDocument(sharedTexts().BlankName);
+        editor->LoadDocument(SharedTexts::BlankName.text());
         QCOMPARE(action("def5")->text(), QStringLiteral("Zero"));
         setText(QStringLiteral("sel"), 0, 3);
         run("def5");

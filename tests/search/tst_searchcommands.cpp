@@ -116,7 +116,7 @@ private:
 
     Teditform *open(const QString &text)
     {
-        Teditform *editor = main->openDocument(sharedTexts().BlankName);
+        Teditform *editor = main->openDocument(SharedTexts::BlankName.text());
         editor->cmemo1->SetText(text);
         editor->cmemo1->SetModified(false);
         return editor;

@@ -16,6 +16,7 @@
 #include "search/replaceform.h"
 #include "search/searchform.h"
 #include "settings/captiontable.h"
+#include "settings/messagetable.h"
 #include "settings/settings.h"
 #include "settings/sharedtexts.h"
 #include "shell/configform.h"
@@ -170,7 +171,7 @@ void openEveryWindow(Tmainform &main, ScriptedPrompts &prompts)
             window->show();
     };
 
-    Teditform *editor = main.openDocument(sharedTexts().UntitledName);
+    Teditform *editor = main.openDocument(SharedTexts::UntitledName.text());
     keep(new Tconfigform(std::function<void(const QString &)>()));
     auto *project = new Tprojectform(main);
     keep(project);
@@ -210,6 +211,18 @@ void openEveryWindow(Tmainform &main, ScriptedPrompts &prompts)
     prompts.answerDialog([](QDialog &dialog) { dialog.reject(); });
     editor->findChild<QAction *>(QStringLiteral("Spellcheck1"))->trigger();
     editor->cmemo1->SetModified(false);
+}
+
+// The placeholders %1..%9 of a text, in order of their numbers.
+QList<QString> placeholders(const QString &text)
+{
+    static const QRegularExpression marker(QStringLiteral("%[1-9]"));
+    QList<QString> found;
+    for (const QRegularExpressionMatch &m : marker.globalMatch(text))
+        found << m.captured();
+    std::sort(found.begin(), found.end());
+    found.erase(std::unique(found.begin(), found.end()), found.end());
+    return found;
 }
 
 // The names of the tables defined in the sources, found by their definitions.
@@ -277,6 +290,37 @@ private Q_SLOTS:
         for (const QString &problem : std::as_const(problems))
             qWarning("%s", qPrintable(problem));
         QVERIFY2(problems.isEmpty(), qPrintable(QStringLiteral("%1 problems").arg(problems.size())));
+    }
+
+    // A translation that lost or gained a placeholder shows "%2" or drops the
+    // file name in that language only.
+    void everyMessageHasItsPlaceholdersInEachLanguage()
+    {
+        QStringList problems;
+        int rows = 0;
+        QStringList registered;
+        for (const MessageTable *table : MessageTable::all())
+            registered << QString::fromUtf8(table->name());
+        for (const QString &name : definedTables(QStringLiteral("MessageTable"))) {
+            if (!registered.contains(name))
+                problems << QStringLiteral("the messages of %1 are not linked into this test").arg(name);
+        }
+        for (const MessageTable *table : MessageTable::all()) {
+            for (const Message *message : table->rows()) {
+                ++rows;
+                const QString english = message->text(English);
+                for (int lang : {Danish, German}) {
+                    const QString text = message->text(lang);
+                    if (text.isEmpty() || placeholders(text) != placeholders(english))
+                        problems << QStringLiteral("%1: \"%2\" in Lang %3: \"%4\"")
+                                        .arg(QString::fromUtf8(table->name()), english)
+                                        .arg(lang)
+                                        .arg(text);
+                }
+            }
+        }
+        QVERIFY(rows > 0);
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
     }
 };
 

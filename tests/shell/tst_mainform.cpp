@@ -782,7 +782,7 @@ private Q_SLOTS:
         active()->cmemo1->SetText(QString(QStringLiteral("\r\n")).repeated(200000));
         active()->cmemo1->SetSelStart(active()->cmemo1->TextLength());
         main->setStatusText(1, QStringLiteral("10485861 bytes"));
-        main->setStatusText(3, QStringLiteral("17 ") + sharedTexts().WindowsText);
+        main->setStatusText(3, QStringLiteral("17 ") + SharedTexts::WindowsText.text());
         const QList<StatusPanel *> panels = main->statusBar()->findChildren<StatusPanel *>()
                                             + active()->findChildren<StatusPanel *>();
         for (StatusPanel *panel : panels) {
