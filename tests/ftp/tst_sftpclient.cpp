@@ -374,7 +374,7 @@ private Q_SLOTS:
             if (s->bytesDone() > 0 && !frozen) {
                 frozen = true;
                 server.freeze();
-                QTimer::singleShot(100, qApp, [] { QCoreApplication::exit(); });
+                QTimer::singleShot(100, QCoreApplication::instance(), [] { QCoreApplication::exit(); });
             }
         };
         QElapsedTimer clock;
