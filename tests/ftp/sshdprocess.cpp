@@ -3,8 +3,6 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
-#include <QTcpServer>
-#include <QTcpSocket>
 
 #include <crypt.h>
 #include <pwd.h>
@@ -61,7 +59,6 @@ SshdProcess::~SshdProcess()
     // The server's connection processes outlive the listener; they are ours too.
     const QList<qint64> children = processes();
     for (const qint64 pid : children) {
-        ::kill(pid_t(pid), SIGCONT);
         if (pid != m_process.processId())
             ::kill(pid_t(pid), SIGTERM);
     }
@@ -214,14 +211,25 @@ QList<qint64> SshdProcess::processes() const
     return found;
 }
 
-void SshdProcess::freeze()
+StallingRelay::StallingRelay(quint16 target)
+    : m_target(target)
 {
-    for (const qint64 pid : processes())
-        ::kill(pid_t(pid), SIGSTOP);
+    m_server.listen(QHostAddress::LocalHost);
+    connect(&m_server, &QTcpServer::newConnection, this, [this] {
+        while (QTcpSocket *client = m_server.nextPendingConnection()) {
+            auto *upstream = new QTcpSocket(client);
+            upstream->connectToHost(QHostAddress::LocalHost, m_target);
+            connect(client, &QTcpSocket::readyRead, this, [=] { pass(client, upstream); });
+            connect(upstream, &QTcpSocket::readyRead, this, [=] { pass(upstream, client); });
+            connect(client, &QTcpSocket::disconnected, client, &QObject::deleteLater);
+            connect(upstream, &QTcpSocket::disconnected, client, &QTcpSocket::disconnectFromHost);
+        }
+    });
 }
 
-void SshdProcess::thaw()
+void StallingRelay::pass(QTcpSocket *from, QTcpSocket *to)
 {
-    for (const qint64 pid : processes())
-        ::kill(pid_t(pid), SIGCONT);
+    // Stalled, the data stays unread and the sender's side fills up.
+    if (!m_stalled)
+        to->write(from->readAll());
 }

@@ -3,6 +3,8 @@
 #include "ftp/sftptypes.h"
 
 #include <QProcess>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -38,10 +40,6 @@ public:
     QString knownHostsLine(const QString &publicKeyFile) const;
     QString hostPublicKey() const;
 
-    // Stops (and lets go on) every process of the server, as a server that stops answering.
-    void freeze();
-    void thaw();
-
 private:
     QString path(const QString &name) const;
     QList<qint64> processes() const;
@@ -49,6 +47,24 @@ private:
     QTemporaryDir m_dir;
     QProcess m_process;
     quint16 m_port = 0;
+};
+
+// Passes connections on to a port on 127.0.0.1 until stalled; from then on it holds them open
+// and passes nothing, as a server that stops answering. Lives in the test, so nothing is left
+// stopped when the test is killed.
+class StallingRelay : public QObject
+{
+public:
+    explicit StallingRelay(quint16 target);
+    quint16 port() const { return m_server.serverPort(); }
+    void stall() { m_stalled = true; }
+
+private:
+    void pass(QTcpSocket *from, QTcpSocket *to);
+
+    QTcpServer m_server;
+    quint16 m_target;
+    bool m_stalled = false;
 };
 
 // Generates a key pair with ssh-keygen; false when it failed.
