@@ -212,7 +212,6 @@ QList<QMenu *> Teditform::editingMenus() const
 
 void Teditform::ApplyLanguage()
 {
-    applyEditorTexts(settings().Lang);
     applyCaptions(this, EditorCaptions, settings().Lang);
     if (!isNamed() && m_fileName != placeholderName()) {
         m_fileName = placeholderName();
@@ -269,7 +268,7 @@ bool Teditform::LoadDocument(const QString &name)
         if (!readFile())
             return false;
         setAutoSave(settings().AutoSave);
-        setWindowTitle(m_autoSaveOn ? baseName() + editorTexts().AutoSaveSuffix : baseName());
+        setWindowTitle(m_autoSaveOn ? baseName() + EditorTexts::AutoSaveSuffix.text() : baseName());
     }
     cmemo1->SetModified(false);
     ShowDocumentStatus();
@@ -314,14 +313,14 @@ void Teditform::fileChangedOnDisk(FileWatch::State state)
     // The question is about this document: show it.
     m_host->activateEditor(this);
     if (state == FileWatch::State::Removed) {
-        Prompts::message(Prompts::Kind::Warning, editorTexts().FileRemoved.arg(m_fileName));
+        Prompts::message(Prompts::Kind::Warning, EditorTexts::FileRemoved.text().arg(m_fileName));
         // Closing the window now asks before the text is lost as well.
         cmemo1Change();
         return;
     }
     // A modified document is asked about when it is saved.
     if (!cmemo1->Modified()
-        && Prompts::message(Prompts::Kind::Confirmation, editorTexts().ReloadQuestion.arg(m_fileName),
+        && Prompts::message(Prompts::Kind::Confirmation, EditorTexts::ReloadQuestion.text().arg(m_fileName),
                             Prompts::Button::Yes | Prompts::Button::No)
                == Prompts::Button::Yes)
         reloadFile();
@@ -333,12 +332,12 @@ bool Teditform::mayWriteOverDisk()
         return true;
     const QScopedValueRollback<bool> asking(m_askingAboutDisk, true);
     const auto afterwards = qScopeGuard([this] { m_disk.recheck(); });
-    const EditorTexts &t = editorTexts();
+    using namespace EditorTexts;
     enum { SaveAnyway, Reload, Cancel };
     Prompts::Choice question;
     question.kind = Prompts::Kind::Warning;
-    question.text = t.OverwriteQuestion.arg(m_fileName);
-    question.choices = {t.SaveAnywayChoice, t.ReloadChoice, t.CancelChoice};
+    question.text = OverwriteQuestion.text().arg(m_fileName);
+    question.choices = {SaveAnywayChoice.text(), ReloadChoice.text(), CancelChoice.text()};
     question.defaultChoice = Cancel;
     question.escapeChoice = Cancel;
     switch (Prompts::choose(question)) {
@@ -360,14 +359,14 @@ void Teditform::autoSave()
 
 void Teditform::showFileError(TextFile::Error error, const QString &detail)
 {
-    const EditorTexts &t = editorTexts();
+    using namespace EditorTexts;
     QString text;
     switch (error) {
     case TextFile::Error::Unencodable:
-        text = t.Unencodable.arg(m_fileName, detail);
+        text = Unencodable.text().arg(m_fileName, detail);
         break;
     case TextFile::Error::WriteFailed:
-        text = t.WriteError.arg(m_fileName, detail);
+        text = WriteError.text().arg(m_fileName, detail);
         break;
     default:
         text = readErrorText(m_fileName, error, detail);
@@ -519,7 +518,7 @@ bool Teditform::save()
 void Teditform::saveasClick()
 {
     Prompts::FileDialog dialog;
-    dialog.title = editorTexts().SaveDialogTitle;
+    dialog.title = EditorTexts::SaveDialogTitle.text();
     dialog.directory = settings().SaveDir;
     dialog.filter = SharedTexts::OpenFilter.text();
     dialog.defaultSuffix = QStringLiteral("htm");
@@ -556,7 +555,7 @@ void Teditform::Insertfrom1Click()
 {
     if (cmemo1->SelLength() == 0) {
         Prompts::FileDialog dialog;
-        dialog.title = editorTexts().InsertDialogTitle;
+        dialog.title = EditorTexts::InsertDialogTitle.text();
         dialog.directory = settings().TextDir;
         dialog.filter = QStringLiteral("Text files|*.txt");
         const Prompts::FileResult chosen = Prompts::openFile(dialog);
@@ -599,10 +598,10 @@ void Teditform::Autosave1Click()
         setWindowTitle(baseName());
     } else if (isNamed() && QFileInfo(m_fileName).isFile()) {
         setAutoSave(true);
-        setWindowTitle(baseName() + editorTexts().AutoSaveSuffix);
+        setWindowTitle(baseName() + EditorTexts::AutoSaveSuffix.text());
     } else {
         setAutoSave(false);
-        Prompts::message(Prompts::Kind::Error, editorTexts().NotNamedMessage);
+        Prompts::message(Prompts::Kind::Error, EditorTexts::NotNamedMessage.text());
     }
 }
 
@@ -642,7 +641,7 @@ void Teditform::Closeall1Click()
 void Teditform::FormActivate()
 {
     cmemo1->setFont(QFont(settings().FontType, settings().FontSize));
-    setWindowTitle(m_autoSaveOn ? baseName() + QLatin1Char(' ') + editorTexts().AutoSaveSuffix
+    setWindowTitle(m_autoSaveOn ? baseName() + QLatin1Char(' ') + EditorTexts::AutoSaveSuffix.text()
                                 : baseName());
     ShowDocumentStatus();
     UpdateCommandStates();
@@ -660,7 +659,7 @@ bool Teditform::FormCloseQuery()
     if (!cmemo1->Modified())
         return true;
     const Prompts::Button answer =
-        Prompts::message(Prompts::Kind::Plain, windowTitle() + editorTexts().SaveFirstQuestion,
+        Prompts::message(Prompts::Kind::Plain, windowTitle() + EditorTexts::SaveFirstQuestion.text(),
                          Prompts::Button::Yes | Prompts::Button::No | Prompts::Button::Cancel);
     switch (answer) {
     case Prompts::Button::Yes:

@@ -1,163 +1,155 @@
 #include "editor/editortexts.h"
+
 #include "settings/commoncaptions.h"
+
+namespace EditorTexts {
+
+const MessageTable Table{"editor window"};
+
+const Message AutoSaveSuffix{Table, {"    [Auto Save]", "    [Autogem]", "    [Auto Speichern]"}};
+const Message NotNamedMessage{Table,
+                              {"The file has not yet been named.\r\nPlease save and name it before "
+                               "trying AutoSave.",
+                               "Filen har ikke noget navn.\r\nGem filen under et navn og prøv igen.",
+                               "Das Datei hat noch keine Name\r\nBitte speichern Sie es und versuchen "
+                               "Sie es nochmal."}};
+const Message SaveFirstQuestion{Table,
+                                {" was modified since the last save !\r\nDo you wish to save it first ?",
+                                 " er ændret siden den sidst blev gemt!\r\nVil du gemme den nu?",
+                                 " wurde seit dem letzen Speichern geändert!\r\nMöchten Sie es erst "
+                                 "speichern?"}};
+const Message AreYouSureText{Table, {"Are you sure ?", "Er du sikker ?", "Sind Sie sicher ?"}};
+const Message NotANumberText{Table,
+                             {" is not a valid number, please try again.", " er ikke et gyldigt nummer, prøv igen.",
+                              " ist kein gültiger Zahl, bitte versuchen Sie es nochmal."}};
+const Message SaveDialogTitle{
+    Table, {"Enter name to save file as", "Angiv det navn filen skal gemmes som", "Geben Sie die Name des dateis an"}};
+const Message InsertDialogTitle{
+    Table, {"Look up text file to insert", "Find tekstfilen der skal indsættes", "Textdatei zum Einfügen suchen"}};
+const Message ReadError{
+    Table, {"Could not read %1:\r\n%2", "Kunne ikke læse %1:\r\n%2", "%1 konnte nicht gelesen werden:\r\n%2"}};
+const Message WriteError{Table,
+                         {"Could not save %1:\r\n%2\r\nThe file on disk is unchanged.",
+                          "Kunne ikke gemme %1:\r\n%2\r\nFilen på disken er uændret.",
+                          "%1 konnte nicht gespeichert werden:\r\n%2\r\nDie Datei auf der "
+                          "Festplatte ist unverändert."}};
+const Message BinaryFile{Table, {"%1 is not a text file.", "%1 er ikke en tekstfil.", "%1 ist keine Textdatei."}};
+const Message TooLarge{
+    Table, {"%1 is too large to open.", "%1 er for stor til at blive åbnet.", "%1 ist zu groß zum Öffnen."}};
+const Message Unencodable{Table,
+                          {"%1 holds characters that the encoding %2 cannot "
+                           "store. Save it under another name as UTF-8 "
+                           "or remove them.",
+                           "%1 indeholder tegn som tegnsættet %2 ikke kan "
+                           "gemme. Gem den under et andet navn som UTF-8 "
+                           "eller fjern dem.",
+                           "%1 enthält Zeichen, die die Kodierung %2 nicht "
+                           "speichern kann. Speichern Sie es unter einem "
+                           "anderen Namen als UTF-8 oder entfernen Sie sie."}};
+const Message NoSuchFile{Table, {"The file does not exist.", "Filen findes ikke.", "Die Datei existiert nicht."}};
+const Message IsDirectory{
+    Table, {"This is a folder, not a file.", "Det er en mappe, ikke en fil.", "Das ist ein Verzeichnis, keine Datei."}};
+const Message Unreadable{Table,
+                         {"The file cannot be read.", "Filen kan ikke læses.", "Die Datei kann nicht gelesen werden."}};
+const Message PictureEmpty{Table, {"The file is empty.", "Filen er tom.", "Die Datei ist leer."}};
+const Message NotAPicture{Table,
+                          {"The file is not a GIF, JPEG or BMP picture.",
+                           "Filen er ikke et GIF-, JPEG- eller BMP-billede.",
+                           "Die Datei ist kein GIF-, JPEG- oder BMP-Bild."}};
+const Message PictureDamaged{
+    Table, {"The picture file is damaged.", "Billedfilen er beskadiget.", "Die Bilddatei ist beschädigt."}};
+const Message PictureIncomplete{
+    Table, {"The picture file is incomplete.", "Billedfilen er ufuldstændig.", "Die Bilddatei ist unvollständig."}};
+const Message PictureTooLarge{Table,
+                              {"The picture is too large to show (%1 pixels).",
+                               "Billedet er for stort til at blive vist (%1 pixel).",
+                               "Das Bild ist zu groß zum Anzeigen (%1 Pixel)."}};
+const Message PictureNoMemory{Table,
+                              {"There is not enough memory to show the picture.",
+                               "Der er ikke hukommelse nok til at vise billedet.",
+                               "Es ist nicht genug Speicher frei, um das Bild anzuzeigen."}};
+const Message ReloadQuestion{Table,
+                             {"%1\r\nhas been changed on disk by another program.\r\nDo you want to "
+                              "reload it?",
+                              "%1\r\ner blevet ændret på disken af et andet program.\r\nVil du indlæse "
+                              "den igen?",
+                              "%1\r\nwurde von einem anderen Programm auf der Festplatte "
+                              "geändert.\r\nMöchten Sie die Datei neu laden?"}};
+const Message OverwriteQuestion{Table,
+                                {"%1\r\nhas been changed on disk by another program since you opened or "
+                                 "saved it.\r\n"
+                                 "Save your text over it, or reload the file (Undo brings your text back)?",
+                                 "%1\r\ner blevet ændret på disken af et andet program, siden du åbnede "
+                                 "eller gemte den.\r\n"
+                                 "Vil du gemme din tekst oven i den eller indlæse filen igen (Fortryd "
+                                 "henter din tekst tilbage)?",
+                                 "%1\r\nwurde seit dem Öffnen oder Speichern von einem anderen Programm "
+                                 "auf der Festplatte geändert.\r\n"
+                                 "Ihren Text darüber speichern oder die Datei neu laden (Rückgängig holt "
+                                 "Ihren Text zurück)?"}};
+const Message SaveAnywayChoice{Table, {"&Save anyway", "&Gem alligevel", "&Trotzdem speichern"}};
+const Message ReloadChoice{Table, {"&Reload", "&Indlæs igen", "&Neu laden"}};
+const Message CancelChoice{Table, {"Cancel", "Annuller", "Abbrechen"}};
+const Message FileRemoved{Table,
+                          {"%1\r\nhas been deleted or moved by another program.\r\nThe text stays "
+                           "here; Save writes the file again.",
+                           "%1\r\ner blevet slettet eller flyttet af et andet program.\r\nTeksten "
+                           "bliver her; Gem skriver filen igen.",
+                           "%1\r\nwurde von einem anderen Programm gelöscht oder verschoben.\r\nDer "
+                           "Text bleibt hier; Speichern "
+                           "schreibt die Datei neu."}};
+
+} // namespace EditorTexts
 
 namespace {
 
-struct TextRow
-{
-    QString EditorTexts::*field;
-    LangText text;
-};
-
-const TextRow Rows[] = {
-    {&EditorTexts::AutoSaveSuffix, {"    [Auto Save]", "    [Autogem]", "    [Auto Speichern]"}},
-    {&EditorTexts::NotNamedMessage,
-     {"The file has not yet been named.\r\nPlease save and name it before trying AutoSave.",
-      "Filen har ikke noget navn.\r\nGem filen under et navn og prøv igen.",
-      "Das Datei hat noch keine Name\r\nBitte speichern Sie es und versuchen Sie es nochmal."}},
-    {&EditorTexts::SaveFirstQuestion,
-     {" was modified since the last save !\r\nDo you wish to save it first ?",
-      " er ændret siden den sidst blev gemt!\r\nVil du gemme den nu?",
-      " wurde seit dem letzen Speichern geändert!\r\nMöchten Sie es erst speichern?"}},
-    {&EditorTexts::AreYouSureText, {"Are you sure ?", "Er du sikker ?", "Sind Sie sicher ?"}},
-    {&EditorTexts::NotANumberText,
-     {" is not a valid number, please try again.", " er ikke et gyldigt nummer, prøv igen.",
-      " ist kein gültiger Zahl, bitte versuchen Sie es nochmal."}},
-    {&EditorTexts::SaveDialogTitle,
-     {"Enter name to save file as", "Angiv det navn filen skal gemmes som",
-      "Geben Sie die Name des dateis an"}},
-    {&EditorTexts::InsertDialogTitle,
-     {"Look up text file to insert", "Find tekstfilen der skal indsættes",
-      "Textdatei zum Einfügen suchen"}},
-    {&EditorTexts::ReadError,
-     {"Could not read %1:\r\n%2", "Kunne ikke læse %1:\r\n%2", "%1 konnte nicht gelesen werden:\r\n%2"}},
-    {&EditorTexts::WriteError,
-     {"Could not save %1:\r\n%2\r\nThe file on disk is unchanged.",
-      "Kunne ikke gemme %1:\r\n%2\r\nFilen på disken er uændret.",
-      "%1 konnte nicht gespeichert werden:\r\n%2\r\nDie Datei auf der Festplatte ist unverändert."}},
-    {&EditorTexts::BinaryFile,
-     {"%1 is not a text file.", "%1 er ikke en tekstfil.", "%1 ist keine Textdatei."}},
-    {&EditorTexts::TooLarge,
-     {"%1 is too large to open.", "%1 er for stor til at blive åbnet.", "%1 ist zu groß zum Öffnen."}},
-    {&EditorTexts::Unencodable,
-     {"%1 holds characters that the encoding %2 cannot store. Save it under another name as UTF-8 "
-      "or remove them.",
-      "%1 indeholder tegn som tegnsættet %2 ikke kan gemme. Gem den under et andet navn som UTF-8 "
-      "eller fjern dem.",
-      "%1 enthält Zeichen, die die Kodierung %2 nicht speichern kann. Speichern Sie es unter einem "
-      "anderen Namen als UTF-8 oder entfernen Sie sie."}},
-    {&EditorTexts::NoSuchFile,
-     {"The file does not exist.", "Filen findes ikke.", "Die Datei existiert nicht."}},
-    {&EditorTexts::IsDirectory,
-     {"This is a folder, not a file.", "Det er en mappe, ikke en fil.",
-      "Das ist ein Verzeichnis, keine Datei."}},
-    {&EditorTexts::Unreadable,
-     {"The file cannot be read.", "Filen kan ikke læses.", "Die Datei kann nicht gelesen werden."}},
-    {&EditorTexts::PictureEmpty, {"The file is empty.", "Filen er tom.", "Die Datei ist leer."}},
-    {&EditorTexts::NotAPicture,
-     {"The file is not a GIF, JPEG or BMP picture.", "Filen er ikke et GIF-, JPEG- eller BMP-billede.",
-      "Die Datei ist kein GIF-, JPEG- oder BMP-Bild."}},
-    {&EditorTexts::PictureDamaged,
-     {"The picture file is damaged.", "Billedfilen er beskadiget.", "Die Bilddatei ist beschädigt."}},
-    {&EditorTexts::PictureIncomplete,
-     {"The picture file is incomplete.", "Billedfilen er ufuldstændig.", "Die Bilddatei ist unvollständig."}},
-    {&EditorTexts::PictureTooLarge,
-     {"The picture is too large to show (%1 pixels).", "Billedet er for stort til at blive vist (%1 pixel).",
-      "Das Bild ist zu groß zum Anzeigen (%1 Pixel)."}},
-    {&EditorTexts::PictureNoMemory,
-     {"There is not enough memory to show the picture.", "Der er ikke hukommelse nok til at vise billedet.",
-      "Es ist nicht genug Speicher frei, um das Bild anzuzeigen."}},
-    {&EditorTexts::ReloadQuestion,
-     {"%1\r\nhas been changed on disk by another program.\r\nDo you want to reload it?",
-      "%1\r\ner blevet ændret på disken af et andet program.\r\nVil du indlæse den igen?",
-      "%1\r\nwurde von einem anderen Programm auf der Festplatte geändert.\r\nMöchten Sie die Datei neu laden?"}},
-    {&EditorTexts::OverwriteQuestion,
-     {"%1\r\nhas been changed on disk by another program since you opened or saved it.\r\n"
-      "Save your text over it, or reload the file (Undo brings your text back)?",
-      "%1\r\ner blevet ændret på disken af et andet program, siden du åbnede eller gemte den.\r\n"
-      "Vil du gemme din tekst oven i den eller indlæse filen igen (Fortryd henter din tekst tilbage)?",
-      "%1\r\nwurde seit dem Öffnen oder Speichern von einem anderen Programm auf der Festplatte geändert.\r\n"
-      "Ihren Text darüber speichern oder die Datei neu laden (Rückgängig holt Ihren Text zurück)?"}},
-    {&EditorTexts::SaveAnywayChoice, {"&Save anyway", "&Gem alligevel", "&Trotzdem speichern"}},
-    {&EditorTexts::ReloadChoice, {"&Reload", "&Indlæs igen", "&Neu laden"}},
-    {&EditorTexts::CancelChoice, {"Cancel", "Annuller", "Abbrechen"}},
-    {&EditorTexts::FileRemoved,
-     {"%1\r\nhas been deleted or moved by another program.\r\nThe text stays here; Save writes the file again.",
-      "%1\r\ner blevet slettet eller flyttet af et andet program.\r\nTeksten bliver her; Gem skriver filen igen.",
-      "%1\r\nwurde von einem anderen Programm gelöscht oder verschoben.\r\nDer Text bleibt hier; Speichern "
-      "schreibt die Datei neu."}},
-};
-
-QString withDetail(const QString &reason, const QString &detail)
-{
+QString withDetail(const QString &reason, const QString &detail) {
     return detail.isEmpty() ? reason : reason + QLatin1String("\r\n") + detail;
-}
-
-EditorTexts textsOf(int lang)
-{
-    EditorTexts texts;
-    for (const TextRow &row : Rows)
-        texts.*row.field = pick(row.text, lang);
-    return texts;
 }
 
 } // namespace
 
-EditorTexts &editorTexts()
-{
-    static EditorTexts texts = textsOf(English);
-    return texts;
-}
-
-void applyEditorTexts(int lang)
-{
-    if (lang == English || lang == Danish || lang == German)
-        editorTexts() = textsOf(lang);
-}
-
-QString readErrorText(const QString &path, TextFile::Error error, const QString &detail)
-{
-    const EditorTexts &t = editorTexts();
+QString readErrorText(const QString &path, TextFile::Error error, const QString &detail) {
+    using namespace EditorTexts;
     switch (error) {
     case TextFile::Error::Binary:
-        return t.BinaryFile.arg(path);
+        return BinaryFile.text().arg(path);
     case TextFile::Error::TooLarge:
-        return t.TooLarge.arg(path);
+        return TooLarge.text().arg(path);
     case TextFile::Error::NotFound:
-        return t.ReadError.arg(path, t.NoSuchFile);
+        return ReadError.text().arg(path, NoSuchFile.text());
     case TextFile::Error::IsDirectory:
-        return t.ReadError.arg(path, t.IsDirectory);
+        return ReadError.text().arg(path, IsDirectory.text());
     default:
-        return t.ReadError.arg(path, withDetail(t.Unreadable, detail));
+        return ReadError.text().arg(path, withDetail(Unreadable.text(), detail));
     }
 }
 
-QString pictureErrorText(const QString &path, const PictureError &error)
-{
-    const EditorTexts &t = editorTexts();
+QString pictureErrorText(const QString &path, const PictureError &error) {
+    using namespace EditorTexts;
     using Kind = PictureError::Kind;
     switch (error.kind) {
     case Kind::NotFound:
-        return t.ReadError.arg(path, t.NoSuchFile);
+        return ReadError.text().arg(path, NoSuchFile.text());
     case Kind::IsDirectory:
-        return t.ReadError.arg(path, t.IsDirectory);
+        return ReadError.text().arg(path, IsDirectory.text());
     case Kind::Empty:
-        return t.ReadError.arg(path, t.PictureEmpty);
+        return ReadError.text().arg(path, PictureEmpty.text());
     case Kind::NotAPicture:
-        return t.ReadError.arg(path, t.NotAPicture);
+        return ReadError.text().arg(path, NotAPicture.text());
     case Kind::Incomplete:
-        return t.ReadError.arg(path, t.PictureIncomplete);
+        return ReadError.text().arg(path, PictureIncomplete.text());
     case Kind::TooLarge:
-        return t.ReadError.arg(path, t.PictureTooLarge.arg(error.detail));
+        return ReadError.text().arg(path, PictureTooLarge.text().arg(error.detail));
     case Kind::OutOfMemory:
-        return t.ReadError.arg(path, t.PictureNoMemory);
+        return ReadError.text().arg(path, PictureNoMemory.text());
     case Kind::Damaged:
-        return t.ReadError.arg(path, withDetail(t.PictureDamaged, error.detail));
+        return ReadError.text().arg(path, withDetail(PictureDamaged.text(), error.detail));
     case Kind::Unreadable:
     case Kind::None:
         break;
     }
-    return t.ReadError.arg(path, withDetail(t.Unreadable, error.detail));
+    return ReadError.text().arg(path, withDetail(Unreadable.text(), error.detail));
 }
 
 const CaptionTable EditorCaptions{"editor window", {

@@ -12,6 +12,7 @@
 #include "platform/prompts.h"
 #include "settings/integertext.h"
 #include "settings/language.h"
+#include "settings/messagetable.h"
 
 #include <QLineEdit>
 #include <QMenu>
@@ -20,10 +21,13 @@ namespace SnippetCommands {
 
 namespace {
 
-const LangText TooManyLayersText = {
-    " is more layers than the generator makes (at most %1), please try again.",
-    " er flere layers end generatoren laver (højst %1), prøv igen.",
-    " sind mehr Layer als der Generator erzeugt (höchstens %1), bitte versuchen Sie es nochmal."};
+const MessageTable Table{"layer generator"};
+
+const Message TooManyLayersText{
+    Table,
+    {" is more layers than the generator makes (at most %1), please try again.",
+     " er flere layers end generatoren laver (højst %1), prøv igen.",
+     " sind mehr Layer als der Generator erzeugt (höchstens %1), bitte versuchen Sie es nochmal."}};
 
 } // namespace
 
@@ -56,7 +60,7 @@ void Generator1Click(Teditform &editor)
         const QString entered = ant.numedit->text();
         const std::optional<int> number = parseInteger(entered);
         if (!number) {
-            Prompts::message(Prompts::Kind::Error, entered + editorTexts().NotANumberText);
+            Prompts::message(Prompts::Kind::Error, entered + EditorTexts::NotANumberText.text());
             continue;
         }
         if (*number > SnippetTexts::MaxLayers) {

@@ -30,7 +30,7 @@ public:
 
 bool askedYes(Prompts::Kind kind, Prompts::Buttons buttons)
 {
-    return Prompts::message(kind, editorTexts().AreYouSureText, buttons) == Prompts::Button::Yes;
+    return Prompts::message(kind, EditorTexts::AreYouSureText.text(), buttons) == Prompts::Button::Yes;
 }
 
 // Replaces [start, start + length) of the text in one edit.

@@ -6,6 +6,7 @@
 #include "platform/prompts.h"
 #include "platform/textfile.h"
 #include "settings/commoncaptions.h"
+#include "settings/messagetable.h"
 #include "settings/settings.h"
 
 #include <QHBoxLayout>
@@ -19,9 +20,12 @@ namespace {
 // A text to pick from is small; a file this large is not one.
 constexpr qint64 MaxPickerBytes = Q_INT64_C(32) * 1024 * 1024;
 
-const LangText PickerFilter = {"Text files|*.txt|Rich text files|*.rtf|All files|*.*",
-                               "Tekst filer|*.txt|Rich text filer|*.rtf|Alle filer|*.*",
-                               "Text Dateien|*.txt|Rich Text Dateien|*.rtf|Alle Dateien|*.*"};
+const MessageTable Table{"text picker"};
+
+const Message PickerFilter{Table,
+                           {"Text files|*.txt|Rich text files|*.rtf|All files|*.*",
+                            "Tekst filer|*.txt|Rich text filer|*.rtf|Alle filer|*.*",
+                            "Text Dateien|*.txt|Rich Text Dateien|*.rtf|Alle Dateien|*.*"}};
 
 } // namespace
 

@@ -1,5 +1,6 @@
 #include "project/projecttexts.h"
 #include "settings/commoncaptions.h"
+#include "settings/messagetable.h"
 
 const CaptionTable ProjectCaptions{"project window", {
     {"projectform", {"Project control", "Projektstyring", "Projektsteuerrung"}},
@@ -37,22 +38,28 @@ const CaptionTable SnippetCaptions{"snippet dialog", {
     {"BitBtn2", {"OK", "OK", "OK"}},
 }};
 
-const LangText ProjectNameLabel = {"Project name: ", "Projektnavn: ", "Projektname: "};
-const LangText ProjectFilter = {"Markvale project files|*.mvp", "Markvale projekt filer|*.mvp",
-                                "Markvale projekt Dateien|*.mvp"};
-const LangText ProjectDocumentFilter = {"HTML,Javascript,CSS,text files|*.htm*; *.css; *.txt; *.js",
-                                        "HTML,Javascript,CSS,text filer|*.htm*; *.css; *.txt; *.js",
-                                        "HTML,Javascript,CSS,text Dateien|*.htm*; *.css; *.txt; *.js"};
-const LangText InvalidProjectText = {"Not a valid file. Please see the Help-File for more",
-                                     "Fil ugyldig. Se venligst hjælpefilen for mere information",
-                                     "Datei ungültig. Sehen Sie bitte im Hilf-datei nach für mehr Information"};
-const LangText MissingFileText = {" does not exists. The file could not be opened",
-                                  " eksisterer ikke. Filen kunne ikke åbnes",
-                                  " existiert nicht. Das Datei konnte nicht geöffnet werden"};
-const LangText ProjectSaveQuestion = {
-    "The file has been modified since the last save\r\nDo you wish to save it first ?",
-    "Projektet er ændret siden det blev gemt\r\nVil du gemme det først ?",
-    "Das Projekt wurde geändert seit dem letzen Speichern\r\nMöchten Sie jdas Projekt jetzt speichern ?"};
-const LangText ProjectSaveFailed = {"The project could not be saved:\r\n%1",
-                                    "Projektet kunne ikke gemmes:\r\n%1",
-                                    "Das Projekt konnte nicht gespeichert werden:\r\n%1"};
+const MessageTable Table{"project window"};
+
+const Message ProjectNameLabel{Table, {"Project name: ", "Projektnavn: ", "Projektname: "}};
+const Message ProjectFilter{
+    Table, {"Markvale project files|*.mvp", "Markvale projekt filer|*.mvp", "Markvale projekt Dateien|*.mvp"}};
+const Message ProjectDocumentFilter{Table,
+                                    {"HTML,Javascript,CSS,text files|*.htm*; *.css; *.txt; *.js",
+                                     "HTML,Javascript,CSS,text filer|*.htm*; *.css; *.txt; *.js",
+                                     "HTML,Javascript,CSS,text Dateien|*.htm*; *.css; *.txt; *.js"}};
+const Message InvalidProjectText{Table,
+                                 {"Not a valid file. Please see the Help-File for more",
+                                  "Fil ugyldig. Se venligst hjælpefilen for mere information",
+                                  "Datei ungültig. Sehen Sie bitte im Hilf-datei nach für mehr Information"}};
+const Message MissingFileText{Table,
+                              {" does not exists. The file could not be opened",
+                               " eksisterer ikke. Filen kunne ikke åbnes",
+                               " existiert nicht. Das Datei konnte nicht geöffnet werden"}};
+const Message ProjectSaveQuestion{
+    Table,
+    {"The file has been modified since the last save\r\nDo you wish to save it first ?",
+     "Projektet er ændret siden det blev gemt\r\nVil du gemme det først ?",
+     "Das Projekt wurde geändert seit dem letzen Speichern\r\nMöchten Sie jdas Projekt jetzt speichern ?"}};
+const Message ProjectSaveFailed{Table,
+                                {"The project could not be saved:\r\n%1", "Projektet kunne ikke gemmes:\r\n%1",
+                                 "Das Projekt konnte nicht gespeichert werden:\r\n%1"}};

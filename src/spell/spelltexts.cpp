@@ -1,5 +1,6 @@
 #include "spell/spelltexts.h"
 #include "settings/commoncaptions.h"
+#include "settings/messagetable.h"
 
 const CaptionTable SpellCaptions{"spell dialog", {
     {"spellform", {"Spell check", "Stavekontrol", "Rechtschreibprüfung"}},
@@ -42,33 +43,42 @@ const CaptionTable SpellOptionsCaptions{"spell options dialog", {
     {"clearbutton", {"Clear l&ist", "&Ryd listen", "Liste &leeren"}},
 }};
 
-const LangText NotFoundLabel = {"Not Found:", "Ikke fundet:", "Nicht gefunden:"};
-const LangText RepeatedLabel = {"Repeated Word:", "Gentaget ord:", "Wiederholtes Wort:"};
-const LangText TwoCapitalsLabel = {"Two Capitals:", "To store bogstaver:", "Zwei Großbuchstaben:"};
-const LangText StoppedLabel = {"The text was changed. Start checks it again:",
-                               "Teksten er ændret. Start forfra kontrollerer den igen:",
-                               "Der Text wurde geändert. Neu starten prüft ihn erneut:"};
+const MessageTable Table{"spell check"};
 
-const LangText MissingDictionaryMessage = {
-    "The spelling dictionary for %1 (%2) could not be loaded.\r\n"
-    "Searched in: %3\r\n"
-    "Install the package %4 and try again.",
-    "Ordbogen til stavekontrol på %1 (%2) kunne ikke indlæses.\r\n"
-    "Søgt i: %3\r\n"
-    "Installer pakken %4, og prøv igen.",
-    "Das Wörterbuch für die Rechtschreibprüfung auf %1 (%2) konnte nicht geladen werden.\r\n"
-    "Gesucht in: %3\r\n"
-    "Installieren Sie das Paket %4 und versuchen Sie es erneut.",
-};
+const Message NotFoundLabel{Table, {"Not Found:", "Ikke fundet:", "Nicht gefunden:"}};
+const Message RepeatedLabel{Table, {"Repeated Word:", "Gentaget ord:", "Wiederholtes Wort:"}};
+const Message TwoCapitalsLabel{Table, {"Two Capitals:", "To store bogstaver:", "Zwei Großbuchstaben:"}};
+const Message StoppedLabel{
+    Table,
+    {"The text was changed. Start checks it again:", "Teksten er ændret. Start forfra kontrollerer den igen:",
+     "Der Text wurde geändert. Neu starten prüft ihn erneut:"}};
 
-const LangText AutoCorrectionsNotSavedMessage = {
-    "Your auto-correct list %1 could not be saved.\r\nThe change holds until the program ends.",
-    "Din autokorrekturliste %1 kunne ikke gemmes.\r\nÆndringen gælder, indtil programmet afsluttes.",
-    "Ihre Auto-Korrektur-Liste %1 konnte nicht gespeichert werden.\r\nDie Änderung gilt bis zum Programmende.",
-};
+const Message MissingDictionaryMessage{
+    Table,
+    {
+        "The spelling dictionary for %1 (%2) could not be loaded.\r\n"
+        "Searched in: %3\r\n"
+        "Install the package %4 and try again.",
+        "Ordbogen til stavekontrol på %1 (%2) kunne ikke indlæses.\r\n"
+        "Søgt i: %3\r\n"
+        "Installer pakken %4, og prøv igen.",
+        "Das Wörterbuch für die Rechtschreibprüfung auf %1 (%2) konnte nicht geladen werden.\r\n"
+        "Gesucht in: %3\r\n"
+        "Installieren Sie das Paket %4 und versuchen Sie es erneut.",
+    }};
 
-const LangText UserWordsNotSavedMessage = {
-    "Your word list %1 could not be saved.\r\nThe word is accepted until the program ends.",
-    "Din ordliste %1 kunne ikke gemmes.\r\nOrdet godkendes, indtil programmet afsluttes.",
-    "Ihre Wortliste %1 konnte nicht gespeichert werden.\r\nDas Wort gilt bis zum Programmende als richtig.",
-};
+const Message AutoCorrectionsNotSavedMessage{
+    Table,
+    {
+        "Your auto-correct list %1 could not be saved.\r\nThe change holds until the program ends.",
+        "Din autokorrekturliste %1 kunne ikke gemmes.\r\nÆndringen gælder, indtil programmet afsluttes.",
+        "Ihre Auto-Korrektur-Liste %1 konnte nicht gespeichert werden.\r\nDie Änderung gilt bis zum Programmende.",
+    }};
+
+const Message UserWordsNotSavedMessage{
+    Table,
+    {
+        "Your word list %1 could not be saved.\r\nThe word is accepted until the program ends.",
+        "Din ordliste %1 kunne ikke gemmes.\r\nOrdet godkendes, indtil programmet afsluttes.",
+        "Ihre Wortliste %1 konnte nicht gespeichert werden.\r\nDas Wort gilt bis zum Programmende als richtig.",
+    }};

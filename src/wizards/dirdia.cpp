@@ -1,6 +1,7 @@
 #include "wizards/dirdia.h"
 
 #include "platform/prompts.h"
+#include "settings/messagetable.h"
 #include "wizards/frameswizardtexts.h"
 
 #include <QAction>
@@ -20,8 +21,11 @@ const CaptionTable Captions{"frames wizard, directory page", {
       "Wählen Sie den Ordner wo die Dateien gespeichert werden sollen."}},
 }};
 
-const LangText PickerTitle = {"Look up the directory, then click \"ok\"", "Find folderen og klik \"ok\"",
-                              "Wählen Sie das Destinationsverziechniss"};
+const MessageTable Table{"frames wizard, directory page"};
+
+const Message PickerTitle{Table,
+                          {"Look up the directory, then click \"ok\"", "Find folderen og klik \"ok\"",
+                           "Wählen Sie das Destinationsverziechniss"}};
 
 } // namespace
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "settings/language.h"
+#include "settings/messagetable.h"
 
 // Texts of the frames wizard that are not captions of a control.
 namespace FramesWizardTexts {
@@ -9,16 +10,16 @@ namespace FramesWizardTexts {
 // a language has been chosen.
 int language();
 
-extern const LangText Next;
+extern const Message Next;
 
 // Refusals of input that would land outside the target directory or break
 // the generated markup; each follows the offending text on its own line.
-extern const LangText NotPlainFileName;
-extern const LangText QuoteInFrameName;
-extern const LangText QuoteInSize;
+extern const Message NotPlainFileName;
+extern const Message QuoteInFrameName;
+extern const Message QuoteInSize;
 
 // %1 is the directory.
-extern const LangText DirectoryNotCreated;
-extern const LangText DirectoryNotWritable;
+extern const Message DirectoryNotCreated;
+extern const Message DirectoryNotWritable;
 
 } // namespace FramesWizardTexts

@@ -4,6 +4,7 @@
 #include "editor/dialogrunner.h"
 #include "settings/captiontable.h"
 #include "settings/commoncaptions.h"
+#include "settings/messagetable.h"
 #include "wizards/frameswizardtexts.h"
 #include "wizards/layoutpicture.h"
 
@@ -22,17 +23,19 @@ const CaptionTable Captions{"frames wizard, first page", {
     {"BitBtn1", CommonCaptions::Cancel},
 }};
 
-const LangText Welcome = {
-    "Welcome to the frames wizard.\n"
-    "The first thing you have to choose is the layout you want to use.\n"
-    "\n"
-    "Click on the symbol representing the layout you want, or click \"cancel\" to leave the wizard.",
-    "Velkommen til frames wizard'en.\n"
-    "Det første du skal gøre er at vælge det layout du vil bruge.\n"
-    "\n"
-    "Klik på symbolet med det layout du vil have, eller klik \"Afbryd\" for at forlade wizard'en.",
-    "Willkommen zur \"Frames wizard\".\n"
-    "Als erstes wählen Sie sie bitte das Design das Sie benutzen wollen"};
+const MessageTable Table{"frames wizard, first page"};
+
+const Message Welcome{Table,
+                      {"Welcome to the frames wizard.\n"
+                       "The first thing you have to choose is the layout you want to use.\n"
+                       "\n"
+                       "Click on the symbol representing the layout you want, or click \"cancel\" to leave the wizard.",
+                       "Velkommen til frames wizard'en.\n"
+                       "Det første du skal gøre er at vælge det layout du vil bruge.\n"
+                       "\n"
+                       "Klik på symbolet med det layout du vil have, eller klik \"Afbryd\" for at forlade wizard'en.",
+                       "Willkommen zur \"Frames wizard\".\n"
+                       "Als erstes wählen Sie sie bitte das Design das Sie benutzen wollen"}};
 
 } // namespace
 

@@ -4,6 +4,7 @@
 #include "editor/dialogrunner.h"
 #include "settings/captiontable.h"
 #include "settings/commoncaptions.h"
+#include "settings/messagetable.h"
 #include "settings/settings.h"
 #include "wizards/imagemaptext.h"
 #include "wizards/pictureview.h"
@@ -44,26 +45,31 @@ constexpr int MinimumHeight = 234;
 constexpr int DesignedWidth = 600;
 constexpr int PictureMargin = 30;
 
+const MessageTable Table{"hot spot dialog"};
+
+const Message RectangleHint{Table,
+                            {"First click the upper left corner, then the lower right corner",
+                             "Først klik på det øvre venstre hjørne, derefter det nedre højre hjørne",
+                             "Erst die obere linke Ecke anklicken, dann die untere rechte Ecke"}};
+const Message CircleHint{Table,
+                         {"First click the center, then drag the circle.",
+                          "Først klik på centrum, derefter træk circlen",
+                          "Erst das Zentrum anklicken, dann den Kreis ziehen"}};
+const Message PolygonHint{Table,
+                          {"Click the individual points one by one", "Klik hvert af punkterne en efter en",
+                           "Die einzelen Punkte einen nach dem anderen anklicken"}};
+
 QString hint(HotSpotShape::Kind kind)
 {
-    static const LangText rectangle = {
-        "First click the upper left corner, then the lower right corner",
-        "Først klik på det øvre venstre hjørne, derefter det nedre højre hjørne",
-        "Erst die obere linke Ecke anklicken, dann die untere rechte Ecke"};
-    static const LangText circle = {"First click the center, then drag the circle.",
-                                    "Først klik på centrum, derefter træk circlen",
-                                    "Erst das Zentrum anklicken, dann den Kreis ziehen"};
-    static const LangText polygon = {"Click the individual points one by one", "Klik hvert af punkterne en efter en",
-                                     "Die einzelen Punkte einen nach dem anderen anklicken"};
     switch (kind) {
     case HotSpotShape::Kind::Rectangle:
-        return pick(rectangle);
+        return RectangleHint.text();
     case HotSpotShape::Kind::Circle:
-        return pick(circle);
+        return CircleHint.text();
     case HotSpotShape::Kind::Polygon:
         break;
     }
-    return pick(polygon);
+    return PolygonHint.text();
 }
 
 QRadioButton *radio(QWidget *parent, const char *name, const char *caption)
