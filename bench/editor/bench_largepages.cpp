@@ -4,7 +4,6 @@
 #include "benchreport.h"
 #include "colormemo/colorhighlighter.h"
 #include "colormemo/colormemo.h"
-#include "colormemo/drawrules.h"
 #include "editor/editform.h"
 #include "shell/mainform.h"
 
@@ -170,24 +169,25 @@ int main(int argc, char *argv[])
                   QStringLiteral("MB"), 150);
 
 
-    // Full repaints with and without colours, in alternating order.
-    TDrawRules rules;
-    rules.Assign(memo->ColorRules());
+    // Full repaints with and without colours, in alternating order: the
+    // editor's memo, and a memo without rules showing the same lines.
+    TColorMemo plainMemo;
+    plainMemo.setFont(memo->font());
+    plainMemo.resize(memo->size());
+    plainMemo.SetText(memo->Text());
+    plainMemo.show();
+    plainMemo.verticalScrollBar()->setValue(memo->verticalScrollBar()->value());
+    settle();
     std::vector<double> coloured;
     std::vector<double> plain;
     for (int i = 0; i < 21; ++i) {
         for (bool colours : {i % 2 == 0, i % 2 != 0}) {
-            if (colours)
-                memo->ColorRules().Assign(rules);
-            else
-                memo->ColorRules().clear();
             QElapsedTimer timer;
             timer.start();
-            memo->viewport()->repaint();
+            (colours ? memo : &plainMemo)->viewport()->repaint();
             (colours ? coloured : plain).push_back(timer.nsecsElapsed() / 1e6);
         }
     }
-    memo->ColorRules().Assign(rules);
     std::sort(coloured.begin(), coloured.end());
     std::sort(plain.begin(), plain.end());
     const double colouredMs = coloured[coloured.size() / 2];

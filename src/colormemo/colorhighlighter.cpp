@@ -5,9 +5,13 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPaintEvent>
+#include <QRegion>
+#include <QSignalBlocker>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -35,6 +39,8 @@ TColorHighlighter::TColorHighlighter(TColorMemo *memo)
     , m_memo(memo)
 {
     connect(memo, &QPlainTextEdit::textChanged, this, &TColorHighlighter::textChanged);
+    connect(memo->document(), &QTextDocument::contentsChange, this,
+            [this](int from, int removed, int added) { m_formatted.replaced(from, removed, added); });
     connect(memo->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] {
         Q_EMIT OnVScroll(m_memo);
         PaintColors(false);
@@ -96,32 +102,45 @@ void TColorHighlighter::PaintColors(bool caretLineOnly)
                          .toAlignedRect());
 }
 
-void TColorHighlighter::paint(QPaintEvent *event)
+void TColorHighlighter::prepare(const QRect &area)
 {
     m_runs.clear();
-    if (!canColor())
+    m_blocks.clear();
+    const bool colour = canColor();
+    if (!colour && m_formatted.isEmpty())
         return;
-    const QRect area = event->rect();
 
-    // The lines the paint covers, partly covered ones included.
-    std::vector<VisibleBlock> blocks;
+    // The blocks the paint covers, each with all its lines on screen, so
+    // that a paint of a part of a block does not change its formats.
+    const QRect view = m_memo->viewport()->rect();
     for (QTextBlock block = m_memo->firstVisibleBlock(); block.isValid(); block = block.next()) {
         const QRectF rect = m_memo->blockBoundingGeometry(block).translated(m_memo->contentOffset());
         if (rect.top() > area.bottom())
             break;
         if (block.isVisible() && rect.bottom() >= area.top())
-            blocks.emplace_back(block, m_memo->blockOffset(block), rect.topLeft(), area);
+            m_blocks.emplace_back(block, m_memo->blockOffset(block), rect.topLeft(), view);
     }
-    if (blocks.empty())
-        return;
+    if (colour && !m_blocks.empty())
+        runPass();
 
+    m_formats.setLook(m_memo->palette(), m_pass.hotSpot());
+    const QSignalBlocker quiet(m_memo->document()->documentLayout());
+    for (const VisibleBlock &visible : m_blocks)
+        setFormats(visible.block, colour ? m_formats.formats(visible, m_runs, bool(m_onDrawKey))
+                                         : QList<QTextLayout::FormatRange>());
+    if (m_formatted.count() > MaxFormattedBlocks)
+        dropFormatsOffScreen();
+}
+
+void TColorHighlighter::runPass()
+{
     const QTextBlock scanBlock =
-        m_memo->lineBlock(m_pass.rules().scanStartLine(m_memo->lineOf(blocks.front().block)));
-    const QTextBlock after = blocks.back().block.next();
+        m_memo->lineBlock(m_pass.rules().scanStartLine(m_memo->lineOf(m_blocks.front().block)));
+    const QTextBlock after = m_blocks.back().block.next();
     const PassRegion lines{m_memo->blockOffset(scanBlock),
                            after.isValid() ? m_memo->blockOffset(after) : m_memo->TextLength()};
-    copyRegion(scanBlock, limitRegion(lines, blocks.front().start + blocks.front().from,
-                                      blocks.back().start + blocks.back().to));
+    copyRegion(scanBlock, limitRegion(lines, m_blocks.front().start + m_blocks.front().from,
+                                      m_blocks.back().start + m_blocks.back().to));
 
     const QPalette palette = m_memo->palette();
     PassInput input;
@@ -139,13 +158,50 @@ void TColorHighlighter::paint(QPaintEvent *event)
     input.fontColor = fromQColor(palette.text().color());
     input.backgroundColor = fromQColor(palette.base().color());
     m_runs = m_pass.run(input);
+}
 
+void TColorHighlighter::setFormats(const QTextBlock &block, const QList<QTextLayout::FormatRange> &formats)
+{
+    QTextLayout *layout = block.layout();
+    if (layout->formats() == formats)
+        return;
+    layout->setFormats(formats);
+    // A block split into many formats costs a paint many shapings; a block
+    // on screen keeps its glyphs instead.
+    layout->setCacheEnabled(!formats.isEmpty());
+    // Lays the block out again at once. The document reports no change of
+    // its contents, and no change stays pending to widen the next one.
+    m_memo->document()->markContentsDirty(block.position(), block.length());
+    if (formats.isEmpty())
+        m_formatted.remove(block.position());
+    else if (!m_formatted.contains(block.position()))
+        m_formatted.insert(block.position());
+}
+
+void TColorHighlighter::dropFormatsOffScreen()
+{
+    const QTextDocument *doc = m_memo->document();
+    for (const int position : std::vector<int>(m_formatted.positions())) {
+        const QTextBlock block = doc->findBlock(position);
+        const bool shown = std::any_of(m_blocks.begin(), m_blocks.end(),
+                                       [&](const VisibleBlock &v) { return v.block == block; });
+        if (block.position() != position)
+            m_formatted.remove(position); // a block no longer there
+        else if (!shown)
+            setFormats(block, {});
+    }
+}
+
+void TColorHighlighter::paintKeys(const QRect &area)
+{
+    if (!m_onDrawKey || m_runs.empty())
+        return;
     QPainter painter(m_memo->viewport());
     painter.setFont(m_memo->font());
     // The caret, shown only with the focus, keeps the control's drawing.
     const QRect caret = m_memo->hasFocus() ? m_memo->cursorRect() : QRect();
-    RunPainter(painter, area, palette, caret, m_pass.hotSpot(), m_onDrawKey)
-        .draw(blocks, m_runs);
+    painter.setClipRegion(QRegion(area) - caret);
+    drawKeys(painter, m_blocks, m_runs, m_memo->palette().text().color(), m_onDrawKey);
 }
 
 void TColorHighlighter::copyRegion(QTextBlock block, const PassRegion &region)

@@ -2,12 +2,12 @@
 
 #include "colormemo/colorpass.h"
 #include "colormemo/passregion.h"
-#include "colormemo/runpainter.h"
+#include "colormemo/runformats.h"
+#include "colormemo/softbreaks.h"
 
 #include <QObject>
 
 class QKeyEvent;
-class QPaintEvent;
 class QPoint;
 class QTextBlock;
 class TColorMemo;
@@ -38,9 +38,11 @@ public:
     // again at the next paint.
     virtual void PaintColors(bool caretLineOnly);
 
-    // Colours the lines the paint event covers; called by the memo after
-    // it has drawn its text.
-    void paint(QPaintEvent *event);
+    // Gives the blocks a paint of `area` covers the formats of their
+    // colours; called by the memo before it draws its text.
+    void prepare(const QRect &area);
+    // Hands keyword stretches to OnDrawKey; called after the memo drew its text.
+    void paintKeys(const QRect &area);
 
     // The runs of the latest pass, for inspection.
     const std::vector<TKeyDescr> &lastRuns() const { return m_runs; }
@@ -61,6 +63,12 @@ private:
     // The line and column of the character under a viewport point.
     bool characterAt(const QPoint &pos, QTextBlock *block, int *column) const;
     bool canColor() const;
+    // The pass over the blocks of the paint, into m_runs.
+    void runPass();
+    void setFormats(const QTextBlock &block, const QList<QTextLayout::FormatRange> &formats);
+    // Blocks scrolled away give back their formats' memory.
+    void dropFormatsOffScreen();
+    static constexpr int MaxFormattedBlocks = 1000;
     // The text from the scanning start to the end of the region, into
     // m_buffer; `block` is a block at or before the scanning start.
     void copyRegion(QTextBlock block, const PassRegion &region);
@@ -74,4 +82,7 @@ private:
     QString m_buffer; // the scanned text, reused between passes
     int m_bufferStart = 0;
     std::vector<TKeyDescr> m_runs;
+    std::vector<VisibleBlock> m_blocks; // of the latest paint
+    PositionList m_formatted;           // the blocks that have formats
+    RunFormats m_formats;
 };

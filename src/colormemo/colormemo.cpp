@@ -145,13 +145,64 @@ QString TColorMemo::Text() const
 QString TColorMemo::UndoText() const
 {
     finishLoading();
-    QString text = document()->toRawText();
-    if (!m_soft.isEmpty() || m_marksUsed)
-        return readableText(text, 0, false);
-    // One separator per line break already: only its character changes.
-    for (qsizetype at = 0; (at = text.indexOf(QChar::ParagraphSeparator, at)) >= 0; ++at)
-        text[at] = QLatin1Char('\n');
+    const int length = document()->characterCount() - 1 - m_soft.count();
+    QString text;
+    if (m_undoCache.isNull()) {
+        text = document()->toRawText();
+        if (!m_soft.isEmpty() || m_marksUsed) {
+            text = readableText(text, 0, false);
+        } else {
+            // One separator per line break already: only its character changes.
+            for (qsizetype at = 0; (at = text.indexOf(QChar::ParagraphSeparator, at)) >= 0; ++at)
+                text[at] = QLatin1Char('\n');
+        }
+    } else {
+        // Reading a large document costs far more than copying the previous
+        // text around the stretch that changed since.
+        const qsizetype prefix = std::min<qsizetype>(m_cachePrefix, length);
+        const qsizetype suffix = std::min({m_cacheSuffix, length - prefix, m_undoCache.size() - prefix});
+        const int from = toDocumentFromUndo(prefix);
+        QTextCursor changed(document());
+        changed.setPosition(from);
+        changed.setPosition(toDocumentFromUndo(length - suffix), QTextCursor::KeepAnchor);
+        // Sizes rounded up, so that the memory of an earlier text, freed by
+        // the undo history, fits the next one instead of lying idle.
+        constexpr qsizetype Granule = 512 * 1024;
+        text.reserve((length / Granule + 1) * Granule);
+        text.append(QStringView(m_undoCache).left(prefix));
+        text.append(readableText(changed.selectedText(), from, false));
+        text.append(QStringView(m_undoCache).right(suffix));
+    }
+    m_undoCache = text;
+    m_cachePrefix = m_cacheSuffix = text.size();
     return text;
+}
+
+int TColorMemo::toDocumentFromUndo(qsizetype offset) const
+{
+    // Soft separator j at position p stands after p - j characters of the text.
+    const std::vector<int> &soft = m_soft.positions();
+    int low = 0;
+    int high = int(soft.size());
+    while (low < high) {
+        const int mid = (low + high) / 2;
+        if (soft[size_t(mid)] - mid < offset)
+            low = mid + 1;
+        else
+            high = mid;
+    }
+    return int(offset) + low;
+}
+
+void TColorMemo::noteUndoTextChange(int from, int added)
+{
+    if (m_undoCache.isNull())
+        return;
+    // Generous about soft separators: the unchanged ends may only shrink.
+    const int length = document()->characterCount() - 1;
+    m_cachePrefix = std::min<qsizetype>(m_cachePrefix, from - m_soft.countBefore(from));
+    m_cacheSuffix = std::min<qsizetype>(
+        m_cacheSuffix, std::max(0, length - (from + added) - (m_soft.count() - m_soft.countBefore(from))));
 }
 
 int TColorMemo::TextLength() const
@@ -413,6 +464,7 @@ void TColorMemo::setDocumentText(const QString &text, const std::vector<int> &pi
     --m_ownChange;
     m_soft.clear();
     m_soft.append(pieces);
+    m_undoCache = QString();
 }
 
 void TColorMemo::SetText(const QString &text)
@@ -577,27 +629,19 @@ void TColorMemo::RestoreUndoText(const QString &text)
     const qsizetype suffix = commonSuffix(old, text, std::min(old.size(), text.size()) - prefix);
     if (prefix == old.size() && prefix == text.size())
         return;
-    // Undo texts count one character per line break, as the document does
-    // apart from its soft separators.
-    const auto position = [this](qsizetype offset) {
-        int position = int(offset);
-        for (const int soft : m_soft.positions()) {
-            if (soft >= position)
-                break;
-            ++position;
-        }
-        return position;
-    };
     std::vector<int> pieces;
     const QString inserted = documentText(text.mid(prefix, text.size() - prefix - suffix), &pieces);
-    const int from = position(prefix);
+    // Undo texts count one character per line break, as the document does
+    // apart from its soft separators.
+    const int from = toDocumentFromUndo(prefix);
     QTextCursor cursor(document());
-    replaceRange(cursor, from, position(old.size() - suffix), inserted, pieces);
+    replaceRange(cursor, from, toDocumentFromUndo(old.size() - suffix), inserted, pieces);
     tidyPieces(from, from + int(inserted.size()));
 }
 
 void TColorMemo::contentsChanged(int from, int removed, int added)
 {
+    noteUndoTextChange(from, added);
     if (m_ownChange)
         return;
     if (removed == added && !m_userEdit) {
@@ -828,8 +872,10 @@ TDrawRules &TColorMemo::ColorRules()
 
 void TColorMemo::paintEvent(QPaintEvent *event)
 {
+    // The colours are formats of the text, drawn with it in one go.
+    m_colors->prepare(event->rect());
     QPlainTextEdit::paintEvent(event);
-    m_colors->paint(event);
+    m_colors->paintKeys(event->rect());
 }
 
 void TColorMemo::keyPressEvent(QKeyEvent *event)

@@ -135,6 +135,10 @@ private:
     // The text of the document's characters from `position` on, as `raw`
     // holds them: CR LF or LF breaks, no soft separators, no marks.
     QString readableText(QStringView raw, int position, bool crLf) const;
+    // The document position of an offset into UndoText().
+    int toDocumentFromUndo(qsizetype offset) const;
+    // Narrows the stretch of the document known to equal the last UndoText().
+    void noteUndoTextChange(int from, int added);
     // Chooses marks that `incoming` does not contain and rewrites the document's.
     void keepMarksApart(QStringView incoming);
 
@@ -170,11 +174,17 @@ private:
 
     SeparatorMarks m_marks;
     bool m_marksUsed = false; // whether the document may hold any mark
-    SoftBreaks m_soft;
+    PositionList m_soft;     // the soft separators
     int m_ownChange = 0;      // our own edits keep m_soft themselves
     int m_userEdit = 0;       // inside a key, input method or drop event
     int m_dirtyFrom = -1;     // document positions changed by others, to tidy
     int m_dirtyTo = -1;
+
+    // The last UndoText(), and how many of its first and last characters the
+    // document still has unchanged.
+    mutable QString m_undoCache;
+    mutable qsizetype m_cachePrefix = 0;
+    mutable qsizetype m_cacheSuffix = 0;
 
     QString m_pending;        // the text being loaded, document form
     qsizetype m_pendingAt = 0;

@@ -85,7 +85,10 @@ int KeywordSet::find(int index, const ScanText &text, bool partWord, quint8 zOrd
         if (pos < m_nextFrom[size_t(w)])
             return;
         const QString &word = m_words[size_t(w)].word;
-        if (pos + word.size() > size || haystack.mid(pos, word.size()) != word)
+        // Most candidates of a first character differ in the second one;
+        // ruling them out there is much cheaper than comparing strings.
+        if (pos + word.size() > size || (word.size() > 1 && haystack[pos + 1] != word.at(1))
+            || haystack.mid(pos, word.size()) != word)
             return;
         m_nextFrom[size_t(w)] = int(pos + word.size());
         if (!partWord) {

@@ -9,35 +9,35 @@ constexpr int CutSearch = 256;
 
 } // namespace
 
-int SoftBreaks::countBefore(int position) const
+int PositionList::countBefore(int position) const
 {
     return int(std::lower_bound(m_positions.begin(), m_positions.end(), position) - m_positions.begin());
 }
 
-bool SoftBreaks::contains(int position) const
+bool PositionList::contains(int position) const
 {
     return std::binary_search(m_positions.begin(), m_positions.end(), position);
 }
 
-void SoftBreaks::append(const std::vector<int> &positions, int offset)
+void PositionList::append(const std::vector<int> &positions)
 {
     for (const int position : positions)
-        m_positions.push_back(position + offset);
+        m_positions.push_back(position);
 }
 
-void SoftBreaks::insert(int position)
+void PositionList::insert(int position)
 {
     m_positions.insert(std::lower_bound(m_positions.begin(), m_positions.end(), position), position);
 }
 
-void SoftBreaks::remove(int position)
+void PositionList::remove(int position)
 {
     const auto it = std::lower_bound(m_positions.begin(), m_positions.end(), position);
     if (it != m_positions.end() && *it == position)
         m_positions.erase(it);
 }
 
-void SoftBreaks::replaced(int from, int removed, int added)
+void PositionList::replaced(int from, int removed, int added)
 {
     const auto first = std::lower_bound(m_positions.begin(), m_positions.end(), from);
     const auto last = std::lower_bound(first, m_positions.end(), from + removed);

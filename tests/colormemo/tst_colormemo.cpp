@@ -96,7 +96,14 @@ private Q_SLOTS:
         QCOMPARE(contentsChange.count(), 0);
         QCOMPARE(modification.count(), 0);
         QCOMPARE(memo.Text(), page);
-        QVERIFY(doc->begin().layout()->formats().isEmpty());
+
+        // Nor is a change left pending that would widen the next one it reports.
+        memo.SetSelStart(page.size());
+        memo.SetSelText(QStringLiteral("x"));
+        QCOMPARE(contentsChange.count(), 1);
+        QCOMPARE(contentsChange.at(0).at(0).toInt(), doc->characterCount() - 2);
+        QCOMPARE(contentsChange.at(0).at(1).toInt(), 0);
+        QCOMPARE(contentsChange.at(0).at(2).toInt(), 1);
     }
 
     void visibleRunsAndSelection()

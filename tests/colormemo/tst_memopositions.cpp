@@ -194,6 +194,37 @@ private Q_SLOTS:
         QCOMPARE(memo.Text(), QString(text).replace(seam - 1, 2, QStringLiteral("ab")));
     }
 
+    // The undo text is built from the previous one and what changed since;
+    // after edits of every kind it must still be the whole text.
+    void undoTextFollowsEveryChange()
+    {
+        TColorMemo memo;
+        const QString line = longLine(3 * SoftBreaks::MaxBlockLength);
+        memo.SetText(QStringLiteral("a\r\n") + line + QString::fromUtf8("\r\nb\u2029c\r\nend"));
+        const auto check = [&memo] {
+            QCOMPARE(memo.UndoText(), QString(memo.Text()).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+        };
+        check();
+        memo.SetSelStart(3 + 5000);
+        QTest::keyClicks(&memo, QStringLiteral("typed"));
+        check();
+        memo.SetSelStart(1);
+        memo.SetSelLength(9000);
+        memo.SetSelText(QStringLiteral("x\r\ny"));
+        check();
+        memo.ApplyChanges({{0, 1, QStringLiteral("<b>")}, {20, 3, QString()}, {memo.TextLength() - 1, 0, line}});
+        check();
+        const QString earlier = memo.UndoText();
+        memo.SetSelStart(memo.TextLength());
+        QTest::keyClick(&memo, Qt::Key_Return);
+        QTest::keyClick(&memo, Qt::Key_Backspace);
+        QTest::keyClick(&memo, Qt::Key_Backspace);
+        check();
+        memo.RestoreUndoText(earlier);
+        QCOMPARE(memo.UndoText(), earlier);
+        check();
+    }
+
     // A large text is shown before all of it is in; whatever is asked of the
     // memo meanwhile answers for the whole text.
     void loadingALargeText_data()
