@@ -28,9 +28,9 @@ AttributePopups::AttributePopups(Teditform &editor)
     setObjectName(QStringLiteral("AttributePopups"));
     for (const AttributeMenu &row : attributeMenus()) {
         QMenu *menu = namedMenu(&editor, row.name, "");
-        QAction *stop = menu->addAction(QStringLiteral("Stop"));
+        QAction *stop = menu->addAction(QString());
         stop->setObjectName(QLatin1String(StopName));
-        markNotCaptioned(stop); // one of many of this name, all alike
+        setNameCaption(stop, QStringLiteral("Stop")); // one of many of this name, all alike
         menu->setDefaultAction(stop);
         connect(stop, &QAction::triggered, this, [this, menu] { Stop1Click(menu); });
         for (const QString &name : row.itemNames()) {

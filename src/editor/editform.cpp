@@ -401,22 +401,21 @@ bool Teditform::writeDocument(bool clearModified)
 void Teditform::cmemo1Change()
 {
     cmemo1->SetModified(true);
-    m_host->setStatusText(1, QStringLiteral("%1 bytes").arg(cmemo1->TextLength()));
+    m_host->setStatusText(1, SharedTexts::ByteCount.text().arg(cmemo1->TextLength()));
     m_host->setStatusText(2, SharedTexts::ModifiedText.text());
     ShowCaretPosition();
 }
 
 void Teditform::ShowCaretPosition()
 {
-    m_caretPanel->showText(
-        QStringLiteral("Line:%1 Pos:%2").arg(cmemo1->CaretLine()).arg(cmemo1->CaretColumn()));
+    m_caretPanel->showText(EditorTexts::CaretPosition.text().arg(cmemo1->CaretLine()).arg(cmemo1->CaretColumn()));
 }
 
 void Teditform::ShowDocumentStatus()
 {
     m_host->setStatusText(3, QStringLiteral("%1 %2").arg(m_host->EditorCount()).arg(SharedTexts::WindowsText.text()));
     m_host->setStatusText(2, cmemo1->Modified() ? SharedTexts::ModifiedText.text() : QString());
-    m_host->setStatusText(1, QStringLiteral("%1 bytes").arg(cmemo1->TextLength()));
+    m_host->setStatusText(1, SharedTexts::ByteCount.text().arg(cmemo1->TextLength()));
     m_host->setStatusText(4, m_fileName);
 }
 
@@ -557,7 +556,7 @@ void Teditform::Insertfrom1Click()
         Prompts::FileDialog dialog;
         dialog.title = EditorTexts::InsertDialogTitle.text();
         dialog.directory = settings().TextDir;
-        dialog.filter = QStringLiteral("Text files|*.txt");
+        dialog.filter = EditorTexts::TextFileFilter.text();
         const Prompts::FileResult chosen = Prompts::openFile(dialog);
         if (chosen.accepted()) {
             // The same limits as opening it: no pictures, nothing that would

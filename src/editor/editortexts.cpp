@@ -99,6 +99,9 @@ const Message FileRemoved{Table,
                            "Text bleibt hier; Speichern "
                            "schreibt die Datei neu."}};
 
+const Message TextFileFilter{Table, {"Text files|*.txt", "Tekstfiler|*.txt", "Textdateien|*.txt"}};
+const Message CaretPosition{Table, {"Line:%1 Pos:%2", "Linje:%1 Pos:%2", "Zeile:%1 Pos:%2"}};
+
 } // namespace EditorTexts
 
 namespace {

@@ -16,6 +16,9 @@ extern const Message AreYouSureText;
 extern const Message NotANumberText;
 extern const Message SaveDialogTitle;
 extern const Message InsertDialogTitle;
+extern const Message TextFileFilter;
+// The caret's line and column in the editor's status bar.
+extern const Message CaretPosition;
 extern const Message ReadError;   // %1 file, %2 reason
 extern const Message WriteError;  // %1 file, %2 reason
 extern const Message BinaryFile;  // %1 file

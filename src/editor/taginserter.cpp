@@ -127,7 +127,7 @@ QString TagInserter::choosePicture() const
     Prompts::FileDialog dialog;
     dialog.title = SharedTexts::PictureDialogTitle.text();
     dialog.directory = settings().OpenDir;
-    dialog.filter = QStringLiteral("Browser supported files|*.gif; *.jpg");
+    dialog.filter = SharedTexts::PictureFilter.text();
     dialog.helpContext = PictureDialogHelp;
     return Prompts::openFile(dialog).path();
 }

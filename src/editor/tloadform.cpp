@@ -45,7 +45,7 @@ Tloadform::Tloadform(QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("Tloadform"));
-    setWindowTitle(QStringLiteral("Insert from text file"));
+    setDesignCaption(this, "Insert from text file");
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     resize(560, 420);
 

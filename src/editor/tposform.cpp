@@ -23,7 +23,7 @@ Tposform::Tposform(QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("Tposform"));
-    setWindowTitle(QStringLiteral("Enter position"));
+    setDesignCaption(this, "Enter position");
 
     auto *grid = new QGridLayout(this);
     Label1 = new QLabel(QStringLiteral("Line:"), this);

@@ -25,7 +25,7 @@ Tprojectname::Tprojectname(QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("projectname"));
-    setWindowTitle(QStringLiteral("projectname"));
+    setDesignCaption(this, "projectname");
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     auto *label = new QLabel(QStringLiteral("Enter a name for the project: "), this);
     label->setObjectName(QStringLiteral("namelabel"));
@@ -74,7 +74,7 @@ Tsnipform::Tsnipform(QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("snipform"));
-    setWindowTitle(QStringLiteral("snipform"));
+    setDesignCaption(this, "snipform");
     auto *label = new QLabel(QStringLiteral("Enter snippet"), this);
     label->setObjectName(QStringLiteral("Label1"));
     Memo1 = new QPlainTextEdit(this);

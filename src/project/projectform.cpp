@@ -94,7 +94,7 @@ Tprojectform::Tprojectform(EditorHost &host, QWidget *parent)
 {
     setObjectName(QStringLiteral("projectform"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Project control"));
+    setDesignCaption(this, "Project control");
 
     auto *top = new QHBoxLayout;
     for (const auto &[name, caption] : {std::pair{"BitBtn1", "&New"}, std::pair{"BitBtn2", "&Open"},
@@ -102,7 +102,7 @@ Tprojectform::Tprojectform(EditorHost &host, QWidget *parent)
         top->addWidget(button(name, caption));
     auto *onTop = new QToolButton(this);
     onTop->setObjectName(QStringLiteral("ToolButton1"));
-    onTop->setText(QStringLiteral("onTop"));
+    setDesignCaption(onTop, "onTop");
     onTop->setCheckable(true);
     top->addWidget(onTop);
     top->addStretch();

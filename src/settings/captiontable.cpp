@@ -234,6 +234,11 @@ void markNotCaptioned(QObject *object)
     object->setProperty(NotCaptioned, true);
 }
 
+void setDesignCaption(QObject *object, const char *caption)
+{
+    setCaption(object, QString::fromUtf8(caption));
+}
+
 void setNameCaption(QObject *object, const QString &name)
 {
     setCaption(object, name);

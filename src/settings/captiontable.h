@@ -52,6 +52,10 @@ private:
 void applyCaptions(QObject *root, std::initializer_list<const CaptionTable *> tables, int lang);
 void applyCaptions(QObject *root, const CaptionTable &table, int lang);
 
+// Gives a control or window its designed caption, which its table replaces
+// for Lang 1, 2 and 3.
+void setDesignCaption(QObject *object, const char *caption);
+
 // A control whose text comes from no caption table: a name, a tag, a number,
 // a file, a text set from a message, or one that mirrors a captioned control.
 void markNotCaptioned(QObject *object);

@@ -41,4 +41,9 @@ const Message QuestionEnd{Table, {" ?", " ?", " ?"}};
 const Message PictureDialogTitle{
     Table, {"Look up imagefile to open", "Find billedefilen der skal åbnes", "Bilddatei zum Öffnen suchen"}};
 
+const Message PictureFilter{Table,
+                            {"Browser supported files|*.gif; *.jpg", "Billeder som browsere viser|*.gif; *.jpg",
+                             "Von Browsern unterstützte Bilder|*.gif; *.jpg"}};
+const Message ByteCount{Table, {"%1 bytes", "%1 bytes", "%1 Bytes"}};
+
 } // namespace SharedTexts

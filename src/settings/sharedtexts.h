@@ -21,5 +21,8 @@ extern const Message QuestionEnd;
 // Title of the main window's picture dialog, which the editor's picture
 // command and the image-map wizard show too.
 extern const Message PictureDialogTitle;
+extern const Message PictureFilter;
+// The length of a document in the status bar; %1 the count.
+extern const Message ByteCount;
 
 } // namespace SharedTexts

@@ -2,6 +2,7 @@
 
 #include "settings/captiontable.h"
 #include "shell/logo.h"
+#include "shell/mainformtexts.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -18,9 +19,7 @@ TAboutBox::TAboutBox(QWidget *parent)
     logo->setPixmap(markvaleLogo(128));
     auto *text = new QLabel(this);
     text->setTextFormat(Qt::RichText);
-    text->setText(QStringLiteral("<h2>Markvale PRO</h2><p>Version %1</p>"
-                                 "<p>An HTML source editor for people<br>who build web pages by hand.</p>")
-                      .arg(QApplication::applicationVersion()));
+    text->setText(MainTexts::AboutText.text().arg(QApplication::applicationVersion()));
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     buttons->setObjectName(QStringLiteral("OKButton"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

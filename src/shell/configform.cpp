@@ -42,10 +42,14 @@ Tconfigform::Tconfigform(std::function<void(const QString &)> hint, QWidget *par
     setNameCaption(this, QStringLiteral("Markvale PRO"));
 
     PageControl1 = named(new QTabWidget(this), "PageControl1");
-    PageControl1->addTab(buildDirectoriesPage(), QStringLiteral("&Directories"));
-    PageControl1->addTab(buildFontPage(), QStringLiteral("&Font"));
-    PageControl1->addTab(buildPreferencesPage(), QStringLiteral("&Preferences"));
-    PageControl1->addTab(buildLanguagePage(), QStringLiteral("&Language"));
+    const auto addPage = [this](QWidget *page, const char *caption) {
+        PageControl1->addTab(page, QString());
+        setDesignCaption(page, caption);
+    };
+    addPage(buildDirectoriesPage(), "&Directories");
+    addPage(buildFontPage(), "&Font");
+    addPage(buildPreferencesPage(), "&Preferences");
+    addPage(buildLanguagePage(), "&Language");
     PageControl1->setCurrentIndex(2);
 
     auto *ok = named(new QPushButton(QStringLiteral("&Ok"), this), "okbutton");

@@ -442,7 +442,7 @@ void Tmainform::sizeStatusPanels()
 {
     // The longest each panel shows: a document at the size limit, the
     // modified mark and a three-figure window count in this language.
-    m_panels.at(1)->setLongestTexts({QStringLiteral("999999999 bytes")});
+    m_panels.at(1)->setLongestTexts({SharedTexts::ByteCount.text().arg(999999999)});
     m_panels.at(2)->setLongestTexts({SharedTexts::ModifiedText.text()});
     m_panels.at(3)->setLongestTexts({QStringLiteral("999 ") + SharedTexts::WindowsText.text()});
 }
@@ -783,7 +783,7 @@ void Tmainform::Createregfile1Click()
 {
     Prompts::FileDialog dialog;
     dialog.title = MainTexts::SaveSettingsTitle.text();
-    dialog.filter = QStringLiteral("Reg-files|*.mvc");
+    dialog.filter = MainTexts::SettingsFilter.text();
     dialog.defaultSuffix = QStringLiteral("mvc");
     dialog.directory = settings().SaveDir;
     const Prompts::FileResult chosen = Prompts::saveFile(dialog);
@@ -798,7 +798,7 @@ void Tmainform::Installregfile1Click()
 {
     Prompts::FileDialog dialog;
     dialog.title = MainTexts::LoadSettingsTitle.text();
-    dialog.filter = QStringLiteral("Reg-files|*.mvc");
+    dialog.filter = MainTexts::SettingsFilter.text();
     dialog.defaultSuffix = QStringLiteral("mvc");
     dialog.directory = settings().OpenDir;
     const Prompts::FileResult chosen = Prompts::openFile(dialog);

@@ -104,6 +104,13 @@ const Message ExportFailed{Table,
                             "Konfigurationen kunne ikke gemmes i %1:\r\n%2",
                             "Die Konfiguration konnte nicht in %1 gespeichert werden:\r\n%2"}};
 
+const Message SettingsFilter{Table, {"Reg-files|*.mvc", "Reg-filer|*.mvc", "Reg-Dateien|*.mvc"}};
+const Message AboutText{
+    Table,
+    {"<h2>Markvale PRO</h2><p>Version %1</p><p>An HTML source editor for people<br>who build web pages by hand.</p>",
+     "<h2>Markvale PRO</h2><p>Version %1</p><p>En HTML-editor til folk,<br>der bygger websider i hånden.</p>",
+     "<h2>Markvale PRO</h2><p>Version %1</p><p>Ein HTML-Editor für alle,<br>die Webseiten von Hand bauen.</p>"}};
+
 namespace {
 
 const Message RecentFileGone{Table,

@@ -19,6 +19,9 @@ extern const Message LoadSettingsTitle;
 extern const Message SaveSettingsTitle;
 // A settings file that could not be written: %1 the file, %2 the system's reason.
 extern const Message ExportFailed;
+extern const Message SettingsFilter;
+// The about box: %1 the version.
+extern const Message AboutText;
 } // namespace MainTexts
 
 // A Reopen entry whose file has gone: it leaves the list.

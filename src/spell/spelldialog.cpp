@@ -26,7 +26,7 @@ TSpellDialog::TSpellDialog(SpellSession &session, int lang, QWidget *parent)
     , m_lang(lang)
 {
     setObjectName(QStringLiteral("spellform"));
-    setWindowTitle(QStringLiteral("Spell check"));
+    setDesignCaption(this, "Spell check");
 
     auto label = [this](const char *name, const char *caption) {
         auto *l = new QLabel(QString::fromUtf8(caption), this);

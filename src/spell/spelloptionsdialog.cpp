@@ -15,7 +15,7 @@ TSpellOptionsDialog::TSpellOptionsDialog(const SpellOptions &options, const Auto
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("spelloptionsform"));
-    setWindowTitle(QStringLiteral("Spell check options"));
+    setDesignCaption(this, "Spell check options");
 
     auto *ignoregroup = new QGroupBox(QStringLiteral("Ignore"), this);
     ignoregroup->setObjectName(QStringLiteral("ignoregroup"));

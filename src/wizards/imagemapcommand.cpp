@@ -19,7 +19,7 @@ Prompts::FileDialog pictureDialog()
     Prompts::FileDialog dialog;
     dialog.title = SharedTexts::PictureDialogTitle.text();
     dialog.directory = settings().OpenDir;
-    dialog.filter = QStringLiteral("Browser supported files|*.gif; *.jpg");
+    dialog.filter = SharedTexts::PictureFilter.text();
     dialog.helpContext = 3006;
     return dialog;
 }

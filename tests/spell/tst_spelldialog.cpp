@@ -3,6 +3,7 @@
 #include "editor/editform.h"
 #include "scriptedprompts.h"
 #include "settings/settings.h"
+#include "settings/sharedtexts.h"
 #include "shell/mainform.h"
 #include "testconfig.h"
 
@@ -158,7 +159,7 @@ private Q_SLOTS:
         QCOMPARE(prompts->pending(), 0);
         QCOMPARE(editor->cmemo1->Text(), fixed);
         QVERIFY(editor->cmemo1->Modified());
-        QCOMPARE(main->statusText(1), QStringLiteral("%1 bytes").arg(fixed.size()));
+        QCOMPARE(main->statusText(1), SharedTexts::ByteCount.text().arg(fixed.size()));
         // One step of the editor's Undo takes the change back.
         editor->findChild<QAction *>(QStringLiteral("Undolasttag1"))->trigger();
         QCOMPARE(editor->cmemo1->Text(), text);
