@@ -4,6 +4,7 @@
 #include "editor/dialogrunner.h"
 #include "ftp/dataform.h"
 #include "platform/prompts.h"
+#include "settings/commoncaptions.h"
 #include "settings/settings.h"
 
 #include <QHBoxLayout>
@@ -12,14 +13,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-const CaptionTable TconformCaptions = {
+const CaptionTable TconformCaptions{"FTP connections", {
     {"Label1", {"Existing connections", "Eksisterende forbindelser", "Vorhandene Verbindungen"}},
     {"connectbutton", {"Connec&t", "&Forbind", "&Verbinden"}},
     {"newbutton", {"&New", "&Ny", "&Neu"}},
     {"editbutton", {"&Edit", "&Rediger", "&Bearbeiten"}},
-    {"cancelbutton", {"&Cancel", "&Afbryd", "&Abbrechen"}},
-    {"BitBtn1", {"&Help", "&Hjælp", "&Hilfe"}},
-};
+    {"cancelbutton", CommonCaptions::Cancel},
+    {"BitBtn1", CommonCaptions::Help},
+}};
 
 namespace {
 

@@ -2,6 +2,8 @@
 
 #include "editor/dialoghelpers.h"
 #include "editor/dialogrunner.h"
+#include "settings/commoncaptions.h"
+#include "settings/messagetable.h"
 #include "settings/settings.h"
 
 #include <QComboBox>
@@ -12,46 +14,53 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-const CaptionTable TdataformCaptions = {
-    {"Label4", {"Enter the name you want to call this connection", "Indtast det navn du vil kalde denne forbindelse",
-                "Welcher Name soll dieser Verbindung haben"}},
-    {"Label1", {"Enter \"hostname\" (usually begins with \"ftp.\" and ends with \".com\")",
-                "Indtast \"hostname\" (begynder normalt med \"ftp.\", ender med \".com\")",
-                "Geben Sie den Hostnamen ein (zum Beispiel \"ftp.beispiel.de\")"}},
-    {"Label2", {"Enter your membername issued from the space provider", "Indtast dit medlemsnavn (username)",
-                "UserId (Mitgliedsname) eingeben"}},
-    {"Label3", {"Enter your password", "Indtast dit kode-ord", "Kennwort eingeben"}},
-    {"Label7", {"Protocol", "Protokol", "Protokoll"}},
-    {"Label5", {"Transfer mode", "Overførselsmåde", "Übertragungsmodus"}},
-    {"Label6", {"Encryption", "Kryptering", "Verschlüsselung"}},
-    {"BitBtn2", {"&Cancel", "&Afbryd", "&Abbrechen"}},
-    {"BitBtn3", {"&Help", "&Hjælp", "&Hilfe"}},
-    {"BitBtn1", {"&Ok", "&Ok", "&Ok"}},
-};
+const CaptionTable TdataformCaptions{
+    "FTP connection data",
+    {
+        {"Label4",
+         {"Enter the name you want to call this connection", "Indtast det navn du vil kalde denne forbindelse",
+          "Welcher Name soll dieser Verbindung haben"}},
+        {"Label1",
+         {"Enter \"hostname\" (usually begins with \"ftp.\" and ends with \".com\")",
+          "Indtast \"hostname\" (begynder normalt med \"ftp.\", ender med \".com\")",
+          "Geben Sie den Hostnamen ein (zum Beispiel \"ftp.beispiel.de\")"}},
+        {"Label2",
+         {"Enter your membername issued from the space provider", "Indtast dit medlemsnavn (username)",
+          "UserId (Mitgliedsname) eingeben"}},
+        {"Label3", {"Enter your password", "Indtast dit kode-ord", "Kennwort eingeben"}},
+        {"Label7", {"Protocol", "Protokol", "Protokoll"}},
+        {"Label5", {"Transfer mode", "Overførselsmåde", "Übertragungsmodus"}},
+        {"Label6", {"Encryption", "Kryptering", "Verschlüsselung"}},
+        {"BitBtn2", CommonCaptions::Cancel},
+        {"BitBtn3", CommonCaptions::Help},
+        {"BitBtn1", CommonCaptions::Ok},
+    }};
 
 namespace {
 
 constexpr int HelpTopic = 7104;
 
+const MessageTable Table{"FTP connection data"};
+
 // Items in the order of FtpProtocol, TNMFTP::TransferMode and TNMFTP::Encryption.
-constexpr LangText ProtocolItems[] = {
-    {"FTP", "FTP", "FTP"},
-    {"SFTP (over SSH)", "SFTP (via SSH)", "SFTP (über SSH)"},
+const Message ProtocolItems[] = {
+    {Table, {"FTP", "FTP", "FTP"}},
+    {Table, {"SFTP (over SSH)", "SFTP (via SSH)", "SFTP (über SSH)"}},
 };
-constexpr LangText ModeItems[] = {
-    {"Automatic (active, passive when needed)", "Automatisk (aktiv, passiv ved behov)",
-     "Automatisch (aktiv, bei Bedarf passiv)"},
-    {"Active", "Aktiv", "Aktiv"},
-    {"Passive", "Passiv", "Passiv"},
+const Message ModeItems[] = {
+    {Table,
+     {"Automatic (active, passive when needed)", "Automatisk (aktiv, passiv ved behov)",
+      "Automatisch (aktiv, bei Bedarf passiv)"}},
+    {Table, {"Active", "Aktiv", "Aktiv"}},
+    {Table, {"Passive", "Passiv", "Passiv"}},
 };
-constexpr LangText TlsItems[] = {
-    {"None", "Ingen", "Keine"},
-    {"TLS when available", "TLS når muligt", "TLS wenn verfügbar"},
-    {"TLS required", "TLS påkrævet", "TLS erforderlich"},
+const Message TlsItems[] = {
+    {Table, {"None", "Ingen", "Keine"}},
+    {Table, {"TLS when available", "TLS når muligt", "TLS wenn verfügbar"}},
+    {Table, {"TLS required", "TLS påkrævet", "TLS erforderlich"}},
 };
 
-template<size_t N>
-QComboBox *choice(QWidget *parent, const char *name, const LangText (&items)[N])
+template <size_t N> QComboBox *choice(QWidget *parent, const char *name, const Message (&items)[N])
 {
     auto *box = new QComboBox(parent);
     box->setObjectName(QLatin1String(name));
@@ -60,8 +69,7 @@ QComboBox *choice(QWidget *parent, const char *name, const LangText (&items)[N])
     return box;
 }
 
-template<size_t N>
-void translate(QComboBox *box, const LangText (&items)[N], int lang)
+template <size_t N> void translate(QComboBox *box, const Message (&items)[N], int lang)
 {
     if (lang < English || lang > German)
         return;

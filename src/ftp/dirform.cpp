@@ -2,6 +2,8 @@
 
 #include "editor/dialoghelpers.h"
 #include "platform/prompts.h"
+#include "settings/commoncaptions.h"
+#include "settings/messagetable.h"
 #include "settings/settings.h"
 
 #include <QFileInfo>
@@ -11,13 +13,16 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-const CaptionTable TdirformCaptions = {
-    {"BitBtn1", {"&Cancel", "&Afbryd", "&Abbrechen"}},
-    {"okbutton", {"&Ok", "&Ok", "&Ok"}},
-};
+const CaptionTable TdirformCaptions{"FTP download folder",
+                                    {
+                                        {"BitBtn1", CommonCaptions::Cancel},
+                                        {"okbutton", CommonCaptions::Ok},
+                                    }};
 
-const LangText TdirformBrowseTitle = {"Choose target directory", "Vælg destinationsfolder",
-                                      "Wählen Sie Destinationsverzeichniss"};
+const MessageTable Table{"FTP download folder"};
+
+const Message TdirformBrowseTitle{
+    Table, {"Choose target directory", "Vælg destinationsfolder", "Wählen Sie Destinationsverzeichniss"}};
 
 namespace {
 
@@ -85,7 +90,7 @@ void Tdirform::deChange()
 
 void Tdirform::browse()
 {
-    const QString chosen = Prompts::folder(pick(TdirformBrowseTitle), de->text());
+    const QString chosen = Prompts::folder(TdirformBrowseTitle.text(), de->text());
     if (!chosen.isEmpty())
         de->setText(withSeparator(chosen));
 }

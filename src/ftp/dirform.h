@@ -1,6 +1,7 @@
 #pragma once
 
 #include "settings/captiontable.h"
+#include "settings/messagetable.h"
 
 #include <QDialog>
 
@@ -9,7 +10,7 @@ class QPushButton;
 class QToolButton;
 
 extern const CaptionTable TdirformCaptions;
-extern const LangText TdirformBrowseTitle;
+extern const Message TdirformBrowseTitle;
 
 // Asks for the local folder that downloads go to; OK only while the folder exists.
 class Tdirform : public QDialog

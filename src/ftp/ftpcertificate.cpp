@@ -1,6 +1,7 @@
 #include "ftp/ftpcertificate.h"
 
 #include "settings/language.h"
+#include "settings/messagetable.h"
 
 #include <QCryptographicHash>
 #include <QStringList>
@@ -9,9 +10,11 @@ namespace FtpCertificate {
 
 namespace {
 
-const LangText IssuedTo = {"Issued to: ", "Udstedt til: ", "Ausgestellt für: "};
-const LangText IssuedBy = {"Issued by: ", "Udstedt af: ", "Ausgestellt von: "};
-const LangText ValidFromTo = {"Valid: %1 to %2", "Gyldigt: %1 til %2", "Gültig: %1 bis %2"};
+const MessageTable Table{"FTP certificate"};
+
+const Message IssuedTo{Table, {"Issued to: ", "Udstedt til: ", "Ausgestellt für: "}};
+const Message IssuedBy{Table, {"Issued by: ", "Udstedt af: ", "Ausgestellt von: "}};
+const Message ValidFromTo{Table, {"Valid: %1 to %2", "Gyldigt: %1 til %2", "Gültig: %1 bis %2"}};
 
 QString names(const QSslCertificate &certificate, bool issuer)
 {
@@ -41,11 +44,10 @@ QString details(const QSslCertificate &certificate, const QList<QSslError> &erro
     for (const QSslError &error : errors)
         lines.append(QStringLiteral("- ") + error.errorString());
     lines.append(QString());
-    lines.append(pick(IssuedTo, lang) + names(certificate, false));
-    lines.append(pick(IssuedBy, lang) + names(certificate, true));
-    lines.append(pick(ValidFromTo, lang)
-                     .arg(certificate.effectiveDate().toString(Qt::ISODate),
-                          certificate.expiryDate().toString(Qt::ISODate)));
+    lines.append(IssuedTo.text(lang) + names(certificate, false));
+    lines.append(IssuedBy.text(lang) + names(certificate, true));
+    lines.append(ValidFromTo.text(lang).arg(certificate.effectiveDate().toString(Qt::ISODate),
+                                            certificate.expiryDate().toString(Qt::ISODate)));
     lines.append(QStringLiteral("SHA-256: ") + fingerprint(certificate));
     return lines.join(QLatin1Char('\n'));
 }

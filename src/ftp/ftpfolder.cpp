@@ -87,7 +87,7 @@ void FtpFolder::setConnection(const FtpConnections::PendingConnection &connectio
 bool FtpFolder::trustCertificate(const QSslCertificate &certificate, const QList<QSslError> &errors)
 {
     const int lang = settings().Lang;
-    const QString question = ftpFormTexts(lang).trustCertificate.arg(
+    const QString question = FtpTexts::TrustCertificate.text(lang).arg(
         m_client->Host, FtpCertificate::details(certificate, errors, lang));
     bool trusted = false;
     ask([&] {

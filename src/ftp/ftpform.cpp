@@ -313,9 +313,9 @@ void Tftpform::ApplyCaptions()
 {
     const int lang = settings().Lang;
     applyCaptions(this, TftpformCaptions, lang);
-    const FtpFormTexts texts = ftpFormTexts(lang);
-    ListView1->setHeaderLabels(texts.fileColumns);
-    ListView2->setHeaderLabels(texts.folderColumns);
+    using namespace FtpTexts;
+    ListView1->setHeaderLabels({FileNameColumn.text(lang), SizeColumn.text(lang), LastModifiedColumn.text(lang)});
+    ListView2->setHeaderLabels({FolderColumn.text(lang), ModifiedColumn.text(lang)});
     fitColumns(ListView1, FileColumnWidths);
     fitColumns(ListView2, FolderColumnWidths);
 }
@@ -446,7 +446,7 @@ bool Tftpform::overwriteAllowed(const QString &path)
         return false;
     if (m_overwriteAll)
         return true;
-    const QString text = path + ftpFormTexts(settings().Lang).overwriteSuffix;
+    const QString text = path + FtpTexts::OverwriteSuffix.text();
     switch (ask(Prompts::Kind::Warning, text, Button::Yes | Button::No | Button::NoToAll | Button::YesToAll)) {
     case Button::Yes:
         return true;
@@ -480,7 +480,7 @@ void Tftpform::connectbtnClick()
         if (!m_closeRequested) {
             const int lang = settings().Lang;
             ask(Prompts::Kind::Error,
-                ftpFormTexts(lang).connectionFailed + QStringLiteral("\n\n") + NMFTP1->errorText(e, lang), Button::Ok);
+                FtpTexts::ConnectionFailed.text(lang) + QStringLiteral("\n\n") + NMFTP1->errorText(e, lang), Button::Ok);
         }
         return;
     }
@@ -501,7 +501,6 @@ void Tftpform::downbtnClick()
     Tdirform dirform(this);
     if (runModal(dirform) == QDialog::Accepted) {
         const QString folder = dirform.folder();
-        const FtpFormTexts texts = ftpFormTexts(settings().Lang);
         startOperation();
         m_overwriteAll = false;
         m_overwriteNone = false;
@@ -512,7 +511,7 @@ void Tftpform::downbtnClick()
             checkStopped();
             // A listed name is the server's word; it must not reach outside the chosen folder.
             if (!FtpListing::isSafeLocalName(name)) {
-                ask(Prompts::Kind::Error, texts.unsafeName.arg(name), Button::Ok);
+                ask(Prompts::Kind::Error, FtpTexts::UnsafeName.text().arg(name), Button::Ok);
                 continue;
             }
             const QString path = folder + name;
@@ -535,10 +534,9 @@ void Tftpform::downbtnClick()
 
 void Tftpform::upbtnClick()
 {
-    const FtpFormTexts texts = ftpFormTexts(settings().Lang);
     Prompts::FileDialog dialog;
-    dialog.title = texts.openTitle;
-    dialog.filter = texts.openFilter;
+    dialog.title = FtpTexts::OpenTitle.text();
+    dialog.filter = FtpTexts::OpenFilter.text();
     if (const Teditform *editor = m_host.activeEditor(); editor && editor->isNamed()) {
         const QFileInfo file(editor->FileName());
         dialog.directory = file.absolutePath();
@@ -569,7 +567,7 @@ void Tftpform::upbtnClick()
             NMFTP1->putFile(path, name);
         } catch (const std::exception &) {
             // What arrived stays on the server under the real name; the list shows it.
-            NMFTP1Status(ftpFormTexts(settings().Lang).uploadBrokenOff.arg(name));
+            NMFTP1Status(FtpTexts::UploadBrokenOff.text().arg(name));
             if (NMFTP1->isConnected()) {
                 try {
                     NMFTP1Connect();
@@ -599,7 +597,7 @@ void Tftpform::deldirbtnClick()
     if (!folder)
         return;
     const QString name = folder->text(0);
-    if (ask(Prompts::Kind::Warning, ftpFormTexts(settings().Lang).deleteConfirmation, Button::Yes | Button::No)
+    if (ask(Prompts::Kind::Warning, FtpTexts::DeleteConfirmation.text(), Button::Yes | Button::No)
         != Button::Yes)
         return;
     startOperation();
@@ -612,7 +610,7 @@ void Tftpform::delfilbtnClick()
     const QStringList names = selectedFileNames();
     if (names.isEmpty())
         return;
-    if (ask(Prompts::Kind::Warning, ftpFormTexts(settings().Lang).deleteConfirmation, Button::Yes | Button::No)
+    if (ask(Prompts::Kind::Warning, FtpTexts::DeleteConfirmation.text(), Button::Yes | Button::No)
         != Button::Yes)
         return;
     startOperation();
@@ -634,7 +632,7 @@ void Tftpform::delfilbtnClick()
     }
     if (!refused.isEmpty()) {
         m_failed = true;
-        ask(Prompts::Kind::Error, ftpFormTexts(settings().Lang).notDeleted + QLatin1Char('\n') + refused.join(QLatin1Char('\n')),
+        ask(Prompts::Kind::Error, FtpTexts::NotDeleted.text() + QLatin1Char('\n') + refused.join(QLatin1Char('\n')),
             Button::Ok);
     }
     Refresh();
@@ -691,7 +689,7 @@ void Tftpform::NMFTP1Connect()
     ListView2->setEnabled(true);
     const QList<RemoteFolder::Entry> entries = NMFTP1->list();
     if (NMFTP1->listingCut())
-        NMFTP1Status(ftpFormTexts(settings().Lang).listingCut.arg(entries.size()));
+        NMFTP1Status(FtpTexts::ListingCut.text().arg(entries.size()));
     m_folder = NMFTP1->workingFolder();
     panel0->setText(m_folder);
     // Wherever the server starts, the user can go up.
@@ -771,7 +769,7 @@ void Tftpform::NMFTP1Failure(bool &handled, TCmdType type)
     // The buttons stay as they are until the operation has ended: Cancel still works.
     m_failed = true;
     if (!m_closeRequested)
-        ask(Prompts::Kind::Error, failureText(type, settings().Lang), Button::Ok);
+        ask(Prompts::Kind::Error, FtpTexts::failureText(type, settings().Lang), Button::Ok);
     handled = true;
 }
 

@@ -148,25 +148,20 @@ void findUncovered(QObject *object, bool isRoot, const QSet<QString> &covered, Q
     }
 }
 
-QString windowName(QObject *root, const CaptionTable *table)
-{
-    return table->window() ? QString::fromUtf8(table->window()) : root->objectName();
-}
-
 void check(QObject *root, const QList<const CaptionTable *> &tables)
 {
     QSet<QString> covered;
     for (const CaptionTable *table : tables) {
         for (const CaptionRow &row : *table) {
             if (!findCaptioned(root, row.name))
-                report(QStringLiteral("%1: no control %2").arg(windowName(root, table), QLatin1String(row.name)));
+                report(QStringLiteral("%1: no control %2").arg(QString::fromUtf8(table->window()), QLatin1String(row.name)));
             covered.insert(QLatin1String(row.name));
         }
     }
     QStringList uncovered;
     findUncovered(root, true, covered, uncovered);
     for (const QString &control : std::as_const(uncovered))
-        report(QStringLiteral("%1: %2 that no row covers").arg(windowName(root, tables.first()), control));
+        report(QStringLiteral("%1: %2 that no row covers").arg(QString::fromUtf8(tables.first()->window()), control));
 }
 
 } // namespace
@@ -177,11 +172,6 @@ CaptionTable::CaptionTable(const char *window, std::initializer_list<CaptionRow>
     , m_role(role)
 {
     registry().append(this);
-}
-
-CaptionTable::CaptionTable(std::initializer_list<CaptionRow> rows)
-    : CaptionTable(nullptr, rows)
-{
 }
 
 const QList<const CaptionTable *> &CaptionTable::all()

@@ -28,8 +28,6 @@ class CaptionTable
 public:
     CaptionTable(const char *window, std::initializer_list<CaptionRow> rows,
                  CaptionRole role = CaptionRole::Caption);
-    // A table known by the window's object name.
-    CaptionTable(std::initializer_list<CaptionRow> rows);
     CaptionTable(const CaptionTable &) = delete;
     CaptionTable &operator=(const CaptionTable &) = delete;
 
