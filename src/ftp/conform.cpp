@@ -91,6 +91,10 @@ void Tconform::FormShow()
     }
     for (int n = 0; n < count; ++n)
         listbox1->addItem(settings().Ftp[size_t(n)].FTPNick);
+    // Connect is the default button: Enter connects to the connection last used, or the first.
+    const int last = FtpConnections::lastUsed();
+    listbox1->setCurrentRow(last >= 0 && last < count ? last : 0);
+    listbox1->setFocus();
 }
 
 void Tconform::listbox1Change()
@@ -108,6 +112,7 @@ void Tconform::connectbuttonClick()
     const FtpSlot &slot = settings().Ftp[size_t(row)];
     m_pending = {slot.FTPHost, slot.FTPName, slot.FTPPass, FtpTransferStore::load(row)};
     m_chosen = true;
+    FtpConnections::setLastUsed(row);
     accept();
 }
 

@@ -8,6 +8,22 @@
 
 namespace FtpConnections {
 
+namespace {
+
+int lastChosen = -1;
+
+} // namespace
+
+int lastUsed()
+{
+    return lastChosen;
+}
+
+void setLastUsed(int slot)
+{
+    lastChosen = slot;
+}
+
 int count()
 {
     return std::clamp(settings().AntCon, 0, FtpSlotCount);

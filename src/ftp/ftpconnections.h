@@ -23,6 +23,9 @@ struct PendingConnection
 int count();
 // Writes slot n and the count to the configuration store; nothing when it cannot be opened.
 void saveSlot(int slot);
+// The slot last chosen in this run of the program; -1 before any.
+int lastUsed();
+void setLastUsed(int slot);
 
 // A host may carry its port as "name:port"; without one the protocol's own port is used.
 struct Endpoint

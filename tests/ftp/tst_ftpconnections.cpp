@@ -116,6 +116,26 @@ private Q_SLOTS:
         QVERIFY(!chooser.chosen());
     }
 
+    void chooserOpensOnTheLastUsedConnection()
+    {
+        settings().AntCon = 3;
+        for (int n = 0; n < 3; ++n)
+            setSlot(n, QStringLiteral("site %1").arg(n));
+        FtpConnections::setLastUsed(-1);
+        Tconform chooser;
+        choose([](Tconform &c) {
+            QCOMPARE(c.listbox1->currentRow(), 0);
+            QVERIFY(c.listbox1->currentItem()->isSelected() && c.connectbutton->isEnabled());
+            c.listbox1->setCurrentRow(2);
+            c.connectbutton->click();
+        }, chooser);
+        choose([](Tconform &c) {
+            QCOMPARE(c.listbox1->currentRow(), 2);
+            QVERIFY(c.listbox1->currentItem()->isSelected());
+            c.cancelbutton->click();
+        }, chooser);
+    }
+
     void newConnectionIsAddedAndSaved()
     {
         Tconform chooser;
