@@ -31,6 +31,8 @@
 namespace {
 
 constexpr int HelpTopic = 7100;
+// At most about 20 progress updates a second.
+constexpr int ProgressIntervalMs = 50;
 constexpr int FileColumnWidths[] = {120, 90, 79};
 constexpr int FolderColumnWidths[] = {70, 70};
 constexpr int MemoHeight = 90;
@@ -747,7 +749,11 @@ void Tftpform::NMFTP1ConnectionFailed()
 
 void Tftpform::NMFTP1Progress()
 {
-    panel1->setText(QStringLiteral("%1 / %2").arg(NMFTP1->bytesDone()).arg(NMFTP1->transferSize()));
+    // Drawing every piece that moves would cost the transfer its speed.
+    if (m_progressShown.isValid() && m_progressShown.elapsed() < ProgressIntervalMs)
+        return;
+    m_progressShown.start();
+    panel1->setText(FtpListing::progressText(NMFTP1->bytesDone(), NMFTP1->transferSize()));
 }
 
 void Tftpform::NMFTP1Error(const QString &message)

@@ -3,6 +3,7 @@
 #include "ftp/remotefolder.h"
 #include "platform/prompts.h"
 
+#include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
 
@@ -123,6 +124,7 @@ private:
     QList<QIcon> ImageList1;
     int m_timeOut = DefaultTimeOutMs;
     QString m_folder;
+    QElapsedTimer m_progressShown;
     QStringList m_downloadedPaths; // what the running download opens when done
     int m_finished = 0;            // downloads completed in the running command
     bool m_overwriteAll = false;

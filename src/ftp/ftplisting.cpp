@@ -61,6 +61,11 @@ QString summaryText(int files, qint64 totalSize)
     return QStringLiteral("Files: %1 in %2").arg(files).arg(sizeText(totalSize));
 }
 
+QString progressText(qint64 done, qint64 size)
+{
+    return size > 0 ? QStringLiteral("%1 / %2").arg(done).arg(size) : QString::number(done);
+}
+
 bool isSafeLocalName(const QString &name)
 {
     return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..")

@@ -29,6 +29,8 @@ Icon iconOf(const QString &fileName);
 // "900 bytes" up to 1024 bytes, above that whole kilobytes: "2 Kb".
 QString sizeText(qint64 size);
 QString summaryText(int files, qint64 totalSize);
+// "4168 / 20480" during a transfer; the count alone while the size is not known (0).
+QString progressText(qint64 done, qint64 size);
 // A listed name that can be used as a file name inside a local folder.
 bool isSafeLocalName(const QString &name);
 // Pages and text files, which a download opens in editor windows.

@@ -35,6 +35,12 @@ private Q_SLOTS:
         QCOMPARE(summaryText(0, 0), QStringLiteral("Files: 0 in 0 bytes"));
     }
 
+    void progressShowsTheSizeOnlyWhenKnown()
+    {
+        QCOMPARE(progressText(4168, 20480), QStringLiteral("4168 / 20480"));
+        QCOMPARE(progressText(4168, 0), QStringLiteral("4168"));
+    }
+
     void filesAndFolders_data()
     {
         QTest::addColumn<QString>("name");

@@ -59,6 +59,13 @@ QTreeWidgetItem *row(const QTreeWidget *view, const QString &name)
     return found.value(0);
 }
 
+// The status bar counts the bytes of a running transfer.
+bool showsProgress(const Tftpform *form)
+{
+    const QString text = form->panel1->text();
+    return !text.isEmpty() && text.front().isDigit();
+}
+
 void selectOnly(QTreeWidget *view, const QStringList &names)
 {
     view->clearSelection();
@@ -494,7 +501,7 @@ private Q_SLOTS:
         // The user presses Cancel as soon as the transfer shows progress.
         QTimer cancel;
         connect(&cancel, &QTimer::timeout, form, [form, &cancel] {
-            if (form->cancelbtn->isEnabled() && form->panel1->text().contains(QLatin1String(" / "))) {
+            if (form->cancelbtn->isEnabled() && showsProgress(form)) {
                 cancel.stop();
                 form->cancelbtn->click();
             }
@@ -520,7 +527,7 @@ private Q_SLOTS:
         prompts->answerMessage(Prompts::Button::Ok, QStringLiteral("The operation was cancelled."));
         QTimer cancel;
         connect(&cancel, &QTimer::timeout, form, [form, &cancel] {
-            if (form->cancelbtn->isEnabled() && !form->panel1->text().contains(QLatin1String("Files"))) {
+            if (form->cancelbtn->isEnabled() && showsProgress(form)) {
                 cancel.stop();
                 form->cancelbtn->click();
             }
