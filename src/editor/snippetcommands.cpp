@@ -65,7 +65,7 @@ void Generator1Click(Teditform &editor)
         }
         if (*number > SnippetTexts::MaxLayers) {
             Prompts::message(Prompts::Kind::Error,
-                             entered + pick(TooManyLayersText).arg(SnippetTexts::MaxLayers));
+                             entered + TooManyLayersText.text().arg(SnippetTexts::MaxLayers));
             continue;
         }
         count = *number;

@@ -87,7 +87,7 @@ Tloadform::Tloadform(QWidget *parent)
 
 QString Tloadform::filter() const
 {
-    return pick(PickerFilter, settings().Lang);
+    return PickerFilter.text(settings().Lang);
 }
 
 void Tloadform::FormShow(const QString &lastFile)

@@ -64,7 +64,7 @@ template <size_t N> QComboBox *choice(QWidget *parent, const char *name, const M
 {
     auto *box = new QComboBox(parent);
     box->setObjectName(QLatin1String(name));
-    for (const LangText &item : items)
+    for (const Message &item : items)
         box->addItem(QString::fromUtf8(item.en));
     return box;
 }
@@ -74,7 +74,7 @@ template <size_t N> void translate(QComboBox *box, const Message (&items)[N], in
     if (lang < English || lang > German)
         return;
     for (size_t i = 0; i < N; ++i)
-        box->setItemText(int(i), pick(items[i], lang));
+        box->setItemText(int(i), items[i].text(lang));
 }
 constexpr int BoxWidth = 320;
 

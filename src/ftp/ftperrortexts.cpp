@@ -116,11 +116,11 @@ QRegularExpression patternOf(const QString &english)
 // The translation of a known text with its varying parts filled in.
 std::optional<QString> translated(const QString &message, int lang)
 {
-    for (const LangText &t : Texts) {
+    for (const Message &t : Texts) {
         const QRegularExpressionMatch match = patternOf(QString::fromUtf8(t.en)).match(message);
         if (!match.hasMatch())
             continue;
-        const QString text = pick(t, lang);
+        const QString text = t.text(lang);
         switch (match.lastCapturedIndex()) {
         case 0:
             return text;
@@ -144,12 +144,12 @@ QString clientText(const QString &message, int lang)
     if (const std::optional<QString> text = translated(message, lang))
         return *text;
     static const QRegularExpression socketError(QStringLiteral("^\\d+:"));
-    return pick(socketError.match(message).hasMatch() ? SocketError : OtherError, lang).arg(message);
+    return (socketError.match(message).hasMatch() ? SocketError : OtherError).text(lang).arg(message);
 }
 
 QString serverText(const QString &reply, int lang)
 {
-    return pick(ServerReply, lang).arg(reply);
+    return ServerReply.text(lang).arg(reply);
 }
 
 QString text(const std::exception &error, int lang)
@@ -158,9 +158,9 @@ QString text(const std::exception &error, int lang)
         return serverText(reply->message(), lang);
     if (const auto *failure = dynamic_cast<const ESockError *>(&error)) {
         switch (failure->reason()) {
-        case ESockError::Reason::Cancelled: return pick(Cancelled, lang);
-        case ESockError::Reason::TimedOut: return pick(TimedOut, lang);
-        case ESockError::Reason::Closed: return pick(Closed, lang);
+        case ESockError::Reason::Cancelled: return Cancelled.text(lang);
+        case ESockError::Reason::TimedOut: return TimedOut.text(lang);
+        case ESockError::Reason::Closed: return Closed.text(lang);
         case ESockError::Reason::Failed: break;
         }
     }
@@ -170,7 +170,7 @@ QString text(const std::exception &error, int lang)
 QStringList knownTexts()
 {
     QStringList texts;
-    for (const LangText &t : Texts)
+    for (const Message &t : Texts)
         texts << QString::fromUtf8(t.en);
     return texts;
 }

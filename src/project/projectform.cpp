@@ -228,7 +228,7 @@ void Tprojectform::refreshStatus()
     const bool snippet = !ListBox2->selectedItems().isEmpty();
     findChild<QPushButton *>(QStringLiteral("BitBtn10"))->setEnabled(snippet);
     findChild<QPushButton *>(QStringLiteral("BitBtn11"))->setEnabled(snippet);
-    Label2->setText(pick(ProjectNameLabel) + m_projectName
+    Label2->setText(ProjectNameLabel.text() + m_projectName
                     + QStringLiteral("  %1/%2").arg(ListBox1->count()).arg(ListBox2->count()));
 }
 
@@ -237,7 +237,7 @@ bool Tprojectform::askBeforeDiscarding()
     if (!m_modified)
         return true;
     const Prompts::Button answer =
-        Prompts::message(Prompts::Kind::Confirmation, pick(ProjectSaveQuestion),
+        Prompts::message(Prompts::Kind::Confirmation, ProjectSaveQuestion.text(),
                          Prompts::Button::Yes | Prompts::Button::No | Prompts::Button::Cancel);
     if (answer == Prompts::Button::Cancel || answer == Prompts::Button::None)
         return false;
@@ -265,7 +265,7 @@ void Tprojectform::BitBtn2Click()
     if (!askBeforeDiscarding())
         return;
     Prompts::FileDialog dialog;
-    dialog.filter = pick(ProjectFilter);
+    dialog.filter = ProjectFilter.text();
     dialog.directory = settings().OpenDir;
     const Prompts::FileResult chosen = Prompts::openFile(dialog);
     if (!chosen.accepted())
@@ -273,7 +273,7 @@ void Tprojectform::BitBtn2Click()
     m_modified = false;
     const std::optional<ProjectData> project = ProjectFile::read(chosen.path());
     if (!project) {
-        Prompts::message(Prompts::Kind::Error, pick(InvalidProjectText));
+        Prompts::message(Prompts::Kind::Error, InvalidProjectText.text());
         return;
     }
     load(*project);
@@ -291,7 +291,7 @@ void Tprojectform::load(const ProjectData &project)
 bool Tprojectform::BitBtn3Click()
 {
     Prompts::FileDialog dialog;
-    dialog.filter = pick(ProjectFilter);
+    dialog.filter = ProjectFilter.text();
     dialog.directory = settings().SaveDir;
     dialog.fileName = m_projectName;
     dialog.defaultSuffix = QStringLiteral("mvp");
@@ -300,7 +300,7 @@ bool Tprojectform::BitBtn3Click()
         return false;
     QString detail;
     if (ProjectFile::write(chosen.path(), project(), &detail) != TextFile::Error::None) {
-        Prompts::message(Prompts::Kind::Error, pick(ProjectSaveFailed).arg(detail));
+        Prompts::message(Prompts::Kind::Error, ProjectSaveFailed.text().arg(detail));
         return false;
     }
     m_modified = false;
@@ -322,7 +322,7 @@ bool Tprojectform::addFile(const QString &path)
 void Tprojectform::BitBtn6Click()
 {
     Prompts::FileDialog dialog;
-    dialog.filter = pick(ProjectDocumentFilter);
+    dialog.filter = ProjectDocumentFilter.text();
     dialog.directory = settings().OpenDir;
     const Prompts::FileResult chosen = Prompts::openFiles(dialog);
     if (!chosen.accepted())
@@ -358,7 +358,7 @@ void Tprojectform::BitBtn5Click()
     }
     for (const QString &path : selected) {
         if (!QFileInfo(path).isFile()) {
-            Prompts::message(Prompts::Kind::Error, path + pick(MissingFileText));
+            Prompts::message(Prompts::Kind::Error, path + MissingFileText.text());
             continue;
         }
         const QList<Teditform *> open = m_host.editors();

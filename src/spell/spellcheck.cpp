@@ -175,8 +175,8 @@ void SpellCheck(Teditform &editor)
     LoadedDictionary *loaded = loadDictionary(language);
     if (!loaded) {
         Prompts::message(Prompts::Kind::Error,
-                         pick(MissingDictionaryMessage, lang)
-                             .arg(pick(language.languageName, lang), QLatin1String(language.dictionary),
+                         MissingDictionaryMessage.text(lang)
+                             .arg(language.languageName->text(lang), QLatin1String(language.dictionary),
                                   dictionaryFolders().join(QLatin1String(", ")),
                                   QLatin1String(language.package)));
         return;
@@ -199,11 +199,11 @@ void SpellCheck(Teditform &editor)
                      [optionsPath](const SpellOptions &options) { options.save(optionsPath); });
     QObject::connect(&dialog, &TSpellDialog::userWordsNotSaved, &dialog, [loaded, lang] {
         Prompts::message(Prompts::Kind::Error,
-                         pick(UserWordsNotSavedMessage, lang).arg(loaded->userWords.path()));
+                         UserWordsNotSavedMessage.text(lang).arg(loaded->userWords.path()));
     });
     QObject::connect(&dialog, &TSpellDialog::autoCorrectionsNotSaved, &dialog, [loaded, lang] {
         Prompts::message(Prompts::Kind::Error,
-                         pick(AutoCorrectionsNotSavedMessage, lang).arg(loaded->autoCorrections.path()));
+                         AutoCorrectionsNotSavedMessage.text(lang).arg(loaded->autoCorrections.path()));
     });
     QObject::connect(memo, &QPlainTextEdit::textChanged, &dialog, [&dialog, &target] {
         if (!target.replacing())

@@ -118,7 +118,7 @@ void TSpellDialog::showFinding()
     const SpellFinding &finding = m_session.current();
     const bool notFound = finding.kind == SpellFinding::Kind::NotFound;
     const bool repeated = finding.kind == SpellFinding::Kind::Repeated;
-    notfoundlabel->setText(pick(notFound ? NotFoundLabel : repeated ? RepeatedLabel : TwoCapitalsLabel, m_lang));
+    notfoundlabel->setText((notFound ? NotFoundLabel : repeated ? RepeatedLabel : TwoCapitalsLabel).text(m_lang));
     wordedit->setText(finding.word);
     fillSuggestions(m_session.proposals());
     if (suggestlist->count() == 0)
@@ -146,7 +146,7 @@ void TSpellDialog::stop()
     if (m_stopped)
         return;
     m_stopped = true;
-    notfoundlabel->setText(pick(StoppedLabel, m_lang));
+    notfoundlabel->setText(StoppedLabel.text(m_lang));
     wordedit->clear();
     replaceedit->clear();
     suggestlist->clear();

@@ -9,13 +9,20 @@
 
 namespace {
 
+const MessageTable Table{"spell check languages"};
+
+// Named in the dictionary message of each language.
+const Message EnglishName{Table, {"English", "engelsk", "Englisch"}};
+const Message DanishName{Table, {"Danish", "dansk", "Dänisch"}};
+const Message GermanName{Table, {"German", "tysk", "Deutsch"}};
+
 const SpellLanguage Languages[] = {
     {"ukspell", "en_US", "hunspell-en-us", "ukdefault.udt", "ukaddict.cfg", "ukdefault.acl",
-     {"English", "engelsk", "Englisch"}},
+     &EnglishName},
     {"dkspell", "da_DK", "hunspell-da", "dkdefault.udt", "dkaddict.cfg", "dkdefault.acl",
-     {"Danish", "dansk", "Dänisch"}},
+     &DanishName},
     {"gerspell", "de_DE", "hunspell-de-de", "gerdefault.udt", "geraddict.cfg", "gerdefault.acl",
-     {"German", "tysk", "Deutsch"}},
+     &GermanName},
 };
 
 } // namespace

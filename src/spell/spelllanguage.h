@@ -1,6 +1,7 @@
 #pragma once
 
 #include "settings/language.h"
+#include "settings/messagetable.h"
 
 #include <QString>
 #include <QStringList>
@@ -16,7 +17,7 @@ struct SpellLanguage
     const char *userDictionary;  // the user's own words, in the configuration directory
     const char *optionsFile;     // the checker's options, beside them
     const char *autoCorrectFile; // the user's auto-corrections, beside them
-    LangText languageName;
+    const Message *languageName;
 };
 
 // The configuration for Lang 1, 2 or 3; English for any other value.

@@ -57,7 +57,7 @@ QString Tdirdia::directory() const
 void Tdirdia::browse()
 {
     const QString chosen =
-        Prompts::folder(pick(PickerTitle, FramesWizardTexts::language()), DirectoryEdit1->text());
+        Prompts::folder(PickerTitle.text(FramesWizardTexts::language()), DirectoryEdit1->text());
     if (!chosen.isEmpty())
         DirectoryEdit1->setText(chosen);
 }

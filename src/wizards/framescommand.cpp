@@ -67,9 +67,9 @@ bool confirmed(const QString &question)
            == Prompts::Button::Yes;
 }
 
-void refuse(const LangText &message, const QString &directory)
+void refuse(const Message &message, const QString &directory)
 {
-    Prompts::message(Prompts::Kind::Error, pick(message, FramesWizardTexts::language()).arg(directory));
+    Prompts::message(Prompts::Kind::Error, message.text(FramesWizardTexts::language()).arg(directory));
 }
 
 // The directory exists and takes files, or the user has been told why not.

@@ -46,7 +46,7 @@ Tfrwizard1::Tfrwizard1(QWidget *parent)
     setNameCaption(this, QStringLiteral("Frames wizard"));
     const int lang = FramesWizardTexts::language();
 
-    auto *memo = new QPlainTextEdit(pick(Welcome, lang), this);
+    auto *memo = new QPlainTextEdit(Welcome.text(lang), this);
     memo->setObjectName(QStringLiteral("Memo1"));
     memo->setReadOnly(true);
     memo->setFocusPolicy(Qt::NoFocus);

@@ -48,10 +48,10 @@ QLineEdit *fileBox(const char *name, QWidget *parent)
     return box;
 }
 
-void refuse(const LangText &message, QLineEdit *box)
+void refuse(const Message &message, QLineEdit *box)
 {
     Prompts::message(Prompts::Kind::Error,
-                     pick(message, FramesWizardTexts::language()).arg(box->text()));
+                     message.text(FramesWizardTexts::language()).arg(box->text()));
     box->setFocus();
 }
 

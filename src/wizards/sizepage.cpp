@@ -133,7 +133,7 @@ bool SizePage::checkValues()
     for (const Size &size : std::as_const(m_sizes)) {
         if (size.pixels->isChecked() && !PageNames::fitsAttribute(size.edit->text())) {
             Prompts::message(Prompts::Kind::Error,
-                             pick(FramesWizardTexts::QuoteInSize, FramesWizardTexts::language())
+                             FramesWizardTexts::QuoteInSize.text(FramesWizardTexts::language())
                                  .arg(size.edit->text()));
             size.edit->setFocus();
             return false;

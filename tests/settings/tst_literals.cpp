@@ -5,11 +5,13 @@
 
 namespace {
 
-// Calls that put a text before the user: the prompts layer, and what sets the
-// text of a window, control, menu item, list or status panel.
+// Calls that put a text before the user: the prompts layer, what sets the text
+// of a window, control, menu item, list or status panel, and a text in three
+// languages picked where it stands instead of a table row.
 const QRegularExpression TextCall(QStringLiteral(
     "(?:\\b(?:setText|setWindowTitle|setTitle|addAction|setToolTip|setStatusTip|setPlaceholderText|setTabText"
-    "|setItemText|addItems?|insertItem|setHeaderLabels|showMessage|setStatusText|showText|addTab|setLongestTexts)"
+    "|setItemText|addItems?|insertItem|setHeaderLabels|showMessage|setStatusText|showText|addTab|setLongestTexts"
+    "|pick)"
     "|Prompts::\\w+)\\s*\\(|\\.(?:title|filter|text|choices)\\s*=(?!=)"));
 
 // A string literal; one that holds a letter is wording.
