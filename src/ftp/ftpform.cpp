@@ -706,13 +706,13 @@ void Tftpform::NMFTP1Connect()
             continue;
         }
         const FtpListing::Icon icon = FtpListing::iconOf(entry.name);
-        auto *item = new QTreeWidgetItem(ListView1, {entry.name, FtpListing::sizeText(entry.size), entry.date});
+        auto *item = new QTreeWidgetItem(ListView1, {entry.name, FtpListing::sizeText(entry.size, settings().Lang), entry.date});
         item->setIcon(0, ImageList1.value(icon));
         item->setData(0, IconRole, int(icon));
         ++files;
         total += entry.size;
     }
-    panel1->setText(FtpListing::summaryText(files, total));
+    panel1->setText(FtpListing::summaryText(files, total, settings().Lang));
 }
 
 void Tftpform::NMFTP1Disconnect()

@@ -1,5 +1,7 @@
 #include "ftp/ftplisting.h"
 
+#include "settings/messagetable.h"
+
 #include <QStringList>
 
 namespace FtpListing {
@@ -49,16 +51,26 @@ Icon iconOf(const QString &fileName)
     return OtherIcon;
 }
 
-QString sizeText(qint64 size)
+namespace {
+
+const MessageTable Table{"FTP listing"};
+
+const Message Bytes{Table, {"%1 bytes", "%1 bytes", "%1 Bytes"}};
+const Message Kilobytes{Table, {"%1 Kb", "%1 Kb", "%1 KB"}};
+const Message FilesSummary{Table, {"Files: %1 in %2", "Filer: %1 i %2", "Dateien: %1 in %2"}};
+
+} // namespace
+
+QString sizeText(qint64 size, int lang)
 {
     if (size <= Kilobyte)
-        return QStringLiteral("%1 bytes").arg(size);
-    return QStringLiteral("%1 Kb").arg(size / Kilobyte);
+        return Bytes.text(lang).arg(size);
+    return Kilobytes.text(lang).arg(size / Kilobyte);
 }
 
-QString summaryText(int files, qint64 totalSize)
+QString summaryText(int files, qint64 totalSize, int lang)
 {
-    return QStringLiteral("Files: %1 in %2").arg(files).arg(sizeText(totalSize));
+    return FilesSummary.text(lang).arg(files).arg(sizeText(totalSize, lang));
 }
 
 QString progressText(qint64 done, qint64 size)

@@ -26,9 +26,9 @@ inline const char *const ParentEntry = "../";
 bool isFile(const QString &name);
 // The icon of a file by its extension; case counts.
 Icon iconOf(const QString &fileName);
-// "900 bytes" up to 1024 bytes, above that whole kilobytes: "2 Kb".
-QString sizeText(qint64 size);
-QString summaryText(int files, qint64 totalSize);
+// "900 bytes" up to 1024 bytes, above that whole kilobytes: "2 Kb"; in the language given.
+QString sizeText(qint64 size, int lang);
+QString summaryText(int files, qint64 totalSize, int lang);
 // "4168 / 20480" during a transfer; the count alone while the size is not known (0).
 QString progressText(qint64 done, qint64 size);
 // A listed name that can be used as a file name inside a local folder.

@@ -1,6 +1,7 @@
 // How listings are shown, which names may become local files, and host texts.
 #include "ftp/ftpconnections.h"
 #include "ftp/ftplisting.h"
+#include "settings/language.h"
 
 #include <QTest>
 
@@ -26,13 +27,14 @@ private Q_SLOTS:
     {
         QFETCH(qint64, size);
         QFETCH(QString, text);
-        QCOMPARE(sizeText(size), text);
+        QCOMPARE(sizeText(size, English), text);
     }
 
     void summaryUsesTheSizeRule()
     {
-        QCOMPARE(summaryText(2, 3200), QStringLiteral("Files: 2 in 3 Kb"));
-        QCOMPARE(summaryText(0, 0), QStringLiteral("Files: 0 in 0 bytes"));
+        QCOMPARE(summaryText(2, 3200, English), QStringLiteral("Files: 2 in 3 Kb"));
+        QCOMPARE(summaryText(0, 0, English), QStringLiteral("Files: 0 in 0 bytes"));
+        QCOMPARE(summaryText(2, 3200, Danish), QStringLiteral("Filer: 2 i 3 Kb"));
     }
 
     void progressShowsTheSizeOnlyWhenKnown()
