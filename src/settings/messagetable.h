@@ -26,8 +26,8 @@ private:
     const char *m_name;
 };
 
-// One row of a message table: a text in the three languages. Define the
-// table before its rows in the same file.
+// One row of a message table: a text in the three languages. Rows are
+// defined at namespace scope, so that each is registered at start-up.
 class Message : public LangText
 {
 public:
