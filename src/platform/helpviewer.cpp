@@ -42,30 +42,10 @@ const Topic Topics[] = {
 
 const char *const ContentsPage = "index.html";
 
-struct WindowTexts
-{
-    const char *folder;
-    const char *title;
-    const char *contents;
-    const char *back;
-    const char *forward;
-    const char *find;
-};
+const char DesignTitle[] = "Markvale PRO Help";
 
-const WindowTexts Texts[] = {
-    {"en", "Markvale PRO Help", "&Contents", "&Back", "&Forward", "F&ind:"},
-    {"da", "Markvale PRO Hjælp", "&Indhold", "&Tilbage", "&Frem", "&Søg:"},
-    {"de", "Markvale PRO Hilfe", "&Inhalt", "&Zurück", "&Vorwärts", "&Suchen:"},
-};
-
-const WindowTexts &windowTexts()
-{
-    for (const WindowTexts &t : Texts) {
-        if (g_language == QLatin1String(t.folder))
-            return t;
-    }
-    return Texts[0];
-}
+// Sets the window's captions in the user's language; the designed ones stay without it.
+std::function<void(QWidget *)> g_captioner;
 
 QString resourcePath(const QString &folder, const QString &page)
 {
@@ -127,6 +107,11 @@ QPointer<THelpWindow> THelpWindow::s_window;
 } // namespace
 
 namespace Help {
+
+void setCaptioner(std::function<void(QWidget *)> caption)
+{
+    g_captioner = std::move(caption);
+}
 
 void setLanguage(const QString &folder)
 {
@@ -207,6 +192,7 @@ THelpWindow::THelpWindow()
     , m_find(new QLineEdit(this))
 {
     setObjectName(QStringLiteral("helpwindow"));
+    setWindowTitle(QString::fromUtf8(DesignTitle));
     // Closing the main window ends the program even while help is open.
     setAttribute(Qt::WA_QuitOnClose, false);
     m_browser->setObjectName(QStringLiteral("helpbrowser"));
@@ -214,16 +200,16 @@ THelpWindow::THelpWindow()
     m_find->setObjectName(QStringLiteral("findedit"));
     m_find->setClearButtonEnabled(true);
 
-    auto button = [this](const char *name) {
-        auto *b = new QPushButton(this);
+    auto button = [this](const char *name, const char *caption) {
+        auto *b = new QPushButton(QString::fromUtf8(caption), this);
         b->setObjectName(QLatin1String(name));
         b->setAutoDefault(false);
         return b;
     };
-    QPushButton *contents = button("contentsbutton");
-    QPushButton *back = button("backbutton");
-    QPushButton *forward = button("forwardbutton");
-    auto *findLabel = new QLabel(this);
+    QPushButton *contents = button("contentsbutton", "&Contents");
+    QPushButton *back = button("backbutton", "&Back");
+    QPushButton *forward = button("forwardbutton", "&Forward");
+    auto *findLabel = new QLabel(QStringLiteral("F&ind:"), this);
     findLabel->setObjectName(QStringLiteral("findlabel"));
     findLabel->setBuddy(m_find);
     back->setEnabled(false);
@@ -252,12 +238,8 @@ THelpWindow::THelpWindow()
 
 void THelpWindow::applyLanguage()
 {
-    const WindowTexts &t = windowTexts();
-    setWindowTitle(QString::fromUtf8(t.title));
-    findChild<QPushButton *>(QStringLiteral("contentsbutton"))->setText(QString::fromUtf8(t.contents));
-    findChild<QPushButton *>(QStringLiteral("backbutton"))->setText(QString::fromUtf8(t.back));
-    findChild<QPushButton *>(QStringLiteral("forwardbutton"))->setText(QString::fromUtf8(t.forward));
-    findChild<QLabel *>(QStringLiteral("findlabel"))->setText(QString::fromUtf8(t.find));
+    if (g_captioner)
+        g_captioner(this);
 }
 
 void THelpWindow::open(const QUrl &url)

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QUrl>
 
+#include <functional>
+
 class QWidget;
 
 // The program's help: HTML pages compiled into the program, one folder per
@@ -11,6 +13,10 @@ class QWidget;
 // shown from the English one. Windows and dialogs ask for help by a numeric
 // help context, which names a page and an anchor on it.
 namespace Help {
+
+// Sets the help window's captions each time it opens; until one is set it
+// keeps its designed English captions.
+void setCaptioner(std::function<void(QWidget *window)> caption);
 
 // The folder of the user's language; "en" until set.
 void setLanguage(const QString &folder);

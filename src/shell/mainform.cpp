@@ -430,6 +430,7 @@ void Tmainform::ApplyCaptions()
                            : lang == German ? QStringLiteral("de")
                                             : QStringLiteral("en");
     Help::setLanguage(folder);
+    Help::setCaptioner([](QWidget *help) { applyCaptions(help, HelpCaptions, settings().Lang); });
     ToolkitLanguage::set(folder);
     applyCaptions(this, {&MainCaptions, &MainHints}, lang);
     for (const ToolButton &b : ToolButtons)

@@ -87,6 +87,14 @@ const CaptionTable MainHints{"main window hints", {
     {"exitbutton", {"Closes the program", "Stopper programmet", "Schließt das Programm"}},
 }, CaptionRole::Hint};
 
+const CaptionTable HelpCaptions{"help window", {
+    {"helpwindow", {"Markvale PRO Help", "Markvale PRO Hjælp", "Markvale PRO Hilfe"}},
+    {"contentsbutton", {"&Contents", "&Indhold", "&Inhalt"}},
+    {"backbutton", {"&Back", "&Tilbage", "&Zurück"}},
+    {"forwardbutton", {"&Forward", "&Frem", "&Vorwärts"}},
+    {"findlabel", {"F&ind:", "&Søg:", "&Suchen:"}},
+}};
+
 namespace MainTexts {
 
 const MessageTable Table{"main window"};

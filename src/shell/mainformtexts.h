@@ -9,6 +9,8 @@ class QUrl;
 
 // Menu captions and the tool bar's floating caption of the main window.
 extern const CaptionTable MainCaptions;
+// Captions of the help window.
+extern const CaptionTable HelpCaptions;
 // Hints of the tool buttons.
 extern const CaptionTable MainHints;
 

@@ -10,6 +10,7 @@
 #include "ftp/dirform.h"
 #include "ftp/ftpform.h"
 #include "ftp/nameform.h"
+#include "platform/helpviewer.h"
 #include "project/projectdialogs.h"
 #include "project/projectform.h"
 #include "scriptedprompts.h"
@@ -31,8 +32,8 @@
 #include "wizards/shapeform.h"
 
 #include <QAbstractButton>
-#include <QDirIterator>
 #include <QAction>
+#include <QDirIterator>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -205,6 +206,9 @@ void openEveryWindow(Tmainform &main, ScriptedPrompts &prompts)
     keep(new Tdirform);
     keep(new Tnewdirform);
     keep(new Tfileform);
+
+    Help::showContents();
+    keep(Help::window());
 
     // The spell dialog lives only while a check runs.
     editor->cmemo1->SetText(QStringLiteral("Thiss"));
