@@ -452,6 +452,17 @@ private Q_SLOTS:
         QVERIFY(QDir(remoteRoot.path()).isEmpty());
     }
 
+    void firstListingLeadsUpFromWhereTheServerStarts()
+    {
+        ScriptedFtpServer server;
+        startScripted(server);
+        server.replies.insert("PWD", "257 \"/home/u\" is the current directory\r\n");
+        Tftpform *form = connected();
+        QVERIFY(form);
+        QCOMPARE(form->panel0->text(), QStringLiteral("/home/u"));
+        QCOMPARE(texts(form->ListView2), (QStringList{QStringLiteral("../"), QStringLiteral("sub")}));
+    }
+
     void refusedDeleteDoesNotStopTheOthers()
     {
         ScriptedFtpServer server;
