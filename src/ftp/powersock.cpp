@@ -25,7 +25,7 @@ namespace {
 // What is read ahead of the reader on a connection that is not capturing; beyond it the
 // socket stops reading and the peer is held back by TCP itself.
 constexpr int BufferLimit = 65536;
-constexpr qint64 SocketBufferSize = 4 * 65536;
+constexpr qint64 SocketBufferSize = 4 * TPowersock::FileChunkSize;
 // Queued for the socket while sending a file: enough to keep it busy.
 constexpr qint64 WriteAhead = 4 * TPowersock::FileChunkSize;
 

@@ -41,7 +41,7 @@ public:
     // The most one step of the event loop receives or sends; files move in larger steps,
     // which saves system calls and still leaves the event loop answering.
     static constexpr int ChunkSize = 16383;
-    static constexpr int FileChunkSize = 4 * ChunkSize;
+    static constexpr int FileChunkSize = 1024 * 1024;
     // A longer line is cut here and the rest of it is dropped, so memory stays bounded.
     static constexpr int MaxLineLength = 16384;
     // The time-out of every wait when TimeOut is 0: a silent peer must not hold a call forever.
