@@ -8,6 +8,7 @@
 #include "editor/menubuilder.h"
 #include "editor/statuspanel.h"
 #include "platform/desktop.h"
+#include "platform/freedmemory.h"
 #include "platform/prompts.h"
 #include "settings/captiontable.h"
 #include "settings/regops.h"
@@ -32,6 +33,8 @@ namespace {
 
 const char *const NewHtmlSkeleton = "<HTML>\r\n<HEAD>\r\n<TITLE></TITLE>\r\n</HEAD>\r\n\r\n</HTML>\r\n";
 constexpr int SkeletonCaretFromEnd = 30;
+// Above this many characters an undo snapshot is worth giving memory back for.
+constexpr int LargeDocument = 1024 * 1024;
 // Larger files would take the editor's memory into gigabytes.
 constexpr qint64 MaxDocumentBytes = Q_INT64_C(64) * 1024 * 1024;
 constexpr int PrintDialogHelp = 1500;
@@ -466,6 +469,9 @@ void Teditform::updateUndoCommands()
 void Teditform::PushUndo()
 {
     m_undo.push(cmemo1->UndoText(), cmemo1->SelStart());
+    // Each snapshot of a large page leaves the previous one's memory behind.
+    if (cmemo1->TextLength() > LargeDocument)
+        releaseFreedMemorySoon();
     findChild<QAction *>(QStringLiteral("Undolasttag1"))->setEnabled(true);
     updateUndoCommands();
 }
