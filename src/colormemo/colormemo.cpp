@@ -13,6 +13,7 @@
 #include <QTextLayout>
 
 #include <algorithm>
+#include <optional>
 
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -80,11 +81,24 @@ private:
 
 QString toDocumentBreaks(const QString &text)
 {
-    if (!text.contains(QLatin1Char('\r')))
+    qsizetype at = text.indexOf(QLatin1Char('\r'));
+    if (at < 0)
         return text;
+    // One pass: replace() moves the rest of a large text for every break.
     QString result = text;
-    result.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    result.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QChar *data = result.data();
+    const qsizetype size = result.size();
+    qsizetype out = at;
+    for (; at < size; ++at) {
+        if (data[at] == u'\r') {
+            data[out++] = u'\n';
+            if (at + 1 < size && data[at + 1] == u'\n')
+                ++at;
+        } else {
+            data[out++] = data[at];
+        }
+    }
+    result.truncate(out);
     return result;
 }
 
@@ -299,7 +313,7 @@ int TColorMemo::lineOf(const QTextBlock &block) const
 
 int TColorMemo::blockOffset(const QTextBlock &block) const
 {
-    return fromDocumentPosition(block.position());
+    return block.position() + block.blockNumber() - 2 * m_soft.countBefore(block.position());
 }
 
 QTextBlock TColorMemo::lineBlock(int line) const
@@ -426,7 +440,10 @@ QString TColorMemo::documentText(const QString &text, std::vector<int> *pieces)
         m_marks.toDocument(result);
         m_marksUsed = true;
     }
-    *pieces = cutLongLines(result);
+    // No line of a short text needs cutting.
+    pieces->clear();
+    if (result.size() > SoftBreaks::MaxBlockLength)
+        *pieces = cutLongLines(result);
     return result;
 }
 
@@ -588,13 +605,23 @@ void TColorMemo::ApplyChanges(const std::vector<TextChange> &changes)
     for (size_t i = 0; i < changes.size(); ++i)
         inserted[i] = documentText(changes[i].inserted, &pieces[i]);
 
-    // The offsets ascend, so one walk over the blocks finds them all.
+    // The offsets ascend, so one walk over the blocks finds them all; each
+    // block's position and offset follow from the one before.
     QTextBlock block = document()->findBlock(toDocumentPosition(int(changes.front().start)));
-    const auto position = [this, &block](qsizetype offset) {
-        for (QTextBlock next = block.next(); next.isValid() && blockOffset(next) <= offset; next = block.next())
+    int blockPosition = block.position();
+    qsizetype blockStart = blockOffset(block);
+    const auto position = [&](qsizetype offset) {
+        for (QTextBlock next = block.next(); next.isValid(); next = block.next()) {
+            const int length = block.length();
+            const qsizetype nextStart =
+                blockStart + length + (m_soft.contains(blockPosition + length - 1) ? -1 : 1);
+            if (nextStart > offset)
+                break;
             block = next;
-        const qsizetype column = offset - blockOffset(block);
-        return block.position() + int(std::min<qsizetype>(column, block.length() - 1));
+            blockPosition += length;
+            blockStart = nextStart;
+        }
+        return blockPosition + int(std::min<qsizetype>(offset - blockStart, block.length() - 1));
     };
     std::vector<std::pair<int, int>> ranges;
     ranges.reserve(changes.size());
@@ -613,13 +640,11 @@ void TColorMemo::ApplyChanges(const std::vector<TextChange> &changes)
     cursor.endEditBlock();
     --m_ownChange;
 
-    // Where each change ended up, for tidying its pieces.
-    int shift = 0;
-    for (size_t i = 0; i < changes.size(); ++i) {
-        const int from = ranges[i].first + shift;
-        shift += int(inserted[i].size()) - (ranges[i].second - ranges[i].first);
-        shift += tidyPieces(from, from + int(inserted[i].size()));
-    }
+    // The pieces from the first change to the end of the last, as they are now.
+    int growth = 0;
+    for (size_t i = 0; i < changes.size(); ++i)
+        growth += int(inserted[i].size()) - (ranges[i].second - ranges[i].first);
+    tidyPieces(ranges.front().first, ranges.back().second + growth);
 }
 
 void TColorMemo::RestoreUndoText(const QString &text)
@@ -687,12 +712,17 @@ int TColorMemo::tidyPieces(int from, int to)
     QTextBlock block = doc->findBlock(from);
     if (!startsLine(block))
         block = block.previous(); // a piece may join the one before
-    const QuietEdit quiet(this);
-    while (block.isValid() && block.position() <= to) {
+    std::optional<QuietEdit> quiet;
+    // Positions follow from block to block; only an edit makes them sought again.
+    int position = block.position();
+    while (block.isValid() && position <= to) {
         const int length = block.length() - 1;
+        const bool piece = position > 0 && !m_soft.isEmpty() && m_soft.contains(position - 1);
         if (length > SoftBreaks::MaxBlockLength) {
+            if (!quiet)
+                quiet.emplace(this);
             const std::vector<int> cuts = pieceCuts(block.text());
-            const int start = block.position();
+            const int start = position;
             QTextCursor cursor(doc);
             for (size_t i = cuts.size(); i-- > 0;) {
                 cursor.setPosition(start + cuts[i]);
@@ -705,10 +735,13 @@ int TColorMemo::tidyPieces(int from, int to)
                 ++added;
             }
             block = doc->findBlock(start + cuts.back() + int(cuts.size()));
-        } else if (!startsLine(block) && block.previous().isValid()
+            position = block.position();
+        } else if (piece && block.previous().isValid()
                    && (length < SoftBreaks::MinPieceLength || block.previous().length() == 1)
                    && block.previous().length() - 1 + length <= SoftBreaks::MaxBlockLength) {
-            const int separator = block.position() - 1;
+            if (!quiet)
+                quiet.emplace(this);
+            const int separator = position - 1;
             QTextCursor cursor(doc);
             cursor.setPosition(separator);
             ++m_ownChange;
@@ -718,8 +751,10 @@ int TColorMemo::tidyPieces(int from, int to)
             --to;
             --added;
             block = doc->findBlock(separator);
+            position = block.position();
             continue;
         }
+        position += block.length();
         block = block.next();
     }
     if (added != 0 && m_gutter)
