@@ -31,43 +31,43 @@ const Message PickerTitle{Table,
 
 Tdirdia::Tdirdia(const QString &start, QWidget *parent)
     : FrameWizardPage({"BitBtn1", "BitBtn3", "BitBtn2"}, Proceed::Ok, DirectoryHelp, parent)
-    , DirectoryEdit1(new QLineEdit(start, this))
+    , m_directoryEdit(new QLineEdit(start, this))
 {
     setObjectName(QStringLiteral("Tdirdia"));
     auto *label = new QLabel(this);
     label->setObjectName(QStringLiteral("Label1"));
-    DirectoryEdit1->setObjectName(QStringLiteral("DirectoryEdit1"));
-    DirectoryEdit1->setMinimumWidth(360);
-    QAction *browse = DirectoryEdit1->addAction(style()->standardIcon(QStyle::SP_DirOpenIcon),
+    m_directoryEdit->setObjectName(QStringLiteral("DirectoryEdit1"));
+    m_directoryEdit->setMinimumWidth(360);
+    QAction *browse = m_directoryEdit->addAction(style()->standardIcon(QStyle::SP_DirOpenIcon),
                                                 QLineEdit::TrailingPosition);
     browse->setObjectName(QStringLiteral("BrowseDirectory"));
     connect(browse, &QAction::triggered, this, &Tdirdia::browse);
-    connect(DirectoryEdit1, &QLineEdit::textChanged, this, &Tdirdia::updateOk);
+    connect(m_directoryEdit, &QLineEdit::textChanged, this, &Tdirdia::updateOk);
     body()->addWidget(label);
-    body()->addWidget(DirectoryEdit1);
+    body()->addWidget(m_directoryEdit);
     applyPageCaptions(&Captions, nullptr);
     updateOk();
 }
 
 QString Tdirdia::directory() const
 {
-    return DirectoryEdit1->text();
+    return m_directoryEdit->text();
 }
 
 void Tdirdia::browse()
 {
     const QString chosen =
-        Prompts::folder(PickerTitle.text(FramesWizardTexts::language()), DirectoryEdit1->text());
+        Prompts::folder(PickerTitle.text(FramesWizardTexts::language()), m_directoryEdit->text());
     if (!chosen.isEmpty())
-        DirectoryEdit1->setText(chosen);
+        m_directoryEdit->setText(chosen);
 }
 
 void Tdirdia::updateOk()
 {
     // Without a directory the pages would land wherever the program runs, so
     // Enter leaves the wizard; once a path is there, Enter goes on with it.
-    const bool path = !DirectoryEdit1->text().trimmed().isEmpty();
+    const bool path = !m_directoryEdit->text().trimmed().isEmpty();
     proceedButton()->setEnabled(path);
     proceedButton()->setDefault(path);
-    findChild<QPushButton *>(QStringLiteral("BitBtn1"))->setDefault(!path);
+    cancelButton()->setDefault(!path);
 }

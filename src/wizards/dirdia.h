@@ -18,5 +18,5 @@ private:
     void browse();
     void updateOk();
 
-    QLineEdit *DirectoryEdit1;
+    QLineEdit *m_directoryEdit;
 };

@@ -28,19 +28,19 @@ FrameWizardPage::FrameWizardPage(const ButtonNames &buttons, Proceed proceed, in
     , m_body(new QVBoxLayout)
 {
     setNameCaption(this, QStringLiteral("Frame wizard"));
-    QPushButton *cancel = namedButton(this, buttons.cancel, CommonCaptions::Cancel);
-    QPushButton *help = namedButton(this, buttons.help, CommonCaptions::Help);
+    m_cancel = namedButton(this, buttons.cancel, CommonCaptions::Cancel);
+    m_help = namedButton(this, buttons.help, CommonCaptions::Help);
     m_proceed = namedButton(this, buttons.proceed,
                             proceed == Proceed::Next ? FramesWizardTexts::Next : CommonCaptions::Ok);
     m_proceed->setDefault(true);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this, [helpContext] { DialogRunner::showHelp(helpContext); });
+    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_help, &QPushButton::clicked, this, [helpContext] { DialogRunner::showHelp(helpContext); });
     connect(m_proceed, &QPushButton::clicked, this, &QDialog::accept);
 
     auto *row = new QHBoxLayout;
-    row->addWidget(help);
+    row->addWidget(m_help);
     row->addStretch();
-    row->addWidget(cancel);
+    row->addWidget(m_cancel);
     row->addWidget(m_proceed);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(m_body);

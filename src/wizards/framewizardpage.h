@@ -26,12 +26,15 @@ public:
     // Confirms the page only when its values pass the page's checks.
     void accept() override;
 
+    QPushButton *proceedButton() const { return m_proceed; }
+    QPushButton *cancelButton() const { return m_cancel; }
+    QPushButton *helpButton() const { return m_help; }
+
 protected:
     FrameWizardPage(const ButtonNames &buttons, Proceed proceed, int helpContext, QWidget *parent);
 
     // Where the page puts its controls.
     QVBoxLayout *body() const { return m_body; }
-    QPushButton *proceedButton() const { return m_proceed; }
 
     // The captions of the current language; the English ones when no language
     // has been chosen.
@@ -42,5 +45,7 @@ protected:
 
 private:
     QVBoxLayout *m_body;
+    QPushButton *m_cancel;
+    QPushButton *m_help;
     QPushButton *m_proceed;
 };

@@ -64,16 +64,17 @@ Tfrwizard1::Tfrwizard1(QWidget *parent)
         image->setCursor(Qt::PointingHandCursor);
         connect(image, &QToolButton::clicked, this, [this, layout] { choose(layout); });
         pictures->addWidget(image);
+        m_layoutButtons[layout - 1] = image;
     }
 
-    QPushButton *cancel = DialogHelpers::button(this, "BitBtn1", "&Cancel");
+    m_cancel = DialogHelpers::button(this, "BitBtn1", "&Cancel");
     QPushButton *help = DialogHelpers::button(this, "BitBtn2", "&Help");
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(help, &QPushButton::clicked, this, [] { DialogRunner::showHelp(FirstPageHelp); });
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(help);
     buttons->addStretch();
-    buttons->addWidget(cancel);
+    buttons->addWidget(m_cancel);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(memo);

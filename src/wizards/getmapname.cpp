@@ -33,33 +33,33 @@ Tgetmapname::Tgetmapname(QWidget *parent)
     setNameCaption(this, QStringLiteral("Imagemap wizard"));
 
     auto *layout = new QVBoxLayout(this);
-    Label1 = WizardWidgets::label(this, "Label1", "Enter map name, can be anything");
-    Edit1 = new QLineEdit(QStringLiteral(".map"), this);
-    Edit1->setObjectName(QStringLiteral("Edit1"));
-    Label1->setBuddy(Edit1);
-    layout->addWidget(Label1);
-    layout->addWidget(Edit1);
+    nameLabel = WizardWidgets::label(this, "Label1", "Enter map name, can be anything");
+    nameEdit = new QLineEdit(QStringLiteral(".map"), this);
+    nameEdit->setObjectName(QStringLiteral("Edit1"));
+    nameLabel->setBuddy(nameEdit);
+    layout->addWidget(nameLabel);
+    layout->addWidget(nameEdit);
 
     auto *buttons = new QHBoxLayout;
-    BitBtn1 = DialogHelpers::button(this, "BitBtn1", "&Ok");
-    BitBtn2 = DialogHelpers::button(this, "BitBtn2", "&Cancel");
-    BitBtn3 = DialogHelpers::button(this, "BitBtn3", "&Help");
-    BitBtn1->setDefault(true);
+    okButton = DialogHelpers::button(this, "BitBtn1", "&Ok");
+    cancelButton = DialogHelpers::button(this, "BitBtn2", "&Cancel");
+    helpButton = DialogHelpers::button(this, "BitBtn3", "&Help");
+    okButton->setDefault(true);
     buttons->addStretch();
-    buttons->addWidget(BitBtn1);
-    buttons->addWidget(BitBtn2);
-    buttons->addWidget(BitBtn3);
+    buttons->addWidget(okButton);
+    buttons->addWidget(cancelButton);
+    buttons->addWidget(helpButton);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(Edit1, &QLineEdit::textChanged, this, &Tgetmapname::Edit1Change);
-    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
-    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
-    connect(BitBtn3, &QPushButton::clicked, this, [] { DialogRunner::showHelp(HelpTopic); });
+    connect(nameEdit, &QLineEdit::textChanged, this, &Tgetmapname::updateOk);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(helpButton, &QPushButton::clicked, this, [] { DialogRunner::showHelp(HelpTopic); });
 
     applyCaptions(this, TgetmapnameCaptions, settings().Lang);
-    BitBtn1->setEnabled(false);
-    Edit1->setFocus();
+    okButton->setEnabled(false);
+    nameEdit->setFocus();
 }
 
 void Tgetmapname::setVisible(bool visible)
@@ -68,17 +68,17 @@ void Tgetmapname::setVisible(bool visible)
     // Showing the dialog tabs into the box, which selects its text; the user
     // types the name in front of the preset extension instead.
     if (visible) {
-        Edit1->deselect();
-        Edit1->setCursorPosition(0);
+        nameEdit->deselect();
+        nameEdit->setCursorPosition(0);
     }
 }
 
 QString Tgetmapname::mapName() const
 {
-    return Edit1->text();
+    return nameEdit->text();
 }
 
-void Tgetmapname::Edit1Change()
+void Tgetmapname::updateOk()
 {
-    BitBtn1->setEnabled(ImageMapText::isMapName(Edit1->text()));
+    okButton->setEnabled(ImageMapText::isMapName(nameEdit->text()));
 }

@@ -22,12 +22,12 @@ public:
     QString mapName() const;
     void setVisible(bool visible) override;
 
-    QLabel *Label1 = nullptr;
-    QLineEdit *Edit1 = nullptr;
-    QPushButton *BitBtn1 = nullptr; // OK
-    QPushButton *BitBtn2 = nullptr; // Cancel
-    QPushButton *BitBtn3 = nullptr; // Help
+    QLabel *nameLabel = nullptr;
+    QLineEdit *nameEdit = nullptr;
+    QPushButton *okButton = nullptr;
+    QPushButton *cancelButton = nullptr;
+    QPushButton *helpButton = nullptr;
 
 private:
-    void Edit1Change();
+    void updateOk();
 };

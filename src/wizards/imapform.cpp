@@ -60,36 +60,36 @@ Timapform::Timapform(const QImage &picture, const QString &picturePath, const QS
     setObjectName(QStringLiteral("Timapform"));
     setNameCaption(this, QStringLiteral("Imagemap Wizard"));
 
-    BitBtn2 = DialogHelpers::button(this, "BitBtn2", "&Set shape");
-    BitBtn5 = DialogHelpers::button(this, "BitBtn5", "Clear &all");
-    Edit1 = new QLineEdit(this);
-    Edit1->setObjectName(QStringLiteral("Edit1"));
-    BitBtn6 = DialogHelpers::button(this, "BitBtn6", "&Default");
-    BitBtn3 = DialogHelpers::button(this, "BitBtn3", "&Ok");
-    BitBtn1 = DialogHelpers::button(this, "BitBtn1", "&Help");
-    BitBtn4 = DialogHelpers::button(this, "BitBtn4", "&Cancel");
-    Image1 = new PictureView(picture, this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Memo1 = WizardWidgets::pane(this, "Memo1", 2);
-    Memo1->setReadOnly(true);
-    Memo2 = WizardWidgets::pane(this, "Memo2", 4);
-    Memo2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Memo3 = WizardWidgets::pane(this, "Memo3", 2);
+    setShapeButton = DialogHelpers::button(this, "BitBtn2", "&Set shape");
+    clearAllButton = DialogHelpers::button(this, "BitBtn5", "Clear &all");
+    defaultLinkEdit = new QLineEdit(this);
+    defaultLinkEdit->setObjectName(QStringLiteral("Edit1"));
+    defaultButton = DialogHelpers::button(this, "BitBtn6", "&Default");
+    okButton = DialogHelpers::button(this, "BitBtn3", "&Ok");
+    helpButton = DialogHelpers::button(this, "BitBtn1", "&Help");
+    cancelButton = DialogHelpers::button(this, "BitBtn4", "&Cancel");
+    pictureView = new PictureView(picture, this);
+    pictureView->setObjectName(QStringLiteral("Image1"));
+    headPane = WizardWidgets::pane(this, "Memo1", 2);
+    headPane->setReadOnly(true);
+    areasPane = WizardWidgets::pane(this, "Memo2", 4);
+    areasPane->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    endPane = WizardWidgets::pane(this, "Memo3", 2);
 
     auto *buttons = new QHBoxLayout;
-    buttons->addWidget(BitBtn2);
-    buttons->addWidget(BitBtn5);
+    buttons->addWidget(setShapeButton);
+    buttons->addWidget(clearAllButton);
     buttons->addSpacing(12);
-    buttons->addWidget(Edit1, 1);
-    buttons->addWidget(BitBtn6);
+    buttons->addWidget(defaultLinkEdit, 1);
+    buttons->addWidget(defaultButton);
     buttons->addSpacing(12);
-    buttons->addWidget(BitBtn3);
-    buttons->addWidget(BitBtn1);
-    buttons->addWidget(BitBtn4);
+    buttons->addWidget(okButton);
+    buttons->addWidget(helpButton);
+    buttons->addWidget(cancelButton);
 
     // A picture larger than the screen scrolls rather than growing the window.
     auto *scroller = new QScrollArea(this);
-    scroller->setWidget(Image1);
+    scroller->setWidget(pictureView);
     scroller->setFrameShape(QFrame::NoFrame);
     scroller->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
@@ -98,57 +98,57 @@ Timapform::Timapform(const QImage &picture, const QString &picturePath, const QS
     layout->setSpacing(4);
     layout->addLayout(buttons);
     layout->addWidget(scroller, 1);
-    layout->addWidget(Memo1);
-    layout->addWidget(Memo2);
-    layout->addWidget(Memo3);
+    layout->addWidget(headPane);
+    layout->addWidget(areasPane);
+    layout->addWidget(endPane);
 
-    connect(BitBtn2, &QPushButton::clicked, this, &Timapform::BitBtn2Click);
-    connect(BitBtn5, &QPushButton::clicked, this, &Timapform::BitBtn5Click);
-    connect(BitBtn6, &QPushButton::clicked, this, &Timapform::BitBtn6Click);
-    connect(Edit1, &QLineEdit::textChanged, this, [this](const QString &url) { BitBtn6->setEnabled(!url.isEmpty()); });
-    connect(BitBtn3, &QPushButton::clicked, this, &QDialog::accept);
-    connect(BitBtn4, &QPushButton::clicked, this, &QDialog::reject);
-    connect(BitBtn1, &QPushButton::clicked, this, [] { DialogRunner::showHelp(HelpTopic); });
+    connect(setShapeButton, &QPushButton::clicked, this, &Timapform::setShape);
+    connect(clearAllButton, &QPushButton::clicked, this, &Timapform::clearAll);
+    connect(defaultButton, &QPushButton::clicked, this, &Timapform::addDefaultArea);
+    connect(defaultLinkEdit, &QLineEdit::textChanged, this, [this](const QString &url) { defaultButton->setEnabled(!url.isEmpty()); });
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(helpButton, &QPushButton::clicked, this, [] { DialogRunner::showHelp(HelpTopic); });
 
     applyCaptions(this, TimapformCaptions, settings().Lang);
-    setPaneText(Memo1, ImageMapText::head(picturePath, picture.size(), ImageMapText::baseName(mapName)));
-    setPaneText(Memo3, ImageMapText::mapEnd());
-    BitBtn3->setEnabled(false);
-    BitBtn6->setEnabled(false);
+    setPaneText(headPane, ImageMapText::head(picturePath, picture.size(), ImageMapText::baseName(mapName)));
+    setPaneText(endPane, ImageMapText::mapEnd());
+    okButton->setEnabled(false);
+    defaultButton->setEnabled(false);
     fitToPicture();
 }
 
 QString Timapform::mapText() const
 {
-    return paneText(Memo1) + paneText(Memo2) + paneText(Memo3);
+    return paneText(headPane) + paneText(areasPane) + paneText(endPane);
 }
 
-void Timapform::BitBtn2Click()
+void Timapform::setShape()
 {
-    Tshapeform shapes(Image1->picture(), this);
+    Tshapeform shapes(pictureView->picture(), this);
     if (Prompts::runDialog(shapes) != QDialog::Accepted)
         return;
-    setPaneText(Memo2, ImageMapText::appendLine(paneText(Memo2), shapes.areaLine()));
-    BitBtn3->setEnabled(true);
+    setPaneText(areasPane, ImageMapText::appendLine(paneText(areasPane), shapes.areaLine()));
+    okButton->setEnabled(true);
 }
 
-void Timapform::BitBtn5Click()
+void Timapform::clearAll()
 {
-    Memo2->clear();
-    setPaneText(Memo3, ImageMapText::mapEnd());
-    BitBtn3->setEnabled(false);
+    areasPane->clear();
+    setPaneText(endPane, ImageMapText::mapEnd());
+    okButton->setEnabled(false);
 }
 
-void Timapform::BitBtn6Click()
+void Timapform::addDefaultArea()
 {
     // Newest first, all before the end tag.
-    setPaneText(Memo3, ImageMapText::defaultAreaLine(Edit1->text()) + paneText(Memo3));
+    setPaneText(endPane, ImageMapText::defaultAreaLine(defaultLinkEdit->text()) + paneText(endPane));
 }
 
 void Timapform::fitToPicture()
 {
     setMinimumSize(MinimumWidth, MinimumHeight);
-    const QSize picture = Image1->picture().size();
+    const QSize picture = pictureView->picture().size();
     QSize wanted(picture.width() > WidePicture ? picture.width() + PictureMargin : DesignedWidth,
                  std::max(MinimumHeight, picture.height() + ControlsHeight));
     QRect screen(QPoint(0, 0), wanted);

@@ -25,21 +25,21 @@ public:
     // The three panes joined: the text the wizard inserts.
     QString mapText() const;
 
-    QPushButton *BitBtn2 = nullptr; // Set shape
-    QPushButton *BitBtn5 = nullptr; // Clear all
-    QLineEdit *Edit1 = nullptr;     // default area's link
-    QPushButton *BitBtn6 = nullptr; // Default
-    QPushButton *BitBtn3 = nullptr; // OK
-    QPushButton *BitBtn1 = nullptr; // Help
-    QPushButton *BitBtn4 = nullptr; // Cancel
-    PictureView *Image1 = nullptr;
-    QPlainTextEdit *Memo1 = nullptr; // map head
-    QPlainTextEdit *Memo2 = nullptr; // areas
-    QPlainTextEdit *Memo3 = nullptr; // map end
+    QPushButton *setShapeButton = nullptr;
+    QPushButton *clearAllButton = nullptr;
+    QLineEdit *defaultLinkEdit = nullptr;
+    QPushButton *defaultButton = nullptr;
+    QPushButton *okButton = nullptr;
+    QPushButton *helpButton = nullptr;
+    QPushButton *cancelButton = nullptr;
+    PictureView *pictureView = nullptr;
+    QPlainTextEdit *headPane = nullptr;
+    QPlainTextEdit *areasPane = nullptr;
+    QPlainTextEdit *endPane = nullptr;
 
 private:
-    void BitBtn2Click();
-    void BitBtn5Click();
-    void BitBtn6Click();
+    void setShape();
+    void clearAll();
+    void addDefaultArea();
     void fitToPicture();
 };

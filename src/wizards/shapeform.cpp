@@ -95,54 +95,55 @@ Tshapeform::Tshapeform(const QImage &picture, QWidget *parent)
     setObjectName(QStringLiteral("Tshapeform"));
     setNameCaption(this, QStringLiteral("Imagemap wizard"));
 
-    Label1 = WizardWidgets::label(this, "Label1", "Select type of \"hot spot\":");
-    RadioButton1 = radio(this, "RadioButton1", "Rectangle");
-    RadioButton2 = radio(this, "RadioButton2", "Circle");
-    RadioButton3 = radio(this, "RadioButton3", "Polygon");
-    Label5 = WizardWidgets::label(this, "Label5", "");
-    Label5->setMinimumWidth(Label5->fontMetrics().horizontalAdvance(QStringLiteral("X: 00000   Y: 00000")));
-    Label2 = WizardWidgets::label(this, "Label2", "");
-    Label3 = WizardWidgets::label(this, "Label3", "Enter the URL");
-    Edit1 = edit(this, "Edit1");
-    Label3->setBuddy(Edit1);
-    Label4 = WizardWidgets::label(this, "Label4", "Enter the \"title\"");
-    Edit2 = edit(this, "Edit2");
-    Label4->setBuddy(Edit2);
-    Memo1 = WizardWidgets::pane(this, "Memo1", 2);
-    Memo1->setReadOnly(true);
-    BitBtn1 = DialogHelpers::button(this, "BitBtn1", "&Ok");
-    BitBtn2 = DialogHelpers::button(this, "BitBtn2", "&Help");
-    BitBtn3 = DialogHelpers::button(this, "BitBtn3", "&Cancel");
-    BitBtn4 = DialogHelpers::button(this, "BitBtn4", "Clear &points");
-    Image1 = new PictureView(picture, this);
-    Image1->setObjectName(QStringLiteral("Image1"));
+    shapeLabel = WizardWidgets::label(this, "Label1", "Select type of \"hot spot\":");
+    rectangleButton = radio(this, "RadioButton1", "Rectangle");
+    circleButton = radio(this, "RadioButton2", "Circle");
+    polygonButton = radio(this, "RadioButton3", "Polygon");
+    positionLabel = WizardWidgets::label(this, "Label5", "");
+    positionLabel->setMinimumWidth(
+        positionLabel->fontMetrics().horizontalAdvance(QStringLiteral("X: 00000   Y: 00000")));
+    hintLabel = WizardWidgets::label(this, "Label2", "");
+    linkLabel = WizardWidgets::label(this, "Label3", "Enter the URL");
+    linkEdit = edit(this, "Edit1");
+    linkLabel->setBuddy(linkEdit);
+    titleLabel = WizardWidgets::label(this, "Label4", "Enter the \"title\"");
+    titleEdit = edit(this, "Edit2");
+    titleLabel->setBuddy(titleEdit);
+    areaPane = WizardWidgets::pane(this, "Memo1", 2);
+    areaPane->setReadOnly(true);
+    okButton = DialogHelpers::button(this, "BitBtn1", "&Ok");
+    helpButton = DialogHelpers::button(this, "BitBtn2", "&Help");
+    cancelButton = DialogHelpers::button(this, "BitBtn3", "&Cancel");
+    clearPointsButton = DialogHelpers::button(this, "BitBtn4", "Clear &points");
+    pictureView = new PictureView(picture, this);
+    pictureView->setObjectName(QStringLiteral("Image1"));
 
     auto *shapes = new QHBoxLayout;
-    shapes->addWidget(Label1);
-    shapes->addWidget(RadioButton1);
-    shapes->addWidget(RadioButton2);
-    shapes->addWidget(RadioButton3);
+    shapes->addWidget(shapeLabel);
+    shapes->addWidget(rectangleButton);
+    shapes->addWidget(circleButton);
+    shapes->addWidget(polygonButton);
     shapes->addStretch();
-    shapes->addWidget(Label5);
+    shapes->addWidget(positionLabel);
 
     auto *texts = new QHBoxLayout;
-    texts->addWidget(Label3);
-    texts->addWidget(Edit1, 1);
-    texts->addWidget(Label4);
-    texts->addWidget(Edit2, 1);
+    texts->addWidget(linkLabel);
+    texts->addWidget(linkEdit, 1);
+    texts->addWidget(titleLabel);
+    texts->addWidget(titleEdit, 1);
 
     auto *buttons = new QGridLayout;
-    buttons->addWidget(BitBtn1, 0, 0);
-    buttons->addWidget(BitBtn3, 0, 1);
-    buttons->addWidget(BitBtn4, 1, 0);
-    buttons->addWidget(BitBtn2, 1, 1);
+    buttons->addWidget(okButton, 0, 0);
+    buttons->addWidget(cancelButton, 0, 1);
+    buttons->addWidget(clearPointsButton, 1, 0);
+    buttons->addWidget(helpButton, 1, 1);
     auto *result = new QHBoxLayout;
-    result->addWidget(Memo1, 1);
+    result->addWidget(areaPane, 1);
     result->addLayout(buttons);
 
     // A picture larger than the screen scrolls rather than growing the dialog.
     auto *scroller = new QScrollArea(this);
-    scroller->setWidget(Image1);
+    scroller->setWidget(pictureView);
     scroller->setFrameShape(QFrame::NoFrame);
     scroller->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
@@ -150,26 +151,26 @@ Tshapeform::Tshapeform(const QImage &picture, QWidget *parent)
     layout->setContentsMargins(6, 6, 6, 6);
     layout->setSpacing(4);
     layout->addLayout(shapes);
-    layout->addWidget(Label2);
+    layout->addWidget(hintLabel);
     layout->addLayout(texts);
     layout->addLayout(result);
     layout->addWidget(scroller, 1);
 
-    connect(RadioButton1, &QRadioButton::clicked, this, [this] { shapeClick(HotSpotShape::Kind::Rectangle); });
-    connect(RadioButton2, &QRadioButton::clicked, this, [this] { shapeClick(HotSpotShape::Kind::Circle); });
-    connect(RadioButton3, &QRadioButton::clicked, this, [this] { shapeClick(HotSpotShape::Kind::Polygon); });
-    connect(Edit1, &QLineEdit::textChanged, this, &Tshapeform::rebuild);
-    connect(Edit2, &QLineEdit::textChanged, this, &Tshapeform::rebuild);
-    connect(Image1, &PictureView::clicked, this, &Tshapeform::Image1Click);
-    connect(Image1, &PictureView::hovered, this, &Tshapeform::Image1MouseMove);
-    connect(Image1, &PictureView::left, Label5, &QLabel::clear);
-    connect(BitBtn4, &QPushButton::clicked, this, &Tshapeform::BitBtn4Click);
-    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
-    connect(BitBtn3, &QPushButton::clicked, this, &QDialog::reject);
-    connect(BitBtn2, &QPushButton::clicked, this, [] { DialogRunner::showHelp(HelpTopic); });
+    connect(rectangleButton, &QRadioButton::clicked, this, [this] { shapeClick(HotSpotShape::Kind::Rectangle); });
+    connect(circleButton, &QRadioButton::clicked, this, [this] { shapeClick(HotSpotShape::Kind::Circle); });
+    connect(polygonButton, &QRadioButton::clicked, this, [this] { shapeClick(HotSpotShape::Kind::Polygon); });
+    connect(linkEdit, &QLineEdit::textChanged, this, &Tshapeform::rebuild);
+    connect(titleEdit, &QLineEdit::textChanged, this, &Tshapeform::rebuild);
+    connect(pictureView, &PictureView::clicked, this, &Tshapeform::pictureClicked);
+    connect(pictureView, &PictureView::hovered, this, &Tshapeform::pictureHovered);
+    connect(pictureView, &PictureView::left, positionLabel, &QLabel::clear);
+    connect(clearPointsButton, &QPushButton::clicked, this, &Tshapeform::clearPoints);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(helpButton, &QPushButton::clicked, this, [] { DialogRunner::showHelp(HelpTopic); });
 
     applyCaptions(this, TshapeformCaptions, settings().Lang);
-    RadioButton1->setChecked(true);
+    rectangleButton->setChecked(true);
     shapeClick(HotSpotShape::Kind::Rectangle);
     fitToPicture();
 }
@@ -177,25 +178,25 @@ Tshapeform::Tshapeform(const QImage &picture, QWidget *parent)
 void Tshapeform::shapeClick(HotSpotShape::Kind kind)
 {
     m_shape.setKind(kind);
-    Label2->setText(hint(kind));
-    BitBtn4->setVisible(kind == HotSpotShape::Kind::Polygon);
+    hintLabel->setText(hint(kind));
+    clearPointsButton->setVisible(kind == HotSpotShape::Kind::Polygon);
     rebuild();
 }
 
-void Tshapeform::Image1Click(QPoint at)
+void Tshapeform::pictureClicked(QPoint at)
 {
     m_shape.click(at);
     rebuild();
 }
 
-void Tshapeform::Image1MouseMove(QPoint at)
+void Tshapeform::pictureHovered(QPoint at)
 {
-    Label5->setText(QStringLiteral("X: %1   Y: %2").arg(at.x()).arg(at.y()));
+    positionLabel->setText(QStringLiteral("X: %1   Y: %2").arg(at.x()).arg(at.y()));
     m_shape.hover(at);
-    Image1->setOutline(m_shape.outline());
+    pictureView->setOutline(m_shape.outline());
 }
 
-void Tshapeform::BitBtn4Click()
+void Tshapeform::clearPoints()
 {
     m_shape.clear();
     rebuild();
@@ -203,15 +204,15 @@ void Tshapeform::BitBtn4Click()
 
 void Tshapeform::rebuild()
 {
-    m_areaLine = ImageMapText::areaLine(m_shape.word(), m_shape.coords(), Edit1->text(), Edit2->text());
-    Memo1->setPlainText(m_areaLine.trimmed());
-    BitBtn1->setEnabled(m_shape.isComplete());
-    Image1->setOutline(m_shape.outline());
+    m_areaLine = ImageMapText::areaLine(m_shape.word(), m_shape.coords(), linkEdit->text(), titleEdit->text());
+    areaPane->setPlainText(m_areaLine.trimmed());
+    okButton->setEnabled(m_shape.isComplete());
+    pictureView->setOutline(m_shape.outline());
 }
 
 void Tshapeform::fitToPicture()
 {
-    const QSize picture = Image1->picture().size();
+    const QSize picture = pictureView->picture().size();
     QSize wanted(std::max(DesignedWidth, picture.width() + PictureMargin),
                  std::max(MinimumHeight, picture.height() + ControlsHeight));
     if (const QScreen *screen = this->screen())

@@ -27,28 +27,28 @@ public:
     // The area line with its CR LF, as the dialog shows it.
     const QString &areaLine() const { return m_areaLine; }
 
-    QLabel *Label1 = nullptr;
-    QRadioButton *RadioButton1 = nullptr; // rectangle
-    QRadioButton *RadioButton2 = nullptr; // circle
-    QRadioButton *RadioButton3 = nullptr; // polygon
-    QLabel *Label2 = nullptr;             // how to draw the shape
-    QLabel *Label3 = nullptr;
-    QLineEdit *Edit1 = nullptr;           // link
-    QLabel *Label4 = nullptr;
-    QLineEdit *Edit2 = nullptr;           // title
-    QLabel *Label5 = nullptr;             // mouse position
-    QPlainTextEdit *Memo1 = nullptr;      // the area line
-    QPushButton *BitBtn1 = nullptr;       // OK
-    QPushButton *BitBtn2 = nullptr;       // Help
-    QPushButton *BitBtn3 = nullptr;       // Cancel
-    QPushButton *BitBtn4 = nullptr;       // Clear points
-    PictureView *Image1 = nullptr;
+    QLabel *shapeLabel = nullptr;
+    QRadioButton *rectangleButton = nullptr;
+    QRadioButton *circleButton = nullptr;
+    QRadioButton *polygonButton = nullptr;
+    QLabel *hintLabel = nullptr; // how to draw the shape
+    QLabel *linkLabel = nullptr;
+    QLineEdit *linkEdit = nullptr;
+    QLabel *titleLabel = nullptr;
+    QLineEdit *titleEdit = nullptr;
+    QLabel *positionLabel = nullptr; // of the mouse on the picture
+    QPlainTextEdit *areaPane = nullptr;
+    QPushButton *okButton = nullptr;
+    QPushButton *helpButton = nullptr;
+    QPushButton *cancelButton = nullptr;
+    QPushButton *clearPointsButton = nullptr;
+    PictureView *pictureView = nullptr;
 
 private:
     void shapeClick(HotSpotShape::Kind kind);
-    void Image1Click(QPoint at);
-    void Image1MouseMove(QPoint at);
-    void BitBtn4Click();
+    void pictureClicked(QPoint at);
+    void pictureHovered(QPoint at);
+    void clearPoints();
     // Shows the area line, OK and the outline for the current values.
     void rebuild();
     void fitToPicture();

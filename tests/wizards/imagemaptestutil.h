@@ -35,5 +35,5 @@ std::function<void(QDialog &)> as(std::function<void(Dialog &)> act)
 
 inline void clickAt(Tshapeform &shapes, QPoint at)
 {
-    QTest::mouseClick(shapes.Image1, Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseClick(shapes.pictureView, Qt::LeftButton, Qt::NoModifier, at);
 }

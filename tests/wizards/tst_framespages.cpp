@@ -37,12 +37,6 @@ void check(QObject &page, const QString &name)
     child<QAbstractButton>(page, name)->setChecked(true);
 }
 
-// The name of the Next button differs on the size page of layout 1.
-QString sizeNext(int layout)
-{
-    return layout == 1 ? QStringLiteral("BitBtn3") : QStringLiteral("BitBtn2");
-}
-
 struct LanguageScope
 {
     explicit LanguageScope(int lang) : previous(settings().Lang) { settings().Lang = lang; }
@@ -75,13 +69,13 @@ private Q_SLOTS:
         for (int layout = 1; layout <= 4; ++layout) {
             Tfrwizard1 page;
             QCOMPARE(page.layout(), 0);
-            child<QToolButton>(page, QStringLiteral("Image%1").arg(layout))->click();
+            page.layoutButton(layout)->click();
             QCOMPARE(page.result(), int(QDialog::Accepted));
             QCOMPARE(page.layout(), layout);
-            QCOMPARE(child<QToolButton>(page, QStringLiteral("Image%1").arg(layout))->iconSize(), QSize(80, 60));
+            QCOMPARE(page.layoutButton(layout)->iconSize(), QSize(80, 60));
         }
         Tfrwizard1 page;
-        child<QPushButton>(page, QStringLiteral("BitBtn1"))->click();
+        page.cancelButton()->click();
         QCOMPARE(page.result(), int(QDialog::Rejected));
         QCOMPARE(page.layout(), 0);
     }
@@ -183,11 +177,11 @@ private Q_SLOTS:
         check(*page, QStringLiteral("RadioButton2"));
         type(*page, QStringLiteral("Edit1"), QStringLiteral("10\" onload=\"x"));
         prompts->answerMessage(Prompts::Button::Ok, QStringLiteral("double quote"));
-        child<QPushButton>(*page, sizeNext(1))->click();
+        page->proceedButton()->click();
         QCOMPARE(page->result(), int(QDialog::Rejected));
         QCOMPARE(prompts->messages().value(0).kind, Prompts::Kind::Error);
         type(*page, QStringLiteral("Edit1"), QStringLiteral("200"));
-        child<QPushButton>(*page, sizeNext(1))->click();
+        page->proceedButton()->click();
         QCOMPARE(page->result(), int(QDialog::Accepted));
     }
 
@@ -222,7 +216,7 @@ private Q_SLOTS:
         }
         for (const QString &box : fileBoxes)
             QCOMPARE(child<QLineEdit>(*page, box)->text(), QStringLiteral(".htm"));
-        QVERIFY(!child<QPushButton>(*page, QStringLiteral("BitBtn2"))->isEnabled());
+        QVERIFY(!page->proceedButton()->isEnabled());
         QCOMPARE(page->focusWidget(), child<QLineEdit>(*page, fileBoxes.first()));
     }
 
@@ -246,7 +240,7 @@ private Q_SLOTS:
         std::unique_ptr<NamesPage> page = createNamesPage(2);
         for (int k = 0; k < 3; ++k)
             type(*page, QStringLiteral("Edit%1").arg(k + 3), files[k]);
-        QCOMPARE(child<QPushButton>(*page, QStringLiteral("BitBtn2"))->isEnabled(), next);
+        QCOMPARE(page->proceedButton()->isEnabled(), next);
     }
 
     void namesPageHandsOnItsValues()
@@ -256,7 +250,7 @@ private Q_SLOTS:
         for (const char *box : {"Edit4", "Edit5", "Edit6", "Edit7"})
             type(*page, QLatin1String(box), QLatin1String(box) + QLatin1String(".htm"));
         check(*page, QStringLiteral("RadioButton1"));
-        child<QPushButton>(*page, QStringLiteral("BitBtn2"))->click();
+        page->proceedButton()->click();
         QCOMPARE(page->result(), int(QDialog::Accepted));
         FramesetDescription d;
         d.layout = 3;
@@ -290,7 +284,7 @@ private Q_SLOTS:
         type(*page, QStringLiteral("Edit5"), QStringLiteral("c.htm"));
         type(*page, box, text);
         prompts->answerMessage(Prompts::Button::Ok, message);
-        child<QPushButton>(*page, QStringLiteral("BitBtn2"))->click();
+        page->proceedButton()->click();
         QCOMPARE(page->result(), int(QDialog::Rejected));
         QVERIFY(prompts->messages().value(0).text.startsWith(text + QLatin1String("\r\n")));
     }
@@ -335,7 +329,7 @@ private Q_SLOTS:
             QVERIFY(!d.frames[size_t(k)].verticalMargin);
         }
         if (layout <= 2)
-            QCOMPARE(page->focusWidget(), child<QWidget>(*page, QStringLiteral("BitBtn2")));
+            QCOMPARE(page->focusWidget(), page->proceedButton());
     }
 
     void optionsHandOnTheirValues()
@@ -360,7 +354,7 @@ private Q_SLOTS:
     {
         Tdirdia page(QStringLiteral("/srv/web"));
         auto *box = child<QLineEdit>(page, QStringLiteral("DirectoryEdit1"));
-        auto *ok = child<QPushButton>(page, QStringLiteral("BitBtn2"));
+        QPushButton *ok = page.proceedButton();
         QCOMPARE(box->text(), QStringLiteral("/srv/web"));
         prompts->answerFolder(QStringLiteral("/tmp/chosen"));
         child<QAction>(page, QStringLiteral("BrowseDirectory"))->trigger();

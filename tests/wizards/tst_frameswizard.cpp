@@ -5,6 +5,8 @@
 #include "shell/mainform.h"
 #include "testconfig.h"
 #include "testfiles.h"
+#include "wizards/framewizardpage.h"
+#include "wizards/frwizard1.h"
 
 #include <QAction>
 #include <QDialog>
@@ -48,9 +50,24 @@ void press(QDialog &page, const char *button)
     page.findChild<QAbstractButton *>(QLatin1String(button))->click();
 }
 
-Step pressing(const char *button)
+// Next, or OK on the last page.
+void proceed(QDialog &page)
 {
-    return [button](QDialog &page) { press(page, button); };
+    qobject_cast<FrameWizardPage *>(&page)->proceedButton()->click();
+}
+
+const Step proceeding = proceed;
+
+const Step cancelling = [](QDialog &page) {
+    if (auto *first = qobject_cast<Tfrwizard1 *>(&page))
+        first->cancelButton()->click();
+    else
+        qobject_cast<FrameWizardPage *>(&page)->cancelButton()->click();
+};
+
+Step choosingLayout(int layout)
+{
+    return [layout](QDialog &page) { qobject_cast<Tfrwizard1 *>(&page)->layoutButton(layout)->click(); };
 }
 
 void type(QDialog &page, const char *box, const QString &text)
@@ -65,7 +82,7 @@ Step twoFiles(const char *file1, const char *file2, const char *page)
         type(p, "Edit3", QLatin1String(file1));
         type(p, "Edit4", QLatin1String(file2));
         type(p, "Edit5", QLatin1String(page));
-        press(p, "BitBtn2");
+        proceed(p);
     };
 }
 
@@ -76,7 +93,7 @@ Step threeFiles(const char *file1, const char *file2, const char *file3, const c
         type(p, "Edit5", QLatin1String(file2));
         type(p, "Edit6", QLatin1String(file3));
         type(p, "Edit7", QLatin1String(page));
-        press(p, "BitBtn2");
+        proceed(p);
     };
 }
 
@@ -84,7 +101,7 @@ Step directory(const QString &path)
 {
     return [=](QDialog &p) {
         type(p, "DirectoryEdit1", path);
-        press(p, "BitBtn2");
+        proceed(p);
     };
 }
 
@@ -120,10 +137,10 @@ private:
     // Layout 1 through the three pages with the given file names.
     void layout1(PageScript &script, const char *left, const char *right, const char *page)
     {
-        script.then("Tfrwizard1", pressing("Image1"))
-            .then("Tlayout1form", pressing("BitBtn3"))
+        script.then("Tfrwizard1", choosingLayout(1))
+            .then("Tlayout1form", proceeding)
             .then("Tlayout11form", twoFiles(left, right, page))
-            .then("Tlayout111form", pressing("BitBtn2"));
+            .then("Tlayout111form", proceeding);
     }
 
 private Q_SLOTS:
@@ -173,15 +190,15 @@ private Q_SLOTS:
         QFETCH(int, pages);
         PageScript script(*prompts);
         const std::pair<const char *, Step> run[] = {
-            {"Tfrwizard1", pressing("Image2")},
-            {"Tlayout2form", pressing("BitBtn2")},
+            {"Tfrwizard1", choosingLayout(2)},
+            {"Tlayout2form", proceeding},
             {"Tlayout22form", twoFiles("top.htm", "bottom.htm", "index.htm")},
-            {"Tlayout222form", pressing("BitBtn2")},
-            {"Tdirdia", pressing("BitBtn2")},
+            {"Tlayout222form", proceeding},
+            {"Tdirdia", proceeding},
         };
         for (int k = 0; k < pages; ++k)
             script.then(run[k].first, run[k].second);
-        script.then(run[pages].first, pressing("BitBtn1"));
+        script.then(run[pages].first, cancelling);
         runWizard();
         QCOMPARE(prompts->pending(), 0);
         QCOMPARE(main->EditorCount(), 0);
@@ -193,7 +210,7 @@ private Q_SLOTS:
     {
         PageScript script(*prompts);
         layout1(script, "menu.htm", "main.htm", "index.htm");
-        script.then("Tdirdia", pressing("BitBtn2")); // preset with SaveDir
+        script.then("Tdirdia", proceeding); // preset with SaveDir
         runWizard();
         QCOMPARE(prompts->pending(), 0);
 
@@ -240,12 +257,12 @@ private Q_SLOTS:
         // the right frame an existing file of the user's.
         writeTestFile(path("right.htm"), "mine");
         PageScript script(*prompts);
-        script.then("Tfrwizard1", pressing("Image3"))
+        script.then("Tfrwizard1", choosingLayout(3))
             .then("Tlayout3form",
                   [](QDialog &p) {
                       press(p, "RadioButton2");
                       type(p, "Edit1", QStringLiteral("100"));
-                      press(p, "BitBtn2");
+                      proceed(p);
                   })
             .then("Tlayout33form",
                   [](QDialog &p) {
@@ -254,9 +271,9 @@ private Q_SLOTS:
                   })
             .then("Tlayout333form", [](QDialog &p) {
                 press(p, "RadioButton1");
-                press(p, "BitBtn2");
+                proceed(p);
             })
-            .then("Tdirdia", pressing("BitBtn2"));
+            .then("Tdirdia", proceeding);
         runWizard(); // no overwrite question for the existing file
         QCOMPARE(prompts->pending(), 0);
         QCOMPARE(readFile(path("index.html")),
@@ -277,15 +294,15 @@ private Q_SLOTS:
     void layout4PixelWidth()
     {
         PageScript script(*prompts);
-        script.then("Tfrwizard1", pressing("Image4"))
+        script.then("Tfrwizard1", choosingLayout(4))
             .then("Tlayout4form",
                   [](QDialog &p) {
                       press(p, "RadioButton5");
                       type(p, "Edit2", QStringLiteral("180"));
-                      press(p, "BitBtn2");
+                      proceed(p);
                   })
             .then("Tlayout44form", threeFiles("nav.htm", "head.htm", "body.htm", "index.htm"))
-            .then("Tlayout444form", pressing("BitBtn2"))
+            .then("Tlayout444form", proceeding)
             .then("Tdirdia", directory(dir->path() + QLatin1Char('/')));
         runWizard();
         const QByteArray page = readFile(path("index.htm"));
@@ -342,7 +359,7 @@ private Q_SLOTS:
             writeTestFile(path(QLatin1String(name)), "old");
         PageScript script(*prompts);
         layout1(script, "a.htm", "b.htm", "index.htm");
-        script.then("Tdirdia", pressing("BitBtn2"));
+        script.then("Tdirdia", proceeding);
         const char *order[] = {"index.htm", "a.htm", "b.htm"};
         for (int k = 0; k < answers.size(); ++k)
             prompts->answerMessage(answers[k], path(QLatin1String(order[k])) + QLatin1String(" already exists\r\n"
@@ -396,7 +413,7 @@ private Q_SLOTS:
         QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("a.htm")));
         PageScript script(*prompts);
         layout1(script, "a.htm", "b.htm", "index.htm");
-        script.then("Tdirdia", pressing("BitBtn2"));
+        script.then("Tdirdia", proceeding);
         prompts->answerMessage(Prompts::Button::Yes, QStringLiteral("already exists"));
         prompts->answerMessage(Prompts::Button::Ok, path("a.htm"));
         runWizard();

@@ -36,15 +36,15 @@ private Q_SLOTS:
         Tgetmapname names;
         names.show();
         QVERIFY(QTest::qWaitForWindowExposed(&names));
-        QCOMPARE(names.Edit1->text(), QStringLiteral(".map"));
-        QVERIFY(!names.Edit1->hasSelectedText());
-        QCOMPARE(names.Edit1->cursorPosition(), 0);
-        QVERIFY(!names.BitBtn1->isEnabled());
-        QTest::keyClicks(names.Edit1, QStringLiteral("nav"));
+        QCOMPARE(names.nameEdit->text(), QStringLiteral(".map"));
+        QVERIFY(!names.nameEdit->hasSelectedText());
+        QCOMPARE(names.nameEdit->cursorPosition(), 0);
+        QVERIFY(!names.okButton->isEnabled());
+        QTest::keyClicks(names.nameEdit, QStringLiteral("nav"));
         QCOMPARE(names.mapName(), QStringLiteral("nav.map"));
-        QVERIFY(names.BitBtn1->isEnabled());
-        names.Edit1->setText(QStringLiteral("nav.MAP"));
-        QVERIFY(!names.BitBtn1->isEnabled());
+        QVERIFY(names.okButton->isEnabled());
+        names.nameEdit->setText(QStringLiteral("nav.MAP"));
+        QVERIFY(!names.okButton->isEnabled());
     }
 
     void rectangleKeepsClickOrderAndThirdClickClears()
@@ -52,23 +52,23 @@ private Q_SLOTS:
         Tshapeform shapes(testPicture({200, 100}));
         shapes.show();
         QVERIFY(QTest::qWaitForWindowExposed(&shapes));
-        QVERIFY(shapes.RadioButton1->isChecked());
-        QVERIFY(!shapes.BitBtn4->isVisible());
-        QTest::keyClicks(shapes.Edit1, QStringLiteral("index.htm"));
-        QTest::keyClicks(shapes.Edit2, QStringLiteral("Home"));
+        QVERIFY(shapes.rectangleButton->isChecked());
+        QVERIFY(!shapes.clearPointsButton->isVisible());
+        QTest::keyClicks(shapes.linkEdit, QStringLiteral("index.htm"));
+        QTest::keyClicks(shapes.titleEdit, QStringLiteral("Home"));
         clickAt(shapes, {90, 40});
-        QVERIFY(!shapes.BitBtn1->isEnabled());
+        QVERIFY(!shapes.okButton->isEnabled());
         clickAt(shapes, {10, 10});
-        QVERIFY(shapes.BitBtn1->isEnabled());
+        QVERIFY(shapes.okButton->isEnabled());
         QCOMPARE(shapes.areaLine(),
                  QStringLiteral("<area shape=\"rect\" coords=\"90,40 10,10\" href=\"index.htm\" alt=\"Home\">\r\n"));
-        QCOMPARE(shapes.Memo1->toPlainText(), shapes.areaLine().trimmed());
-        const QColor pen = shapes.Image1->palette().color(QPalette::Light);
-        QCOMPARE(shapes.Image1->grab().toImage().pixelColor(50, 10), pen); // top edge
+        QCOMPARE(shapes.areaPane->toPlainText(), shapes.areaLine().trimmed());
+        const QColor pen = shapes.pictureView->palette().color(QPalette::Light);
+        QCOMPARE(shapes.pictureView->grab().toImage().pixelColor(50, 10), pen); // top edge
         clickAt(shapes, {50, 50});
-        QVERIFY(!shapes.BitBtn1->isEnabled());
+        QVERIFY(!shapes.okButton->isEnabled());
         QVERIFY(shapes.areaLine().contains(QLatin1String("coords=\"\"")));
-        QCOMPARE(shapes.Image1->grab().toImage().pixelColor(50, 10), PictureColour);
+        QCOMPARE(shapes.pictureView->grab().toImage().pixelColor(50, 10), PictureColour);
     }
 
     void circleNearTheLeftEdgeKeepsItsRadius()
@@ -76,14 +76,14 @@ private Q_SLOTS:
         Tshapeform shapes(testPicture({200, 100}));
         shapes.show();
         QVERIFY(QTest::qWaitForWindowExposed(&shapes));
-        QTest::mouseClick(shapes.RadioButton2, Qt::LeftButton);
-        QCOMPARE(shapes.Label2->text(), QStringLiteral("First click the center, then drag the circle."));
+        QTest::mouseClick(shapes.circleButton, Qt::LeftButton);
+        QCOMPARE(shapes.hintLabel->text(), QStringLiteral("First click the center, then drag the circle."));
         clickAt(shapes, {5, 50});
-        QTest::mouseMove(shapes.Image1, {150, 50});
-        QTRY_COMPARE(shapes.Label5->text(), QStringLiteral("X: 150   Y: 50"));
+        QTest::mouseMove(shapes.pictureView, {150, 50});
+        QTRY_COMPARE(shapes.positionLabel->text(), QStringLiteral("X: 150   Y: 50"));
         clickAt(shapes, {150, 50});
         QVERIFY(shapes.areaLine().startsWith(QLatin1String("<area shape=\"circle\" coords=\"5,50 5\"")));
-        QVERIFY(shapes.BitBtn1->isEnabled());
+        QVERIFY(shapes.okButton->isEnabled());
     }
 
     void polygonDrawsItsClosingEdge()
@@ -91,25 +91,25 @@ private Q_SLOTS:
         Tshapeform shapes(testPicture({200, 100}));
         shapes.show();
         QVERIFY(QTest::qWaitForWindowExposed(&shapes));
-        QTest::mouseClick(shapes.RadioButton3, Qt::LeftButton);
-        QVERIFY(shapes.BitBtn4->isVisible());
+        QTest::mouseClick(shapes.polygonButton, Qt::LeftButton);
+        QVERIFY(shapes.clearPointsButton->isVisible());
         clickAt(shapes, {20, 20});
-        QVERIFY(!shapes.BitBtn1->isEnabled());
+        QVERIFY(!shapes.okButton->isEnabled());
         clickAt(shapes, {180, 20});
         clickAt(shapes, {100, 80});
-        QVERIFY(shapes.BitBtn1->isEnabled());
+        QVERIFY(shapes.okButton->isEnabled());
         QVERIFY(shapes.areaLine().contains(QLatin1String("shape=\"poly\" coords=\"20,20 180,20 100,80\"")));
 
-        const QImage drawn = shapes.Image1->grab().toImage();
-        const QColor pen = shapes.Image1->palette().color(QPalette::Light);
+        const QImage drawn = shapes.pictureView->grab().toImage();
+        const QColor pen = shapes.pictureView->palette().color(QPalette::Light);
         QCOMPARE(drawn.pixelColor(100, 20), pen); // first edge
         QCOMPARE(drawn.pixelColor(60, 50), pen);  // closing edge, back to the first point
         QCOMPARE(drawn.pixelColor(100, 40), PictureColour); // not filled
 
         // Clearing the points leaves nothing to insert.
-        QTest::mouseClick(shapes.BitBtn4, Qt::LeftButton);
-        QVERIFY(!shapes.BitBtn1->isEnabled());
-        QCOMPARE(shapes.Image1->grab().toImage().pixelColor(60, 50), PictureColour);
+        QTest::mouseClick(shapes.clearPointsButton, Qt::LeftButton);
+        QVERIFY(!shapes.okButton->isEnabled());
+        QCOMPARE(shapes.pictureView->grab().toImage().pixelColor(60, 50), PictureColour);
     }
 
     void changingTheShapeDiscardsThePoints()
@@ -119,10 +119,10 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&shapes));
         clickAt(shapes, {10, 10});
         clickAt(shapes, {20, 20});
-        QTest::mouseClick(shapes.RadioButton2, Qt::LeftButton);
-        QVERIFY(!shapes.BitBtn1->isEnabled());
+        QTest::mouseClick(shapes.circleButton, Qt::LeftButton);
+        QVERIFY(!shapes.okButton->isEnabled());
         QVERIFY(shapes.areaLine().startsWith(QLatin1String("<area shape=\"circle\" coords=\"\"")));
-        QTest::mouseClick(shapes.RadioButton1, Qt::LeftButton);
+        QTest::mouseClick(shapes.rectangleButton, Qt::LeftButton);
         clickAt(shapes, {30, 30});
         QVERIFY(shapes.areaLine().contains(QLatin1String("coords=\"30,30\"")));
     }
@@ -130,25 +130,25 @@ private Q_SLOTS:
     void defaultAreasComeNewestFirstAndClearAllRemovesThem()
     {
         Timapform map(testPicture({200, 100}), QStringLiteral("/pics/logo.gif"), QStringLiteral("nav.map"));
-        QVERIFY(!map.BitBtn6->isEnabled());
-        QVERIFY(!map.BitBtn3->isEnabled());
-        QTest::keyClicks(map.Edit1, QStringLiteral("first.htm"));
-        QTest::mouseClick(map.BitBtn6, Qt::LeftButton);
-        map.Edit1->setText(QStringLiteral("second.htm"));
-        QTest::mouseClick(map.BitBtn6, Qt::LeftButton);
+        QVERIFY(!map.defaultButton->isEnabled());
+        QVERIFY(!map.okButton->isEnabled());
+        QTest::keyClicks(map.defaultLinkEdit, QStringLiteral("first.htm"));
+        QTest::mouseClick(map.defaultButton, Qt::LeftButton);
+        map.defaultLinkEdit->setText(QStringLiteral("second.htm"));
+        QTest::mouseClick(map.defaultButton, Qt::LeftButton);
         QVERIFY(map.mapText().endsWith(QLatin1String("<map name=\"navareas\">"
                                                      "<area shape=\"default\" href=\"second.htm\">\r\n"
                                                      "<area shape=\"default\" href=\"first.htm\">\r\n"
                                                      "</map>")));
-        map.Edit1->clear();
-        QVERIFY(!map.BitBtn6->isEnabled());
+        map.defaultLinkEdit->clear();
+        QVERIFY(!map.defaultButton->isEnabled());
 
-        map.Memo2->setPlainText(QStringLiteral("<area>\n"));
-        map.BitBtn3->setEnabled(true);
-        QTest::mouseClick(map.BitBtn5, Qt::LeftButton);
-        QCOMPARE(map.Memo2->toPlainText(), QString());
-        QCOMPARE(map.Memo3->toPlainText(), QStringLiteral("</map>"));
-        QVERIFY(!map.BitBtn3->isEnabled());
+        map.areasPane->setPlainText(QStringLiteral("<area>\n"));
+        map.okButton->setEnabled(true);
+        QTest::mouseClick(map.clearAllButton, Qt::LeftButton);
+        QCOMPARE(map.areasPane->toPlainText(), QString());
+        QCOMPARE(map.endPane->toPlainText(), QStringLiteral("</map>"));
+        QVERIFY(!map.okButton->isEnabled());
     }
 
     void setShapeAppendsOneLinePerHotSpot()
@@ -159,23 +159,23 @@ private Q_SLOTS:
             clickAt(shapes, {1 + clicks, 2});
             clickAt(shapes, {3 + clicks, 4});
             ++clicks;
-            QTest::mouseClick(shapes.BitBtn1, Qt::LeftButton);
+            QTest::mouseClick(shapes.okButton, Qt::LeftButton);
         };
         prompts->answerDialog(as<Tshapeform>(drawRectangle)).answerDialog(as<Tshapeform>(drawRectangle));
-        QTest::mouseClick(map.BitBtn2, Qt::LeftButton);
+        QTest::mouseClick(map.setShapeButton, Qt::LeftButton);
         // The user removed the line break; the next area still starts a line.
-        map.Memo2->setPlainText(map.Memo2->toPlainText().trimmed());
-        QTest::mouseClick(map.BitBtn2, Qt::LeftButton);
-        QVERIFY(map.BitBtn3->isEnabled());
-        QCOMPARE(map.Memo2->toPlainText(),
+        map.areasPane->setPlainText(map.areasPane->toPlainText().trimmed());
+        QTest::mouseClick(map.setShapeButton, Qt::LeftButton);
+        QVERIFY(map.okButton->isEnabled());
+        QCOMPARE(map.areasPane->toPlainText(),
                  QStringLiteral("<area shape=\"rect\" coords=\"1,2 3,4\" href=\"\" alt=\"\">\n"
                                 "<area shape=\"rect\" coords=\"2,2 4,4\" href=\"\" alt=\"\">\n"));
 
         // Cancel in the hot-spot dialog changes nothing.
         prompts->answerDialog(
-            as<Tshapeform>([](Tshapeform &shapes) { QTest::mouseClick(shapes.BitBtn3, Qt::LeftButton); }));
+            as<Tshapeform>([](Tshapeform &shapes) { QTest::mouseClick(shapes.cancelButton, Qt::LeftButton); }));
         const QString before = map.mapText();
-        QTest::mouseClick(map.BitBtn2, Qt::LeftButton);
+        QTest::mouseClick(map.setShapeButton, Qt::LeftButton);
         QCOMPARE(map.mapText(), before);
     }
 
@@ -225,10 +225,10 @@ private Q_SLOTS:
         QFETCH(QString, rectangle);
         settings().Lang = lang;
         Timapform map(testPicture({10, 10}), QStringLiteral("p.gif"), QStringLiteral("p.map"));
-        QCOMPARE(map.BitBtn2->text(), setShape);
+        QCOMPARE(map.setShapeButton->text(), setShape);
         Tshapeform shapes(testPicture({10, 10}));
-        QCOMPARE(shapes.Label2->text(), rectangleHint);
-        QCOMPARE(shapes.RadioButton1->text(), rectangle);
+        QCOMPARE(shapes.hintLabel->text(), rectangleHint);
+        QCOMPARE(shapes.rectangleButton->text(), rectangle);
     }
 };
 

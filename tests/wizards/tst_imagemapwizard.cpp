@@ -67,20 +67,20 @@ private Q_SLOTS:
         memo->SetText(QStringLiteral("<p>x</p>"));
         memo->SetSelStart(3);
         prompts->answerDialog(as<Tgetmapname>([](Tgetmapname &names) {
-            QTest::keyClicks(names.Edit1, QStringLiteral("nav"));
-            QTest::mouseClick(names.BitBtn1, Qt::LeftButton);
+            QTest::keyClicks(names.nameEdit, QStringLiteral("nav"));
+            QTest::mouseClick(names.okButton, Qt::LeftButton);
         }));
         prompts->answerOpen({picture});
         prompts->answerDialog(as<Timapform>([](Timapform &map) {
-            QTest::mouseClick(map.BitBtn2, Qt::LeftButton);
-            QTest::mouseClick(map.BitBtn3, Qt::LeftButton);
+            QTest::mouseClick(map.setShapeButton, Qt::LeftButton);
+            QTest::mouseClick(map.okButton, Qt::LeftButton);
         }));
         prompts->answerDialog(as<Tshapeform>([](Tshapeform &shapes) {
-            QTest::keyClicks(shapes.Edit1, QStringLiteral("index.htm"));
-            QTest::keyClicks(shapes.Edit2, QStringLiteral("Home"));
+            QTest::keyClicks(shapes.linkEdit, QStringLiteral("index.htm"));
+            QTest::keyClicks(shapes.titleEdit, QStringLiteral("Home"));
             clickAt(shapes, {10, 10});
             clickAt(shapes, {90, 40});
-            QTest::mouseClick(shapes.BitBtn1, Qt::LeftButton);
+            QTest::mouseClick(shapes.okButton, Qt::LeftButton);
         }));
 
         main->action("Imagemap1")->trigger();
@@ -108,17 +108,17 @@ private Q_SLOTS:
 
         main->newBlankDocument();
         const auto nameIt = as<Tgetmapname>([](Tgetmapname &names) {
-            names.Edit1->setText(QStringLiteral("a.map"));
-            QTest::mouseClick(names.BitBtn1, Qt::LeftButton);
+            names.nameEdit->setText(QStringLiteral("a.map"));
+            QTest::mouseClick(names.okButton, Qt::LeftButton);
         });
         prompts->answerDialog(
-            as<Tgetmapname>([](Tgetmapname &names) { QTest::mouseClick(names.BitBtn2, Qt::LeftButton); }));
+            as<Tgetmapname>([](Tgetmapname &names) { QTest::mouseClick(names.cancelButton, Qt::LeftButton); }));
         main->action("Imagemap1")->trigger();
         prompts->answerDialog(nameIt).answerOpen({});
         main->action("Imagemap1")->trigger();
         prompts->answerDialog(nameIt).answerOpen({writePicture("p.gif", {20, 20})});
         prompts->answerDialog(
-            as<Timapform>([](Timapform &map) { QTest::mouseClick(map.BitBtn4, Qt::LeftButton); }));
+            as<Timapform>([](Timapform &map) { QTest::mouseClick(map.cancelButton, Qt::LeftButton); }));
         main->action("Imagemap1")->trigger();
         QCOMPARE(prompts->pending(), 0);
         QCOMPARE(main->activeEditor()->cmemo1->Text(), QString());
@@ -133,8 +133,8 @@ private Q_SLOTS:
         file.write("GIF89a\x01");
         file.close();
         prompts->answerDialog(as<Tgetmapname>([](Tgetmapname &names) {
-            names.Edit1->setText(QStringLiteral("a.map"));
-            QTest::mouseClick(names.BitBtn1, Qt::LeftButton);
+            names.nameEdit->setText(QStringLiteral("a.map"));
+            QTest::mouseClick(names.okButton, Qt::LeftButton);
         }));
         prompts->answerOpen({broken});
         prompts->answerMessage(Prompts::Button::Ok, broken);
