@@ -29,25 +29,25 @@ Tprojectname::Tprojectname(QWidget *parent)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     auto *label = new QLabel(QStringLiteral("Enter a name for the project: "), this);
     label->setObjectName(QStringLiteral("namelabel"));
-    Edit1 = new QLineEdit(this);
-    Edit1->setObjectName(QStringLiteral("Edit1"));
-    Edit1->setMaxLength(8);
-    okbutton = button(this, "okbutton", QStringLiteral("&Ok"));
-    okbutton->setDefault(true);
-    okbutton->setEnabled(false);
+    nameEdit = new QLineEdit(this);
+    nameEdit->setObjectName(QStringLiteral("Edit1"));
+    nameEdit->setMaxLength(8);
+    okButton = button(this, "okbutton", QStringLiteral("&Ok"));
+    okButton->setDefault(true);
+    okButton->setEnabled(false);
     QPushButton *cancel = button(this, "cancelbutton", QStringLiteral("&Cancel"));
-    connect(Edit1, &QLineEdit::textChanged, this,
-            [this](const QString &text) { okbutton->setEnabled(acceptable(text)); });
-    connect(okbutton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(nameEdit, &QLineEdit::textChanged, this,
+            [this](const QString &text) { okButton->setEnabled(acceptable(text)); });
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(okbutton);
+    buttons->addWidget(okButton);
     buttons->addWidget(cancel);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(label);
-    layout->addWidget(Edit1);
+    layout->addWidget(nameEdit);
     layout->addLayout(buttons);
     applyCaptions(this, ProjectNameCaptions, settings().Lang);
 }
@@ -67,7 +67,7 @@ bool Tprojectname::acceptable(const QString &name)
 
 QString Tprojectname::name() const
 {
-    return Edit1->text();
+    return nameEdit->text();
 }
 
 Tsnipform::Tsnipform(QWidget *parent)
@@ -77,24 +77,24 @@ Tsnipform::Tsnipform(QWidget *parent)
     setDesignCaption(this, "snipform");
     auto *label = new QLabel(QStringLiteral("Enter snippet"), this);
     label->setObjectName(QStringLiteral("Label1"));
-    Memo1 = new QPlainTextEdit(this);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
-    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    textEdit = new QPlainTextEdit(this);
+    textEdit->setObjectName(QStringLiteral("Memo1"));
+    textEdit->setLineWrapMode(QPlainTextEdit::NoWrap);
     QPushButton *cancel = button(this, "BitBtn1", QStringLiteral("&Cancel"));
-    BitBtn2 = button(this, "BitBtn2", QStringLiteral("OK"));
-    BitBtn2->setEnabled(false);
-    connect(Memo1, &QPlainTextEdit::textChanged, this,
-            [this] { BitBtn2->setEnabled(!Memo1->toPlainText().isEmpty()); });
-    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::accept);
+    okButton = button(this, "BitBtn2", QStringLiteral("OK"));
+    okButton->setEnabled(false);
+    connect(textEdit, &QPlainTextEdit::textChanged, this,
+            [this] { okButton->setEnabled(!textEdit->toPlainText().isEmpty()); });
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(cancel);
-    buttons->addWidget(BitBtn2);
+    buttons->addWidget(okButton);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(label);
-    layout->addWidget(Memo1);
+    layout->addWidget(textEdit);
     layout->addLayout(buttons);
     resize(420, 260);
     applyCaptions(this, SnippetCaptions, settings().Lang);
@@ -102,7 +102,7 @@ Tsnipform::Tsnipform(QWidget *parent)
 
 QString Tsnipform::text() const
 {
-    QString text = Memo1->toPlainText();
+    QString text = textEdit->toPlainText();
     text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
     return text;
 }

@@ -15,8 +15,8 @@ public:
     explicit Tprojectname(QWidget *parent = nullptr);
     QString name() const;
 
-    QLineEdit *Edit1 = nullptr;
-    QPushButton *okbutton = nullptr;
+    QLineEdit *nameEdit = nullptr;
+    QPushButton *okButton = nullptr;
 
     static bool acceptable(const QString &name);
 };
@@ -30,6 +30,6 @@ public:
     explicit Tsnipform(QWidget *parent = nullptr);
     QString text() const;
 
-    QPlainTextEdit *Memo1 = nullptr;
-    QPushButton *BitBtn2 = nullptr; // OK
+    QPlainTextEdit *textEdit = nullptr;
+    QPushButton *okButton = nullptr;
 };

@@ -97,74 +97,81 @@ Tprojectform::Tprojectform(EditorHost &host, QWidget *parent)
     setDesignCaption(this, "Project control");
 
     auto *top = new QHBoxLayout;
-    for (const auto &[name, caption] : {std::pair{"BitBtn1", "&New"}, std::pair{"BitBtn2", "&Open"},
-                                        std::pair{"BitBtn3", "&Save"}, std::pair{"BitBtn4", "E&xit"}})
-        top->addWidget(button(name, caption));
+    newButton = button("BitBtn1", "&New");
+    openButton = button("BitBtn2", "&Open");
+    saveButton = button("BitBtn3", "&Save");
+    exitButton = button("BitBtn4", "E&xit");
+    for (QPushButton *b : {newButton, openButton, saveButton, exitButton})
+        top->addWidget(b);
     auto *onTop = new QToolButton(this);
     onTop->setObjectName(QStringLiteral("ToolButton1"));
     setDesignCaption(onTop, "onTop");
     onTop->setCheckable(true);
     top->addWidget(onTop);
     top->addStretch();
-    top->addWidget(button("BitBtn13", "&Help"));
+    helpButton = button("BitBtn13", "&Help");
+    top->addWidget(helpButton);
 
-    Label2 = new QLabel(this);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    ListBox1 = new QListWidget(this);
-    ListBox1->setObjectName(QStringLiteral("ListBox1"));
-    ListBox1->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    ListBox2 = new QListWidget(this);
-    ListBox2->setObjectName(QStringLiteral("ListBox2"));
-    ListBox2->setFixedWidth(SnippetListWidth);
-    for (QListWidget *list : {ListBox1, ListBox2})
+    projectLabel = new QLabel(this);
+    projectLabel->setObjectName(QStringLiteral("Label2"));
+    fileList = new QListWidget(this);
+    fileList->setObjectName(QStringLiteral("ListBox1"));
+    fileList->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    snippetList = new QListWidget(this);
+    snippetList->setObjectName(QStringLiteral("ListBox2"));
+    snippetList->setFixedWidth(SnippetListWidth);
+    for (QListWidget *list : {fileList, snippetList})
         list->installEventFilter(this);
-    connect(ListBox1, &QListWidget::itemSelectionChanged, this, &Tprojectform::refreshStatus);
-    connect(ListBox2, &QListWidget::itemSelectionChanged, this, &Tprojectform::refreshStatus);
+    connect(fileList, &QListWidget::itemSelectionChanged, this, &Tprojectform::refreshStatus);
+    connect(snippetList, &QListWidget::itemSelectionChanged, this, &Tprojectform::refreshStatus);
     auto *lists = new QHBoxLayout;
-    lists->addWidget(ListBox1, 1);
-    lists->addWidget(ListBox2);
+    lists->addWidget(fileList, 1);
+    lists->addWidget(snippetList);
 
     auto *fileLabel = new QLabel(QStringLiteral("File options"), this);
     fileLabel->setObjectName(QStringLiteral("Label1"));
     auto *snippetLabel = new QLabel(QStringLiteral("Snippets:"), this);
     snippetLabel->setObjectName(QStringLiteral("Label3"));
+    addFilesButton = button("BitBtn6", "&Add file(s)");
+    removeFilesButton = button("BitBtn7", "&Remove file(s)");
+    openFilesButton = button("BitBtn5", "Open &file(s)");
+    selectAllButton = button("BitBtn14", "Select a&ll");
+    fileHelpButton = button("BitBtn8", "H&elp");
+    addSnippetButton = button("BitBtn9", "A&dd");
+    removeSnippetButton = button("BitBtn10", "Re&move");
+    copySnippetButton = button("BitBtn11", "Cop&y");
+    snippetHelpButton = button("BitBtn12", "Hel&p");
     auto *rows = new QGridLayout;
     rows->addWidget(fileLabel, 0, 0);
     int column = 1;
-    for (const auto &[name, caption] :
-         {std::pair{"BitBtn6", "&Add file(s)"}, std::pair{"BitBtn7", "&Remove file(s)"},
-          std::pair{"BitBtn5", "Open &file(s)"}, std::pair{"BitBtn14", "Select a&ll"},
-          std::pair{"BitBtn8", "H&elp"}})
-        rows->addWidget(button(name, caption), 0, column++);
+    for (QPushButton *b : {addFilesButton, removeFilesButton, openFilesButton, selectAllButton, fileHelpButton})
+        rows->addWidget(b, 0, column++);
     rows->addWidget(snippetLabel, 1, 0);
     column = 1;
-    for (const auto &[name, caption] : {std::pair{"BitBtn9", "A&dd"}, std::pair{"BitBtn10", "Re&move"},
-                                        std::pair{"BitBtn11", "Cop&y"}, std::pair{"BitBtn12", "Hel&p"}})
-        rows->addWidget(button(name, caption), 1, column++);
+    for (QPushButton *b : {addSnippetButton, removeSnippetButton, copySnippetButton, snippetHelpButton})
+        rows->addWidget(b, 1, column++);
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top);
-    layout->addWidget(Label2);
+    layout->addWidget(projectLabel);
     layout->addLayout(lists, 1);
     layout->addLayout(rows);
 
-    const auto on = [this](const char *name, auto handler) {
-        connect(findChild<QPushButton *>(QLatin1String(name)), &QPushButton::clicked, this, handler);
-    };
-    on("BitBtn1", &Tprojectform::BitBtn1Click);
-    on("BitBtn2", &Tprojectform::BitBtn2Click);
-    on("BitBtn3", &Tprojectform::BitBtn3Click);
-    on("BitBtn4", &QWidget::close);
-    on("BitBtn5", &Tprojectform::BitBtn5Click);
-    on("BitBtn6", &Tprojectform::BitBtn6Click);
-    on("BitBtn7", &Tprojectform::BitBtn7Click);
-    on("BitBtn9", &Tprojectform::BitBtn9Click);
-    on("BitBtn10", &Tprojectform::BitBtn10Click);
-    on("BitBtn11", &Tprojectform::BitBtn11Click);
-    on("BitBtn14", &Tprojectform::BitBtn14Click);
-    for (const auto &[name, topic] : {std::pair{"BitBtn13", 5300}, std::pair{"BitBtn8", 5301},
-                                      std::pair{"BitBtn12", 5302}})
-        on(name, [topic = topic] { DialogRunner::showHelp(topic); });
+    const auto on = [this](QPushButton *b, auto handler) { connect(b, &QPushButton::clicked, this, handler); };
+    on(newButton, &Tprojectform::newProject);
+    on(openButton, &Tprojectform::openProject);
+    on(saveButton, &Tprojectform::saveProject);
+    on(exitButton, &QWidget::close);
+    on(openFilesButton, &Tprojectform::openFiles);
+    on(addFilesButton, &Tprojectform::addFiles);
+    on(removeFilesButton, &Tprojectform::removeFiles);
+    on(addSnippetButton, &Tprojectform::addSnippet);
+    on(removeSnippetButton, &Tprojectform::removeSnippet);
+    on(copySnippetButton, &Tprojectform::copySnippet);
+    on(selectAllButton, &Tprojectform::selectAllFiles);
+    for (const auto &[b, topic] : {std::pair{helpButton, 5300}, std::pair{fileHelpButton, 5301},
+                                   std::pair{snippetHelpButton, 5302}})
+        on(b, [topic = topic] { DialogRunner::showHelp(topic); });
     connect(onTop, &QToolButton::toggled, this, [this](bool down) {
         setWindowFlag(Qt::WindowStaysOnTopHint, down);
         show();
@@ -187,13 +194,13 @@ QPushButton *Tprojectform::button(const char *name, const char *caption)
 
 void Tprojectform::setProjectCommandsEnabled(bool enabled)
 {
-    for (const char *name : {"BitBtn3", "BitBtn6", "BitBtn9", "BitBtn14"})
-        findChild<QPushButton *>(QLatin1String(name))->setEnabled(enabled);
+    for (QPushButton *b : {saveButton, addFilesButton, addSnippetButton, selectAllButton})
+        b->setEnabled(enabled);
 }
 
 ProjectData Tprojectform::project() const
 {
-    return ProjectData{textsOf(ListBox1), textsOf(ListBox2)};
+    return ProjectData{textsOf(fileList), textsOf(snippetList)};
 }
 
 void Tprojectform::ApplyLanguage()
@@ -205,8 +212,8 @@ void Tprojectform::ApplyLanguage()
 void Tprojectform::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    for (const char *name : {"BitBtn5", "BitBtn7", "BitBtn10", "BitBtn11"})
-        findChild<QPushButton *>(QLatin1String(name))->setEnabled(false);
+    for (QPushButton *b : {openFilesButton, removeFilesButton, removeSnippetButton, copySnippetButton})
+        b->setEnabled(false);
     m_modified = false;
     ApplyLanguage();
     focusFiles();
@@ -215,21 +222,20 @@ void Tprojectform::showEvent(QShowEvent *event)
 void Tprojectform::focusFiles()
 {
     activateWindow();
-    ListBox1->setFocus();
+    fileList->setFocus();
 }
 
 void Tprojectform::refreshStatus()
 {
-    findChild<QPushButton *>(QStringLiteral("BitBtn14"))
-        ->setEnabled(ListBox1->count() > 0 && findChild<QPushButton *>(QStringLiteral("BitBtn6"))->isEnabled());
-    const bool files = !ListBox1->selectedItems().isEmpty();
-    findChild<QPushButton *>(QStringLiteral("BitBtn5"))->setEnabled(files);
-    findChild<QPushButton *>(QStringLiteral("BitBtn7"))->setEnabled(files);
-    const bool snippet = !ListBox2->selectedItems().isEmpty();
-    findChild<QPushButton *>(QStringLiteral("BitBtn10"))->setEnabled(snippet);
-    findChild<QPushButton *>(QStringLiteral("BitBtn11"))->setEnabled(snippet);
-    Label2->setText(ProjectNameLabel.text() + m_projectName
-                    + QStringLiteral("  %1/%2").arg(ListBox1->count()).arg(ListBox2->count()));
+    selectAllButton->setEnabled(fileList->count() > 0 && addFilesButton->isEnabled());
+    const bool files = !fileList->selectedItems().isEmpty();
+    openFilesButton->setEnabled(files);
+    removeFilesButton->setEnabled(files);
+    const bool snippet = !snippetList->selectedItems().isEmpty();
+    removeSnippetButton->setEnabled(snippet);
+    copySnippetButton->setEnabled(snippet);
+    projectLabel->setText(ProjectNameLabel.text() + m_projectName
+                    + QStringLiteral("  %1/%2").arg(fileList->count()).arg(snippetList->count()));
 }
 
 bool Tprojectform::askBeforeDiscarding()
@@ -242,25 +248,25 @@ bool Tprojectform::askBeforeDiscarding()
     if (answer == Prompts::Button::Cancel || answer == Prompts::Button::None)
         return false;
     // A save that failed or was cancelled keeps the project, and the window.
-    return answer != Prompts::Button::Yes || BitBtn3Click();
+    return answer != Prompts::Button::Yes || saveProject();
 }
 
-void Tprojectform::BitBtn1Click()
+void Tprojectform::newProject()
 {
     if (!askBeforeDiscarding())
         return;
     Tprojectname dialog(this);
     if (Prompts::runDialog(dialog) == QDialog::Accepted) {
         m_projectName = dialog.name() + QLatin1String(".mvp");
-        ListBox1->clear();
-        ListBox2->clear();
+        fileList->clear();
+        snippetList->clear();
         setProjectCommandsEnabled(true);
     }
     refreshStatus();
-    ListBox1->setFocus();
+    fileList->setFocus();
 }
 
-void Tprojectform::BitBtn2Click()
+void Tprojectform::openProject()
 {
     if (!askBeforeDiscarding())
         return;
@@ -284,11 +290,11 @@ void Tprojectform::BitBtn2Click()
 
 void Tprojectform::load(const ProjectData &project)
 {
-    fillSorted(ListBox1, project.files, false);
-    fillSorted(ListBox2, project.snippets, true);
+    fillSorted(fileList, project.files, false);
+    fillSorted(snippetList, project.snippets, true);
 }
 
-bool Tprojectform::BitBtn3Click()
+bool Tprojectform::saveProject()
 {
     Prompts::FileDialog dialog;
     dialog.filter = ProjectFilter.text();
@@ -309,17 +315,17 @@ bool Tprojectform::BitBtn3Click()
 
 bool Tprojectform::addFile(const QString &path)
 {
-    for (int i = 0; i < ListBox1->count(); ++i) {
-        if (ListBox1->item(i)->text() == path)
+    for (int i = 0; i < fileList->count(); ++i) {
+        if (fileList->item(i)->text() == path)
             return false;
     }
-    insertSorted(ListBox1, new QListWidgetItem(path));
+    insertSorted(fileList, new QListWidgetItem(path));
     m_modified = true;
     refreshStatus();
     return true;
 }
 
-void Tprojectform::BitBtn6Click()
+void Tprojectform::addFiles()
 {
     Prompts::FileDialog dialog;
     dialog.filter = ProjectDocumentFilter.text();
@@ -333,28 +339,28 @@ void Tprojectform::BitBtn6Click()
     refreshStatus();
 }
 
-void Tprojectform::BitBtn7Click()
+void Tprojectform::removeFiles()
 {
-    for (int i = ListBox1->count() - 1; i >= 0; --i) {
-        if (ListBox1->item(i)->isSelected())
-            delete ListBox1->takeItem(i);
+    for (int i = fileList->count() - 1; i >= 0; --i) {
+        if (fileList->item(i)->isSelected())
+            delete fileList->takeItem(i);
     }
     m_modified = true;
     refreshStatus();
 }
 
-void Tprojectform::BitBtn14Click()
+void Tprojectform::selectAllFiles()
 {
-    ListBox1->selectAll();
+    fileList->selectAll();
     refreshStatus();
 }
 
-void Tprojectform::BitBtn5Click()
+void Tprojectform::openFiles()
 {
     QStringList selected;
-    for (int i = 0; i < ListBox1->count(); ++i) {
-        if (ListBox1->item(i)->isSelected())
-            selected << ListBox1->item(i)->text();
+    for (int i = 0; i < fileList->count(); ++i) {
+        if (fileList->item(i)->isSelected())
+            selected << fileList->item(i)->text();
     }
     for (const QString &path : selected) {
         if (!QFileInfo(path).isFile()) {
@@ -369,28 +375,28 @@ void Tprojectform::BitBtn5Click()
     }
 }
 
-void Tprojectform::BitBtn9Click()
+void Tprojectform::addSnippet()
 {
     Tsnipform dialog(this);
     if (Prompts::runDialog(dialog) != QDialog::Accepted)
         return;
-    insertSorted(ListBox2, snippetItem(dialog.text()));
+    insertSorted(snippetList, snippetItem(dialog.text()));
     m_modified = true;
     refreshStatus();
 }
 
-void Tprojectform::BitBtn10Click()
+void Tprojectform::removeSnippet()
 {
-    const QList<QListWidgetItem *> selected = ListBox2->selectedItems();
+    const QList<QListWidgetItem *> selected = snippetList->selectedItems();
     for (QListWidgetItem *item : selected)
-        delete ListBox2->takeItem(ListBox2->row(item));
+        delete snippetList->takeItem(snippetList->row(item));
     m_modified = true;
     refreshStatus();
 }
 
-void Tprojectform::BitBtn11Click()
+void Tprojectform::copySnippet()
 {
-    const QList<QListWidgetItem *> selected = ListBox2->selectedItems();
+    const QList<QListWidgetItem *> selected = snippetList->selectedItems();
     if (!selected.isEmpty())
         insertProjectSnippet(m_host, itemText(selected.first()));
 }
@@ -455,10 +461,10 @@ bool Tprojectform::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::KeyRelease) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            if (watched == ListBox1)
-                BitBtn5Click();
-            else if (watched == ListBox2)
-                BitBtn11Click();
+            if (watched == fileList)
+                openFiles();
+            else if (watched == snippetList)
+                copySnippet();
         }
     }
     return QWidget::eventFilter(watched, event);

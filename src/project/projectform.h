@@ -31,20 +31,35 @@ public:
     // Focuses the file list (the main window's Focus project).
     void focusFiles();
 
-    void BitBtn1Click(); // New
-    void BitBtn2Click(); // Open
-    bool BitBtn3Click(); // Save; false when nothing was written
-    void BitBtn5Click(); // Open files
-    void BitBtn6Click(); // Add files
-    void BitBtn7Click(); // Remove files
-    void BitBtn9Click(); // Add snippet
-    void BitBtn10Click(); // Remove snippet
-    void BitBtn11Click(); // Copy snippet
-    void BitBtn14Click(); // Select all
+    void newProject();
+    void openProject();
+    bool saveProject(); // false when nothing was written
+    void openFiles();
+    void addFiles();
+    void removeFiles();
+    void addSnippet();
+    void removeSnippet();
+    void copySnippet();
+    void selectAllFiles();
 
-    QListWidget *ListBox1 = nullptr;
-    QListWidget *ListBox2 = nullptr;
-    QLabel *Label2 = nullptr;
+    QListWidget *fileList = nullptr;
+    QListWidget *snippetList = nullptr;
+    QLabel *projectLabel = nullptr;
+
+    QPushButton *newButton = nullptr;
+    QPushButton *openButton = nullptr;
+    QPushButton *saveButton = nullptr;
+    QPushButton *exitButton = nullptr;
+    QPushButton *helpButton = nullptr;
+    QPushButton *addFilesButton = nullptr;
+    QPushButton *removeFilesButton = nullptr;
+    QPushButton *openFilesButton = nullptr;
+    QPushButton *selectAllButton = nullptr;
+    QPushButton *fileHelpButton = nullptr;
+    QPushButton *addSnippetButton = nullptr;
+    QPushButton *removeSnippetButton = nullptr;
+    QPushButton *copySnippetButton = nullptr;
+    QPushButton *snippetHelpButton = nullptr;
 
 Q_SIGNALS:
     void closed();

@@ -35,19 +35,15 @@ private:
 
     QString path(const char *name) const { return dir.filePath(QLatin1String(name)); }
     Tprojectform *project() const { return main->projectWindow(); }
-    QPushButton *button(const char *name) const
-    {
-        return project()->findChild<QPushButton *>(QLatin1String(name));
-    }
 
     void newProject(const QString &name)
     {
         prompts->answerDialog([name](QDialog &d) {
             auto &dialog = static_cast<Tprojectname &>(d);
-            QTest::keyClicks(dialog.Edit1, name);
-            dialog.okbutton->click();
+            QTest::keyClicks(dialog.nameEdit, name);
+            dialog.okButton->click();
         });
-        project()->BitBtn1Click();
+        project()->newProject();
     }
 
 private Q_SLOTS:
@@ -96,10 +92,10 @@ private Q_SLOTS:
         QFETCH(QString, kept);
         QFETCH(bool, ok);
         Tprojectname dialog;
-        QVERIFY(!dialog.okbutton->isEnabled());
-        dialog.Edit1->setText(typed);
-        QCOMPARE(dialog.Edit1->text(), kept);
-        QCOMPARE(dialog.okbutton->isEnabled(), ok);
+        QVERIFY(!dialog.okButton->isEnabled());
+        dialog.nameEdit->setText(typed);
+        QCOMPARE(dialog.nameEdit->text(), kept);
+        QCOMPARE(dialog.okButton->isEnabled(), ok);
     }
 
     // The window's own Alt+letter keys win over the main window's menus,
@@ -110,11 +106,11 @@ private Q_SLOTS:
         project()->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(project()));
         // Add snippet is off without a project: the key does nothing.
-        QTest::keyClick(project()->ListBox1, Qt::Key_D, Qt::AltModifier);
+        QTest::keyClick(project()->fileList, Qt::Key_D, Qt::AltModifier);
         QVERIFY(!QApplication::activePopupWidget());
         newProject(QStringLiteral("site"));
         prompts->answerDialog([](QDialog &snippet) { snippet.reject(); });
-        QTest::keyClick(project()->ListBox1, Qt::Key_D, Qt::AltModifier);
+        QTest::keyClick(project()->fileList, Qt::Key_D, Qt::AltModifier);
         QTRY_COMPARE(prompts->pending(), 0);
         QVERIFY(!QApplication::activePopupWidget());
     }
@@ -132,18 +128,18 @@ private Q_SLOTS:
             QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
             name.reject();
         });
-        project()->BitBtn1Click();
+        project()->newProject();
         QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget *>(project()));
     }
 
     void newProjectEnablesAddingAndShowsStatus()
     {
-        QVERIFY(!button("BitBtn3")->isEnabled());
-        QVERIFY(!button("BitBtn6")->isEnabled());
+        QVERIFY(!project()->saveButton->isEnabled());
+        QVERIFY(!project()->addFilesButton->isEnabled());
         newProject(QStringLiteral("site"));
-        QVERIFY(button("BitBtn3")->isEnabled());
-        QVERIFY(button("BitBtn9")->isEnabled());
-        QCOMPARE(project()->Label2->text(), QStringLiteral("Project name: site.mvp  0/0"));
+        QVERIFY(project()->saveButton->isEnabled());
+        QVERIFY(project()->addSnippetButton->isEnabled());
+        QCOMPARE(project()->projectLabel->text(), QStringLiteral("Project name: site.mvp  0/0"));
     }
 
     void addingTheSamePathKeepsOneEntry()
@@ -152,13 +148,13 @@ private Q_SLOTS:
         writeTestFile(path("b.htm"), "b");
         writeTestFile(path("A.htm"), "a");
         prompts->answerOpen({path("b.htm"), path("A.htm"), path("b.htm")});
-        project()->BitBtn6Click();
-        QCOMPARE(project()->ListBox1->count(), 2);
-        QCOMPARE(project()->ListBox1->item(0)->text(), path("A.htm")); // sorted
+        project()->addFiles();
+        QCOMPARE(project()->fileList->count(), 2);
+        QCOMPARE(project()->fileList->item(0)->text(), path("A.htm")); // sorted
         QVERIFY(project()->isModified());
         main->openFiles({path("b.htm")});
         main->action("Addfiletoproject1")->trigger();
-        QCOMPARE(project()->ListBox1->count(), 2);
+        QCOMPARE(project()->fileList->count(), 2);
     }
 
     void openEntriesMissingOrAlreadyOpen()
@@ -169,9 +165,9 @@ private Q_SLOTS:
         main->openFiles({path("open.htm")});
         for (const char *name : {"open.htm", "closed.htm", "gone.htm"})
             project()->addFile(path(name));
-        project()->BitBtn14Click();
+        project()->selectAllFiles();
         prompts->answerMessage(Prompts::Button::Ok, path("gone.htm") + " does not exists. The file could not be opened");
-        project()->BitBtn5Click();
+        project()->openFiles();
         QCOMPARE(main->EditorCount(), 2);
     }
 
@@ -180,22 +176,22 @@ private Q_SLOTS:
         newProject(QStringLiteral("site"));
         prompts->answerDialog([](QDialog &d) {
             auto &dialog = static_cast<Tsnipform &>(d);
-            QVERIFY(!dialog.BitBtn2->isEnabled());
-            dialog.Memo1->setPlainText(QStringLiteral("<hr>\nline"));
-            dialog.BitBtn2->click();
+            QVERIFY(!dialog.okButton->isEnabled());
+            dialog.textEdit->setPlainText(QStringLiteral("<hr>\nline"));
+            dialog.okButton->click();
         });
-        project()->BitBtn9Click();
+        project()->addSnippet();
         QCOMPARE(project()->project().snippets, QStringList{"<hr>\r\nline"});
         main->newBlankDocument();
         Teditform *editor = main->activeEditor();
-        project()->ListBox2->setCurrentRow(0);
-        project()->BitBtn11Click();
+        project()->snippetList->setCurrentRow(0);
+        project()->copySnippet();
         QCOMPARE(editor->cmemo1->Text(), QStringLiteral("<hr>\r\nline"));
         // Over a selection it asks first; Cancel leaves the text alone.
         editor->cmemo1->SetSelStart(0);
         editor->cmemo1->SetSelLength(4);
         prompts->answerMessage(Prompts::Button::Cancel, QStringLiteral("You have \"selected\" text"));
-        project()->BitBtn11Click();
+        project()->copySnippet();
         QCOMPARE(editor->cmemo1->Text(), QStringLiteral("<hr>\r\nline"));
         editor->Undolasttag1Click();
         QCOMPARE(editor->cmemo1->Text(), QString());
@@ -206,24 +202,24 @@ private Q_SLOTS:
         newProject(QStringLiteral("site"));
         project()->addFile(path("x.htm"));
         prompts->answerSave(path("site.mvp"));
-        QVERIFY(project()->BitBtn3Click());
+        QVERIFY(project()->saveProject());
         QVERIFY(!project()->isModified());
         prompts->answerDialog([](QDialog &d) {
             auto &dialog = static_cast<Tprojectname &>(d);
-            dialog.Edit1->setText(QStringLiteral("other"));
-            dialog.okbutton->click();
+            dialog.nameEdit->setText(QStringLiteral("other"));
+            dialog.okButton->click();
         });
-        project()->BitBtn1Click();
-        QCOMPARE(project()->ListBox1->count(), 0);
+        project()->newProject();
+        QCOMPARE(project()->fileList->count(), 0);
         prompts->answerOpen({path("site.mvp")});
-        project()->BitBtn2Click();
+        project()->openProject();
         QCOMPARE(project()->project().files, QStringList{path("x.htm")});
         QCOMPARE(project()->projectName(), QStringLiteral("site.mvp"));
 
         writeTestFile(path("bad.mvp"), "[files]\r\nx\r\n");
         prompts->answerOpen({path("bad.mvp")});
         prompts->answerMessage(Prompts::Button::Ok, QStringLiteral("Not a valid file."));
-        project()->BitBtn2Click();
+        project()->openProject();
         QCOMPARE(project()->project().files, QStringList{path("x.htm")});
     }
 
@@ -253,7 +249,7 @@ private Q_SLOTS:
         answerQuestion();
         QVERIFY(!main->close());
         answerQuestion();
-        project()->BitBtn1Click(); // New asks no name: the command was abandoned
+        project()->newProject(); // New asks no name: the command was abandoned
         QVERIFY(project());
         QVERIFY(project()->isModified());
         QCOMPARE(project()->project().files, QStringList{path("x.htm")});
