@@ -58,7 +58,7 @@ public:
     {
         dialog.show();
         fill(static_cast<TCriteriaDialog &>(dialog));
-        static_cast<TCriteriaDialog &>(dialog).okbutton->click();
+        static_cast<TCriteriaDialog &>(dialog).okButton->click();
         return dialog.result();
     }
 };
@@ -107,16 +107,16 @@ int main(int argc, char *argv[])
     const double literalHours = perRead * page.size() / 3.6e6;
 
     prompts.fill = [](TCriteriaDialog &d) {
-        d.crit->setText(QStringLiteral("tbody"));
-        d.global->setChecked(true);
+        d.searchEdit->setText(QStringLiteral("tbody"));
+        d.globalButton->setChecked(true);
     };
     const double search = bench::medianMs(5, [&] { mainform.search(); });
     bench::report(QStringLiteral("Search 10 MB page, nothing found"), search, QStringLiteral("ms"), 200,
                   QStringLiteral("literal procedure ~%1 h").arg(literalHours, 0, 'f', 0));
 
     prompts.fill = [](TCriteriaDialog &d) {
-        d.crit->setText(QStringLiteral("class=\"c\""));
-        static_cast<Treplaceform &>(d).reptext->setText(QStringLiteral("class=\"d\""));
+        d.searchEdit->setText(QStringLiteral("class=\"c\""));
+        static_cast<Treplaceform &>(d).replaceEdit->setText(QStringLiteral("class=\"d\""));
     };
     prompts.answer = Prompts::Button::All;
     prompts.asked = 0;

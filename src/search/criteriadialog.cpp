@@ -45,55 +45,55 @@ TCriteriaDialog::TCriteriaDialog(const char *name, const CaptionTable &captions,
 {
     setObjectName(QLatin1String(name));
 
-    Label1 = named<QLabel>(this, "Label1");
-    crit = named<QLineEdit>(this, "crit");
-    Label1->setBuddy(crit);
-    uplow = named<QCheckBox>(this, "uplow");
+    searchLabel = named<QLabel>(this, "Label1");
+    searchEdit = named<QLineEdit>(this, "crit");
+    searchLabel->setBuddy(searchEdit);
+    matchCaseBox = named<QCheckBox>(this, "uplow");
 
     auto *scope = new QGroupBox(this);
-    local = named<QRadioButton>(scope, "local");
-    global = named<QRadioButton>(scope, "global");
-    allfiles = named<QRadioButton>(scope, "allfiles");
+    selectedButton = named<QRadioButton>(scope, "local");
+    globalButton = named<QRadioButton>(scope, "global");
+    allFilesButton = named<QRadioButton>(scope, "allfiles");
     auto *scopeLayout = new QVBoxLayout(scope);
-    scopeLayout->addWidget(local);
-    scopeLayout->addWidget(global);
-    scopeLayout->addWidget(allfiles);
+    scopeLayout->addWidget(selectedButton);
+    scopeLayout->addWidget(globalButton);
+    scopeLayout->addWidget(allFilesButton);
 
     // The captions come with the language as the dialog is shown.
-    okbutton = DialogHelpers::button(this, "okbutton", "");
-    okbutton->setDefault(true);
-    cancelbutton = DialogHelpers::button(this, "cancelbutton", "");
-    BitBtn1 = DialogHelpers::button(this, "BitBtn1", "");
+    okButton = DialogHelpers::button(this, "okbutton", "");
+    okButton->setDefault(true);
+    cancelButton = DialogHelpers::button(this, "cancelbutton", "");
+    helpButton = DialogHelpers::button(this, "BitBtn1", "");
 
     m_fields = new QGridLayout;
-    m_fields->addWidget(Label1, 0, 0);
-    m_fields->addWidget(crit, 0, 1);
+    m_fields->addWidget(searchLabel, 0, 0);
+    m_fields->addWidget(searchEdit, 0, 1);
     m_fields->setColumnMinimumWidth(1, 260);
     auto *choices = new QVBoxLayout;
     choices->addLayout(m_fields);
-    choices->addWidget(uplow);
+    choices->addWidget(matchCaseBox);
     choices->addWidget(scope);
     auto *buttons = new QVBoxLayout;
-    buttons->addWidget(okbutton);
-    buttons->addWidget(cancelbutton);
-    buttons->addWidget(BitBtn1);
+    buttons->addWidget(okButton);
+    buttons->addWidget(cancelButton);
+    buttons->addWidget(helpButton);
     buttons->addStretch();
     auto *layout = new QHBoxLayout(this);
     layout->addLayout(choices);
     layout->addLayout(buttons);
     DialogHelpers::makeFixed(this, closeBox);
 
-    connect(crit, &QLineEdit::textChanged, this, &TCriteriaDialog::critChange);
-    connect(okbutton, &QPushButton::clicked, this, &TCriteriaDialog::okbuttonClick);
-    connect(cancelbutton, &QPushButton::clicked, this, &QDialog::reject);
-    connect(BitBtn1, &QPushButton::clicked, this, [] { DialogRunner::showHelp(HelpTopic); });
+    connect(searchEdit, &QLineEdit::textChanged, this, &TCriteriaDialog::updateOk);
+    connect(okButton, &QPushButton::clicked, this, &TCriteriaDialog::confirm);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(helpButton, &QPushButton::clicked, this, [] { DialogRunner::showHelp(HelpTopic); });
 }
 
 void TCriteriaDialog::addField(QLabel *label, QLineEdit *edit)
 {
     const int row = m_fields->rowCount();
     label->setBuddy(edit);
-    setTabOrder(crit, edit);
+    setTabOrder(searchEdit, edit);
     m_fields->addWidget(label, row, 0);
     m_fields->addWidget(edit, row, 1);
 }
@@ -111,19 +111,19 @@ void TCriteriaDialog::FormShow()
     const int shown = lang == Danish || lang == German ? lang : English;
     applyCaptions(this, {&SharedCaptions, &m_captions}, shown);
     const bool inSelection = presetInSelection();
-    local->setEnabled(inSelection);
-    (inSelection ? local : global)->setChecked(true);
-    okbutton->setEnabled(false);
+    selectedButton->setEnabled(inSelection);
+    (inSelection ? selectedButton : globalButton)->setChecked(true);
+    okButton->setEnabled(false);
     m_confirmed = false;
-    crit->setFocus();
+    searchEdit->setFocus();
 }
 
-void TCriteriaDialog::critChange()
+void TCriteriaDialog::updateOk()
 {
-    okbutton->setEnabled(!crit->text().isEmpty());
+    okButton->setEnabled(!searchEdit->text().isEmpty());
 }
 
-void TCriteriaDialog::okbuttonClick()
+void TCriteriaDialog::confirm()
 {
     storeCriteria();
     m_confirmed = true;

@@ -24,15 +24,15 @@ class TCriteriaDialog : public QDialog
 public:
     bool Confirmed() const { return m_confirmed; }
 
-    QLabel *Label1;
-    QLineEdit *crit;
-    QCheckBox *uplow;
-    QRadioButton *local;
-    QRadioButton *global;
-    QRadioButton *allfiles;
-    QPushButton *okbutton;
-    QPushButton *cancelbutton;
-    QPushButton *BitBtn1; // Help
+    QLabel *searchLabel;
+    QLineEdit *searchEdit;
+    QCheckBox *matchCaseBox;
+    QRadioButton *selectedButton;
+    QRadioButton *globalButton;
+    QRadioButton *allFilesButton;
+    QPushButton *okButton;
+    QPushButton *cancelButton;
+    QPushButton *helpButton;
 
 protected:
     // `captions` are the dialog's own rows besides the shared ones; the
@@ -51,8 +51,8 @@ protected:
 
 private:
     void FormShow();
-    void critChange();
-    void okbuttonClick();
+    void updateOk();
+    void confirm();
 
     QGridLayout *m_fields;
     const CaptionTable &m_captions;

@@ -20,12 +20,12 @@ const CaptionTable TreplaceformCaptions{"replace dialog", {
 
 Treplaceform::Treplaceform(QWidget *parent)
     : TCriteriaDialog("Treplaceform", TreplaceformCaptions, true, parent)
-    , Label2(new QLabel(this))
-    , reptext(new QLineEdit(this))
+    , replaceLabel(new QLabel(this))
+    , replaceEdit(new QLineEdit(this))
 {
-    Label2->setObjectName(QStringLiteral("Label2"));
-    reptext->setObjectName(QStringLiteral("reptext"));
-    addField(Label2, reptext);
+    replaceLabel->setObjectName(QStringLiteral("Label2"));
+    replaceEdit->setObjectName(QStringLiteral("reptext"));
+    addField(replaceLabel, replaceEdit);
 }
 
 bool Treplaceform::presetInSelection() const
@@ -36,9 +36,9 @@ bool Treplaceform::presetInSelection() const
 void Treplaceform::storeCriteria()
 {
     SearchCriteria &criteria = searchCriteria();
-    criteria.replacementText = reptext->text();
-    criteria.searchText = crit->text();
-    criteria.replaceMatchCase = uplow->isChecked();
-    criteria.replaceInSelection = local->isChecked();
-    criteria.replaceAllFiles = allfiles->isChecked();
+    criteria.replacementText = replaceEdit->text();
+    criteria.searchText = searchEdit->text();
+    criteria.replaceMatchCase = matchCaseBox->isChecked();
+    criteria.replaceInSelection = selectedButton->isChecked();
+    criteria.replaceAllFiles = allFilesButton->isChecked();
 }

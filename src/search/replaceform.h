@@ -11,8 +11,8 @@ class Treplaceform : public TCriteriaDialog
 public:
     explicit Treplaceform(QWidget *parent = nullptr);
 
-    QLabel *Label2;
-    QLineEdit *reptext;
+    QLabel *replaceLabel;
+    QLineEdit *replaceEdit;
 
 protected:
     bool presetInSelection() const override;

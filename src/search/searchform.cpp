@@ -29,8 +29,8 @@ bool Tsearchform::presetInSelection() const
 void Tsearchform::storeCriteria()
 {
     SearchCriteria &criteria = searchCriteria();
-    criteria.searchMatchCase = uplow->isChecked();
-    criteria.searchText = crit->text();
-    criteria.searchInSelection = local->isChecked();
-    criteria.searchAllFiles = allfiles->isChecked();
+    criteria.searchMatchCase = matchCaseBox->isChecked();
+    criteria.searchText = searchEdit->text();
+    criteria.searchInSelection = selectedButton->isChecked();
+    criteria.searchAllFiles = allFilesButton->isChecked();
 }

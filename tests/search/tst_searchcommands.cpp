@@ -108,9 +108,9 @@ private:
     {
         prompts->fill = [this, fill](TCriteriaDialog &d) {
             dialogShown = d.objectName();
-            localOffered = d.local->isEnabled();
+            localOffered = d.selectedButton->isEnabled();
             fill(d);
-            d.okbutton->click();
+            d.okButton->click();
         };
     }
 
@@ -126,12 +126,12 @@ private:
     void search(const QString &text, Scope scope = Scope::Global, bool matchCase = false)
     {
         setFill([=](TCriteriaDialog &d) {
-            d.crit->setText(text);
-            d.uplow->setChecked(matchCase);
+            d.searchEdit->setText(text);
+            d.matchCaseBox->setChecked(matchCase);
             if (scope == Scope::AllFiles)
-                d.allfiles->setChecked(true);
+                d.allFilesButton->setChecked(true);
             else if (scope == Scope::Global)
-                d.global->setChecked(true);
+                d.globalButton->setChecked(true);
         });
         main->action("searchbutton")->trigger();
     }
@@ -139,10 +139,10 @@ private:
     void replace(const QString &text, const QString &by, Scope scope = Scope::Global)
     {
         setFill([=](TCriteriaDialog &d) {
-            d.crit->setText(text);
-            static_cast<Treplaceform &>(d).reptext->setText(by);
+            d.searchEdit->setText(text);
+            static_cast<Treplaceform &>(d).replaceEdit->setText(by);
             if (scope == Scope::AllFiles)
-                d.allfiles->setChecked(true);
+                d.allFilesButton->setChecked(true);
         });
         main->action("replacebutton")->trigger();
     }

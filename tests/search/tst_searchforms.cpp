@@ -125,11 +125,11 @@ private Q_SLOTS:
         searchCriteria().searchInSelection = inSelection;
         const auto dialog = makeDialog(kind);
         dialog->show();
-        QCOMPARE(dialog->local->isEnabled(), localOffered);
-        QCOMPARE(dialog->local->isChecked(), localOffered);
-        QCOMPARE(dialog->global->isChecked(), !localOffered);
-        QVERIFY(!dialog->allfiles->isChecked());
-        QVERIFY(dialog->crit->text().isEmpty());
+        QCOMPARE(dialog->selectedButton->isEnabled(), localOffered);
+        QCOMPARE(dialog->selectedButton->isChecked(), localOffered);
+        QCOMPARE(dialog->globalButton->isChecked(), !localOffered);
+        QVERIFY(!dialog->allFilesButton->isChecked());
+        QVERIFY(dialog->searchEdit->text().isEmpty());
     }
 
     void okFollowsTheSearchText_data()
@@ -144,16 +144,16 @@ private Q_SLOTS:
         QFETCH(QString, kind);
         const auto dialog = makeDialog(kind);
         dialog->show();
-        QVERIFY(!dialog->okbutton->isEnabled());
-        QTest::keyClicks(dialog->crit, QStringLiteral("ab"));
-        QVERIFY(dialog->okbutton->isEnabled());
-        dialog->crit->clear();
-        QVERIFY(!dialog->okbutton->isEnabled());
+        QVERIFY(!dialog->okButton->isEnabled());
+        QTest::keyClicks(dialog->searchEdit, QStringLiteral("ab"));
+        QVERIFY(dialog->okButton->isEnabled());
+        dialog->searchEdit->clear();
+        QVERIFY(!dialog->okButton->isEnabled());
         // Not only the first emptying.
-        QTest::keyClicks(dialog->crit, QStringLiteral("c"));
-        QVERIFY(dialog->okbutton->isEnabled());
-        QTest::keyClick(dialog->crit, Qt::Key_Backspace);
-        QVERIFY(!dialog->okbutton->isEnabled());
+        QTest::keyClicks(dialog->searchEdit, QStringLiteral("c"));
+        QVERIFY(dialog->okButton->isEnabled());
+        QTest::keyClick(dialog->searchEdit, Qt::Key_Backspace);
+        QVERIFY(!dialog->okButton->isEnabled());
     }
 
     void searchOkStoresItsChoices()
@@ -161,10 +161,10 @@ private Q_SLOTS:
         searchCriteria().replaceMatchCase = true;
         Tsearchform dialog;
         dialog.show();
-        QTest::keyClicks(dialog.crit, QStringLiteral("Abc"));
-        dialog.uplow->setChecked(true);
-        dialog.allfiles->setChecked(true);
-        dialog.okbutton->click();
+        QTest::keyClicks(dialog.searchEdit, QStringLiteral("Abc"));
+        dialog.matchCaseBox->setChecked(true);
+        dialog.allFilesButton->setChecked(true);
+        dialog.okButton->click();
         QVERIFY(dialog.Confirmed());
         QVERIFY(!dialog.isVisible());
         const SearchCriteria &c = searchCriteria();
@@ -180,10 +180,10 @@ private Q_SLOTS:
         searchCriteria().searchMatchCase = true;
         Treplaceform dialog;
         dialog.show();
-        QTest::keyClicks(dialog.crit, QStringLiteral("old"));
-        QTest::keyClicks(dialog.reptext, QStringLiteral("new"));
-        dialog.allfiles->setChecked(true);
-        dialog.okbutton->click();
+        QTest::keyClicks(dialog.searchEdit, QStringLiteral("old"));
+        QTest::keyClicks(dialog.replaceEdit, QStringLiteral("new"));
+        dialog.allFilesButton->setChecked(true);
+        dialog.okButton->click();
         QVERIFY(dialog.Confirmed());
         const SearchCriteria &c = searchCriteria();
         QCOMPARE(c.searchText, QStringLiteral("old"));
@@ -212,11 +212,11 @@ private Q_SLOTS:
         searchCriteria().searchText = QStringLiteral("before");
         const auto dialog = makeDialog(kind);
         dialog->show();
-        QTest::keyClicks(dialog->crit, QStringLiteral("typed"));
+        QTest::keyClicks(dialog->searchEdit, QStringLiteral("typed"));
         if (way == QLatin1String("cancel"))
-            dialog->cancelbutton->click();
+            dialog->cancelButton->click();
         else if (way == QLatin1String("escape"))
-            QTest::keyClick(dialog->crit, Qt::Key_Escape);
+            QTest::keyClick(dialog->searchEdit, Qt::Key_Escape);
         else
             dialog->close();
         QVERIFY(!dialog->isVisible());
@@ -228,8 +228,8 @@ private Q_SLOTS:
     {
         QList<int> topics;
         DialogRunner::setHelpHandler([&](int topic) { topics << topic; });
-        Tsearchform().BitBtn1->click();
-        Treplaceform().BitBtn1->click();
+        Tsearchform().helpButton->click();
+        Treplaceform().helpButton->click();
         DialogRunner::setHelpHandler(nullptr);
         QCOMPARE(topics, (QList<int>{2500, 2500}));
     }
