@@ -181,29 +181,29 @@ public:
             return -1;
         QElapsedTimer clock;
         clock.start();
-        m_prompts.answerDialog([](QDialog &d) { static_cast<Tconform &>(d).connectbutton->click(); });
-        form->connectbtn->click();
+        m_prompts.answerDialog([](QDialog &d) { static_cast<Tconform &>(d).connectButton->click(); });
+        form->connectButton->click();
         if (direction == Up) {
             m_prompts.answerOpen({local});
-            form->upbtn->click();
+            form->uploadButton->click();
         } else {
-            const QList<QTreeWidgetItem *> rows = form->ListView1->findItems(Source, Qt::MatchExactly);
+            const QList<QTreeWidgetItem *> rows = form->fileList->findItems(Source, Qt::MatchExactly);
             if (rows.isEmpty())
                 return -1;
             rows.first()->setSelected(true);
             const QString folder = QFileInfo(local).absolutePath();
             m_prompts.answerDialog([folder](QDialog &d) {
                 auto &dirform = static_cast<Tdirform &>(d);
-                dirform.de->setText(folder);
-                dirform.okbutton->click();
+                dirform.folderEdit->setText(folder);
+                dirform.okButton->click();
             });
-            form->downbtn->click();
+            form->downloadButton->click();
         }
-        form->disbtn->click();
+        form->disconnectButton->click();
         const double taken = secondsSince(clock);
         const bool clean = m_prompts.messages().size() == m_messages;
         m_messages = m_prompts.messages().size();
-        form->closebtn->click();
+        form->closeButton->click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         if (!clean) {
             std::fprintf(stderr, "window transfer failed: %s\n", qPrintable(m_prompts.messageTexts().constLast()));

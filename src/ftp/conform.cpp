@@ -34,39 +34,39 @@ Tconform::Tconform(QWidget *parent)
     setObjectName(QStringLiteral("Tconform"));
     setNameCaption(this, QStringLiteral("Markvale PRO FTP"));
 
-    Label1 = new QLabel(QStringLiteral("Existing connections"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    listbox1 = new QListWidget(this);
-    listbox1->setObjectName(QStringLiteral("listbox1"));
-    listbox1->setSelectionMode(QAbstractItemView::SingleSelection);
-    Label1->setBuddy(listbox1);
+    connectionsLabel = new QLabel(QStringLiteral("Existing connections"), this);
+    connectionsLabel->setObjectName(QStringLiteral("Label1"));
+    connectionList = new QListWidget(this);
+    connectionList->setObjectName(QStringLiteral("listbox1"));
+    connectionList->setSelectionMode(QAbstractItemView::SingleSelection);
+    connectionsLabel->setBuddy(connectionList);
 
-    connectbutton = DialogHelpers::button(this, "connectbutton", "Connec&t");
-    connectbutton->setDefault(true);
-    newbutton = DialogHelpers::button(this, "newbutton", "&New");
-    editbutton = DialogHelpers::button(this, "editbutton", "&Edit");
-    cancelbutton = DialogHelpers::button(this, "cancelbutton", "&Cancel");
-    BitBtn1 = DialogHelpers::button(this, "BitBtn1", "&Help");
+    connectButton = DialogHelpers::button(this, "connectbutton", "Connec&t");
+    connectButton->setDefault(true);
+    newButton = DialogHelpers::button(this, "newbutton", "&New");
+    editButton = DialogHelpers::button(this, "editbutton", "&Edit");
+    cancelButton = DialogHelpers::button(this, "cancelbutton", "&Cancel");
+    helpButton = DialogHelpers::button(this, "BitBtn1", "&Help");
 
     auto *buttons = new QVBoxLayout;
-    for (QPushButton *b : {connectbutton, newbutton, editbutton, cancelbutton, BitBtn1})
+    for (QPushButton *b : {connectButton, newButton, editButton, cancelButton, helpButton})
         buttons->addWidget(b);
     buttons->addStretch();
     auto *list = new QVBoxLayout;
-    list->addWidget(Label1);
-    list->addWidget(listbox1);
+    list->addWidget(connectionsLabel);
+    list->addWidget(connectionList);
     auto *layout = new QHBoxLayout(this);
     layout->addLayout(list);
     layout->addLayout(buttons);
     DialogHelpers::makeFixed(this, true);
 
-    connect(listbox1, &QListWidget::itemSelectionChanged, this, &Tconform::listbox1Change);
-    connect(listbox1, &QListWidget::itemDoubleClicked, this, &Tconform::connectbuttonClick);
-    connect(connectbutton, &QPushButton::clicked, this, &Tconform::connectbuttonClick);
-    connect(newbutton, &QPushButton::clicked, this, &Tconform::newbuttonClick);
-    connect(editbutton, &QPushButton::clicked, this, &Tconform::editbuttonClick);
-    connect(cancelbutton, &QPushButton::clicked, this, &Tconform::cancelbuttonClick);
-    connect(BitBtn1, &QPushButton::clicked, this, [] { DialogRunner::showHelp(HelpTopic); });
+    connect(connectionList, &QListWidget::itemSelectionChanged, this, &Tconform::updateButtons);
+    connect(connectionList, &QListWidget::itemDoubleClicked, this, &Tconform::connectbuttonClick);
+    connect(connectButton, &QPushButton::clicked, this, &Tconform::connectbuttonClick);
+    connect(newButton, &QPushButton::clicked, this, &Tconform::newbuttonClick);
+    connect(editButton, &QPushButton::clicked, this, &Tconform::editbuttonClick);
+    connect(cancelButton, &QPushButton::clicked, this, &Tconform::cancelbuttonClick);
+    connect(helpButton, &QPushButton::clicked, this, [] { DialogRunner::showHelp(HelpTopic); });
 }
 
 void Tconform::showEvent(QShowEvent *event)
@@ -80,34 +80,34 @@ void Tconform::FormShow()
 {
     applyCaptions(this, TconformCaptions, settings().Lang);
     m_chosen = false;
-    listbox1->clear();
+    connectionList->clear();
     const int count = FtpConnections::count();
-    newbutton->setEnabled(count < FtpSlotCount);
+    newButton->setEnabled(count < FtpSlotCount);
     if (count == 0) {
-        editbutton->setEnabled(false);
-        connectbutton->setEnabled(false);
-        newbutton->setFocus();
+        editButton->setEnabled(false);
+        connectButton->setEnabled(false);
+        newButton->setFocus();
         return;
     }
     for (int n = 0; n < count; ++n)
-        listbox1->addItem(settings().Ftp[size_t(n)].FTPNick);
+        connectionList->addItem(settings().Ftp[size_t(n)].FTPNick);
     // Connect is the default button: Enter connects to the connection last used, or the first.
     const int last = FtpConnections::lastUsed();
-    listbox1->setCurrentRow(last >= 0 && last < count ? last : 0);
-    listbox1->setFocus();
+    connectionList->setCurrentRow(last >= 0 && last < count ? last : 0);
+    connectionList->setFocus();
 }
 
-void Tconform::listbox1Change()
+void Tconform::updateButtons()
 {
-    const bool selected = !listbox1->selectedItems().isEmpty();
-    connectbutton->setEnabled(selected);
-    editbutton->setEnabled(selected);
+    const bool selected = !connectionList->selectedItems().isEmpty();
+    connectButton->setEnabled(selected);
+    editButton->setEnabled(selected);
 }
 
 void Tconform::connectbuttonClick()
 {
-    const int row = listbox1->currentRow();
-    if (row < 0 || !listbox1->item(row)->isSelected())
+    const int row = connectionList->currentRow();
+    if (row < 0 || !connectionList->item(row)->isSelected())
         return;
     const FtpSlot &slot = settings().Ftp[size_t(row)];
     m_pending = {slot.FTPHost, slot.FTPName, slot.FTPPass, FtpTransferStore::load(row)};
@@ -127,17 +127,17 @@ void Tconform::newbuttonClick()
     settings().AntCon = count + 1;
     FtpSlot &slot = settings().Ftp[size_t(count)];
     data.store(slot);
-    listbox1->addItem(slot.FTPNick);
+    connectionList->addItem(slot.FTPNick);
     FtpConnections::saveSlot(count);
     FtpTransferStore::save(count, data.options());
     if (count + 1 == FtpSlotCount)
-        newbutton->setEnabled(false);
+        newButton->setEnabled(false);
 }
 
 void Tconform::editbuttonClick()
 {
-    const int row = listbox1->currentRow();
-    if (row < 0 || !listbox1->item(row)->isSelected())
+    const int row = connectionList->currentRow();
+    if (row < 0 || !connectionList->item(row)->isSelected())
         return;
     FtpSlot &slot = settings().Ftp[size_t(row)];
     Tdataform data(this);
@@ -148,8 +148,8 @@ void Tconform::editbuttonClick()
         FtpConnections::saveSlot(row);
         FtpTransferStore::save(row, data.options());
     }
-    listbox1->item(row)->setText(slot.FTPNick);
-    listbox1->setCurrentRow(row);
+    connectionList->item(row)->setText(slot.FTPNick);
+    connectionList->setCurrentRow(row);
 }
 
 void Tconform::cancelbuttonClick()

@@ -24,20 +24,20 @@ public:
     bool chosen() const { return m_chosen; }
     const FtpConnections::PendingConnection &pending() const { return m_pending; }
 
-    QLabel *Label1 = nullptr;
-    QListWidget *listbox1 = nullptr;
-    QPushButton *connectbutton = nullptr;
-    QPushButton *newbutton = nullptr;
-    QPushButton *editbutton = nullptr;
-    QPushButton *cancelbutton = nullptr;
-    QPushButton *BitBtn1 = nullptr; // Help
+    QLabel *connectionsLabel = nullptr;
+    QListWidget *connectionList = nullptr;
+    QPushButton *connectButton = nullptr;
+    QPushButton *newButton = nullptr;
+    QPushButton *editButton = nullptr;
+    QPushButton *cancelButton = nullptr;
+    QPushButton *helpButton = nullptr;
 
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
     void FormShow();
-    void listbox1Change();
+    void updateButtons();
     void connectbuttonClick();
     void newbuttonClick();
     void editbuttonClick();

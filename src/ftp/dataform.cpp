@@ -102,99 +102,101 @@ Tdataform::Tdataform(QWidget *parent)
     setObjectName(QStringLiteral("Tdataform"));
     setNameCaption(this, QStringLiteral("Markvale FTP"));
 
-    Edit4 = edit(this, "Edit4");
-    Edit1 = edit(this, "Edit1");
-    Edit2 = edit(this, "Edit2");
-    Edit3 = edit(this, "Edit3");
-    Edit3->setEchoMode(QLineEdit::Password);
-    Label4 = label(this, "Label4", "Enter the name you want to call this connection", Edit4);
-    Label1 = label(this, "Label1", "Enter \"hostname\" (usually begins with \"ftp.\" and ends with \".com\")", Edit1);
-    Label2 = label(this, "Label2", "Enter your membername issued from the space provider", Edit2);
-    Label3 = label(this, "Label3", "Enter your password", Edit3);
-    ProtocolBox = choice(this, "ProtocolBox", ProtocolItems);
-    ModeBox = choice(this, "ModeBox", ModeItems);
-    TlsBox = choice(this, "TlsBox", TlsItems);
-    Label7 = new QLabel(QStringLiteral("Protocol"), this);
-    Label7->setObjectName(QStringLiteral("Label7"));
-    Label7->setBuddy(ProtocolBox);
-    Label5 = new QLabel(QStringLiteral("Transfer mode"), this);
-    Label5->setObjectName(QStringLiteral("Label5"));
-    Label5->setBuddy(ModeBox);
-    Label6 = new QLabel(QStringLiteral("Encryption"), this);
-    Label6->setObjectName(QStringLiteral("Label6"));
-    Label6->setBuddy(TlsBox);
+    nameEdit = edit(this, "Edit4");
+    hostEdit = edit(this, "Edit1");
+    userEdit = edit(this, "Edit2");
+    passwordEdit = edit(this, "Edit3");
+    passwordEdit->setEchoMode(QLineEdit::Password);
+    nameLabel = label(this, "Label4", "Enter the name you want to call this connection", nameEdit);
+    hostLabel = label(this, "Label1", "Enter \"hostname\" (usually begins with \"ftp.\" and ends with \".com\")",
+                      hostEdit);
+    userLabel = label(this, "Label2", "Enter your membername issued from the space provider", userEdit);
+    passwordLabel = label(this, "Label3", "Enter your password", passwordEdit);
+    protocolBox = choice(this, "ProtocolBox", ProtocolItems);
+    modeBox = choice(this, "ModeBox", ModeItems);
+    encryptionBox = choice(this, "TlsBox", TlsItems);
+    protocolLabel = new QLabel(QStringLiteral("Protocol"), this);
+    protocolLabel->setObjectName(QStringLiteral("Label7"));
+    protocolLabel->setBuddy(protocolBox);
+    modeLabel = new QLabel(QStringLiteral("Transfer mode"), this);
+    modeLabel->setObjectName(QStringLiteral("Label5"));
+    modeLabel->setBuddy(modeBox);
+    encryptionLabel = new QLabel(QStringLiteral("Encryption"), this);
+    encryptionLabel->setObjectName(QStringLiteral("Label6"));
+    encryptionLabel->setBuddy(encryptionBox);
 
     auto *layout = new QVBoxLayout(this);
-    for (auto [l, box] : {std::pair{Label4, Edit4}, {Label1, Edit1}, {Label2, Edit2}, {Label3, Edit3}}) {
+    for (auto [l, box] : {std::pair{nameLabel, nameEdit}, {hostLabel, hostEdit}, {userLabel, userEdit},
+                          {passwordLabel, passwordEdit}}) {
         layout->addWidget(l);
         layout->addWidget(box);
     }
     auto *transfer = new QGridLayout;
-    transfer->addWidget(Label7, 0, 0);
-    transfer->addWidget(ProtocolBox, 0, 1);
-    transfer->addWidget(Label5, 1, 0);
-    transfer->addWidget(ModeBox, 1, 1);
-    transfer->addWidget(Label6, 2, 0);
-    transfer->addWidget(TlsBox, 2, 1);
+    transfer->addWidget(protocolLabel, 0, 0);
+    transfer->addWidget(protocolBox, 0, 1);
+    transfer->addWidget(modeLabel, 1, 0);
+    transfer->addWidget(modeBox, 1, 1);
+    transfer->addWidget(encryptionLabel, 2, 0);
+    transfer->addWidget(encryptionBox, 2, 1);
     layout->addLayout(transfer);
 
-    BitBtn1 = DialogHelpers::button(this, "BitBtn1", "&Ok");
-    BitBtn2 = DialogHelpers::button(this, "BitBtn2", "&Cancel");
-    BitBtn3 = DialogHelpers::button(this, "BitBtn3", "&Help");
-    BitBtn1->setDefault(true);
+    okButton = DialogHelpers::button(this, "BitBtn1", "&Ok");
+    cancelButton = DialogHelpers::button(this, "BitBtn2", "&Cancel");
+    helpButton = DialogHelpers::button(this, "BitBtn3", "&Help");
+    okButton->setDefault(true);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(BitBtn1);
-    buttons->addWidget(BitBtn2);
-    buttons->addWidget(BitBtn3);
+    buttons->addWidget(okButton);
+    buttons->addWidget(cancelButton);
+    buttons->addWidget(helpButton);
     layout->addLayout(buttons);
     DialogHelpers::makeFixed(this, true);
 
-    setTabOrder(Edit4, Edit1);
-    setTabOrder(Edit1, Edit2);
-    setTabOrder(Edit2, Edit3);
-    setTabOrder(Edit3, ProtocolBox);
-    setTabOrder(ProtocolBox, ModeBox);
-    setTabOrder(ModeBox, TlsBox);
-    connect(ProtocolBox, &QComboBox::currentIndexChanged, this, &Tdataform::protocolChanged);
-    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
-    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
-    connect(BitBtn3, &QPushButton::clicked, this, [] { DialogRunner::showHelp(HelpTopic); });
+    setTabOrder(nameEdit, hostEdit);
+    setTabOrder(hostEdit, userEdit);
+    setTabOrder(userEdit, passwordEdit);
+    setTabOrder(passwordEdit, protocolBox);
+    setTabOrder(protocolBox, modeBox);
+    setTabOrder(modeBox, encryptionBox);
+    connect(protocolBox, &QComboBox::currentIndexChanged, this, &Tdataform::protocolChanged);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(helpButton, &QPushButton::clicked, this, [] { DialogRunner::showHelp(HelpTopic); });
 }
 
 void Tdataform::fill(const FtpSlot &slot)
 {
-    Edit1->setText(slot.FTPHost);
-    Edit2->setText(slot.FTPName);
-    Edit3->setText(slot.FTPPass);
-    Edit4->setText(slot.FTPNick);
+    hostEdit->setText(slot.FTPHost);
+    userEdit->setText(slot.FTPName);
+    passwordEdit->setText(slot.FTPPass);
+    nameEdit->setText(slot.FTPNick);
 }
 
 void Tdataform::store(FtpSlot &slot) const
 {
-    slot.FTPHost = Edit1->text();
-    slot.FTPName = Edit2->text();
-    slot.FTPPass = Edit3->text();
-    slot.FTPNick = Edit4->text();
+    slot.FTPHost = hostEdit->text();
+    slot.FTPName = userEdit->text();
+    slot.FTPPass = passwordEdit->text();
+    slot.FTPNick = nameEdit->text();
 }
 
 void Tdataform::setOptions(const FtpTransferOptions &options)
 {
-    ProtocolBox->setCurrentIndex(int(options.protocol));
-    ModeBox->setCurrentIndex(int(options.mode));
-    TlsBox->setCurrentIndex(int(options.encryption));
+    protocolBox->setCurrentIndex(int(options.protocol));
+    modeBox->setCurrentIndex(int(options.mode));
+    encryptionBox->setCurrentIndex(int(options.encryption));
 }
 
 FtpTransferOptions Tdataform::options() const
 {
-    return {FtpProtocol(ProtocolBox->currentIndex()), TNMFTP::TransferMode(ModeBox->currentIndex()),
-            TNMFTP::Encryption(TlsBox->currentIndex())};
+    return {FtpProtocol(protocolBox->currentIndex()), TNMFTP::TransferMode(modeBox->currentIndex()),
+            TNMFTP::Encryption(encryptionBox->currentIndex())};
 }
 
 void Tdataform::protocolChanged()
 {
-    const bool ftp = ProtocolBox->currentIndex() == int(FtpProtocol::Ftp);
-    const QList<QWidget *> ftpOnly{Label5, ModeBox, Label6, TlsBox};
+    const bool ftp = protocolBox->currentIndex() == int(FtpProtocol::Ftp);
+    const QList<QWidget *> ftpOnly{modeLabel, modeBox, encryptionLabel, encryptionBox};
     for (QWidget *w : ftpOnly)
         w->setEnabled(ftp);
 }
@@ -208,8 +210,8 @@ void Tdataform::showEvent(QShowEvent *event)
 void Tdataform::FormShow()
 {
     applyCaptions(this, TdataformCaptions, settings().Lang);
-    translate(ProtocolBox, ProtocolItems, settings().Lang);
-    translate(ModeBox, ModeItems, settings().Lang);
-    translate(TlsBox, TlsItems, settings().Lang);
-    Edit4->setFocus();
+    translate(protocolBox, ProtocolItems, settings().Lang);
+    translate(modeBox, ModeItems, settings().Lang);
+    translate(encryptionBox, TlsItems, settings().Lang);
+    nameEdit->setFocus();
 }

@@ -27,23 +27,23 @@ public:
     void setOptions(const FtpTransferOptions &options);
     FtpTransferOptions options() const;
 
-    QLabel *Label4 = nullptr;
-    QLabel *Label1 = nullptr;
-    QLabel *Label2 = nullptr;
-    QLabel *Label3 = nullptr;
-    QLineEdit *Edit4 = nullptr; // connection name
-    QLineEdit *Edit1 = nullptr; // host
-    QLineEdit *Edit2 = nullptr; // user name
-    QLineEdit *Edit3 = nullptr; // password
-    QLabel *Label7 = nullptr;
-    QLabel *Label5 = nullptr;
-    QLabel *Label6 = nullptr;
-    QComboBox *ProtocolBox = nullptr;
-    QComboBox *ModeBox = nullptr; // transfer mode
-    QComboBox *TlsBox = nullptr;  // encryption
-    QPushButton *BitBtn1 = nullptr; // OK
-    QPushButton *BitBtn2 = nullptr; // Cancel
-    QPushButton *BitBtn3 = nullptr; // Help
+    QLabel *nameLabel = nullptr;
+    QLabel *hostLabel = nullptr;
+    QLabel *userLabel = nullptr;
+    QLabel *passwordLabel = nullptr;
+    QLineEdit *nameEdit = nullptr; // of the connection
+    QLineEdit *hostEdit = nullptr;
+    QLineEdit *userEdit = nullptr;
+    QLineEdit *passwordEdit = nullptr;
+    QLabel *protocolLabel = nullptr;
+    QLabel *modeLabel = nullptr;
+    QLabel *encryptionLabel = nullptr;
+    QComboBox *protocolBox = nullptr;
+    QComboBox *modeBox = nullptr; // transfer mode
+    QComboBox *encryptionBox = nullptr;
+    QPushButton *okButton = nullptr;
+    QPushButton *cancelButton = nullptr;
+    QPushButton *helpButton = nullptr;
 
 protected:
     void showEvent(QShowEvent *event) override;

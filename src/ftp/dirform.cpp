@@ -41,56 +41,56 @@ Tdirform::Tdirform(QWidget *parent)
     setObjectName(QStringLiteral("Tdirform"));
     setNameCaption(this, QStringLiteral("Markvale PRO FTP"));
 
-    de = new QLineEdit(this);
-    de->setObjectName(QStringLiteral("de"));
-    de->setMinimumWidth(BoxWidth);
-    debrowse = new QToolButton(this);
-    debrowse->setObjectName(QStringLiteral("debrowse"));
-    debrowse->setText(QStringLiteral("..."));
-    BitBtn1 = DialogHelpers::button(this, "BitBtn1", "&Cancel");
-    okbutton = DialogHelpers::button(this, "okbutton", "&Ok");
-    okbutton->setDefault(true);
+    folderEdit = new QLineEdit(this);
+    folderEdit->setObjectName(QStringLiteral("de"));
+    folderEdit->setMinimumWidth(BoxWidth);
+    browseButton = new QToolButton(this);
+    browseButton->setObjectName(QStringLiteral("debrowse"));
+    browseButton->setText(QStringLiteral("..."));
+    cancelButton = DialogHelpers::button(this, "BitBtn1", "&Cancel");
+    okButton = DialogHelpers::button(this, "okbutton", "&Ok");
+    okButton->setDefault(true);
 
     auto *layout = new QVBoxLayout(this);
     auto *row = new QHBoxLayout;
-    row->addWidget(de);
-    row->addWidget(debrowse);
+    row->addWidget(folderEdit);
+    row->addWidget(browseButton);
     layout->addLayout(row);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(okbutton);
-    buttons->addWidget(BitBtn1);
+    buttons->addWidget(okButton);
+    buttons->addWidget(cancelButton);
     layout->addLayout(buttons);
     DialogHelpers::makeFixed(this, true);
 
-    connect(de, &QLineEdit::textChanged, this, &Tdirform::deChange);
+    connect(folderEdit, &QLineEdit::textChanged, this, &Tdirform::updateOk);
     // Typing is not interrupted; the separator is added when the box is left.
-    connect(de, &QLineEdit::editingFinished, this, [this] {
-        if (!de->text().isEmpty())
-            de->setText(withSeparator(de->text()));
+    connect(folderEdit, &QLineEdit::editingFinished, this, [this] {
+        if (!folderEdit->text().isEmpty())
+            folderEdit->setText(withSeparator(folderEdit->text()));
     });
-    connect(debrowse, &QToolButton::clicked, this, &Tdirform::browse);
-    connect(okbutton, &QPushButton::clicked, this, &QDialog::accept);
-    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
+    connect(browseButton, &QToolButton::clicked, this, &Tdirform::browse);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
     applyCaptions(this, TdirformCaptions, settings().Lang);
-    de->setText(withSeparator(settings().SaveDir));
-    deChange();
+    folderEdit->setText(withSeparator(settings().SaveDir));
+    updateOk();
 }
 
 QString Tdirform::folder() const
 {
-    return withSeparator(de->text());
+    return withSeparator(folderEdit->text());
 }
 
-void Tdirform::deChange()
+void Tdirform::updateOk()
 {
-    okbutton->setEnabled(!de->text().isEmpty() && QFileInfo(de->text()).isDir());
+    okButton->setEnabled(!folderEdit->text().isEmpty() && QFileInfo(folderEdit->text()).isDir());
 }
 
 void Tdirform::browse()
 {
-    const QString chosen = Prompts::folder(TdirformBrowseTitle.text(), de->text());
+    const QString chosen = Prompts::folder(TdirformBrowseTitle.text(), folderEdit->text());
     if (!chosen.isEmpty())
-        de->setText(withSeparator(chosen));
+        folderEdit->setText(withSeparator(chosen));
 }

@@ -23,12 +23,12 @@ public:
     // The chosen folder, ending in "/".
     QString folder() const;
 
-    QLineEdit *de = nullptr;
-    QToolButton *debrowse = nullptr;
-    QPushButton *BitBtn1 = nullptr; // Cancel
-    QPushButton *okbutton = nullptr;
+    QLineEdit *folderEdit = nullptr;
+    QToolButton *browseButton = nullptr;
+    QPushButton *cancelButton = nullptr;
+    QPushButton *okButton = nullptr;
 
 private:
-    void deChange();
+    void updateOk();
     void browse();
 };

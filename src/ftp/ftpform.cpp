@@ -134,13 +134,13 @@ Tftpform::Tftpform(FtpMode mode, EditorHost &host, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
     , m_mode(mode)
     , m_host(host)
-    , ImageList1(fileIcons(style()))
+    , m_icons(fileIcons(style()))
 {
     setObjectName(QStringLiteral("Tftpform"));
     setNameCaption(this, QStringLiteral("Markvale PRO FTP"));
     setAttribute(Qt::WA_DeleteOnClose);
     buildControls();
-    NMFTP1 = &folderFor(FtpProtocol::Ftp);
+    m_remote = &folderFor(FtpProtocol::Ftp);
     ApplyCaptions();
 }
 
@@ -148,84 +148,85 @@ Tftpform::~Tftpform() = default;
 
 void Tftpform::buildControls()
 {
-    ListView1 = listView(this, "ListView1", 3);
-    ListView1->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    fileList = listView(this, "ListView1", 3);
+    fileList->setSelectionMode(QAbstractItemView::ExtendedSelection);
     // Grid lines; a styled item must name its selection colours too.
-    ListView1->setStyleSheet(QStringLiteral("QTreeView::item { border-right: 1px solid palette(mid); "
+    fileList->setStyleSheet(QStringLiteral("QTreeView::item { border-right: 1px solid palette(mid); "
                                             "border-bottom: 1px solid palette(mid); } "
                                             "QTreeView::item:selected { background: palette(highlight); "
                                             "color: palette(highlighted-text); }"));
 
-    ListView2 = listView(this, "ListView2", 2);
-    ListView2->setSelectionMode(QAbstractItemView::SingleSelection);
-    ListView2->setSortingEnabled(true);
-    ListView2->sortByColumn(0, Qt::AscendingOrder);
+    folderList = listView(this, "ListView2", 2);
+    folderList->setSelectionMode(QAbstractItemView::SingleSelection);
+    folderList->setSortingEnabled(true);
+    folderList->sortByColumn(0, Qt::AscendingOrder);
 
-    connectbtn = button(this, "connectbtn", "&Connect");
-    disbtn = button(this, "disbtn", "D&isconnect");
-    downbtn = button(this, "downbtn", "&Download");
-    upbtn = button(this, "upbtn", "&Upload");
-    createbtn = button(this, "createbtn", "C&reate dir");
-    deldirbtn = button(this, "deldirbtn", "Dele&te dir");
-    rendirbtn = button(this, "rendirbtn", "R&ename dir");
-    renbtn = button(this, "renbtn", "Rena&me file");
-    delfilbtn = button(this, "delfilbtn", "Delete &file");
-    cancelbtn = button(this, "cancelbtn", "C&ancel");
-    closebtn = button(this, "closebtn", "Cl&ose");
-    helpbutton = button(this, "helpbutton", "&Help");
+    connectButton = button(this, "connectbtn", "&Connect");
+    disconnectButton = button(this, "disbtn", "D&isconnect");
+    downloadButton = button(this, "downbtn", "&Download");
+    uploadButton = button(this, "upbtn", "&Upload");
+    createFolderButton = button(this, "createbtn", "C&reate dir");
+    deleteFolderButton = button(this, "deldirbtn", "Dele&te dir");
+    renameFolderButton = button(this, "rendirbtn", "R&ename dir");
+    renameFileButton = button(this, "renbtn", "Rena&me file");
+    deleteFilesButton = button(this, "delfilbtn", "Delete &file");
+    cancelButton = button(this, "cancelbtn", "C&ancel");
+    closeButton = button(this, "closebtn", "Cl&ose");
+    helpButton = button(this, "helpbutton", "&Help");
 
     auto *buttons = new QVBoxLayout;
-    for (QPushButton *b : {connectbtn, disbtn, downbtn, upbtn, createbtn, deldirbtn, rendirbtn, renbtn, delfilbtn,
-                           cancelbtn, closebtn, helpbutton})
+    for (QPushButton *b : {connectButton, disconnectButton, downloadButton, uploadButton, createFolderButton,
+                           deleteFolderButton, renameFolderButton, renameFileButton, deleteFilesButton, cancelButton,
+                           closeButton, helpButton})
         buttons->addWidget(b);
     buttons->addStretch();
 
     auto *lists = new QHBoxLayout;
-    lists->addWidget(ListView1);
-    lists->addWidget(ListView2);
+    lists->addWidget(fileList);
+    lists->addWidget(folderList);
     lists->addLayout(buttons);
 
     auto *statusLabel = new QLabel(QStringLiteral("Status:"), this);
     statusLabel->setObjectName(QStringLiteral("statuslabel"));
-    Memo1 = new QPlainTextEdit(this);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
-    Memo1->setReadOnly(true);
-    Memo1->setFixedHeight(MemoHeight);
-    statusLabel->setBuddy(Memo1);
+    statusLog = new QPlainTextEdit(this);
+    statusLog->setObjectName(QStringLiteral("Memo1"));
+    statusLog->setReadOnly(true);
+    statusLog->setFixedHeight(MemoHeight);
+    statusLabel->setBuddy(statusLog);
 
-    StatusBar1 = new QStatusBar(this);
-    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
-    StatusBar1->setSizeGripEnabled(false);
-    panel0 = new QLabel(StatusBar1);
-    panel0->setMinimumWidth(FolderPanelWidth);
-    panel1 = new QLabel(StatusBar1);
-    StatusBar1->addWidget(panel0);
-    StatusBar1->addWidget(panel1, 1);
+    statusBar = new QStatusBar(this);
+    statusBar->setObjectName(QStringLiteral("StatusBar1"));
+    statusBar->setSizeGripEnabled(false);
+    folderPanel = new QLabel(statusBar);
+    folderPanel->setMinimumWidth(FolderPanelWidth);
+    progressPanel = new QLabel(statusBar);
+    statusBar->addWidget(folderPanel);
+    statusBar->addWidget(progressPanel, 1);
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(lists);
     layout->addWidget(statusLabel);
-    layout->addWidget(Memo1);
-    layout->addWidget(StatusBar1);
+    layout->addWidget(statusLog);
+    layout->addWidget(statusBar);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    onClick(connectbtn, &Tftpform::connectbtnClick);
-    onClick(disbtn, &Tftpform::disbtnClick);
-    onClick(downbtn, &Tftpform::downbtnClick);
-    onClick(upbtn, &Tftpform::upbtnClick);
-    onClick(createbtn, &Tftpform::createbtnClick);
-    onClick(deldirbtn, &Tftpform::deldirbtnClick);
-    onClick(rendirbtn, &Tftpform::rendirbtnClick);
-    onClick(renbtn, &Tftpform::renbtnClick);
-    onClick(delfilbtn, &Tftpform::delfilbtnClick);
+    onClick(connectButton, &Tftpform::connectToServer);
+    onClick(disconnectButton, &Tftpform::disconnectFromServer);
+    onClick(downloadButton, &Tftpform::downloadFiles);
+    onClick(uploadButton, &Tftpform::uploadFiles);
+    onClick(createFolderButton, &Tftpform::createFolder);
+    onClick(deleteFolderButton, &Tftpform::deleteFolder);
+    onClick(renameFolderButton, &Tftpform::renameFolder);
+    onClick(renameFileButton, &Tftpform::renameFile);
+    onClick(deleteFilesButton, &Tftpform::deleteFiles);
     // Cancel must work while an operation waits.
-    connect(cancelbtn, &QPushButton::clicked, this, &Tftpform::cancelbtnClick);
-    connect(closebtn, &QPushButton::clicked, this, &QWidget::close);
-    connect(helpbutton, &QPushButton::clicked, this, [] { DialogRunner::showHelp(HelpTopic); });
-    connect(ListView1, &QTreeWidget::itemSelectionChanged, this, &Tftpform::ButtonUpdate);
-    connect(ListView2, &QTreeWidget::itemSelectionChanged, this, &Tftpform::ButtonUpdate);
-    connect(ListView2, &QTreeWidget::itemDoubleClicked, this,
-            [this] { runOperation(&Tftpform::ListView2DblClick); });
+    connect(cancelButton, &QPushButton::clicked, this, &Tftpform::cancelOperation);
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+    connect(helpButton, &QPushButton::clicked, this, [] { DialogRunner::showHelp(HelpTopic); });
+    connect(fileList, &QTreeWidget::itemSelectionChanged, this, &Tftpform::ButtonUpdate);
+    connect(folderList, &QTreeWidget::itemSelectionChanged, this, &Tftpform::ButtonUpdate);
+    connect(folderList, &QTreeWidget::itemDoubleClicked, this,
+            [this] { runOperation(&Tftpform::openFolder); });
 }
 
 RemoteFolder &Tftpform::folderFor(FtpProtocol protocol)
@@ -234,14 +235,14 @@ RemoteFolder &Tftpform::folderFor(FtpProtocol protocol)
     if (folder)
         return *folder;
     folder = RemoteFolder::create(protocol);
-    folder->OnDisconnect = [this] { NMFTP1Disconnect(); };
-    folder->OnStatus = [this](const QString &status) { NMFTP1Status(status); };
-    folder->OnConnectionFailed = [this] { NMFTP1ConnectionFailed(); };
-    folder->OnProgress = [this] { NMFTP1Progress(); };
-    folder->OnError = [this](const QString &message) { NMFTP1Error(message); };
-    folder->OnConnectionRequired = [this](bool &handled) { NMFTP1ConnectionRequired(handled); };
-    folder->OnFailure = [this](bool &handled, TCmdType type) { NMFTP1Failure(handled, type); };
-    folder->OnSuccess = [this](TCmdType type) { NMFTP1Success(type); };
+    folder->OnDisconnect = [this] { remoteDisconnected(); };
+    folder->OnStatus = [this](const QString &status) { remoteStatus(status); };
+    folder->OnConnectionFailed = [this] { remoteConnectionFailed(); };
+    folder->OnProgress = [this] { remoteProgress(); };
+    folder->OnError = [this](const QString &message) { remoteError(message); };
+    folder->OnConnectionRequired = [this](bool &handled) { remoteConnectionRequired(handled); };
+    folder->OnFailure = [this](bool &handled, TCmdType type) { remoteFailure(handled, type); };
+    folder->OnSuccess = [this](TCmdType type) { remoteSuccess(type); };
     folder->OnPrompt = [this](const std::function<void()> &question) {
         const PromptScope scope(this);
         question();
@@ -280,9 +281,9 @@ void Tftpform::reportFailure(const std::exception &e)
 {
     // The memo keeps the technical text; the box says what happened in plain words.
     const QString technical = QString::fromUtf8(e.what());
-    NMFTP1Status(technical);
+    remoteStatus(technical);
     if (!m_closeRequested)
-        ask(Prompts::Kind::Error, NMFTP1->errorText(e, settings().Lang), Button::Ok);
+        ask(Prompts::Kind::Error, m_remote->errorText(e, settings().Lang), Button::Ok);
 }
 
 void Tftpform::checkStopped() const
@@ -294,15 +295,15 @@ void Tftpform::checkStopped() const
 
 void Tftpform::settle()
 {
-    const bool connected = NMFTP1->isConnected();
-    createbtn->setEnabled(connected);
-    disbtn->setEnabled(connected);
+    const bool connected = m_remote->isConnected();
+    createFolderButton->setEnabled(connected);
+    disconnectButton->setEnabled(connected);
     // A failed login leaves only Close, as its message says.
-    connectbtn->setEnabled(!connected && !m_loginFailed);
+    connectButton->setEnabled(!connected && !m_loginFailed);
     // After a failure or a cancel the user may give up and close the window.
-    closebtn->setEnabled(m_failed || !connected);
-    ListView1->setEnabled(connected);
-    ListView2->setEnabled(connected);
+    closeButton->setEnabled(m_failed || !connected);
+    fileList->setEnabled(connected);
+    folderList->setEnabled(connected);
     ButtonUpdate();
 }
 
@@ -316,10 +317,10 @@ void Tftpform::ApplyCaptions()
     const int lang = settings().Lang;
     applyCaptions(this, TftpformCaptions, lang);
     using namespace FtpTexts;
-    ListView1->setHeaderLabels({FileNameColumn.text(lang), SizeColumn.text(lang), LastModifiedColumn.text(lang)});
-    ListView2->setHeaderLabels({FolderColumn.text(lang), ModifiedColumn.text(lang)});
-    fitColumns(ListView1, FileColumnWidths);
-    fitColumns(ListView2, FolderColumnWidths);
+    fileList->setHeaderLabels({FileNameColumn.text(lang), SizeColumn.text(lang), LastModifiedColumn.text(lang)});
+    folderList->setHeaderLabels({FolderColumn.text(lang), ModifiedColumn.text(lang)});
+    fitColumns(fileList, FileColumnWidths);
+    fitColumns(folderList, FolderColumnWidths);
 }
 
 Prompts::Button Tftpform::ask(Prompts::Kind kind, const QString &text, Prompts::Buttons buttons)
@@ -349,7 +350,7 @@ void Tftpform::closeEvent(QCloseEvent *event)
     if (m_busy) {
         m_closeRequested = true;
         m_stopped = true;
-        NMFTP1->abort();
+        m_remote->abort();
         hide();
         event->ignore();
         return;
@@ -361,12 +362,12 @@ void Tftpform::closeEvent(QCloseEvent *event)
 void Tftpform::FormShow()
 {
     ApplyCaptions();
-    createbtn->setEnabled(false);
+    createFolderButton->setEnabled(false);
     ButtonUpdate();
-    ListView1->setEnabled(false);
-    ListView2->setEnabled(false);
-    disbtn->setEnabled(false);
-    connectbtn->setFocus();
+    fileList->setEnabled(false);
+    folderList->setEnabled(false);
+    disconnectButton->setEnabled(false);
+    connectButton->setFocus();
 }
 
 void Tftpform::ButtonUpdate()
@@ -376,34 +377,34 @@ void Tftpform::ButtonUpdate()
         return;
     const int files = int(selectedFileNames().size());
     const bool download = m_mode == FtpMode::Download;
-    upbtn->setEnabled(!download);
-    downbtn->setEnabled(download && files > 0);
-    renbtn->setEnabled(files == 1);
-    delfilbtn->setEnabled(files > 0);
+    uploadButton->setEnabled(!download);
+    downloadButton->setEnabled(download && files > 0);
+    renameFileButton->setEnabled(files == 1);
+    deleteFilesButton->setEnabled(files > 0);
     const bool folder = selectedFolder() != nullptr;
-    deldirbtn->setEnabled(folder);
-    rendirbtn->setEnabled(folder);
-    cancelbtn->setEnabled(false);
+    deleteFolderButton->setEnabled(folder);
+    renameFolderButton->setEnabled(folder);
+    cancelButton->setEnabled(false);
 }
 
 void Tftpform::disableForOperation()
 {
-    for (QPushButton *b : {closebtn, connectbtn, createbtn, deldirbtn, delfilbtn, disbtn, downbtn, renbtn, rendirbtn,
-                           upbtn})
+    for (QPushButton *b : {closeButton, connectButton, createFolderButton, deleteFolderButton, deleteFilesButton,
+                           disconnectButton, downloadButton, renameFileButton, renameFolderButton, uploadButton})
         b->setEnabled(false);
 }
 
 void Tftpform::startOperation()
 {
     disableForOperation();
-    cancelbtn->setEnabled(true);
+    cancelButton->setEnabled(true);
 }
 
 QStringList Tftpform::selectedFileNames() const
 {
     QStringList names;
-    for (int row = 0; row < ListView1->topLevelItemCount(); ++row) {
-        const QTreeWidgetItem *item = ListView1->topLevelItem(row);
+    for (int row = 0; row < fileList->topLevelItemCount(); ++row) {
+        const QTreeWidgetItem *item = fileList->topLevelItem(row);
         if (item->isSelected())
             names << item->text(0);
     }
@@ -413,7 +414,7 @@ QStringList Tftpform::selectedFileNames() const
 // The parent entry is a way up, not a folder to rename or delete.
 QTreeWidgetItem *Tftpform::selectedFolder() const
 {
-    const QList<QTreeWidgetItem *> selected = ListView2->selectedItems();
+    const QList<QTreeWidgetItem *> selected = folderList->selectedItems();
     if (selected.isEmpty() || selected.first()->text(0) == QLatin1String(FtpListing::ParentEntry))
         return nullptr;
     return selected.first();
@@ -421,8 +422,8 @@ QTreeWidgetItem *Tftpform::selectedFolder() const
 
 bool Tftpform::remoteFileListed(const QString &name) const
 {
-    for (int row = 0; row < ListView1->topLevelItemCount(); ++row) {
-        if (ListView1->topLevelItem(row)->text(0) == name)
+    for (int row = 0; row < fileList->topLevelItemCount(); ++row) {
+        if (fileList->topLevelItem(row)->text(0) == name)
             return true;
     }
     return false;
@@ -430,8 +431,8 @@ bool Tftpform::remoteFileListed(const QString &name) const
 
 QTreeWidgetItem *Tftpform::addFolderRow(const QString &name, const QString &date, int icon)
 {
-    auto *item = new QTreeWidgetItem(ListView2, {name, date});
-    item->setIcon(0, ImageList1.value(icon));
+    auto *item = new QTreeWidgetItem(folderList, {name, date});
+    item->setIcon(0, m_icons.value(icon));
     item->setData(0, IconRole, icon);
     return item;
 }
@@ -439,7 +440,7 @@ QTreeWidgetItem *Tftpform::addFolderRow(const QString &name, const QString &date
 void Tftpform::Refresh()
 {
     checkStopped();
-    NMFTP1Connect();
+    remoteConnected();
 }
 
 bool Tftpform::overwriteAllowed(const QString &path)
@@ -463,7 +464,7 @@ bool Tftpform::overwriteAllowed(const QString &path)
     }
 }
 
-void Tftpform::connectbtnClick()
+void Tftpform::connectToServer()
 {
     Tconform chooser(this);
     runModal(chooser);
@@ -471,34 +472,35 @@ void Tftpform::connectbtnClick()
         return;
     startOperation();
     m_loginFailed = false;
-    NMFTP1 = &folderFor(chooser.pending().options.protocol);
-    NMFTP1->setConnection(chooser.pending(), m_timeOut);
+    m_remote = &folderFor(chooser.pending().options.protocol);
+    m_remote->setConnection(chooser.pending(), m_timeOut);
     try {
-        NMFTP1->connectToServer();
+        m_remote->connectToServer();
     } catch (const std::exception &e) {
         m_loginFailed = true;
-        NMFTP1Status(QString::fromUtf8(e.what()));
+        remoteStatus(QString::fromUtf8(e.what()));
         // The reason tells a refused encryption or certificate from a network failure.
         if (!m_closeRequested) {
             const int lang = settings().Lang;
             ask(Prompts::Kind::Error,
-                FtpTexts::ConnectionFailed.text(lang) + QStringLiteral("\n\n") + NMFTP1->errorText(e, lang), Button::Ok);
+                FtpTexts::ConnectionFailed.text(lang) + QStringLiteral("\n\n") + m_remote->errorText(e, lang),
+                Button::Ok);
         }
         return;
     }
-    NMFTP1Connect();
+    remoteConnected();
 }
 
-void Tftpform::disbtnClick()
+void Tftpform::disconnectFromServer()
 {
     startOperation();
-    ListView1->clear();
-    ListView2->clear();
-    NMFTP1->abort();
-    NMFTP1->disconnectFromServer();
+    fileList->clear();
+    folderList->clear();
+    m_remote->abort();
+    m_remote->disconnectFromServer();
 }
 
-void Tftpform::downbtnClick()
+void Tftpform::downloadFiles()
 {
     Tdirform dirform(this);
     if (runModal(dirform) == QDialog::Accepted) {
@@ -523,7 +525,7 @@ void Tftpform::downbtnClick()
                 continue;
             }
             const int before = m_finished;
-            NMFTP1->fetchFile(name, path);
+            m_remote->fetchFile(name, path);
             if (m_finished > before)
                 m_downloadedPaths << path;
         }
@@ -534,7 +536,7 @@ void Tftpform::downbtnClick()
     }
 }
 
-void Tftpform::upbtnClick()
+void Tftpform::uploadFiles()
 {
     Prompts::FileDialog dialog;
     dialog.title = FtpTexts::OpenTitle.text();
@@ -554,9 +556,9 @@ void Tftpform::upbtnClick()
     if (!chosen.accepted())
         return;
     // Connect first, so that the remote names are known before anything is overwritten.
-    if (!NMFTP1->isConnected()) {
-        connectbtnClick();
-        if (!NMFTP1->isConnected())
+    if (!m_remote->isConnected()) {
+        connectToServer();
+        if (!m_remote->isConnected())
             return;
     }
     startOperation();
@@ -566,15 +568,15 @@ void Tftpform::upbtnClick()
         if (remoteFileListed(name) && !overwriteAllowed(path))
             continue;
         try {
-            NMFTP1->putFile(path, name);
+            m_remote->putFile(path, name);
         } catch (const std::exception &) {
             // What arrived stays on the server under the real name; the list shows it.
-            NMFTP1Status(FtpTexts::UploadBrokenOff.text().arg(name));
-            if (NMFTP1->isConnected()) {
+            remoteStatus(FtpTexts::UploadBrokenOff.text().arg(name));
+            if (m_remote->isConnected()) {
                 try {
-                    NMFTP1Connect();
+                    remoteConnected();
                 } catch (const std::exception &listing) {
-                    NMFTP1Status(QString::fromUtf8(listing.what()));
+                    remoteStatus(QString::fromUtf8(listing.what()));
                 }
             }
             throw;
@@ -583,17 +585,17 @@ void Tftpform::upbtnClick()
     Refresh();
 }
 
-void Tftpform::createbtnClick()
+void Tftpform::createFolder()
 {
     Tnewdirform dialog(this);
     if (runModal(dialog) != QDialog::Accepted)
         return;
     startOperation();
-    NMFTP1->makeFolder(dialog.name());
+    m_remote->makeFolder(dialog.name());
     Refresh();
 }
 
-void Tftpform::deldirbtnClick()
+void Tftpform::deleteFolder()
 {
     const QTreeWidgetItem *folder = selectedFolder();
     if (!folder)
@@ -603,11 +605,11 @@ void Tftpform::deldirbtnClick()
         != Button::Yes)
         return;
     startOperation();
-    NMFTP1->removeFolder(name);
+    m_remote->removeFolder(name);
     Refresh();
 }
 
-void Tftpform::delfilbtnClick()
+void Tftpform::deleteFiles()
 {
     const QStringList names = selectedFileNames();
     if (names.isEmpty())
@@ -623,9 +625,9 @@ void Tftpform::delfilbtnClick()
         for (const QString &name : names) {
             checkStopped();
             try {
-                NMFTP1->removeFile(name);
+                m_remote->removeFile(name);
             } catch (const std::exception &error) {
-                const std::optional<QString> reason = NMFTP1->refusalOf(error);
+                const std::optional<QString> reason = m_remote->refusalOf(error);
                 if (!reason)
                     throw;
                 refused << QStringLiteral("%1: %2").arg(name, *reason);
@@ -640,14 +642,14 @@ void Tftpform::delfilbtnClick()
     Refresh();
 }
 
-void Tftpform::renbtnClick()
+void Tftpform::renameFile()
 {
     const QStringList names = selectedFileNames();
     if (names.size() == 1)
         renameEntry(names.first());
 }
 
-void Tftpform::rendirbtnClick()
+void Tftpform::renameFolder()
 {
     if (const QTreeWidgetItem *folder = selectedFolder())
         renameEntry(folder->text(0));
@@ -659,41 +661,41 @@ void Tftpform::renameEntry(const QString &oldName)
     if (runModal(dialog) != QDialog::Accepted)
         return;
     startOperation();
-    NMFTP1->rename(oldName, dialog.name());
+    m_remote->rename(oldName, dialog.name());
     Refresh();
 }
 
-void Tftpform::cancelbtnClick()
+void Tftpform::cancelOperation()
 {
     // The running operation ends with its failure, after which the buttons are set anew.
     m_stopped = true;
-    cancelbtn->setEnabled(false);
-    NMFTP1->abort();
+    cancelButton->setEnabled(false);
+    m_remote->abort();
 }
 
-void Tftpform::ListView2DblClick()
+void Tftpform::openFolder()
 {
-    const QList<QTreeWidgetItem *> selected = ListView2->selectedItems();
+    const QList<QTreeWidgetItem *> selected = folderList->selectedItems();
     if (selected.isEmpty())
         return;
     startOperation();
-    NMFTP1->changeFolder(selected.first()->text(0));
+    m_remote->changeFolder(selected.first()->text(0));
     Refresh();
 }
 
-void Tftpform::NMFTP1Connect()
+void Tftpform::remoteConnected()
 {
     BusyCursor busy;
-    ListView1->clear();
-    ListView2->clear();
-    panel1->clear();
-    ListView1->setEnabled(true);
-    ListView2->setEnabled(true);
-    const QList<RemoteFolder::Entry> entries = NMFTP1->list();
-    if (NMFTP1->listingCut())
-        NMFTP1Status(FtpTexts::ListingCut.text().arg(entries.size()));
-    m_folder = NMFTP1->workingFolder();
-    panel0->setText(m_folder);
+    fileList->clear();
+    folderList->clear();
+    progressPanel->clear();
+    fileList->setEnabled(true);
+    folderList->setEnabled(true);
+    const QList<RemoteFolder::Entry> entries = m_remote->list();
+    if (m_remote->listingCut())
+        remoteStatus(FtpTexts::ListingCut.text().arg(entries.size()));
+    m_folder = m_remote->workingFolder();
+    folderPanel->setText(m_folder);
     // Wherever the server starts, the user can go up.
     if (m_folder != QLatin1String("/"))
         addFolderRow(QLatin1String(FtpListing::ParentEntry), QString(), FtpListing::ParentIcon);
@@ -706,68 +708,69 @@ void Tftpform::NMFTP1Connect()
             continue;
         }
         const FtpListing::Icon icon = FtpListing::iconOf(entry.name);
-        auto *item = new QTreeWidgetItem(ListView1, {entry.name, FtpListing::sizeText(entry.size, settings().Lang), entry.date});
-        item->setIcon(0, ImageList1.value(icon));
+        auto *item = new QTreeWidgetItem(fileList,
+                                         {entry.name, FtpListing::sizeText(entry.size, settings().Lang), entry.date});
+        item->setIcon(0, m_icons.value(icon));
         item->setData(0, IconRole, int(icon));
         ++files;
         total += entry.size;
     }
-    panel1->setText(FtpListing::summaryText(files, total, settings().Lang));
+    progressPanel->setText(FtpListing::summaryText(files, total, settings().Lang));
 }
 
-void Tftpform::NMFTP1Disconnect()
+void Tftpform::remoteDisconnected()
 {
     // The rows belong to a connection that is gone; the next one lists afresh.
-    ListView1->clear();
-    ListView2->clear();
-    ListView1->setEnabled(false);
-    ListView2->setEnabled(false);
+    fileList->clear();
+    folderList->clear();
+    fileList->setEnabled(false);
+    folderList->setEnabled(false);
     // While an operation runs, its end sets the buttons.
     if (!m_busy) {
-        connectbtn->setEnabled(true);
+        connectButton->setEnabled(true);
         FormShow();
     }
 }
 
-void Tftpform::NMFTP1Status(const QString &status)
+void Tftpform::remoteStatus(const QString &status)
 {
     static const QRegularExpression lineBreaks(QStringLiteral("[\r\n]+"));
     const QStringList lines = status.split(lineBreaks, Qt::SkipEmptyParts);
     for (const QString &line : lines)
-        Memo1->appendPlainText(line);
+        statusLog->appendPlainText(line);
 }
 
-void Tftpform::NMFTP1ConnectionFailed()
+void Tftpform::remoteConnectionFailed()
 {
     // Only while no operation runs; otherwise its end sets the buttons.
     if (m_busy)
         return;
-    connectbtn->setEnabled(true);
-    closebtn->setEnabled(true);
-    disbtn->setEnabled(false);
+    connectButton->setEnabled(true);
+    closeButton->setEnabled(true);
+    disconnectButton->setEnabled(false);
 }
 
-void Tftpform::NMFTP1Progress()
+void Tftpform::remoteProgress()
 {
     // Drawing every piece that moves would cost the transfer its speed.
     if (m_progressShown.isValid() && m_progressShown.elapsed() < ProgressIntervalMs)
         return;
     m_progressShown.start();
-    panel1->setText(FtpListing::progressText(NMFTP1->bytesDone(), NMFTP1->transferSize()));
+    progressPanel->setText(FtpListing::progressText(m_remote->bytesDone(), m_remote->transferSize()));
 }
 
-void Tftpform::NMFTP1Error(const QString &message)
+void Tftpform::remoteError(const QString &message)
 {
     ask(Prompts::Kind::Error, message, Button::Ok);
 }
 
-void Tftpform::NMFTP1ConnectionRequired(bool &handled)
+void Tftpform::remoteConnectionRequired(bool &handled)
 {
     handled = true;
-    connectbtnClick();
+    connectToServer();
 }
 
-void Tftpform::NMFTP1Failure(bool &handled, TCmdType type)
+void Tftpform::remoteFailure(bool &handled, TCmdType type)
 {
     // Left unhandled, the refusal reaches the operation that collects them.
     if (m_collectRefusals)
@@ -779,7 +782,7 @@ void Tftpform::NMFTP1Failure(bool &handled, TCmdType type)
     handled = true;
 }
 
-void Tftpform::NMFTP1Success(TCmdType type)
+void Tftpform::remoteSuccess(TCmdType type)
 {
     if (type == TCmdType::Download)
         ++m_finished;

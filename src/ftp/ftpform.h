@@ -42,26 +42,26 @@ public:
     void ApplyCaptions();
     void setTimeOut(int ms);
 
-    QTreeWidget *ListView1 = nullptr; // files
-    QTreeWidget *ListView2 = nullptr; // folders and "../"
-    QPlainTextEdit *Memo1 = nullptr;
-    QStatusBar *StatusBar1 = nullptr;
-    QLabel *panel0 = nullptr; // current remote folder
-    QLabel *panel1 = nullptr; // folder summary or transfer progress
-    QPushButton *connectbtn = nullptr;
-    QPushButton *disbtn = nullptr;
-    QPushButton *downbtn = nullptr;
-    QPushButton *upbtn = nullptr;
-    QPushButton *createbtn = nullptr;
-    QPushButton *deldirbtn = nullptr;
-    QPushButton *rendirbtn = nullptr;
-    QPushButton *renbtn = nullptr;
-    QPushButton *delfilbtn = nullptr;
-    QPushButton *cancelbtn = nullptr;
-    QPushButton *closebtn = nullptr;
-    QPushButton *helpbutton = nullptr;
+    QTreeWidget *fileList = nullptr; // files
+    QTreeWidget *folderList = nullptr; // folders and "../"
+    QPlainTextEdit *statusLog = nullptr;
+    QStatusBar *statusBar = nullptr;
+    QLabel *folderPanel = nullptr; // current remote folder
+    QLabel *progressPanel = nullptr; // folder summary or transfer progress
+    QPushButton *connectButton = nullptr;
+    QPushButton *disconnectButton = nullptr;
+    QPushButton *downloadButton = nullptr;
+    QPushButton *uploadButton = nullptr;
+    QPushButton *createFolderButton = nullptr;
+    QPushButton *deleteFolderButton = nullptr;
+    QPushButton *renameFolderButton = nullptr;
+    QPushButton *renameFileButton = nullptr;
+    QPushButton *deleteFilesButton = nullptr;
+    QPushButton *cancelButton = nullptr;
+    QPushButton *closeButton = nullptr;
+    QPushButton *helpButton = nullptr;
     // The folders of the server of the current connection, whatever its protocol.
-    RemoteFolder &remote() const { return *NMFTP1; }
+    RemoteFolder &remote() const { return *m_remote; }
 
 Q_SIGNALS:
     void closed();
@@ -96,32 +96,32 @@ private:
     Prompts::Button ask(Prompts::Kind kind, const QString &text, Prompts::Buttons buttons);
     int runModal(QDialog &dialog);
 
-    void connectbtnClick();
-    void disbtnClick();
-    void downbtnClick();
-    void upbtnClick();
-    void createbtnClick();
-    void deldirbtnClick();
-    void rendirbtnClick();
-    void renbtnClick();
-    void delfilbtnClick();
-    void cancelbtnClick();
-    void ListView2DblClick();
+    void connectToServer();
+    void disconnectFromServer();
+    void downloadFiles();
+    void uploadFiles();
+    void createFolder();
+    void deleteFolder();
+    void renameFolder();
+    void renameFile();
+    void deleteFiles();
+    void cancelOperation();
+    void openFolder();
     void renameEntry(const QString &oldName);
 
-    void NMFTP1Connect();
-    void NMFTP1Disconnect();
-    void NMFTP1Status(const QString &status);
-    void NMFTP1ConnectionFailed();
-    void NMFTP1Progress();
-    void NMFTP1Error(const QString &message);
-    void NMFTP1ConnectionRequired(bool &handled);
-    void NMFTP1Failure(bool &handled, TCmdType type);
-    void NMFTP1Success(TCmdType type);
+    void remoteConnected();
+    void remoteDisconnected();
+    void remoteStatus(const QString &status);
+    void remoteConnectionFailed();
+    void remoteProgress();
+    void remoteError(const QString &message);
+    void remoteConnectionRequired(bool &handled);
+    void remoteFailure(bool &handled, TCmdType type);
+    void remoteSuccess(TCmdType type);
 
     const FtpMode m_mode;
     EditorHost &m_host;
-    QList<QIcon> ImageList1;
+    QList<QIcon> m_icons;
     int m_timeOut = DefaultTimeOutMs;
     QString m_folder;
     QElapsedTimer m_progressShown;
@@ -137,5 +137,5 @@ private:
     bool m_closeRequested = false;
     // Last, so that they go first, while everything their events reach still exists.
     std::array<std::unique_ptr<RemoteFolder>, 2> m_folders; // by FtpProtocol
-    RemoteFolder *NMFTP1 = nullptr;
+    RemoteFolder *m_remote = nullptr;
 };

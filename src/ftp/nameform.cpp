@@ -36,38 +36,38 @@ TNameform::TNameform(const char *objectName, const char *designTitle, const Capt
     setObjectName(QLatin1String(objectName));
     setWindowTitle(QString::fromUtf8(designTitle));
 
-    Edit1 = new QLineEdit(this);
-    Edit1->setObjectName(QStringLiteral("Edit1"));
-    Edit1->setMinimumWidth(BoxWidth);
-    BitBtn1 = DialogHelpers::button(this, "BitBtn1", "&Cancel");
-    BitBtn2 = DialogHelpers::button(this, "BitBtn2", "&Ok");
-    BitBtn2->setDefault(true);
+    nameEdit = new QLineEdit(this);
+    nameEdit->setObjectName(QStringLiteral("Edit1"));
+    nameEdit->setMinimumWidth(BoxWidth);
+    cancelButton = DialogHelpers::button(this, "BitBtn1", "&Cancel");
+    okButton = DialogHelpers::button(this, "BitBtn2", "&Ok");
+    okButton->setDefault(true);
 
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(Edit1);
+    layout->addWidget(nameEdit);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(BitBtn2);
-    buttons->addWidget(BitBtn1);
+    buttons->addWidget(okButton);
+    buttons->addWidget(cancelButton);
     layout->addLayout(buttons);
     DialogHelpers::makeFixed(this, true);
 
-    connect(Edit1, &QLineEdit::textChanged, this, &TNameform::Edit1Change);
-    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::accept);
-    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
+    connect(nameEdit, &QLineEdit::textChanged, this, &TNameform::updateOk);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
     applyCaptions(this, {&NameformCaptions, &title}, settings().Lang);
-    BitBtn2->setEnabled(false);
+    okButton->setEnabled(false);
 }
 
 QString TNameform::name() const
 {
-    return Edit1->text();
+    return nameEdit->text();
 }
 
-void TNameform::Edit1Change()
+void TNameform::updateOk()
 {
-    BitBtn2->setEnabled(!Edit1->text().isEmpty());
+    okButton->setEnabled(!nameEdit->text().isEmpty());
 }
 
 Tnewdirform::Tnewdirform(QWidget *parent)

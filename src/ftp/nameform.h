@@ -17,16 +17,16 @@ class TNameform : public QDialog
 public:
     QString name() const;
 
-    QLineEdit *Edit1 = nullptr;
-    QPushButton *BitBtn1 = nullptr; // Cancel
-    QPushButton *BitBtn2 = nullptr; // OK
+    QLineEdit *nameEdit = nullptr;
+    QPushButton *cancelButton = nullptr;
+    QPushButton *okButton = nullptr;
 
 protected:
     // `title` captions the dialog itself.
     TNameform(const char *objectName, const char *designTitle, const CaptionTable &title, QWidget *parent);
 
 private:
-    void Edit1Change();
+    void updateOk();
 };
 
 // The name of a new remote folder.

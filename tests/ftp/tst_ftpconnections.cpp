@@ -28,11 +28,11 @@ std::function<void(QDialog &)> enter(const QString &nick, const QString &host, c
 {
     return [=](QDialog &dialog) {
         auto &data = static_cast<Tdataform &>(dialog);
-        data.Edit4->setText(nick);
-        data.Edit1->setText(host);
-        data.Edit2->setText(user);
-        data.Edit3->setText(password);
-        data.BitBtn1->click();
+        data.nameEdit->setText(nick);
+        data.hostEdit->setText(host);
+        data.userEdit->setText(user);
+        data.passwordEdit->setText(password);
+        data.okButton->click();
     };
 }
 
@@ -80,12 +80,12 @@ private Q_SLOTS:
     {
         Tconform chooser;
         choose([](Tconform &c) {
-            QCOMPARE(c.listbox1->count(), 0);
-            QVERIFY(!c.connectbutton->isEnabled());
-            QVERIFY(!c.editbutton->isEnabled());
-            QVERIFY(c.newbutton->isEnabled());
-            QCOMPARE(c.focusWidget(), c.newbutton);
-            c.cancelbutton->click();
+            QCOMPARE(c.connectionList->count(), 0);
+            QVERIFY(!c.connectButton->isEnabled());
+            QVERIFY(!c.editButton->isEnabled());
+            QVERIFY(c.newButton->isEnabled());
+            QCOMPARE(c.focusWidget(), c.newButton);
+            c.cancelButton->click();
         }, chooser);
         QVERIFY(!chooser.chosen());
     }
@@ -97,14 +97,14 @@ private Q_SLOTS:
         setSlot(1, QStringLiteral("work"));
         Tconform chooser;
         choose([](Tconform &c) {
-            QCOMPARE(c.listbox1->count(), 2);
-            QCOMPARE(c.listbox1->item(1)->text(), QStringLiteral("work"));
-            c.listbox1->setCurrentRow(1);
-            QVERIFY(c.connectbutton->isEnabled());
-            c.listbox1->clearSelection();
-            QVERIFY(!c.connectbutton->isEnabled() && !c.editbutton->isEnabled());
-            c.listbox1->setCurrentRow(1);
-            c.connectbutton->click();
+            QCOMPARE(c.connectionList->count(), 2);
+            QCOMPARE(c.connectionList->item(1)->text(), QStringLiteral("work"));
+            c.connectionList->setCurrentRow(1);
+            QVERIFY(c.connectButton->isEnabled());
+            c.connectionList->clearSelection();
+            QVERIFY(!c.connectButton->isEnabled() && !c.editButton->isEnabled());
+            c.connectionList->setCurrentRow(1);
+            c.connectButton->click();
         }, chooser);
         QVERIFY(chooser.chosen());
         QCOMPARE(chooser.pending().host, QStringLiteral("host1"));
@@ -112,7 +112,7 @@ private Q_SLOTS:
         QCOMPARE(chooser.pending().password, QStringLiteral("pass1"));
 
         // Showing the chooser again forgets the earlier choice.
-        choose([](Tconform &c) { c.cancelbutton->click(); }, chooser);
+        choose([](Tconform &c) { c.cancelButton->click(); }, chooser);
         QVERIFY(!chooser.chosen());
     }
 
@@ -124,15 +124,15 @@ private Q_SLOTS:
         FtpConnections::setLastUsed(-1);
         Tconform chooser;
         choose([](Tconform &c) {
-            QCOMPARE(c.listbox1->currentRow(), 0);
-            QVERIFY(c.listbox1->currentItem()->isSelected() && c.connectbutton->isEnabled());
-            c.listbox1->setCurrentRow(2);
-            c.connectbutton->click();
+            QCOMPARE(c.connectionList->currentRow(), 0);
+            QVERIFY(c.connectionList->currentItem()->isSelected() && c.connectButton->isEnabled());
+            c.connectionList->setCurrentRow(2);
+            c.connectButton->click();
         }, chooser);
         choose([](Tconform &c) {
-            QCOMPARE(c.listbox1->currentRow(), 2);
-            QVERIFY(c.listbox1->currentItem()->isSelected());
-            c.cancelbutton->click();
+            QCOMPARE(c.connectionList->currentRow(), 2);
+            QVERIFY(c.connectionList->currentItem()->isSelected());
+            c.cancelButton->click();
         }, chooser);
     }
 
@@ -142,11 +142,11 @@ private Q_SLOTS:
         choose([this](Tconform &c) {
             prompts->answerDialog(enter(QStringLiteral("site"), QStringLiteral("ftp.example.com"),
                                         QStringLiteral("me"), QString()));
-            c.newbutton->click();
-            QCOMPARE(c.listbox1->count(), 1);
-            QCOMPARE(c.listbox1->item(0)->text(), QStringLiteral("site"));
-            c.listbox1->setCurrentRow(0);
-            c.connectbutton->click();
+            c.newButton->click();
+            QCOMPARE(c.connectionList->count(), 1);
+            QCOMPARE(c.connectionList->item(0)->text(), QStringLiteral("site"));
+            c.connectionList->setCurrentRow(0);
+            c.connectButton->click();
         }, chooser);
         QCOMPARE(settings().AntCon, 1);
         QCOMPARE(stored(QStringLiteral("AntCon")), QStringLiteral("1"));
@@ -168,20 +168,20 @@ private Q_SLOTS:
             setSlot(n, QStringLiteral("c%1").arg(n));
         Tconform chooser;
         choose([this](Tconform &c) {
-            QVERIFY(c.newbutton->isEnabled());
+            QVERIFY(c.newButton->isEnabled());
             prompts->answerDialog(enter(QStringLiteral("tenth"), QStringLiteral("h"), QStringLiteral("u"),
                                         QStringLiteral("p")));
-            c.newbutton->click();
-            QVERIFY(!c.newbutton->isEnabled());
-            QCOMPARE(c.listbox1->count(), 10);
-            c.cancelbutton->click();
+            c.newButton->click();
+            QVERIFY(!c.newButton->isEnabled());
+            QCOMPARE(c.connectionList->count(), 10);
+            c.cancelButton->click();
         }, chooser);
         QCOMPARE(settings().AntCon, 10);
         QCOMPARE(stored(QStringLiteral("FTPNick9")), QStringLiteral("tenth"));
 
         choose([](Tconform &c) {
-            QVERIFY(!c.newbutton->isEnabled());
-            c.cancelbutton->click();
+            QVERIFY(!c.newButton->isEnabled());
+            c.cancelButton->click();
         }, chooser);
     }
 
@@ -189,10 +189,10 @@ private Q_SLOTS:
     {
         Tconform chooser;
         choose([this](Tconform &c) {
-            prompts->answerDialog([](QDialog &d) { static_cast<Tdataform &>(d).BitBtn2->click(); });
-            c.newbutton->click();
-            QCOMPARE(c.listbox1->count(), 0);
-            c.cancelbutton->click();
+            prompts->answerDialog([](QDialog &d) { static_cast<Tdataform &>(d).cancelButton->click(); });
+            c.newButton->click();
+            QCOMPARE(c.connectionList->count(), 0);
+            c.cancelButton->click();
         }, chooser);
         QCOMPARE(settings().AntCon, 0);
         QCOMPARE(stored(QStringLiteral("AntCon")), QStringLiteral("<missing>"));
@@ -205,21 +205,21 @@ private Q_SLOTS:
         setSlot(1, QStringLiteral("other"));
         Tconform chooser;
         choose([this](Tconform &c) {
-            c.listbox1->setCurrentRow(0);
+            c.connectionList->setCurrentRow(0);
             prompts->answerDialog([](QDialog &d) {
                 auto &data = static_cast<Tdataform &>(d);
-                QCOMPARE(data.Edit1->text(), QStringLiteral("host0"));
-                QCOMPARE(data.Edit3->text(), QStringLiteral("pass0"));
-                QCOMPARE(data.Edit3->echoMode(), QLineEdit::Password);
-                QCOMPARE(data.Edit4->text(), QStringLiteral("old"));
-                data.Edit4->setText(QStringLiteral("new"));
-                data.Edit1->setText(QStringLiteral("ftp.new.example"));
-                data.BitBtn1->click();
+                QCOMPARE(data.hostEdit->text(), QStringLiteral("host0"));
+                QCOMPARE(data.passwordEdit->text(), QStringLiteral("pass0"));
+                QCOMPARE(data.passwordEdit->echoMode(), QLineEdit::Password);
+                QCOMPARE(data.nameEdit->text(), QStringLiteral("old"));
+                data.nameEdit->setText(QStringLiteral("new"));
+                data.hostEdit->setText(QStringLiteral("ftp.new.example"));
+                data.okButton->click();
             });
-            c.editbutton->click();
-            QCOMPARE(c.listbox1->item(0)->text(), QStringLiteral("new"));
-            QVERIFY(c.listbox1->item(0)->isSelected());
-            c.cancelbutton->click();
+            c.editButton->click();
+            QCOMPARE(c.connectionList->item(0)->text(), QStringLiteral("new"));
+            QVERIFY(c.connectionList->item(0)->isSelected());
+            c.cancelButton->click();
         }, chooser);
         QCOMPARE(settings().Ftp[0].FTPHost, QStringLiteral("ftp.new.example"));
         QCOMPARE(stored(QStringLiteral("FTPHost0")), QStringLiteral("ftp.new.example"));
@@ -242,22 +242,22 @@ private Q_SLOTS:
         }
         Tconform chooser;
         choose([this](Tconform &c) {
-            c.listbox1->setCurrentRow(1);
+            c.connectionList->setCurrentRow(1);
             prompts->answerDialog([](QDialog &d) {
                 auto &data = static_cast<Tdataform &>(d);
-                QCOMPARE(data.ProtocolBox->currentIndex(), 0);
-                QCOMPARE(data.ModeBox->currentIndex(), 0);
-                QCOMPARE(data.TlsBox->currentIndex(), 0);
-                data.ModeBox->setCurrentIndex(2);
-                data.TlsBox->setCurrentIndex(2);
+                QCOMPARE(data.protocolBox->currentIndex(), 0);
+                QCOMPARE(data.modeBox->currentIndex(), 0);
+                QCOMPARE(data.encryptionBox->currentIndex(), 0);
+                data.modeBox->setCurrentIndex(2);
+                data.encryptionBox->setCurrentIndex(2);
                 // Mode and encryption do not apply to SFTP, but are kept for going back.
-                data.ProtocolBox->setCurrentIndex(1);
-                QVERIFY(!data.ModeBox->isEnabled() && !data.TlsBox->isEnabled());
-                data.BitBtn1->click();
+                data.protocolBox->setCurrentIndex(1);
+                QVERIFY(!data.modeBox->isEnabled() && !data.encryptionBox->isEnabled());
+                data.okButton->click();
             });
-            c.editbutton->click();
-            c.listbox1->setCurrentRow(1);
-            c.connectbutton->click();
+            c.editButton->click();
+            c.connectionList->setCurrentRow(1);
+            c.connectButton->click();
         }, chooser);
         QCOMPARE(stored(QStringLiteral("FTPProtocol1")), QStringLiteral("1"));
         QCOMPARE(stored(QStringLiteral("FTPMode1")), QStringLiteral("2"));
@@ -267,8 +267,8 @@ private Q_SLOTS:
         QCOMPARE(chooser.pending().options.encryption, TNMFTP::Encryption::Required);
 
         choose([](Tconform &c) {
-            c.listbox1->setCurrentRow(0);
-            c.connectbutton->click();
+            c.connectionList->setCurrentRow(0);
+            c.connectButton->click();
         }, chooser);
         QCOMPARE(chooser.pending().options.protocol, FtpProtocol::Ftp);
         QCOMPARE(chooser.pending().options.mode, TNMFTP::TransferMode::Automatic);
@@ -300,9 +300,9 @@ private Q_SLOTS:
         Tdataform data;
         prompts->answerDialog([&](QDialog &d) {
             auto &shown = static_cast<Tdataform &>(d);
-            QCOMPARE(shown.Label6->text(), label);
-            QCOMPARE(shown.TlsBox->itemText(2), required);
-            QCOMPARE(shown.ProtocolBox->itemText(1), sftp);
+            QCOMPARE(shown.encryptionLabel->text(), label);
+            QCOMPARE(shown.encryptionBox->itemText(2), required);
+            QCOMPARE(shown.protocolBox->itemText(1), sftp);
             d.reject();
         });
         Prompts::runDialog(data);
@@ -326,13 +326,13 @@ private Q_SLOTS:
         settings().Lang = lang;
         Tconform chooser;
         choose([&](Tconform &c) {
-            QCOMPARE(c.connectbutton->text(), connect);
+            QCOMPARE(c.connectButton->text(), connect);
             prompts->answerDialog([&](QDialog &d) {
-                QCOMPARE(static_cast<Tdataform &>(d).Label3->text(), label);
+                QCOMPARE(static_cast<Tdataform &>(d).passwordLabel->text(), label);
                 d.reject();
             });
-            c.newbutton->click();
-            c.cancelbutton->click();
+            c.newButton->click();
+            c.cancelButton->click();
         }, chooser);
     }
 };

@@ -62,7 +62,7 @@ QTreeWidgetItem *row(const QTreeWidget *view, const QString &name)
 // The status bar counts the bytes of a running transfer.
 bool showsProgress(const Tftpform *form)
 {
-    const QString text = form->panel1->text();
+    const QString text = form->progressPanel->text();
     return !text.isEmpty() && text.front().isDigit();
 }
 
@@ -123,8 +123,8 @@ class TestFtpWindow : public QObject
     {
         prompts->answerDialog([](QDialog &d) {
             auto &chooser = static_cast<Tconform &>(d);
-            chooser.listbox1->setCurrentRow(0);
-            chooser.connectbutton->click();
+            chooser.connectionList->setCurrentRow(0);
+            chooser.connectButton->click();
         });
     }
 
@@ -135,7 +135,7 @@ class TestFtpWindow : public QObject
         if (!form)
             return nullptr;
         answerChooser();
-        form->connectbtn->click();
+        form->connectButton->click();
         return form->remote().isConnected() ? form : nullptr;
     }
 
@@ -143,8 +143,8 @@ class TestFtpWindow : public QObject
     {
         prompts->answerDialog([this](QDialog &d) {
             auto &dirform = static_cast<Tdirform &>(d);
-            dirform.de->setText(localDir->path());
-            dirform.okbutton->click();
+            dirform.folderEdit->setText(localDir->path());
+            dirform.okButton->click();
         });
     }
 
@@ -152,9 +152,9 @@ class TestFtpWindow : public QObject
     {
         prompts->answerDialog([name](QDialog &d) {
             auto &dialog = static_cast<TNameform &>(d);
-            QVERIFY(!dialog.BitBtn2->isEnabled());
-            dialog.Edit1->setText(name);
-            dialog.BitBtn2->click();
+            QVERIFY(!dialog.okButton->isEnabled());
+            dialog.nameEdit->setText(name);
+            dialog.okButton->click();
         });
     }
 
@@ -221,46 +221,50 @@ private Q_SLOTS:
         QVERIFY(form);
         QCOMPARE(form->windowTitle(), QStringLiteral("Markvale PRO FTP"));
         QVERIFY(form->windowFlags() & Qt::WindowStaysOnTopHint);
-        QStringList files = texts(form->ListView1);
+        QStringList files = texts(form->fileList);
         files.sort();
         QCOMPARE(files, (QStringList{QStringLiteral("a.html"), QStringLiteral("b.gif")}));
-        QCOMPARE(row(form->ListView1, QStringLiteral("a.html"))->text(1), QStringLiteral("2 Kb"));
-        QCOMPARE(row(form->ListView1, QStringLiteral("a.html"))->data(0, Tftpform::IconRole).toInt(),
+        QCOMPARE(row(form->fileList, QStringLiteral("a.html"))->text(1), QStringLiteral("2 Kb"));
+        QCOMPARE(row(form->fileList, QStringLiteral("a.html"))->data(0, Tftpform::IconRole).toInt(),
                  int(FtpListing::PageIcon));
-        QCOMPARE(row(form->ListView1, QStringLiteral("b.gif"))->text(1), QStringLiteral("900 bytes"));
-        QCOMPARE(row(form->ListView1, QStringLiteral("b.gif"))->data(0, Tftpform::IconRole).toInt(),
+        QCOMPARE(row(form->fileList, QStringLiteral("b.gif"))->text(1), QStringLiteral("900 bytes"));
+        QCOMPARE(row(form->fileList, QStringLiteral("b.gif"))->data(0, Tftpform::IconRole).toInt(),
                  int(FtpListing::PictureIcon));
-        QVERIFY(!row(form->ListView1, QStringLiteral("b.gif"))->text(2).isEmpty());
+        QVERIFY(!row(form->fileList, QStringLiteral("b.gif"))->text(2).isEmpty());
         // Sorted by text; a name without a dot is taken for a folder.
-        QCOMPARE(texts(form->ListView2), (QStringList{QStringLiteral("README"), QStringLiteral("img")}));
-        QCOMPARE(row(form->ListView2, QStringLiteral("img"))->data(0, Tftpform::IconRole).toInt(),
+        QCOMPARE(texts(form->folderList), (QStringList{QStringLiteral("README"), QStringLiteral("img")}));
+        QCOMPARE(row(form->folderList, QStringLiteral("img"))->data(0, Tftpform::IconRole).toInt(),
                  int(FtpListing::FolderIcon));
-        QCOMPARE(form->panel0->text(), QStringLiteral("/"));
-        QCOMPARE(form->panel1->text(), QStringLiteral("Files: 2 in 3 Kb"));
+        QCOMPARE(form->folderPanel->text(), QStringLiteral("/"));
+        QCOMPARE(form->progressPanel->text(), QStringLiteral("Files: 2 in 3 Kb"));
 
-        const QString memo = form->Memo1->toPlainText();
+        const QString memo = form->statusLog->toPlainText();
         QVERIFY(memo.contains(QStringLiteral("USER tester")));
         QVERIFY(!memo.contains(Secret));
         QVERIFY(!memo.contains(QStringLiteral("\n\n")));
 
         // Connected and idle: the buttons follow the selection.
-        QVERIFY(form->createbtn->isEnabled() && form->disbtn->isEnabled());
-        QVERIFY(!form->connectbtn->isEnabled() && !form->closebtn->isEnabled());
-        QVERIFY(!form->upbtn->isEnabled() && !form->downbtn->isEnabled() && !form->cancelbtn->isEnabled());
-        selectOnly(form->ListView1, {QStringLiteral("a.html")});
-        QVERIFY(form->downbtn->isEnabled() && form->renbtn->isEnabled() && form->delfilbtn->isEnabled());
-        selectOnly(form->ListView1, {QStringLiteral("a.html"), QStringLiteral("b.gif")});
-        QVERIFY(form->downbtn->isEnabled() && !form->renbtn->isEnabled() && form->delfilbtn->isEnabled());
-        QVERIFY(!form->deldirbtn->isEnabled());
-        selectOnly(form->ListView2, {QStringLiteral("img")});
-        QVERIFY(form->deldirbtn->isEnabled() && form->rendirbtn->isEnabled());
-        QVERIFY(!form->upbtn->isEnabled());
+        QVERIFY(form->createFolderButton->isEnabled() && form->disconnectButton->isEnabled());
+        QVERIFY(!form->connectButton->isEnabled() && !form->closeButton->isEnabled());
+        QVERIFY(!form->uploadButton->isEnabled() && !form->downloadButton->isEnabled()
+                && !form->cancelButton->isEnabled());
+        selectOnly(form->fileList, {QStringLiteral("a.html")});
+        QVERIFY(form->downloadButton->isEnabled() && form->renameFileButton->isEnabled()
+                && form->deleteFilesButton->isEnabled());
+        selectOnly(form->fileList, {QStringLiteral("a.html"), QStringLiteral("b.gif")});
+        QVERIFY(form->downloadButton->isEnabled() && !form->renameFileButton->isEnabled()
+                && form->deleteFilesButton->isEnabled());
+        QVERIFY(!form->deleteFolderButton->isEnabled());
+        selectOnly(form->folderList, {QStringLiteral("img")});
+        QVERIFY(form->deleteFolderButton->isEnabled() && form->renameFolderButton->isEnabled());
+        QVERIFY(!form->uploadButton->isEnabled());
 
-        form->disbtn->click();
+        form->disconnectButton->click();
         QVERIFY(!form->remote().isConnected());
-        QVERIFY(form->connectbtn->isEnabled() && form->closebtn->isEnabled() && !form->disbtn->isEnabled());
-        QCOMPARE(form->ListView1->topLevelItemCount(), 0);
-        QVERIFY(!form->ListView1->isEnabled());
+        QVERIFY(form->connectButton->isEnabled() && form->closeButton->isEnabled()
+                && !form->disconnectButton->isEnabled());
+        QCOMPARE(form->fileList->topLevelItemCount(), 0);
+        QVERIFY(!form->fileList->isEnabled());
     }
 
     void downloadOpensPagesWhenAllAreDone()
@@ -269,16 +273,17 @@ private Q_SLOTS:
         writeTestFile(remote(QStringLiteral("logo.gif")), QByteArray(5000, '\x01'));
         Tftpform *form = connected();
         QVERIFY(form);
-        selectOnly(form->ListView1, {QStringLiteral("index.html"), QStringLiteral("logo.gif")});
+        selectOnly(form->fileList, {QStringLiteral("index.html"), QStringLiteral("logo.gif")});
         answerTargetFolder();
-        form->downbtn->click();
+        form->downloadButton->click();
 
         QCOMPARE(readBytes(local(QStringLiteral("logo.gif"))), QByteArray(5000, '\x01'));
         QCOMPARE(openedFiles(), QStringList{QStringLiteral("index.html")});
         QCOMPARE(main->EditorCount(), 1);
         QCOMPARE(main->editors().first()->cmemo1->Text(), QStringLiteral("<HTML>remote</HTML>\r\n"));
-        QVERIFY(form->downbtn->isEnabled() && form->disbtn->isEnabled() && form->createbtn->isEnabled());
-        QVERIFY(!form->cancelbtn->isEnabled());
+        QVERIFY(form->downloadButton->isEnabled() && form->disconnectButton->isEnabled()
+                && form->createFolderButton->isEnabled());
+        QVERIFY(!form->cancelButton->isEnabled());
     }
 
     void overwriteAnswersForAll_data()
@@ -298,11 +303,11 @@ private Q_SLOTS:
         writeTestFile(local(QStringLiteral("b.txt")), "local b");
         Tftpform *form = connected();
         QVERIFY(form);
-        selectOnly(form->ListView1, texts(form->ListView1));
+        selectOnly(form->fileList, texts(form->fileList));
         answerTargetFolder();
         // One question for the first existing file of the listing; the answer covers the other.
         prompts->answerMessage(Prompts::Button(answer), QStringLiteral(" exists, do you want to overwrite it?"));
-        form->downbtn->click();
+        form->downloadButton->click();
 
         QCOMPARE(prompts->messages().size(), 1);
         QCOMPARE(prompts->messages().first().kind, Prompts::Kind::Warning);
@@ -322,20 +327,21 @@ private Q_SLOTS:
         QVERIFY(form);
         // Gone from the server after the listing: the server refuses the download.
         QFile::remove(remote(QStringLiteral("gone.html")));
-        selectOnly(form->ListView1, texts(form->ListView1));
+        selectOnly(form->fileList, texts(form->fileList));
         answerTargetFolder();
         // The server lists names sorted.
         prompts->answerMessage(Prompts::Button::Ok, QStringLiteral("\"a\\b.html\" cannot be used"));
         prompts->answerMessage(Prompts::Button::Yes, QStringLiteral("gone.html exists"));
         prompts->answerMessage(Prompts::Button::Ok, QStringLiteral("Couldn't download selected file"));
-        form->downbtn->click();
+        form->downloadButton->click();
 
         QCOMPARE(readBytes(local(QStringLiteral("gone.html"))), QByteArray("my copy"));
         QVERIFY(!QFile::exists(localDir->filePath(QStringLiteral("a"))));
         QCOMPARE(QDir(localDir->path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
         QCOMPARE(openedFiles(), QStringList{QStringLiteral("ok.txt")});
         // The window is usable again: the buttons follow the selection, nothing waits.
-        QVERIFY(form->downbtn->isEnabled() && form->closebtn->isEnabled() && !form->cancelbtn->isEnabled());
+        QVERIFY(form->downloadButton->isEnabled() && form->closeButton->isEnabled()
+                && !form->cancelButton->isEnabled());
         QVERIFY(form->remote().isConnected());
     }
 
@@ -351,13 +357,13 @@ private Q_SLOTS:
         main->openDocument(local(QStringLiteral("x.html")));
         Tftpform *form = open("uploadfile");
         QVERIFY(form);
-        QVERIFY(form->upbtn->isEnabled() && !form->downbtn->isEnabled());
+        QVERIFY(form->uploadButton->isEnabled() && !form->downloadButton->isEnabled());
 
         prompts->answerOpen({local(QStringLiteral("x.html")), local(QStringLiteral("y.html")),
                              local(QStringLiteral("z.html"))});
         answerChooser();
         prompts->answerMessage(Prompts::Button::YesToAll, local(QStringLiteral("x.html")) + QStringLiteral(" exists"));
-        form->upbtn->click();
+        form->uploadButton->click();
 
         QCOMPARE(prompts->lastFileDialog().directory, localDir->path());
         QCOMPARE(prompts->lastFileDialog().fileName, QStringLiteral("x.html"));
@@ -365,8 +371,8 @@ private Q_SLOTS:
         QCOMPARE(readBytes(remote(QStringLiteral("x.html"))), QByteArray("new x"));
         QCOMPARE(readBytes(remote(QStringLiteral("y.html"))), QByteArray("new y"));
         QCOMPARE(readBytes(remote(QStringLiteral("z.html"))), binary);
-        QCOMPARE(texts(form->ListView1).size(), 3);
-        QVERIFY(form->upbtn->isEnabled() && !form->downbtn->isEnabled());
+        QCOMPARE(texts(form->fileList).size(), 3);
+        QVERIFY(form->uploadButton->isEnabled() && !form->downloadButton->isEnabled());
     }
 
     void uploadNoLeavesTheRemoteFile()
@@ -380,7 +386,7 @@ private Q_SLOTS:
         QVERIFY(form);
         prompts->answerOpen({local(QStringLiteral("x.html"))});
         prompts->answerMessage(Prompts::Button::No, QStringLiteral("x.html exists"));
-        form->upbtn->click();
+        form->uploadButton->click();
         QCOMPARE(readBytes(remote(QStringLiteral("x.html"))), QByteArray("old x"));
     }
 
@@ -389,34 +395,34 @@ private Q_SLOTS:
         Tftpform *form = connected();
         QVERIFY(form);
         answerName(QStringLiteral("sub"));
-        form->createbtn->click();
+        form->createFolderButton->click();
         QVERIFY(QFileInfo(remote(QStringLiteral("sub"))).isDir());
-        QCOMPARE(texts(form->ListView2), QStringList{QStringLiteral("sub")});
+        QCOMPARE(texts(form->folderList), QStringList{QStringLiteral("sub")});
 
-        selectOnly(form->ListView2, {QStringLiteral("sub")});
-        emit form->ListView2->itemDoubleClicked(row(form->ListView2, QStringLiteral("sub")), 0);
-        QCOMPARE(form->panel0->text(), QStringLiteral("/sub"));
-        QCOMPARE(texts(form->ListView2), QStringList{QStringLiteral("../")});
-        QCOMPARE(row(form->ListView2, QStringLiteral("../"))->data(0, Tftpform::IconRole).toInt(),
+        selectOnly(form->folderList, {QStringLiteral("sub")});
+        emit form->folderList->itemDoubleClicked(row(form->folderList, QStringLiteral("sub")), 0);
+        QCOMPARE(form->folderPanel->text(), QStringLiteral("/sub"));
+        QCOMPARE(texts(form->folderList), QStringList{QStringLiteral("../")});
+        QCOMPARE(row(form->folderList, QStringLiteral("../"))->data(0, Tftpform::IconRole).toInt(),
                  int(FtpListing::ParentIcon));
         // The way up is not a folder to rename or delete.
-        selectOnly(form->ListView2, {QStringLiteral("../")});
-        QVERIFY(!form->deldirbtn->isEnabled() && !form->rendirbtn->isEnabled());
-        emit form->ListView2->itemDoubleClicked(row(form->ListView2, QStringLiteral("../")), 0);
-        QCOMPARE(form->panel0->text(), QStringLiteral("/"));
-        QCOMPARE(texts(form->ListView2), QStringList{QStringLiteral("sub")});
+        selectOnly(form->folderList, {QStringLiteral("../")});
+        QVERIFY(!form->deleteFolderButton->isEnabled() && !form->renameFolderButton->isEnabled());
+        emit form->folderList->itemDoubleClicked(row(form->folderList, QStringLiteral("../")), 0);
+        QCOMPARE(form->folderPanel->text(), QStringLiteral("/"));
+        QCOMPARE(texts(form->folderList), QStringList{QStringLiteral("sub")});
 
-        selectOnly(form->ListView2, {QStringLiteral("sub")});
+        selectOnly(form->folderList, {QStringLiteral("sub")});
         answerName(QStringLiteral("renamed"));
-        form->rendirbtn->click();
+        form->renameFolderButton->click();
         QVERIFY(QFileInfo(remote(QStringLiteral("renamed"))).isDir());
-        QCOMPARE(texts(form->ListView2), QStringList{QStringLiteral("renamed")});
+        QCOMPARE(texts(form->folderList), QStringList{QStringLiteral("renamed")});
 
-        selectOnly(form->ListView2, {QStringLiteral("renamed")});
+        selectOnly(form->folderList, {QStringLiteral("renamed")});
         prompts->answerMessage(Prompts::Button::Yes, QStringLiteral("Are you sure you want to delete ?"));
-        form->deldirbtn->click();
+        form->deleteFolderButton->click();
         QVERIFY(!QFileInfo::exists(remote(QStringLiteral("renamed"))));
-        QCOMPARE(form->ListView2->topLevelItemCount(), 0);
+        QCOMPARE(form->folderList->topLevelItemCount(), 0);
     }
 
     void filesAreRenamedAndDeleted()
@@ -425,30 +431,30 @@ private Q_SLOTS:
         writeTestFile(remote(QStringLiteral("g.txt")), "g");
         Tftpform *form = connected();
         QVERIFY(form);
-        selectOnly(form->ListView1, {QStringLiteral("f.txt")});
+        selectOnly(form->fileList, {QStringLiteral("f.txt")});
         answerName(QStringLiteral("h.txt"));
-        form->renbtn->click();
+        form->renameFileButton->click();
         QCOMPARE(readBytes(remote(QStringLiteral("h.txt"))), QByteArray("f"));
 
         // A name the server refuses: the box, then the lists are refreshed.
-        selectOnly(form->ListView1, {QStringLiteral("h.txt")});
+        selectOnly(form->fileList, {QStringLiteral("h.txt")});
         answerName(QStringLiteral("no/such/folder/h.txt"));
         prompts->answerMessage(Prompts::Button::Ok, QStringLiteral("Couldn't rename the selected file or folder"));
-        form->renbtn->click();
-        QStringList files = texts(form->ListView1);
+        form->renameFileButton->click();
+        QStringList files = texts(form->fileList);
         files.sort();
         QCOMPARE(files, (QStringList{QStringLiteral("g.txt"), QStringLiteral("h.txt")}));
         QCOMPARE(prompts->messages().last().kind, Prompts::Kind::Error);
 
         // Declining the question deletes nothing.
-        selectOnly(form->ListView1, files);
+        selectOnly(form->fileList, files);
         prompts->answerMessage(Prompts::Button::No, QStringLiteral("Are you sure"));
-        form->delfilbtn->click();
-        QCOMPARE(form->ListView1->topLevelItemCount(), 2);
-        selectOnly(form->ListView1, files);
+        form->deleteFilesButton->click();
+        QCOMPARE(form->fileList->topLevelItemCount(), 2);
+        selectOnly(form->fileList, files);
         prompts->answerMessage(Prompts::Button::Yes, QStringLiteral("Are you sure"));
-        form->delfilbtn->click();
-        QCOMPARE(form->ListView1->topLevelItemCount(), 0);
+        form->deleteFilesButton->click();
+        QCOMPARE(form->fileList->topLevelItemCount(), 0);
         QVERIFY(QDir(remoteRoot.path()).isEmpty());
     }
 
@@ -459,8 +465,8 @@ private Q_SLOTS:
         server.replies.insert("PWD", "257 \"/home/u\" is the current directory\r\n");
         Tftpform *form = connected();
         QVERIFY(form);
-        QCOMPARE(form->panel0->text(), QStringLiteral("/home/u"));
-        QCOMPARE(texts(form->ListView2), (QStringList{QStringLiteral("../"), QStringLiteral("sub")}));
+        QCOMPARE(form->folderPanel->text(), QStringLiteral("/home/u"));
+        QCOMPARE(texts(form->folderList), (QStringList{QStringLiteral("../"), QStringLiteral("sub")}));
     }
 
     void refusedDeleteDoesNotStopTheOthers()
@@ -472,15 +478,15 @@ private Q_SLOTS:
         server.firstReplies.insert("DELE", "550 Permission denied\r\n");
         Tftpform *form = connected();
         QVERIFY(form);
-        selectOnly(form->ListView1, texts(form->ListView1));
+        selectOnly(form->fileList, texts(form->fileList));
         prompts->answerMessage(Prompts::Button::Yes, QStringLiteral("Are you sure"));
         prompts->answerMessage(Prompts::Button::Ok, QStringLiteral("These files were not deleted:\na.html: 550 Permission denied"));
         const qsizetype before = server.commands.size();
-        form->delfilbtn->click();
+        form->deleteFilesButton->click();
 
         QCOMPARE(server.commands.mid(before, 3), (QStringList{"DELE a.html", "DELE b.html", "DELE c.html"}));
         QVERIFY(server.commands.mid(before).contains(QStringLiteral("LIST")));
-        QVERIFY(form->closebtn->isEnabled() && !form->cancelbtn->isEnabled());
+        QVERIFY(form->closeButton->isEnabled() && !form->cancelButton->isEnabled());
     }
 
     void hugeFolderIsCutAndTheConnectionStays()
@@ -492,10 +498,10 @@ private Q_SLOTS:
             server.download += "-rw-r--r-- 1 a b 5 Jan 5 12:30 f" + QByteArray::number(n) + ".html\r\n";
         Tftpform *form = connected();
         QVERIFY(form);
-        QCOMPARE(form->ListView1->topLevelItemCount(), TNMFTP::MaxListingLines);
-        QVERIFY(form->Memo1->toPlainText().contains(QStringLiteral("only its first 200000 entries are listed")));
-        QVERIFY(form->disbtn->isEnabled() && !form->cancelbtn->isEnabled());
-        form->disbtn->click();
+        QCOMPARE(form->fileList->topLevelItemCount(), TNMFTP::MaxListingLines);
+        QVERIFY(form->statusLog->toPlainText().contains(QStringLiteral("only its first 200000 entries are listed")));
+        QVERIFY(form->disconnectButton->isEnabled() && !form->cancelButton->isEnabled());
+        form->disconnectButton->click();
         QVERIFY(server.commands.contains(QStringLiteral("QUIT")));
     }
 
@@ -505,26 +511,27 @@ private Q_SLOTS:
         writeTestFile(local(QStringLiteral("big.txt")), "my copy");
         Tftpform *form = connected();
         QVERIFY(form);
-        selectOnly(form->ListView1, {QStringLiteral("big.txt")});
+        selectOnly(form->fileList, {QStringLiteral("big.txt")});
         answerTargetFolder();
         prompts->answerMessage(Prompts::Button::Yes, QStringLiteral("big.txt exists"));
         prompts->answerMessage(Prompts::Button::Ok); // the cancelled transfer's error
         // The user presses Cancel as soon as the transfer shows progress.
         QTimer cancel;
         connect(&cancel, &QTimer::timeout, form, [form, &cancel] {
-            if (form->cancelbtn->isEnabled() && showsProgress(form)) {
+            if (form->cancelButton->isEnabled() && showsProgress(form)) {
                 cancel.stop();
-                form->cancelbtn->click();
+                form->cancelButton->click();
             }
         });
         cancel.start(1);
-        form->downbtn->click();
+        form->downloadButton->click();
 
         QVERIFY(!cancel.isActive());
         QCOMPARE(readBytes(local(QStringLiteral("big.txt"))), QByteArray("my copy"));
         QCOMPARE(QDir(localDir->path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
         QVERIFY(main->editors().isEmpty());
-        QVERIFY(form->closebtn->isEnabled() && form->disbtn->isEnabled() && !form->cancelbtn->isEnabled());
+        QVERIFY(form->closeButton->isEnabled() && form->disconnectButton->isEnabled()
+                && !form->cancelButton->isEnabled());
     }
 
     void cancelledUploadIsReportedAsIncomplete()
@@ -538,16 +545,16 @@ private Q_SLOTS:
         prompts->answerMessage(Prompts::Button::Ok, QStringLiteral("The operation was cancelled."));
         QTimer cancel;
         connect(&cancel, &QTimer::timeout, form, [form, &cancel] {
-            if (form->cancelbtn->isEnabled() && showsProgress(form)) {
+            if (form->cancelButton->isEnabled() && showsProgress(form)) {
                 cancel.stop();
-                form->cancelbtn->click();
+                form->cancelButton->click();
             }
         });
         cancel.start(1);
-        form->upbtn->click();
+        form->uploadButton->click();
 
         // The server was told, and did not take the broken-off upload for a whole one.
-        const QString memo = form->Memo1->toPlainText();
+        const QString memo = form->statusLog->toPlainText();
         const qsizetype stor = memo.indexOf(QStringLiteral("STOR big.bin"));
         const QString afterStor = memo.mid(stor, memo.indexOf(QStringLiteral("The upload of")) - stor);
         QVERIFY2(afterStor.contains(QStringLiteral("\nABOR\n")), qPrintable(afterStor));
@@ -555,9 +562,9 @@ private Q_SLOTS:
         QVERIFY(memo.contains(QStringLiteral("The upload of big.bin was broken off; the copy on the server may be "
                                              "incomplete.")));
         // The list shows what arrived, and the window is usable again.
-        QVERIFY(row(form->ListView1, QStringLiteral("big.bin")));
+        QVERIFY(row(form->fileList, QStringLiteral("big.bin")));
         QVERIFY(QFileInfo(remote(QStringLiteral("big.bin"))).size() < 64 * 1024 * 1024);
-        QVERIFY(form->remote().isConnected() && form->upbtn->isEnabled() && !form->cancelbtn->isEnabled());
+        QVERIFY(form->remote().isConnected() && form->uploadButton->isEnabled() && !form->cancelButton->isEnabled());
     }
 
     void silentServerFailsWithinTheTimeOut()
@@ -573,12 +580,12 @@ private Q_SLOTS:
         prompts->answerMessage(Prompts::Button::Ok, QStringLiteral("could not be established"));
         QElapsedTimer clock;
         clock.start();
-        form->connectbtn->click();
+        form->connectButton->click();
         QVERIFY(clock.elapsed() < 10000);
         QCOMPARE(prompts->messages().last().kind, Prompts::Kind::Error);
         QVERIFY(!form->remote().isConnected());
-        QVERIFY(!form->connectbtn->isEnabled() && form->closebtn->isEnabled());
-        form->closebtn->click();
+        QVERIFY(!form->connectButton->isEnabled() && form->closeButton->isEnabled());
+        form->closeButton->click();
         QTRY_VERIFY(!main->findChild<Tftpform *>());
     }
 
@@ -632,21 +639,21 @@ private Q_SLOTS:
         if (step == Step::Login || step == Step::ListData)
             stopAnswering();
         else
-            form->connectbtn->click();
+            form->connectButton->click();
         QVERIFY(step == Step::Login || step == Step::ListData || form->remote().isConnected());
 
         // The user ends the step while it waits.
         QTimer user;
         connect(&user, &QTimer::timeout, form, [&] {
-            if (!server.commands.contains(command.value(step)) || !form->cancelbtn->isEnabled())
+            if (!server.commands.contains(command.value(step)) || !form->cancelButton->isEnabled())
                 return;
             user.stop();
             if (ending == Ending::Cancel)
-                form->cancelbtn->click();
+                form->cancelButton->click();
             else
                 form->close();
         });
-        QPushButton *button = form->connectbtn;
+        QPushButton *button = form->connectButton;
         if (step != Step::Login && step != Step::ListData)
             stopAnswering();
         switch (step) {
@@ -654,31 +661,31 @@ private Q_SLOTS:
         case Step::ListData:
             break;
         case Step::ChangeFolder:
-            selectOnly(form->ListView2, {QStringLiteral("sub")});
+            selectOnly(form->folderList, {QStringLiteral("sub")});
             button = nullptr;
             break;
         case Step::Quit:
-            button = form->disbtn;
+            button = form->disconnectButton;
             break;
         case Step::Delete:
-            selectOnly(form->ListView1, {QStringLiteral("a.html")});
+            selectOnly(form->fileList, {QStringLiteral("a.html")});
             prompts->answerMessage(Prompts::Button::Yes, QStringLiteral("Are you sure"));
-            button = form->delfilbtn;
+            button = form->deleteFilesButton;
             break;
         case Step::Rename:
         case Step::MakeFolder:
-            selectOnly(form->ListView1, {QStringLiteral("a.html")});
+            selectOnly(form->fileList, {QStringLiteral("a.html")});
             answerName(QStringLiteral("new"));
-            button = step == Step::Rename ? form->renbtn : form->createbtn;
+            button = step == Step::Rename ? form->renameFileButton : form->createFolderButton;
             break;
         case Step::Download:
-            selectOnly(form->ListView1, {QStringLiteral("a.html")});
+            selectOnly(form->fileList, {QStringLiteral("a.html")});
             answerTargetFolder();
-            button = form->downbtn;
+            button = form->downloadButton;
             break;
         case Step::Upload:
             prompts->answerOpen({local(QStringLiteral("up.html"))});
-            button = form->upbtn;
+            button = form->uploadButton;
             break;
         }
         if (ending != Ending::TimeOut)
@@ -693,7 +700,7 @@ private Q_SLOTS:
         if (button)
             button->click();
         else
-            emit form->ListView2->itemDoubleClicked(row(form->ListView2, QStringLiteral("sub")), 0);
+            emit form->folderList->itemDoubleClicked(row(form->folderList, QStringLiteral("sub")), 0);
         QVERIFY2(clock.elapsed() < 15000, qPrintable(QString::number(clock.elapsed())));
         QVERIFY(!user.isActive());
         if (ending == Ending::Close) {
@@ -701,9 +708,9 @@ private Q_SLOTS:
             return;
         }
         // Nothing waits any more, and the window can be closed.
-        QVERIFY(!form->cancelbtn->isEnabled());
-        QVERIFY(form->closebtn->isEnabled());
-        form->closebtn->click();
+        QVERIFY(!form->cancelButton->isEnabled());
+        QVERIFY(form->closeButton->isEnabled());
+        form->closeButton->click();
         QTRY_VERIFY(!main->findChild<Tftpform *>());
     }
 
@@ -714,10 +721,10 @@ private Q_SLOTS:
         const QPointer<Tftpform> form = connected();
         QVERIFY(form);
         server.replies.insert("CWD", QByteArray());
-        selectOnly(form->ListView2, {QStringLiteral("sub")});
+        selectOnly(form->folderList, {QStringLiteral("sub")});
         // File > Exit while the folder change waits, then the program's own event loop.
         QTimer::singleShot(0, form, [&] {
-            emit form->ListView2->itemDoubleClicked(row(form->ListView2, QStringLiteral("sub")), 0);
+            emit form->folderList->itemDoubleClicked(row(form->folderList, QStringLiteral("sub")), 0);
         });
         QTimer user;
         connect(&user, &QTimer::timeout, main.get(), [&] {
@@ -747,20 +754,20 @@ private Q_SLOTS:
             d.reject();
         });
         main->C1Click();
-        QCOMPARE(form->connectbtn->text(), QStringLiteral("&Verbinden"));
-        QCOMPARE(form->ListView1->headerItem()->text(0), QStringLiteral("Dateiname"));
-        for (QTreeWidget *list : {form->ListView1, form->ListView2}) {
+        QCOMPARE(form->connectButton->text(), QStringLiteral("&Verbinden"));
+        QCOMPARE(form->fileList->headerItem()->text(0), QStringLiteral("Dateiname"));
+        for (QTreeWidget *list : {form->fileList, form->folderList}) {
             for (int c = 0; c < list->columnCount(); ++c)
                 QVERIFY2(list->columnWidth(c) >= list->header()->sectionSizeHint(c),
                          qPrintable(list->headerItem()->text(c)));
         }
 
-        form->closebtn->click();
+        form->closeButton->click();
         QTRY_VERIFY(!main->findChild<Tftpform *>());
         Tftpform *again = open("uploadfile");
         QVERIFY(again);
         QCOMPARE(again->mode(), FtpMode::Upload);
-        QCOMPARE(again->upbtn->text(), QStringLiteral("R&aufladen"));
+        QCOMPARE(again->uploadButton->text(), QStringLiteral("R&aufladen"));
     }
 
     void encryptedConnectionAsksOnceAboutTheCertificate()
@@ -781,22 +788,22 @@ private Q_SLOTS:
         QVERIFY(form);
         answerChooser();
         prompts->answerMessage(Prompts::Button::Yes, QStringLiteral("could not be verified"));
-        form->connectbtn->click();
+        form->connectButton->click();
         QVERIFY(form->remote().isConnected());
-        QCOMPARE(texts(form->ListView1), QStringList{QStringLiteral("a.html")});
+        QCOMPARE(texts(form->fileList), QStringList{QStringLiteral("a.html")});
         QVERIFY(prompts->messages().constLast().text.contains(QStringLiteral("SHA-256: ")));
         // The memo tells how the connection runs.
-        const QString memo = form->Memo1->toPlainText();
+        const QString memo = form->statusLog->toPlainText();
         QVERIFY2(memo.contains(QStringLiteral("encryption: TLS, data encrypted")), qPrintable(memo));
         QVERIFY(memo.contains(QStringLiteral("passive mode from now on")));
 
         // The trust is remembered for the host: no question the next time.
-        form->disbtn->click();
+        form->disconnectButton->click();
         answerChooser();
-        form->connectbtn->click();
+        form->connectButton->click();
         QVERIFY(form->remote().isConnected());
         QCOMPARE(prompts->messages().size(), 1);
-        form->disbtn->click();
+        form->disconnectButton->click();
     }
 };
 

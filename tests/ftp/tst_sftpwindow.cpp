@@ -63,11 +63,11 @@ class TestSftpWindow : public QObject
             return nullptr;
         prompts->answerDialog([](QDialog &d) {
             auto &chooser = static_cast<Tconform &>(d);
-            chooser.listbox1->setCurrentRow(0);
-            chooser.connectbutton->click();
+            chooser.connectionList->setCurrentRow(0);
+            chooser.connectButton->click();
         });
         questions();
-        form->connectbtn->click();
+        form->connectButton->click();
         return form;
     }
 
@@ -124,44 +124,45 @@ private Q_SLOTS:
         QVERIFY(form && form->remote().isConnected());
         QCOMPARE(prompts->messages().first().kind, Prompts::Kind::Warning);
         QVERIFY(readBytes(QDir(server.clientFolder()).filePath(QStringLiteral("known_hosts"))).contains("127.0.0.1"));
-        QCOMPARE(form->panel0->text(), QFileInfo(server.root()).canonicalFilePath());
-        QVERIFY(row(form->ListView2, QStringLiteral("img")) && row(form->ListView2, QStringLiteral("../")));
-        QVERIFY(row(form->ListView1, QStringLiteral("README")));
+        QCOMPARE(form->folderPanel->text(), QFileInfo(server.root()).canonicalFilePath());
+        QVERIFY(row(form->folderList, QStringLiteral("img")) && row(form->folderList, QStringLiteral("../")));
+        QVERIFY(row(form->fileList, QStringLiteral("README")));
 
         prompts->answerOpen({source});
-        form->upbtn->click();
+        form->uploadButton->click();
         QCOMPARE(readBytes(remote(QStringLiteral("index.html"))), page);
-        QVERIFY(row(form->ListView1, QStringLiteral("index.html")));
-        QCOMPARE(row(form->ListView1, QStringLiteral("index.html"))->text(1), QStringLiteral("%1 bytes").arg(page.size()));
+        QVERIFY(row(form->fileList, QStringLiteral("index.html")));
+        QCOMPARE(row(form->fileList, QStringLiteral("index.html"))->text(1),
+                 QStringLiteral("%1 bytes").arg(page.size()));
 
         // A refusal is shown as for FTP, and the window stays connected.
         prompts->answerDialog([](QDialog &d) {
             auto &dialog = static_cast<TNameform &>(d);
-            dialog.Edit1->setText(QStringLiteral("img"));
-            dialog.BitBtn2->click();
+            dialog.nameEdit->setText(QStringLiteral("img"));
+            dialog.okButton->click();
         });
         prompts->answerMessage(Prompts::Button::Ok, QStringLiteral("Couldn't create the folder"));
-        form->createbtn->click();
-        QVERIFY(form->remote().isConnected() && form->createbtn->isEnabled());
-        form->closebtn->click();
+        form->createFolderButton->click();
+        QVERIFY(form->remote().isConnected() && form->createFolderButton->isEnabled());
+        form->closeButton->click();
         QTRY_VERIFY(!main->findChild<Tftpform *>());
 
         // Fetched and opened; the remembered host key asks nothing.
         form = open("Downloadandopen1", [this] { prompts->answerSecret(QStringLiteral("key words")); });
         QVERIFY(form && form->remote().isConnected());
-        row(form->ListView1, QStringLiteral("index.html"))->setSelected(true);
+        row(form->fileList, QStringLiteral("index.html"))->setSelected(true);
         prompts->answerDialog([this](QDialog &d) {
             auto &dirform = static_cast<Tdirform &>(d);
-            dirform.de->setText(local.filePath(QStringLiteral("fetched")));
-            dirform.okbutton->click();
+            dirform.folderEdit->setText(local.filePath(QStringLiteral("fetched")));
+            dirform.okButton->click();
         });
         QDir(local.path()).mkdir(QStringLiteral("fetched"));
-        form->downbtn->click();
+        form->downloadButton->click();
         QCOMPARE(readBytes(local.filePath(QStringLiteral("fetched/index.html"))), page);
         QCOMPARE(main->EditorCount(), 2);
         QCOMPARE(main->editors().last()->FileName(), local.filePath(QStringLiteral("fetched/index.html")));
         QCOMPARE(main->editors().last()->cmemo1->Text(), QString::fromUtf8(page));
-        QVERIFY(form->Memo1->toPlainText().contains(QStringLiteral("Received %1 Bytes").arg(page.size())));
+        QVERIFY(form->statusLog->toPlainText().contains(QStringLiteral("Received %1 Bytes").arg(page.size())));
     }
 
     void listingDates_data()
@@ -196,7 +197,8 @@ private Q_SLOTS:
         });
         QVERIFY(form && !form->remote().isConnected());
         QVERIFY(prompts->messageTexts().first().contains(QStringLiteral("known_hosts")));
-        QVERIFY(form->closebtn->isEnabled() && !form->connectbtn->isEnabled() && !form->createbtn->isEnabled());
+        QVERIFY(form->closeButton->isEnabled() && !form->connectButton->isEnabled()
+                && !form->createFolderButton->isEnabled());
     }
 };
 
