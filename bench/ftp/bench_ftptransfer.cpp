@@ -175,8 +175,8 @@ public:
     // Seconds from Connect to the end of Disconnect, with one transfer between.
     double seconds(Direction direction, const QString &local)
     {
-        m_main.action(direction == Up ? "uploadfile" : "Downloadandopen1")->trigger();
-        Tftpform *form = m_main.findChild<Tftpform *>();
+        m_main.action(direction == Up ? MainAction::UploadFile : MainAction::DownloadAndOpen)->trigger();
+        Tftpform *form = m_main.ftpWindow();
         if (!form)
             return -1;
         QElapsedTimer clock;

@@ -427,22 +427,22 @@ void Teditform::UpdateCommandStates()
     const int count = m_host->EditorCount();
     const bool any = count >= 1;
     const bool several = count >= 2;
-    for (HostCommand c : {HostCommand::savebutton, HostCommand::saveasbutton, HostCommand::closebutton,
-                          HostCommand::printbutton, HostCommand::insertbutton,
-                          HostCommand::insertfrombutton, HostCommand::searchbutton,
-                          HostCommand::replacebutton})
+    for (HostCommand c : {HostCommand::SaveButton, HostCommand::SaveAsButton, HostCommand::CloseButton,
+                          HostCommand::PrintButton, HostCommand::InsertButton,
+                          HostCommand::InsertFromButton, HostCommand::SearchButton,
+                          HostCommand::ReplaceButton})
         m_host->setCommandEnabled(c, any);
-    for (HostCommand c : {HostCommand::saveallbutton, HostCommand::closeallbutton,
-                          HostCommand::tilebutton, HostCommand::cascadebutton})
+    for (HostCommand c : {HostCommand::SaveAllButton, HostCommand::CloseAllButton,
+                          HostCommand::TileButton, HostCommand::CascadeButton})
         m_host->setCommandEnabled(c, several);
-    for (HostCommand c : {HostCommand::Frames1, HostCommand::Createregfile1,
-                          HostCommand::Installregfile1, HostCommand::configbutton})
+    for (HostCommand c : {HostCommand::FramesWizard, HostCommand::SaveConfiguration,
+                          HostCommand::LoadConfiguration, HostCommand::ConfigButton})
         m_host->setCommandEnabled(c, !any);
-    m_host->setCommandEnabled(HostCommand::uploadbutton, any && isNamed());
-    m_host->setCommandEnabled(HostCommand::uploadfile, any && isNamed());
+    m_host->setCommandEnabled(HostCommand::UploadButton, any && isNamed());
+    m_host->setCommandEnabled(HostCommand::UploadFile, any && isNamed());
     if (!any) {
-        m_host->setCommandEnabled(HostCommand::undobutton, false);
-        m_host->setCommandEnabled(HostCommand::redobutton, false);
+        m_host->setCommandEnabled(HostCommand::UndoButton, false);
+        m_host->setCommandEnabled(HostCommand::RedoButton, false);
     }
     for (const char *name : {"Closeall1", "Saveall1", "Tile1", "Cascade1", "Arrangeall1", "Next1",
                              "Previous1"})
@@ -462,8 +462,8 @@ void Teditform::updateUndoCommands()
 {
     auto *undo = findChild<QAction *>(QStringLiteral("Undolasttag1"));
     auto *redo = findChild<QAction *>(QStringLiteral("Undoundo1"));
-    m_host->setCommandEnabled(HostCommand::undobutton, undo->isEnabled());
-    m_host->setCommandEnabled(HostCommand::redobutton, redo->isEnabled());
+    m_host->setCommandEnabled(HostCommand::UndoButton, undo->isEnabled());
+    m_host->setCommandEnabled(HostCommand::RedoButton, redo->isEnabled());
 }
 
 void Teditform::PushUndo()
@@ -548,8 +548,8 @@ void Teditform::saveasClick()
         m_encoding = previousEncoding;
         return;
     }
-    m_host->setCommandEnabled(HostCommand::uploadfile, true);
-    m_host->setCommandEnabled(HostCommand::uploadbutton, true);
+    m_host->setCommandEnabled(HostCommand::UploadFile, true);
+    m_host->setCommandEnabled(HostCommand::UploadButton, true);
     m_host->rememberFile(m_fileName);
     setWindowTitle(baseName());
     m_host->setStatusText(2, QString());

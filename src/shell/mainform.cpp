@@ -55,6 +55,7 @@ constexpr int RecentWidthInChars = 60;
 
 struct ToolButton
 {
+    MainAction action;
     const char *name;
     const char *icon; // of the program's own set
     const char *hint;
@@ -62,60 +63,62 @@ struct ToolButton
 };
 
 const ToolButton ToolButtons[] = {
-    {"newbutton", "new", "Creates new HTML file", false},
-    {"openbutton", "open", "Opens existing file", false},
-    {"savebutton", "save", "Saves the document", false},
-    {"saveasbutton", "saveas", "Saves the document under a new name", false},
-    {"saveallbutton", "saveall", "Saves document(s) in all opened editing windows", true},
-    {"closebutton", "close", "Closes the active editing window", false},
-    {"closeallbutton", "closeall", "Closes all opened editing windows", true},
-    {"insertbutton", "insert", "Allows insertion of text file in document", false},
-    {"insertfrombutton", "insertfrom", "Inserts portion of text file in document", true},
-    {"printbutton", "print", "Prints document in active editing window", true},
-    {"searchbutton", "search", "Search for text in document(s)", false},
-    {"replacebutton", "replace", "Replace text in document(s)", true},
-    {"undobutton", "undo", "Undoes the last change to the document", false},
-    {"redobutton", "redo", "Undo the last undo operation", true},
-    {"tilebutton", "tile", "Tiles all opened editing windows", false},
-    {"cascadebutton", "cascade", "Arranges all opened editing windows in cascade style", true},
-    {"downloadbutton", "download", "Opens the connection window for a download", false},
-    {"uploadbutton", "upload", "Uploads document via FTP", true},
-    {"configbutton", "configure", "Opens the configuration window", false},
-    {"helpbutton", "help", "Opens the Help System", true},
-    {"exitbutton", "exit", "Closes the program", false},
+    {MainAction::NewButton, "newbutton", "new", "Creates new HTML file", false},
+    {MainAction::OpenButton, "openbutton", "open", "Opens existing file", false},
+    {MainAction::SaveButton, "savebutton", "save", "Saves the document", false},
+    {MainAction::SaveAsButton, "saveasbutton", "saveas", "Saves the document under a new name", false},
+    {MainAction::SaveAllButton, "saveallbutton", "saveall", "Saves document(s) in all opened editing windows", true},
+    {MainAction::CloseButton, "closebutton", "close", "Closes the active editing window", false},
+    {MainAction::CloseAllButton, "closeallbutton", "closeall", "Closes all opened editing windows", true},
+    {MainAction::InsertButton, "insertbutton", "insert", "Allows insertion of text file in document", false},
+    {MainAction::InsertFromButton, "insertfrombutton", "insertfrom", "Inserts portion of text file in document", true},
+    {MainAction::PrintButton, "printbutton", "print", "Prints document in active editing window", true},
+    {MainAction::SearchButton, "searchbutton", "search", "Search for text in document(s)", false},
+    {MainAction::ReplaceButton, "replacebutton", "replace", "Replace text in document(s)", true},
+    {MainAction::UndoButton, "undobutton", "undo", "Undoes the last change to the document", false},
+    {MainAction::RedoButton, "redobutton", "redo", "Undo the last undo operation", true},
+    {MainAction::TileButton, "tilebutton", "tile", "Tiles all opened editing windows", false},
+    {MainAction::CascadeButton, "cascadebutton", "cascade", "Arranges all opened editing windows in cascade style",
+     true},
+    {MainAction::DownloadButton, "downloadbutton", "download", "Opens the connection window for a download", false},
+    {MainAction::UploadButton, "uploadbutton", "upload", "Uploads document via FTP", true},
+    {MainAction::ConfigButton, "configbutton", "configure", "Opens the configuration window", false},
+    {MainAction::HelpButton, "helpbutton", "help", "Opens the Help System", true},
+    {MainAction::ExitButton, "exitbutton", "exit", "Closes the program", false},
 };
 
-const char *const DocumentButtons[] = {
-    "savebutton",   "saveasbutton", "saveallbutton", "closebutton",  "closeallbutton",
-    "printbutton",  "insertbutton", "insertfrombutton", "undobutton", "redobutton",
-    "searchbutton", "replacebutton", "tilebutton",   "cascadebutton", "uploadbutton",
+const MainAction DocumentButtons[] = {
+    MainAction::SaveButton,   MainAction::SaveAsButton,  MainAction::SaveAllButton, MainAction::CloseButton,
+    MainAction::CloseAllButton, MainAction::PrintButton, MainAction::InsertButton,  MainAction::InsertFromButton,
+    MainAction::UndoButton,   MainAction::RedoButton,    MainAction::SearchButton,  MainAction::ReplaceButton,
+    MainAction::TileButton,   MainAction::CascadeButton, MainAction::UploadButton,
 };
 
-const char *commandName(HostCommand command)
+MainAction actionOf(HostCommand command)
 {
     switch (command) {
-    case HostCommand::savebutton: return "savebutton";
-    case HostCommand::saveasbutton: return "saveasbutton";
-    case HostCommand::saveallbutton: return "saveallbutton";
-    case HostCommand::closebutton: return "closebutton";
-    case HostCommand::closeallbutton: return "closeallbutton";
-    case HostCommand::printbutton: return "printbutton";
-    case HostCommand::insertbutton: return "insertbutton";
-    case HostCommand::insertfrombutton: return "insertfrombutton";
-    case HostCommand::undobutton: return "undobutton";
-    case HostCommand::redobutton: return "redobutton";
-    case HostCommand::searchbutton: return "searchbutton";
-    case HostCommand::replacebutton: return "replacebutton";
-    case HostCommand::tilebutton: return "tilebutton";
-    case HostCommand::cascadebutton: return "cascadebutton";
-    case HostCommand::uploadbutton: return "uploadbutton";
-    case HostCommand::uploadfile: return "uploadfile";
-    case HostCommand::Frames1: return "Frames1";
-    case HostCommand::Createregfile1: return "Createregfile1";
-    case HostCommand::Installregfile1: return "Installregfile1";
-    case HostCommand::configbutton: return "configbutton";
+    case HostCommand::SaveButton: return MainAction::SaveButton;
+    case HostCommand::SaveAsButton: return MainAction::SaveAsButton;
+    case HostCommand::SaveAllButton: return MainAction::SaveAllButton;
+    case HostCommand::CloseButton: return MainAction::CloseButton;
+    case HostCommand::CloseAllButton: return MainAction::CloseAllButton;
+    case HostCommand::PrintButton: return MainAction::PrintButton;
+    case HostCommand::InsertButton: return MainAction::InsertButton;
+    case HostCommand::InsertFromButton: return MainAction::InsertFromButton;
+    case HostCommand::UndoButton: return MainAction::UndoButton;
+    case HostCommand::RedoButton: return MainAction::RedoButton;
+    case HostCommand::SearchButton: return MainAction::SearchButton;
+    case HostCommand::ReplaceButton: return MainAction::ReplaceButton;
+    case HostCommand::TileButton: return MainAction::TileButton;
+    case HostCommand::CascadeButton: return MainAction::CascadeButton;
+    case HostCommand::UploadButton: return MainAction::UploadButton;
+    case HostCommand::UploadFile: return MainAction::UploadFile;
+    case HostCommand::FramesWizard: return MainAction::FramesWizard;
+    case HostCommand::SaveConfiguration: return MainAction::SaveConfiguration;
+    case HostCommand::LoadConfiguration: return MainAction::LoadConfiguration;
+    case HostCommand::ConfigButton: return MainAction::ConfigButton;
     }
-    return "";
+    return MainAction::ConfigButton;
 }
 
 QString canonical(const QString &path)
@@ -140,10 +143,10 @@ Tmainform::Tmainform(QWidget *parent)
     m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_mdi->viewport()->setMouseTracking(true);
     m_mdi->viewport()->installEventFilter(this);
-    Panel1 = new TFileBrowser(this);
-    Panel1->hide();
+    m_fileBrowser = new TFileBrowser(this);
+    m_fileBrowser->hide();
     m_splitter = new QSplitter(this);
-    m_splitter->addWidget(Panel1);
+    m_splitter->addWidget(m_fileBrowser);
     m_splitter->addWidget(m_mdi);
     m_splitter->setStretchFactor(0, 0);
     m_splitter->setStretchFactor(1, 1);
@@ -156,8 +159,8 @@ Tmainform::Tmainform(QWidget *parent)
     buildStatusBar();
 
     connect(m_mdi, &QMdiArea::subWindowActivated, this, &Tmainform::subWindowActivated);
-    connect(Panel1, &TFileBrowser::openRequested, this, &Tmainform::openFromFileList);
-    connect(Panel1, &TFileBrowser::driveError, this, [] {
+    connect(m_fileBrowser, &TFileBrowser::openRequested, this, &Tmainform::openFromFileList);
+    connect(m_fileBrowser, &TFileBrowser::driveError, this, [] {
         Prompts::message(Prompts::Kind::Error, SharedTexts::DriveError.text(),
                          Prompts::Button::Ok | Prompts::Button::Help, 3300);
     });
@@ -165,68 +168,69 @@ Tmainform::Tmainform(QWidget *parent)
     DialogRunner::setHelpHandler([](int topic) { Help::showHelp(topic); });
 }
 
-QAction *Tmainform::action(const char *name) const
+QAction *Tmainform::newAction(MainAction which, const char *name, const QString &text)
 {
-    return findChild<QAction *>(QLatin1String(name), Qt::FindDirectChildrenOnly);
+    auto *a = new QAction(text, this);
+    a->setObjectName(QLatin1String(name));
+    m_actions[size_t(which)] = a;
+    return a;
 }
 
 void Tmainform::buildActions()
 {
     for (const ToolButton &b : ToolButtons) {
-        auto *a = new QAction(this);
-        a->setObjectName(QLatin1String(b.name));
+        QAction *a = newAction(b.action, b.name, QString::fromUtf8(b.hint));
         a->setIcon(toolIcon(QLatin1String(b.icon)));
-        a->setText(QString::fromUtf8(b.hint));
-        a->setStatusTip(QString::fromUtf8(b.hint));
-        a->setToolTip(QString::fromUtf8(b.hint));
+        a->setStatusTip(a->text());
+        a->setToolTip(a->text());
     }
-    auto on = [this](const char *name, auto slot) { connect(action(name), &QAction::triggered, this, slot); };
-    auto onEditor = [this](const char *name, void (Teditform::*command)()) {
-        connect(action(name), &QAction::triggered, this, [this, command] {
+    auto on = [this](MainAction which, auto slot) { connect(action(which), &QAction::triggered, this, slot); };
+    auto onEditor = [this](MainAction which, void (Teditform::*command)()) {
+        connect(action(which), &QAction::triggered, this, [this, command] {
             if (Teditform *editor = activeEditor())
                 (editor->*command)();
         });
     };
-    on("newbutton", &Tmainform::newHtmlDocument);
-    on("openbutton", &Tmainform::openDocuments);
-    onEditor("savebutton", &Teditform::Save1Click);
-    onEditor("saveasbutton", &Teditform::saveasClick);
-    on("saveallbutton", &Tmainform::saveAll);
-    on("closebutton", [this] {
+    on(MainAction::NewButton, &Tmainform::newHtmlDocument);
+    on(MainAction::OpenButton, &Tmainform::openDocuments);
+    onEditor(MainAction::SaveButton, &Teditform::Save1Click);
+    onEditor(MainAction::SaveAsButton, &Teditform::saveasClick);
+    on(MainAction::SaveAllButton, &Tmainform::saveAll);
+    on(MainAction::CloseButton, [this] {
         if (Teditform *editor = activeEditor())
             editor->close();
     });
-    onEditor("closeallbutton", &Teditform::Closeall1Click);
-    onEditor("insertbutton", &Teditform::Insertfrom1Click);
-    onEditor("printbutton", &Teditform::Printersetup1Click);
-    on("searchbutton", &Tmainform::search);
-    on("replacebutton", &Tmainform::replace);
-    onEditor("undobutton", &Teditform::Undolasttag1Click);
-    onEditor("redobutton", &Teditform::Undoundo1Click);
-    on("tilebutton", &Tmainform::tileWindows);
-    on("cascadebutton", &Tmainform::cascadeWindows);
-    on("configbutton", &Tmainform::C1Click);
-    on("downloadbutton", [this] { openFtpWindow(FtpMode::Download); });
-    on("uploadbutton", [this] { openFtpWindow(FtpMode::Upload); });
-    on("exitbutton", &Tmainform::exitProgram);
-    on("helpbutton", [] { Help::showContents(); });
+    onEditor(MainAction::CloseAllButton, &Teditform::Closeall1Click);
+    onEditor(MainAction::InsertButton, &Teditform::Insertfrom1Click);
+    onEditor(MainAction::PrintButton, &Teditform::Printersetup1Click);
+    on(MainAction::SearchButton, &Tmainform::search);
+    on(MainAction::ReplaceButton, &Tmainform::replace);
+    onEditor(MainAction::UndoButton, &Teditform::Undolasttag1Click);
+    onEditor(MainAction::RedoButton, &Teditform::Undoundo1Click);
+    on(MainAction::TileButton, &Tmainform::tileWindows);
+    on(MainAction::CascadeButton, &Tmainform::cascadeWindows);
+    on(MainAction::ConfigButton, &Tmainform::C1Click);
+    on(MainAction::DownloadButton, [this] { openFtpWindow(FtpMode::Download); });
+    on(MainAction::UploadButton, [this] { openFtpWindow(FtpMode::Upload); });
+    on(MainAction::ExitButton, &Tmainform::exitProgram);
+    on(MainAction::HelpButton, [] { Help::showContents(); });
 }
 
 void Tmainform::buildToolBar()
 {
-    ToolBar1 = new QToolBar(QStringLiteral("Tool bar"), this);
-    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
-    markNotCaptioned(ToolBar1->toggleViewAction()); // shows the tool bar's own caption
-    ToolBar1->setMovable(true);
-    ToolBar1->setFloatable(true);
-    ToolBar1->setAllowedAreas(Qt::AllToolBarAreas);
-    ToolBar1->setIconSize(QSize(22, 22));
+    m_toolBar = new QToolBar(QStringLiteral("Tool bar"), this);
+    m_toolBar->setObjectName(QStringLiteral("ToolBar1"));
+    markNotCaptioned(m_toolBar->toggleViewAction()); // shows the tool bar's own caption
+    m_toolBar->setMovable(true);
+    m_toolBar->setFloatable(true);
+    m_toolBar->setAllowedAreas(Qt::AllToolBarAreas);
+    m_toolBar->setIconSize(QSize(22, 22));
     for (const ToolButton &b : ToolButtons) {
-        ToolBar1->addAction(action(b.name));
+        m_toolBar->addAction(action(b.action));
         if (b.separatorAfter)
-            ToolBar1->addSeparator();
+            m_toolBar->addSeparator();
     }
-    addToolBar(Qt::TopToolBarArea, ToolBar1);
+    addToolBar(Qt::TopToolBarArea, m_toolBar);
 }
 
 void Tmainform::buildMenus()
@@ -238,97 +242,100 @@ void Tmainform::buildMenus()
         m->setObjectName(QLatin1String(name));
         return m;
     };
-    auto item = [this](QMenu *into, const char *name, const char *caption, const char *shortcut) {
-        auto *a = new QAction(QString::fromUtf8(caption), this);
-        a->setObjectName(QLatin1String(name));
+    auto item = [this](QMenu *into, MainAction which, const char *name, const char *caption, const char *shortcut) {
+        QAction *a = newAction(which, name, QString::fromUtf8(caption));
         if (*shortcut)
             a->setShortcut(QKeySequence(QLatin1String(shortcut)));
         into->addAction(a);
         return a;
     };
+    auto on = [this](MainAction which, auto slot) { connect(action(which), &QAction::triggered, this, slot); };
 
-    QMenu *File1 = menu("File1", "&File");
-    QMenu *New1 = menu("New1", "&New");
-    connect(item(New1, "HTML1", "&HTML file", "Shift+Ctrl+Alt+H"), &QAction::triggered, this,
-            &Tmainform::newHtmlDocument);
-    connect(item(New1, "Blank1", "&Blank", "Shift+Ctrl+Alt+B"), &QAction::triggered, this,
-            &Tmainform::newBlankDocument);
-    File1->addMenu(New1);
-    connect(item(File1, "Open1", "&Open", "Shift+Ctrl+Alt+O"), &QAction::triggered, this,
-            &Tmainform::openDocuments);
-    QMenu *Reopen1 = menu("Reopen1", "&Reopen");
-    File1->addMenu(Reopen1);
-    connect(File1, &QMenu::aboutToShow, this, [this, Reopen1] { fillReopenMenu(Reopen1); });
-    File1->addSeparator();
-    connect(item(File1, "Exit1", "E&xit", "Shift+Ctrl+Alt+X"), &QAction::triggered, this,
-            &Tmainform::exitProgram);
+    QMenu *fileMenu = menu("File1", "&File");
+    QMenu *newMenu = menu("New1", "&New");
+    item(newMenu, MainAction::NewHtml, "HTML1", "&HTML file", "Shift+Ctrl+Alt+H");
+    item(newMenu, MainAction::NewBlank, "Blank1", "&Blank", "Shift+Ctrl+Alt+B");
+    fileMenu->addMenu(newMenu);
+    item(fileMenu, MainAction::Open, "Open1", "&Open", "Shift+Ctrl+Alt+O");
+    QMenu *reopenMenu = menu("Reopen1", "&Reopen");
+    fileMenu->addMenu(reopenMenu);
+    connect(fileMenu, &QMenu::aboutToShow, this, [this, reopenMenu] { fillReopenMenu(reopenMenu); });
+    fileMenu->addSeparator();
+    item(fileMenu, MainAction::Exit, "Exit1", "E&xit", "Shift+Ctrl+Alt+X");
+    on(MainAction::NewHtml, &Tmainform::newHtmlDocument);
+    on(MainAction::NewBlank, &Tmainform::newBlankDocument);
+    on(MainAction::Open, &Tmainform::openDocuments);
+    on(MainAction::Exit, &Tmainform::exitProgram);
 
-    QMenu *View1 = menu("View1", "&View");
-    connect(item(View1, "Toolbar2", "&Tool bar", "Shift+Alt+T"), &QAction::triggered, this,
-            &Tmainform::toggleToolBar);
-    connect(item(View1, "Statusbar2", "&Status bar", "Shift+Alt+S"), &QAction::triggered, this,
-            &Tmainform::toggleStatusBar);
-    connect(item(View1, "Filelist1", "&File list", "Shift+Alt+F"), &QAction::triggered, this,
-            &Tmainform::toggleFileList);
-    View1->addSeparator();
-    connect(item(View1, "Colorcoding1", "&Color coding", "Shift+Alt+C"), &QAction::triggered, this,
-            &Tmainform::Colorcoding1Click);
-    for (const char *name : {"Toolbar2", "Statusbar2", "Filelist1", "Colorcoding1"})
-        action(name)->setCheckable(true);
+    QMenu *viewMenu = menu("View1", "&View");
+    item(viewMenu, MainAction::ToolBar, "Toolbar2", "&Tool bar", "Shift+Alt+T");
+    item(viewMenu, MainAction::StatusBar, "Statusbar2", "&Status bar", "Shift+Alt+S");
+    item(viewMenu, MainAction::FileList, "Filelist1", "&File list", "Shift+Alt+F");
+    viewMenu->addSeparator();
+    item(viewMenu, MainAction::ColorCoding, "Colorcoding1", "&Color coding", "Shift+Alt+C");
+    on(MainAction::ToolBar, &Tmainform::toggleToolBar);
+    on(MainAction::StatusBar, &Tmainform::toggleStatusBar);
+    on(MainAction::FileList, &Tmainform::toggleFileList);
+    on(MainAction::ColorCoding, &Tmainform::Colorcoding1Click);
+    for (MainAction which : {MainAction::ToolBar, MainAction::StatusBar, MainAction::FileList, MainAction::ColorCoding})
+        action(which)->setCheckable(true);
     // An editor's View menu stands in for this one but has no Color coding:
     // its key stays with the window.
-    addAction(action("Colorcoding1"));
-    action("Toolbar2")->setChecked(true);
-    action("Statusbar2")->setChecked(true);
-    action("Colorcoding1")->setChecked(true);
+    addAction(action(MainAction::ColorCoding));
+    action(MainAction::ToolBar)->setChecked(true);
+    action(MainAction::StatusBar)->setChecked(true);
+    action(MainAction::ColorCoding)->setChecked(true);
 
-    QMenu *Wizards1 = menu("Wizards1", "Wi&zards");
-    connect(item(Wizards1, "Frames1", "&Frames wizard", "Ctrl+F"), &QAction::triggered, this,
-            [this] { FramesWizard(*this); });
-    connect(item(Wizards1, "Imagemap1", "&Image map wizard", "Ctrl+I"), &QAction::triggered, this,
-            [this] { ImageMapWizard(*this); });
-    connect(item(Wizards1, "Projectcontrol1", "&Project control", "Ctrl+P"), &QAction::triggered, this,
-            &Tmainform::Projectcontrol1Click);
-    connect(item(Wizards1, "Addfiletoproject1", "   &Add file to project", "Ctrl+A"), &QAction::triggered,
-            this, &Tmainform::Addfiletoproject1Click);
-    connect(item(Wizards1, "Focuseditor1", "   Focus &editor", "Ctrl+E"), &QAction::triggered, this, [this] {
+    QMenu *wizardsMenu = menu("Wizards1", "Wi&zards");
+    item(wizardsMenu, MainAction::FramesWizard, "Frames1", "&Frames wizard", "Ctrl+F");
+    item(wizardsMenu, MainAction::ImageMapWizard, "Imagemap1", "&Image map wizard", "Ctrl+I");
+    item(wizardsMenu, MainAction::ProjectControl, "Projectcontrol1", "&Project control", "Ctrl+P");
+    item(wizardsMenu, MainAction::AddFileToProject, "Addfiletoproject1", "   &Add file to project", "Ctrl+A");
+    item(wizardsMenu, MainAction::FocusEditor, "Focuseditor1", "   Focus &editor", "Ctrl+E");
+    item(wizardsMenu, MainAction::FocusProject, "toggleproject1", "   Focus &project", "Ctrl+P");
+    showProjectCommands(false);
+    wizardsMenu->addSeparator();
+    item(wizardsMenu, MainAction::UploadFile, "uploadfile", "&Upload file", "Alt+Up");
+    item(wizardsMenu, MainAction::DownloadAndOpen, "Downloadandopen1", "&Download and open file", "Alt+Down");
+    wizardsMenu->addSeparator();
+    item(wizardsMenu, MainAction::SaveConfiguration, "Createregfile1", "&Save configuration", "Ctrl+Alt+S");
+    item(wizardsMenu, MainAction::LoadConfiguration, "Installregfile1", "&Load configuration", "Ctrl+Alt+L");
+    on(MainAction::FramesWizard, [this] { FramesWizard(*this); });
+    on(MainAction::ImageMapWizard, [this] { ImageMapWizard(*this); });
+    on(MainAction::ProjectControl, &Tmainform::Projectcontrol1Click);
+    on(MainAction::AddFileToProject, &Tmainform::Addfiletoproject1Click);
+    on(MainAction::FocusEditor, [this] {
         activateWindow();
         if (Teditform *editor = activeEditor())
             editor->cmemo1->setFocus();
     });
-    connect(item(Wizards1, "toggleproject1", "   Focus &project", "Ctrl+P"), &QAction::triggered, this, [this] {
+    on(MainAction::FocusProject, [this] {
         if (m_project)
             m_project->focusFiles();
     });
-    showProjectCommands(false);
-    Wizards1->addSeparator();
-    connect(item(Wizards1, "uploadfile", "&Upload file", "Alt+Up"), &QAction::triggered, this,
-            [this] { openFtpWindow(FtpMode::Upload); });
-    connect(item(Wizards1, "Downloadandopen1", "&Download and open file", "Alt+Down"), &QAction::triggered, this,
-            [this] { openFtpWindow(FtpMode::Download); });
-    Wizards1->addSeparator();
-    connect(item(Wizards1, "Createregfile1", "&Save configuration", "Ctrl+Alt+S"), &QAction::triggered,
-            this, &Tmainform::Createregfile1Click);
-    connect(item(Wizards1, "Installregfile1", "&Load configuration", "Ctrl+Alt+L"), &QAction::triggered,
-            this, &Tmainform::Installregfile1Click);
+    on(MainAction::UploadFile, [this] { openFtpWindow(FtpMode::Upload); });
+    on(MainAction::DownloadAndOpen, [this] { openFtpWindow(FtpMode::Download); });
+    on(MainAction::SaveConfiguration, &Tmainform::Createregfile1Click);
+    on(MainAction::LoadConfiguration, &Tmainform::Installregfile1Click);
 
-    QMenu *Help1 = menu("Help1", "&Help");
-    connect(item(Help1, "HelpWindow1", "&Help window", "Ctrl+H"), &QAction::triggered, this,
-            [] { Help::showContents(); });
-    connect(item(Help1, "About1", "&About the editor", ""), &QAction::triggered, this,
-            &Tmainform::About1Click);
-    connect(item(Help1, "C1", "&Configuration", "Ctrl+W"), &QAction::triggered, this, &Tmainform::C1Click);
-    connect(item(Help1, "Updatesnews1", "&Updates and news", "Ctrl+U"), &QAction::triggered, this,
-            [this] { openUrl(QUrl(QLatin1String(UpdatesAddress))); });
-    Help1->addSeparator();
-    connect(item(Help1, "Sendbugreport1", "&Send bug report", "Shift+Ctrl+B"), &QAction::triggered, this,
-            [this] { openUrl(QUrl(QLatin1String(BugReportAddress))); });
-    Help1->addSeparator();
-    QAction *outsideSite = item(Help1, "Outsidesite1", OutsideSiteName, "Shift+Ctrl+T");
-    markNotCaptioned(outsideSite); // a site's name
-    connect(outsideSite, &QAction::triggered, this, [this] { openUrl(QUrl(QLatin1String(OutsideSiteAddress))); });
+    QMenu *helpMenu = menu("Help1", "&Help");
+    item(helpMenu, MainAction::HelpWindow, "HelpWindow1", "&Help window", "Ctrl+H");
+    item(helpMenu, MainAction::About, "About1", "&About the editor", "");
+    item(helpMenu, MainAction::Configuration, "C1", "&Configuration", "Ctrl+W");
+    item(helpMenu, MainAction::UpdatesAndNews, "Updatesnews1", "&Updates and news", "Ctrl+U");
+    helpMenu->addSeparator();
+    item(helpMenu, MainAction::SendBugReport, "Sendbugreport1", "&Send bug report", "Shift+Ctrl+B");
+    helpMenu->addSeparator();
+    item(helpMenu, MainAction::OutsideSite, "Outsidesite1", OutsideSiteName, "Shift+Ctrl+T");
+    markNotCaptioned(action(MainAction::OutsideSite)); // a site's name
+    on(MainAction::HelpWindow, [] { Help::showContents(); });
+    on(MainAction::About, &Tmainform::About1Click);
+    on(MainAction::Configuration, &Tmainform::C1Click);
+    on(MainAction::UpdatesAndNews, [this] { openUrl(QUrl(QLatin1String(UpdatesAddress))); });
+    on(MainAction::SendBugReport, [this] { openUrl(QUrl(QLatin1String(BugReportAddress))); });
+    on(MainAction::OutsideSite, [this] { openUrl(QUrl(QLatin1String(OutsideSiteAddress))); });
 
-    m_ownMenus = {File1, View1, Wizards1, Help1};
+    m_ownMenus = {fileMenu, viewMenu, wizardsMenu, helpMenu};
     rebuildMenuBar();
 }
 
@@ -364,7 +371,6 @@ void Tmainform::FormCreate()
         chooser.move(screen()->availableGeometry().center() - chooser.rect().center());
         Prompts::runDialog(chooser);
     }
-    m_ftpWindowOpen = false;
     ApplyCaptions();
     if (const QString problem = foreignStoreMessage(); !problem.isEmpty())
         Prompts::message(Prompts::Kind::Warning, problem);
@@ -382,24 +388,25 @@ void Tmainform::FormCreate()
 
 void Tmainform::enterNoDocumentState()
 {
-    for (const char *name : DocumentButtons)
-        action(name)->setEnabled(false);
-    action("Frames1")->setEnabled(true);
-    action("uploadfile")->setEnabled(false);
-    action("Createregfile1")->setEnabled(true);
-    action("Installregfile1")->setEnabled(true);
+    for (MainAction which : DocumentButtons)
+        action(which)->setEnabled(false);
+    action(MainAction::FramesWizard)->setEnabled(true);
+    action(MainAction::UploadFile)->setEnabled(false);
+    action(MainAction::SaveConfiguration)->setEnabled(true);
+    action(MainAction::LoadConfiguration)->setEnabled(true);
     showProjectCommands(m_project != nullptr);
 }
 
 void Tmainform::showProjectCommands(bool projectOpen)
 {
     // Ctrl+P opens the project window, or focuses it while it is open.
-    for (const char *name : {"Addfiletoproject1", "Focuseditor1", "toggleproject1"}) {
-        action(name)->setVisible(projectOpen);
-        action(name)->setEnabled(projectOpen);
+    for (MainAction which : {MainAction::AddFileToProject, MainAction::FocusEditor, MainAction::FocusProject}) {
+        action(which)->setVisible(projectOpen);
+        action(which)->setEnabled(projectOpen);
     }
-    action("Projectcontrol1")->setVisible(!projectOpen);
-    action("Projectcontrol1")->setShortcut(projectOpen ? QKeySequence() : QKeySequence(QStringLiteral("Ctrl+P")));
+    QAction *control = action(MainAction::ProjectControl);
+    control->setVisible(!projectOpen);
+    control->setShortcut(projectOpen ? QKeySequence() : QKeySequence(QStringLiteral("Ctrl+P")));
 }
 
 void Tmainform::Projectcontrol1Click()
@@ -434,7 +441,7 @@ void Tmainform::ApplyCaptions()
     ToolkitLanguage::set(folder);
     applyCaptions(this, {&MainCaptions, &MainHints}, lang);
     for (const ToolButton &b : ToolButtons)
-        action(b.name)->setText(action(b.name)->statusTip());
+        action(b.action)->setText(action(b.action)->statusTip());
     sizeStatusPanels();
     refreshStatus();
 }
@@ -470,8 +477,7 @@ QString Tmainform::statusText(int panel) const
 
 void Tmainform::setCommandEnabled(HostCommand command, bool enabled)
 {
-    if (QAction *a = action(commandName(command)))
-        a->setEnabled(enabled);
+    action(actionOf(command))->setEnabled(enabled);
 }
 
 QList<Teditform *> Tmainform::editors() const
@@ -664,13 +670,13 @@ void Tmainform::exitProgram()
 
 void Tmainform::toggleToolBar()
 {
-    QAction *mark = action("Toolbar2");
-    if (ToolBar1->isVisible()) {
-        ToolBar1->hide();
+    QAction *mark = action(MainAction::ToolBar);
+    if (m_toolBar->isVisible()) {
+        m_toolBar->hide();
         mark->setChecked(false);
     } else {
-        addToolBar(Qt::TopToolBarArea, ToolBar1);
-        ToolBar1->show();
+        addToolBar(Qt::TopToolBarArea, m_toolBar);
+        m_toolBar->show();
         mark->setChecked(true);
     }
 }
@@ -679,26 +685,26 @@ void Tmainform::toggleStatusBar()
 {
     const bool show = !statusBar()->isVisible();
     statusBar()->setVisible(show);
-    action("Statusbar2")->setChecked(show);
+    action(MainAction::StatusBar)->setChecked(show);
 }
 
 void Tmainform::toggleFileList()
 {
-    const bool show = !Panel1->isVisible();
-    Panel1->setVisible(show);
-    action("Filelist1")->setChecked(show);
+    const bool show = !m_fileBrowser->isVisible();
+    m_fileBrowser->setVisible(show);
+    action(MainAction::FileList)->setChecked(show);
     if (!show)
         return;
     // The list starts where the document in front lives.
     const Teditform *editor = activeEditor();
     if (editor && editor->isNamed())
-        Panel1->setCurrentDirectory(QFileInfo(editor->FileName()).absolutePath());
+        m_fileBrowser->setCurrentDirectory(QFileInfo(editor->FileName()).absolutePath());
     layoutFileBrowser();
 }
 
 void Tmainform::layoutFileBrowser()
 {
-    if (Panel1->isVisible())
+    if (m_fileBrowser->isVisible())
         m_splitter->setSizes({FileBrowserWidth, qMax(0, m_splitter->width() - FileBrowserWidth)});
 }
 
@@ -831,35 +837,35 @@ void Tmainform::C1Click()
         editor->cmemo1->setFont(font);
         editor->ApplyLanguage();
     }
-    if (m_ftpWindowOpen) {
-        if (auto *ftp = findChild<Tftpform *>())
-            ftp->ApplyCaptions();
-    }
+    if (m_ftp)
+        m_ftp->ApplyCaptions();
     if (m_project)
         m_project->ApplyLanguage();
-    action("Colorcoding1")->setChecked(settings().Color);
+    action(MainAction::ColorCoding)->setChecked(settings().Color);
 }
 
 void Tmainform::openFtpWindow(FtpMode mode)
 {
     // One FTP window for the whole program.
-    if (m_ftpWindowOpen) {
-        if (auto *ftp = findChild<Tftpform *>()) {
-            ftp->raise();
-            ftp->activateWindow();
-            return;
-        }
+    if (m_ftp) {
+        m_ftp->raise();
+        m_ftp->activateWindow();
+        return;
     }
-    auto *ftp = new Tftpform(mode, *this, this);
-    connect(ftp, &Tftpform::closed, this, [this] { m_ftpWindowOpen = false; });
-    m_ftpWindowOpen = true;
-    ftp->show();
-    ftp->move(screen()->availableGeometry().center() - ftp->rect().center());
+    m_ftp = new Tftpform(mode, *this, this);
+    connect(m_ftp, &Tftpform::closed, this, [this] { m_ftp = nullptr; });
+    m_ftp->show();
+    m_ftp->move(screen()->availableGeometry().center() - m_ftp->rect().center());
+}
+
+Tftpform *Tmainform::ftpWindow() const
+{
+    return m_ftp;
 }
 
 void Tmainform::Colorcoding1Click()
 {
-    settings().Color = action("Colorcoding1")->isChecked();
+    settings().Color = action(MainAction::ColorCoding)->isChecked();
 }
 
 bool Tmainform::event(QEvent *event)

@@ -5,6 +5,8 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <array>
+
 class QAction;
 class QMdiArea;
 class QMdiSubWindow;
@@ -15,7 +17,19 @@ class QUrl;
 class StatusPanel;
 class TFileBrowser;
 enum class FtpMode;
+class Tftpform;
 class Tprojectform;
+
+// The main window's commands: its tool buttons, then its menu items.
+enum class MainAction {
+    NewButton, OpenButton, SaveButton, SaveAsButton, SaveAllButton, CloseButton, CloseAllButton, InsertButton,
+    InsertFromButton, PrintButton, SearchButton, ReplaceButton, UndoButton, RedoButton, TileButton, CascadeButton,
+    DownloadButton, UploadButton, ConfigButton, HelpButton, ExitButton,
+    NewHtml, NewBlank, Open, Exit, ToolBar, StatusBar, FileList, ColorCoding, FramesWizard, ImageMapWizard,
+    ProjectControl, AddFileToProject, FocusEditor, FocusProject, UploadFile, DownloadAndOpen, SaveConfiguration,
+    LoadConfiguration, HelpWindow, About, Configuration, UpdatesAndNews, SendBugReport, OutsideSite,
+    Count
+};
 
 // The program's frame: menus, tool bar, status bar, file browser and the
 // editor windows, one per open document.
@@ -73,10 +87,10 @@ public:
     void saveAllAndLaunch(const QString &target) override;
 
     QString statusText(int panel) const;
-    QAction *action(const char *name) const;
+    QAction *action(MainAction which) const { return m_actions[size_t(which)]; }
     QMdiArea *mdiArea() const { return m_mdi; }
-    QToolBar *toolBar() const { return ToolBar1; }
-    TFileBrowser *fileBrowser() const { return Panel1; }
+    QToolBar *toolBar() const { return m_toolBar; }
+    TFileBrowser *fileBrowser() const { return m_fileBrowser; }
 
     // Saves every editor that has autosave on; run when the program loses focus.
     void autoSaveAll();
@@ -90,6 +104,8 @@ public:
     void Projectcontrol1Click();
     void Addfiletoproject1Click();
     Tprojectform *projectWindow() const;
+    // The FTP window while it is open.
+    Tftpform *ftpWindow() const;
 
 protected:
     bool event(QEvent *event) override;
@@ -100,6 +116,7 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
+    QAction *newAction(MainAction which, const char *name, const QString &text);
     void buildActions();
     void buildToolBar();
     void buildMenus();
@@ -119,13 +136,14 @@ private:
 
     QMdiArea *m_mdi = nullptr;
     QSplitter *m_splitter = nullptr;
-    TFileBrowser *Panel1 = nullptr;
-    QToolBar *ToolBar1 = nullptr;
+    TFileBrowser *m_fileBrowser = nullptr;
+    QToolBar *m_toolBar = nullptr;
     QList<StatusPanel *> m_panels;
     QList<Teditform *> m_activated; // open editor windows, most recently active last
     QList<QMenu *> m_ownMenus; // File, View, Wizards, Help
     int m_editorCount = 0;
     bool m_closingAll = false;
-    bool m_ftpWindowOpen = false;
+    std::array<QAction *, size_t(MainAction::Count)> m_actions{};
+    QPointer<Tftpform> m_ftp;
     QPointer<Tprojectform> m_project;
 };

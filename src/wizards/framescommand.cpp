@@ -112,7 +112,7 @@ bool confirmOverwrites(const FramesetDescription &description)
 // Stops at the first document that cannot be saved; it stays in its window.
 void generate(EditorHost &host, const FramesetDescription &description)
 {
-    host.setCommandEnabled(HostCommand::Frames1, false);
+    host.setCommandEnabled(HostCommand::FramesWizard, false);
     const QList<FrameDocument> documents = frameDocuments(description);
     for (const FrameDocument &document : documents) {
         Teditform *editor = host.openDocument(SharedTexts::BlankName.text());

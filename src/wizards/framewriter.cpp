@@ -14,7 +14,7 @@ namespace {
 void disableUndo(Teditform &editor)
 {
     editor.findChild<QAction *>(QStringLiteral("Undolasttag1"))->setEnabled(false);
-    editor.host()->setCommandEnabled(HostCommand::undobutton, false);
+    editor.host()->setCommandEnabled(HostCommand::UndoButton, false);
 }
 
 } // namespace

@@ -112,10 +112,10 @@ class TestFtpWindow : public QObject
         QVERIFY(QTest::qWaitForWindowExposed(main.get()));
     }
 
-    Tftpform *open(const char *command)
+    Tftpform *open(MainAction command)
     {
         main->action(command)->trigger();
-        auto *form = main->findChild<Tftpform *>();
+        auto *form = main->ftpWindow();
         return form && form->isVisible() ? form : nullptr;
     }
 
@@ -129,7 +129,7 @@ class TestFtpWindow : public QObject
     }
 
     // Opens the window and logs in with the stored connection.
-    Tftpform *connected(const char *command = "Downloadandopen1")
+    Tftpform *connected(MainAction command = MainAction::DownloadAndOpen)
     {
         Tftpform *form = open(command);
         if (!form)
@@ -355,7 +355,7 @@ private Q_SLOTS:
         const QByteArray binary("new z\r\n\x00\xff\r\n", 11);
         writeTestFile(local(QStringLiteral("z.html")), binary);
         main->openDocument(local(QStringLiteral("x.html")));
-        Tftpform *form = open("uploadfile");
+        Tftpform *form = open(MainAction::UploadFile);
         QVERIFY(form);
         QVERIFY(form->uploadButton->isEnabled() && !form->downloadButton->isEnabled());
 
@@ -380,9 +380,9 @@ private Q_SLOTS:
         writeTestFile(remote(QStringLiteral("x.html")), "old x");
         writeTestFile(local(QStringLiteral("x.html")), "new x");
         // Uploading needs a saved document.
-        QVERIFY(!main->action("uploadbutton")->isEnabled());
+        QVERIFY(!main->action(MainAction::UploadButton)->isEnabled());
         main->openDocument(local(QStringLiteral("x.html")));
-        Tftpform *form = connected("uploadbutton");
+        Tftpform *form = connected(MainAction::UploadButton);
         QVERIFY(form);
         prompts->answerOpen({local(QStringLiteral("x.html"))});
         prompts->answerMessage(Prompts::Button::No, QStringLiteral("x.html exists"));
@@ -539,7 +539,7 @@ private Q_SLOTS:
         writeTestFile(local(QStringLiteral("big.bin")), QByteArray(64 * 1024 * 1024, 'u'));
         writeTestFile(local(QStringLiteral("page.html")), "<p>");
         main->openDocument(local(QStringLiteral("page.html")));
-        Tftpform *form = connected("uploadfile");
+        Tftpform *form = connected(MainAction::UploadFile);
         QVERIFY(form);
         prompts->answerOpen({local(QStringLiteral("big.bin"))});
         prompts->answerMessage(Prompts::Button::Ok, QStringLiteral("The operation was cancelled."));
@@ -573,7 +573,7 @@ private Q_SLOTS:
         QVERIFY(silent.listen(QHostAddress::LocalHost));
         cleanup();
         start(QStringLiteral("127.0.0.1:%1").arg(silent.serverPort()));
-        Tftpform *form = open("Downloadandopen1");
+        Tftpform *form = open(MainAction::DownloadAndOpen);
         QVERIFY(form);
         form->setTimeOut(300);
         answerChooser();
@@ -632,7 +632,7 @@ private Q_SLOTS:
         };
         writeTestFile(local(QStringLiteral("up.html")), "<p>");
         main->openDocument(local(QStringLiteral("up.html")));
-        Tftpform *form = open(step == Step::Upload ? "uploadfile" : "Downloadandopen1");
+        Tftpform *form = open(step == Step::Upload ? MainAction::UploadFile : MainAction::DownloadAndOpen);
         QVERIFY(form);
         form->setTimeOut(ending == Ending::TimeOut ? 300 : 20000);
         answerChooser();
@@ -730,7 +730,7 @@ private Q_SLOTS:
         connect(&user, &QTimer::timeout, main.get(), [&] {
             if (server.commands.contains(QStringLiteral("CWD sub"))) {
                 user.stop();
-                main->action("Exit1")->trigger();
+                main->action(MainAction::Exit)->trigger();
             }
         });
         user.start(5);
@@ -743,10 +743,10 @@ private Q_SLOTS:
     {
         writeTestFile(local(QStringLiteral("page.html")), "page");
         main->openDocument(local(QStringLiteral("page.html")));
-        Tftpform *form = open("downloadbutton");
+        Tftpform *form = open(MainAction::DownloadButton);
         QVERIFY(form);
         QCOMPARE(form->mode(), FtpMode::Download);
-        QCOMPARE(open("uploadbutton"), form);
+        QCOMPARE(open(MainAction::UploadButton), form);
         QCOMPARE(main->findChildren<Tftpform *>().size(), 1);
 
         prompts->answerDialog([](QDialog &d) {
@@ -764,7 +764,7 @@ private Q_SLOTS:
 
         form->closeButton->click();
         QTRY_VERIFY(!main->findChild<Tftpform *>());
-        Tftpform *again = open("uploadfile");
+        Tftpform *again = open(MainAction::UploadFile);
         QVERIFY(again);
         QCOMPARE(again->mode(), FtpMode::Upload);
         QCOMPARE(again->uploadButton->text(), QStringLiteral("R&aufladen"));
@@ -784,7 +784,7 @@ private Q_SLOTS:
         cleanup();
         start(QStringLiteral("127.0.0.1:%1").arg(tls.port()), QStringLiteral("FTPTls0=2\n"));
 
-        Tftpform *form = open("Downloadandopen1");
+        Tftpform *form = open(MainAction::DownloadAndOpen);
         QVERIFY(form);
         answerChooser();
         prompts->answerMessage(Prompts::Button::Yes, QStringLiteral("could not be verified"));

@@ -55,10 +55,10 @@ class TestSftpWindow : public QObject
 
     // Opens the window in a mode and connects with the stored SFTP connection; `questions`
     // script the answers that follow the choice of the connection.
-    Tftpform *open(const char *command, const std::function<void()> &questions)
+    Tftpform *open(MainAction command, const std::function<void()> &questions)
     {
         main->action(command)->trigger();
-        auto *form = main->findChild<Tftpform *>();
+        auto *form = main->ftpWindow();
         if (!form)
             return nullptr;
         prompts->answerDialog([](QDialog &d) {
@@ -117,7 +117,7 @@ private Q_SLOTS:
         writeTestFile(source, page);
 
         main->openDocument(source);
-        Tftpform *form = open("uploadfile", [this] {
+        Tftpform *form = open(MainAction::UploadFile, [this] {
             prompts->answerChoice(1, QStringLiteral("SHA-256 fingerprint: SHA256:"));
             prompts->answerSecret(QStringLiteral("key words"), QStringLiteral("id_ed25519"));
         });
@@ -148,7 +148,7 @@ private Q_SLOTS:
         QTRY_VERIFY(!main->findChild<Tftpform *>());
 
         // Fetched and opened; the remembered host key asks nothing.
-        form = open("Downloadandopen1", [this] { prompts->answerSecret(QStringLiteral("key words")); });
+        form = open(MainAction::DownloadAndOpen, [this] { prompts->answerSecret(QStringLiteral("key words")); });
         QVERIFY(form && form->remote().isConnected());
         row(form->fileList, QStringLiteral("index.html"))->setSelected(true);
         prompts->answerDialog([this](QDialog &d) {
@@ -192,7 +192,7 @@ private Q_SLOTS:
         writeTestFile(QDir(server.clientFolder()).filePath(QStringLiteral("known_hosts")),
                       server.knownHostsLine(other + QStringLiteral(".pub")).toUtf8());
         // No question: only the warning, which names the file to edit.
-        Tftpform *form = open("Downloadandopen1", [this] {
+        Tftpform *form = open(MainAction::DownloadAndOpen, [this] {
             prompts->answerMessage(Prompts::Button::Ok, QStringLiteral("WARNING: the host key of 127.0.0.1:%1 has changed").arg(server.port()));
         });
         QVERIFY(form && !form->remote().isConnected());

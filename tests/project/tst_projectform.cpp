@@ -55,7 +55,7 @@ private Q_SLOTS:
         main = std::make_unique<Tmainform>();
         main->FormCreate();
         main->show();
-        main->action("Projectcontrol1")->trigger();
+        main->action(MainAction::ProjectControl)->trigger();
         QVERIFY(project());
     }
 
@@ -153,7 +153,7 @@ private Q_SLOTS:
         QCOMPARE(project()->fileList->item(0)->text(), path("A.htm")); // sorted
         QVERIFY(project()->isModified());
         main->openFiles({path("b.htm")});
-        main->action("Addfiletoproject1")->trigger();
+        main->action(MainAction::AddFileToProject)->trigger();
         QCOMPARE(project()->fileList->count(), 2);
     }
 
@@ -253,21 +253,21 @@ private Q_SLOTS:
         QVERIFY(project());
         QVERIFY(project()->isModified());
         QCOMPARE(project()->project().files, QStringList{path("x.htm")});
-        QVERIFY(main->action("toggleproject1")->isVisible());
+        QVERIFY(main->action(MainAction::FocusProject)->isVisible());
         QCOMPARE(prompts->pending(), 0);
     }
 
     void ctrlPSwapsBetweenOpeningAndFocusing()
     {
-        QVERIFY(!main->action("Projectcontrol1")->isVisible());
-        QCOMPARE(main->action("toggleproject1")->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
-        QVERIFY(main->action("Projectcontrol1")->shortcut().isEmpty());
+        QVERIFY(!main->action(MainAction::ProjectControl)->isVisible());
+        QCOMPARE(main->action(MainAction::FocusProject)->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
+        QVERIFY(main->action(MainAction::ProjectControl)->shortcut().isEmpty());
         project()->close();
         QTRY_VERIFY(!project());
-        QVERIFY(main->action("Projectcontrol1")->isVisible());
-        QCOMPARE(main->action("Projectcontrol1")->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
-        QVERIFY(!main->action("Addfiletoproject1")->isVisible());
-        main->action("Projectcontrol1")->trigger();
+        QVERIFY(main->action(MainAction::ProjectControl)->isVisible());
+        QCOMPARE(main->action(MainAction::ProjectControl)->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
+        QVERIFY(!main->action(MainAction::AddFileToProject)->isVisible());
+        main->action(MainAction::ProjectControl)->trigger();
         QVERIFY(project());
     }
 };

@@ -133,7 +133,7 @@ private:
             else if (scope == Scope::Global)
                 d.globalButton->setChecked(true);
         });
-        main->action("searchbutton")->trigger();
+        main->action(MainAction::SearchButton)->trigger();
     }
 
     void replace(const QString &text, const QString &by, Scope scope = Scope::Global)
@@ -144,7 +144,7 @@ private:
             if (scope == Scope::AllFiles)
                 d.allFilesButton->setChecked(true);
         });
-        main->action("replacebutton")->trigger();
+        main->action(MainAction::ReplaceButton)->trigger();
     }
 
     void answer(std::initializer_list<Button> answers) { prompts->answers = answers; }

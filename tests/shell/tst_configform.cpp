@@ -145,7 +145,7 @@ private Q_SLOTS:
         main.show();
         Teditform *editor = main.openDocument(QStringLiteral("No name"));
         QVERIFY(editor);
-        QVERIFY(main.action("Colorcoding1")->isChecked()); // set at start whatever was stored
+        QVERIFY(main.action(MainAction::ColorCoding)->isChecked()); // set at start whatever was stored
 
         // OK: the open editor takes the font at once; the store keeps the old one.
         prompts.answerDialog([](QDialog &d) {
@@ -158,7 +158,7 @@ private Q_SLOTS:
         QCOMPARE(editor->cmemo1->font().pointSize(), 14);
         QCOMPARE(editor->findChild<QAction *>(QStringLiteral("Save1"))->text(), QStringLiteral("&Gem"));
         QCOMPARE(main.findChild<QMenu *>(QStringLiteral("Help1"))->title(), QStringLiteral("&Hjælp"));
-        QVERIFY(!main.action("Colorcoding1")->isChecked());
+        QVERIFY(!main.action(MainAction::ColorCoding)->isChecked());
         QCOMPARE(storedInteger("FontSize"), 10);
 
         // Cancel changes nothing, yet fonts are applied again from the record.

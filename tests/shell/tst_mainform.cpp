@@ -119,7 +119,7 @@ private:
     std::unique_ptr<QTemporaryDir> dir;
 
     QString path(const char *name) const { return dir->filePath(QLatin1String(name)); }
-    bool enabled(const char *name) const { return main->action(name)->isEnabled(); }
+    bool enabled(MainAction which) const { return main->action(which)->isEnabled(); }
     Teditform *active() const { return main->activeEditor(); }
     QAction *editorAction(const char *name) const
     {
@@ -166,7 +166,7 @@ private Q_SLOTS:
         main->FormCreate();
         QVERIFY(settings().TagsInstalled || QFile::exists(config->path()));
         QCOMPARE(main->EditorCount(), 0);
-        QVERIFY(!enabled("savebutton"));
+        QVERIFY(!enabled(MainAction::SaveButton));
     }
 
     void foreignConfigurationFileIsLeftAlone_data()
@@ -300,17 +300,18 @@ private Q_SLOTS:
         QFETCH(bool, noDocument);
         for (int i = 0; i < windows; ++i)
             main->newHtmlDocument();
-        for (const char *name : {"savebutton", "saveasbutton", "closebutton", "printbutton",
-                                 "insertbutton", "searchbutton", "replacebutton"})
-            QVERIFY2(enabled(name) == document, name);
-        for (const char *name : {"saveallbutton", "closeallbutton", "tilebutton", "cascadebutton"})
-            QVERIFY2(enabled(name) == several, name);
-        for (const char *name : {"Frames1", "Createregfile1", "Installregfile1", "configbutton"})
-            QVERIFY2(enabled(name) == noDocument, name);
-        for (const char *name : {"newbutton", "openbutton", "downloadbutton", "helpbutton", "exitbutton"})
-            QVERIFY2(enabled(name), name);
+        using A = MainAction;
+        for (A which : {A::SaveButton, A::SaveAsButton, A::CloseButton, A::PrintButton, A::InsertButton,
+                        A::SearchButton, A::ReplaceButton})
+            QVERIFY2(enabled(which) == document, qPrintable(main->action(which)->objectName()));
+        for (A which : {A::SaveAllButton, A::CloseAllButton, A::TileButton, A::CascadeButton})
+            QVERIFY2(enabled(which) == several, qPrintable(main->action(which)->objectName()));
+        for (A which : {A::FramesWizard, A::SaveConfiguration, A::LoadConfiguration, A::ConfigButton})
+            QVERIFY2(enabled(which) == noDocument, qPrintable(main->action(which)->objectName()));
+        for (A which : {A::NewButton, A::OpenButton, A::DownloadButton, A::HelpButton, A::ExitButton})
+            QVERIFY2(enabled(which), qPrintable(main->action(which)->objectName()));
         // Untitled documents cannot be uploaded.
-        QVERIFY(!enabled("uploadbutton"));
+        QVERIFY(!enabled(MainAction::UploadButton));
         if (windows > 0) {
             for (const char *name : {"Closeall1", "Saveall1", "Tile1", "Cascade1", "Arrangeall1", "Next1",
                                      "Previous1"})
@@ -351,7 +352,7 @@ private Q_SLOTS:
         QCOMPARE(editor->windowTitle(), QStringLiteral("page.htm"));
         QVERIFY(!editor->cmemo1->Modified());
         QCOMPARE(main->statusText(4), path("page.htm"));
-        QVERIFY(enabled("uploadbutton"));
+        QVERIFY(enabled(MainAction::UploadButton));
 
         QTest::keyClick(editor->cmemo1, Qt::Key_End);
         QTest::keyClicks(editor->cmemo1, QStringLiteral("x"));
@@ -375,7 +376,7 @@ private Q_SLOTS:
         QCOMPARE(editor->FileName(), QStringLiteral("Ohne Name"));
         QCOMPARE(editor->windowTitle(), QStringLiteral("Ohne Name"));
         QCOMPARE(main->statusText(4), QStringLiteral("Ohne Name"));
-        QVERIFY(!enabled("uploadbutton"));
+        QVERIFY(!enabled(MainAction::UploadButton));
         // Save, Save all and the close query ask for a name; autosave refuses.
         prompts->answerSave(QString()).answerSave(QString());
         editor->Save1Click();
@@ -524,7 +525,7 @@ private Q_SLOTS:
         QVERIFY(!main->openDocument(file));
         QCOMPARE(main->EditorCount(), 0);
         QVERIFY(main->editors().isEmpty());
-        QVERIFY(!enabled("savebutton"));
+        QVERIFY(!enabled(MainAction::SaveButton));
     }
 
     void undoAndRedoThroughMenusAndButtons()
@@ -532,25 +533,25 @@ private Q_SLOTS:
         main->newBlankDocument();
         Teditform *editor = active();
         QVERIFY(!editorAction("Undolasttag1")->isEnabled());
-        QVERIFY(!enabled("undobutton"));
+        QVERIFY(!enabled(MainAction::UndoButton));
         editor->PushUndo();
         editor->cmemo1->SetSelText(QStringLiteral("<B></B>"));
         QVERIFY(editorAction("Undolasttag1")->isEnabled());
-        QVERIFY(enabled("undobutton"));
-        QVERIFY(!enabled("redobutton"));
+        QVERIFY(enabled(MainAction::UndoButton));
+        QVERIFY(!enabled(MainAction::RedoButton));
 
-        main->action("undobutton")->trigger();
+        main->action(MainAction::UndoButton)->trigger();
         QCOMPARE(editor->cmemo1->Text(), QString());
         QVERIFY(!editorAction("Undolasttag1")->isEnabled()); // the blank text was the oldest
         QVERIFY(editorAction("Undoundo1")->isEnabled());
-        QVERIFY(enabled("redobutton"));
+        QVERIFY(enabled(MainAction::RedoButton));
         QVERIFY(editor->cmemo1->Modified());
 
-        main->action("redobutton")->trigger();
+        main->action(MainAction::RedoButton)->trigger();
         QCOMPARE(editor->cmemo1->Text(), QStringLiteral("<B></B>"));
         QVERIFY(!editorAction("Undoundo1")->isEnabled());
         QVERIFY(editorAction("Undolasttag1")->isEnabled());
-        QVERIFY(!enabled("redobutton"));
+        QVERIFY(!enabled(MainAction::RedoButton));
     }
 
     void ctrlZIsTheEditorsUndo()
@@ -652,11 +653,11 @@ private Q_SLOTS:
     void colorCodingToggleOnlyTouchesTheRecord()
     {
         settings().Color = false;
-        QVERIFY(main->action("Colorcoding1")->isChecked());
-        main->action("Colorcoding1")->trigger();
+        QVERIFY(main->action(MainAction::ColorCoding)->isChecked());
+        main->action(MainAction::ColorCoding)->trigger();
         QVERIFY(!settings().Color);
-        QVERIFY(!main->action("Colorcoding1")->isChecked());
-        main->action("Colorcoding1")->trigger();
+        QVERIFY(!main->action(MainAction::ColorCoding)->isChecked());
+        main->action(MainAction::ColorCoding)->trigger();
         QVERIFY(settings().Color);
     }
 
@@ -822,9 +823,9 @@ private Q_SLOTS:
         });
         prompts->answerMessage(Prompts::Button::Ok,
                                QStringLiteral("No web browser could be started for:\r\nhttps://"));
-        main->action("Updatesnews1")->trigger();
+        main->action(MainAction::UpdatesAndNews)->trigger();
         prompts->answerMessage(Prompts::Button::Ok, QStringLiteral("No mail program could be started"));
-        main->action("Sendbugreport1")->trigger();
+        main->action(MainAction::SendBugReport)->trigger();
         writeTestFile(path("page.htm"), "x");
         main->openFiles({path("page.htm")});
         prompts->answerMessage(Prompts::Button::Ok, path("page.htm"));
@@ -881,7 +882,7 @@ private Q_SLOTS:
         main->addToolBar(Qt::LeftToolBarArea, main->toolBar());
         main->toggleToolBar();
         QVERIFY(!main->toolBar()->isVisible());
-        QVERIFY(!main->action("Toolbar2")->isChecked());
+        QVERIFY(!main->action(MainAction::ToolBar)->isChecked());
         main->toggleToolBar();
         QVERIFY(main->toolBar()->isVisible());
         QCOMPARE(main->toolBarArea(main->toolBar()), Qt::TopToolBarArea);
@@ -908,7 +909,7 @@ private Q_SLOTS:
         cleanup();
         startWithLanguage(lang);
         QCOMPARE(main->findChild<QMenu *>(QStringLiteral("File1"))->title(), mainFile);
-        QCOMPARE(main->action("newbutton")->statusTip(), newHint);
+        QCOMPARE(main->action(MainAction::NewButton)->statusTip(), newHint);
         main->newHtmlDocument();
         QCOMPARE(editorAction("Save1")->text(), editorSave);
         QCOMPARE(active()->windowTitle(), untitled);

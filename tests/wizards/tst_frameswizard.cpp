@@ -130,8 +130,8 @@ private:
     std::unique_ptr<QTemporaryDir> dir;
 
     QString path(const QString &name) const { return dir->filePath(name); }
-    bool framesEnabled() const { return main->action("Frames1")->isEnabled(); }
-    void runWizard() { main->action("Frames1")->trigger(); }
+    bool framesEnabled() const { return main->action(MainAction::FramesWizard)->isEnabled(); }
+    void runWizard() { main->action(MainAction::FramesWizard)->trigger(); }
     QStringList filesInDir() const { return QDir(dir->path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot); }
 
     // Layout 1 through the three pages with the given file names.
@@ -240,7 +240,7 @@ private Q_SLOTS:
         QCOMPARE(main->activeEditor(), editors.last());
         QCOMPARE(main->statusText(4), path("main.htm"));
         QCOMPARE(main->statusText(2), QString());
-        QVERIFY(!main->action("undobutton")->isEnabled());
+        QVERIFY(!main->action(MainAction::UndoButton)->isEnabled());
 
         // Frames1 comes back only when the last window has gone.
         QVERIFY(!framesEnabled());

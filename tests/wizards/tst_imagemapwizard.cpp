@@ -83,7 +83,7 @@ private Q_SLOTS:
             QTest::mouseClick(shapes.okButton, Qt::LeftButton);
         }));
 
-        main->action("Imagemap1")->trigger();
+        main->action(MainAction::ImageMapWizard)->trigger();
 
         QCOMPARE(prompts->lastFileDialog().title, QStringLiteral("Look up imagefile to open"));
         QCOMPARE(prompts->lastFileDialog().filter, QStringLiteral("Browser supported files|*.gif; *.jpg"));
@@ -97,14 +97,14 @@ private Q_SLOTS:
                                 "</map>"
                                 "x</p>"));
         // One undo step takes the whole map back out.
-        main->action("undobutton")->trigger();
+        main->action(MainAction::UndoButton)->trigger();
         QCOMPARE(memo->Text(), QStringLiteral("<p>x</p>"));
     }
 
     void wizardStopsWhereTheUserStops()
     {
         // Without a document nothing is asked at all: any prompt would fail the test.
-        main->action("Imagemap1")->trigger();
+        main->action(MainAction::ImageMapWizard)->trigger();
 
         main->newBlankDocument();
         const auto nameIt = as<Tgetmapname>([](Tgetmapname &names) {
@@ -113,13 +113,13 @@ private Q_SLOTS:
         });
         prompts->answerDialog(
             as<Tgetmapname>([](Tgetmapname &names) { QTest::mouseClick(names.cancelButton, Qt::LeftButton); }));
-        main->action("Imagemap1")->trigger();
+        main->action(MainAction::ImageMapWizard)->trigger();
         prompts->answerDialog(nameIt).answerOpen({});
-        main->action("Imagemap1")->trigger();
+        main->action(MainAction::ImageMapWizard)->trigger();
         prompts->answerDialog(nameIt).answerOpen({writePicture("p.gif", {20, 20})});
         prompts->answerDialog(
             as<Timapform>([](Timapform &map) { QTest::mouseClick(map.cancelButton, Qt::LeftButton); }));
-        main->action("Imagemap1")->trigger();
+        main->action(MainAction::ImageMapWizard)->trigger();
         QCOMPARE(prompts->pending(), 0);
         QCOMPARE(main->activeEditor()->cmemo1->Text(), QString());
     }
@@ -138,7 +138,7 @@ private Q_SLOTS:
         }));
         prompts->answerOpen({broken});
         prompts->answerMessage(Prompts::Button::Ok, broken);
-        main->action("Imagemap1")->trigger();
+        main->action(MainAction::ImageMapWizard)->trigger();
         QCOMPARE(main->activeEditor()->cmemo1->Text(), QString());
     }
 };
