@@ -4,9 +4,9 @@
 #include "colormemo/colormemo.h"
 #include "editor/editform.h"
 #include "editor/snippettexts.h"
-#include "platform/prompts.h"
 #include "settings/sharedtexts.h"
 #include "shell/mainform.h"
+#include "ui/prompts.h"
 
 #include <QAction>
 #include <QApplication>

@@ -2,13 +2,13 @@
 #include "benchreport.h"
 #include "colormemo/colormemo.h"
 #include "editor/editform.h"
-#include "platform/prompts.h"
 #include "search/criteriadialog.h"
 #include "search/replaceform.h"
 #include "search/replacescan.h"
 #include "search/searchmatcher.h"
 #include "settings/sharedtexts.h"
 #include "shell/mainform.h"
+#include "ui/prompts.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,5 +1,5 @@
-#include "platform/prompts.h"
 #include "shell/mainform.h"
+#include "ui/prompts.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -5,7 +5,7 @@
 #include "editor/editform.h"
 #include "editor/menubuilder.h"
 #include "editor/tagtext.h"
-#include "platform/prompts.h"
+#include "ui/prompts.h"
 
 #include <QMenu>
 

@@ -2,13 +2,13 @@
 
 #include "colormemo/colormemo.h"
 #include "editor/definedtagtext.h"
-#include "platform/prompts.h"
 #include "editor/editform.h"
-#include "editor/editorhost.h"
 #include "editor/editorcommands.h"
+#include "editor/editorhost.h"
 #include "editor/menubuilder.h"
 #include "editor/tdefform.h"
 #include "settings/settings.h"
+#include "ui/prompts.h"
 
 #include <QMenu>
 

@@ -2,18 +2,18 @@
 
 #include "colormemo/colormemo.h"
 #include "colormemo/htmlrules.h"
-#include "editor/editorhost.h"
 #include "editor/editorcommands.h"
+#include "editor/editorhost.h"
 #include "editor/editortexts.h"
 #include "editor/menubuilder.h"
 #include "editor/statuspanel.h"
 #include "platform/desktop.h"
 #include "platform/freedmemory.h"
-#include "platform/prompts.h"
 #include "settings/captiontable.h"
 #include "settings/regops.h"
 #include "settings/settings.h"
 #include "settings/sharedtexts.h"
+#include "ui/prompts.h"
 
 #include <QApplication>
 #include <QClipboard>

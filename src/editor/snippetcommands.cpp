@@ -9,10 +9,10 @@
 #include "editor/tdhtmlant.h"
 #include "editor/tdhtmlsize.h"
 #include "editor/textoperations.h"
-#include "platform/prompts.h"
 #include "settings/integertext.h"
 #include "settings/language.h"
 #include "settings/messagetable.h"
+#include "ui/prompts.h"
 
 #include <QLineEdit>
 #include <QMenu>

@@ -7,9 +7,9 @@
 #include "editor/tagrows.h"
 #include "editor/tagtext.h"
 #include "imaging/picture.h"
-#include "platform/prompts.h"
 #include "settings/settings.h"
 #include "settings/sharedtexts.h"
+#include "ui/prompts.h"
 
 #include <QFileInfo>
 #include <QKeyEvent>

@@ -1,12 +1,12 @@
 #include "editor/tdefform.h"
 
 #include "editor/definedtagtext.h"
-#include "editor/dialoghelpers.h"
-#include "editor/dialogrunner.h"
 #include "settings/captiontable.h"
 #include "settings/commoncaptions.h"
 #include "settings/regops.h"
 #include "settings/settings.h"
+#include "ui/dialoghelpers.h"
+#include "ui/dialogrunner.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -1,9 +1,9 @@
 #include "editor/tdhtmlant.h"
 
-#include "editor/dialoghelpers.h"
 #include "settings/captiontable.h"
 #include "settings/commoncaptions.h"
 #include "settings/settings.h"
+#include "ui/dialoghelpers.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

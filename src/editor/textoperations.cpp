@@ -8,7 +8,7 @@
 #include "editor/textbuilders.h"
 #include "editor/tloadform.h"
 #include "editor/tposform.h"
-#include "platform/prompts.h"
+#include "ui/prompts.h"
 
 #include <QApplication>
 #include <QMenu>

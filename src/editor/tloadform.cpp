@@ -1,13 +1,13 @@
 #include "editor/tloadform.h"
 
-#include "editor/dialoghelpers.h"
-#include "editor/dialogrunner.h"
 #include "editor/editortexts.h"
-#include "platform/prompts.h"
 #include "platform/textfile.h"
 #include "settings/commoncaptions.h"
 #include "settings/messagetable.h"
 #include "settings/settings.h"
+#include "ui/dialoghelpers.h"
+#include "ui/dialogrunner.h"
+#include "ui/prompts.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,9 +1,9 @@
 #include "editor/tposform.h"
 
-#include "editor/dialoghelpers.h"
 #include "settings/commoncaptions.h"
 #include "settings/integertext.h"
 #include "settings/settings.h"
+#include "ui/dialoghelpers.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -1,11 +1,11 @@
 #include "ftp/conform.h"
 
-#include "editor/dialoghelpers.h"
-#include "editor/dialogrunner.h"
 #include "ftp/dataform.h"
-#include "platform/prompts.h"
 #include "settings/commoncaptions.h"
 #include "settings/settings.h"
+#include "ui/dialoghelpers.h"
+#include "ui/dialogrunner.h"
+#include "ui/prompts.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

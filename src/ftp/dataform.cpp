@@ -1,10 +1,10 @@
 #include "ftp/dataform.h"
 
-#include "editor/dialoghelpers.h"
-#include "editor/dialogrunner.h"
 #include "settings/commoncaptions.h"
 #include "settings/messagetable.h"
 #include "settings/settings.h"
+#include "ui/dialoghelpers.h"
+#include "ui/dialogrunner.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -1,10 +1,10 @@
 #include "ftp/dirform.h"
 
-#include "editor/dialoghelpers.h"
-#include "platform/prompts.h"
 #include "settings/commoncaptions.h"
 #include "settings/messagetable.h"
 #include "settings/settings.h"
+#include "ui/dialoghelpers.h"
+#include "ui/prompts.h"
 
 #include <QFileInfo>
 #include <QHBoxLayout>

@@ -7,8 +7,8 @@
 #include "ftp/ftplisting.h"
 #include "ftp/ftpreply.h"
 #include "ftp/ftptransferoptions.h"
-#include "platform/prompts.h"
 #include "settings/settings.h"
+#include "ui/prompts.h"
 
 namespace {
 

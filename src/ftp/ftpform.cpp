@@ -1,6 +1,5 @@
 #include "ftp/ftpform.h"
 
-#include "editor/dialogrunner.h"
 #include "editor/editform.h"
 #include "editor/editorhost.h"
 #include "ftp/conform.h"
@@ -10,6 +9,7 @@
 #include "ftp/ftplisting.h"
 #include "ftp/nameform.h"
 #include "settings/settings.h"
+#include "ui/dialogrunner.h"
 
 #include <QApplication>
 #include <QCloseEvent>

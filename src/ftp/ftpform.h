@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ftp/remotefolder.h"
-#include "platform/prompts.h"
+#include "ui/prompts.h"
 
 #include <QElapsedTimer>
 #include <QTimer>

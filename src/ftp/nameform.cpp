@@ -1,8 +1,8 @@
 #include "ftp/nameform.h"
 
-#include "editor/dialoghelpers.h"
 #include "settings/commoncaptions.h"
 #include "settings/settings.h"
+#include "ui/dialoghelpers.h"
 
 #include <QHBoxLayout>
 #include <QLineEdit>

@@ -2,8 +2,8 @@
 
 #include "ftp/ftperrortexts.h"
 #include "ftp/sftptexts.h"
-#include "platform/prompts.h"
 #include "settings/settings.h"
+#include "ui/prompts.h"
 
 namespace {
 

@@ -1,13 +1,13 @@
 #include "project/projectform.h"
 
-#include "editor/dialogrunner.h"
 #include "editor/editform.h"
 #include "editor/editorhost.h"
-#include "platform/prompts.h"
 #include "project/projectdialogs.h"
 #include "project/projecttexts.h"
 #include "project/snippetinsert.h"
 #include "settings/settings.h"
+#include "ui/dialogrunner.h"
+#include "ui/prompts.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>

@@ -3,8 +3,8 @@
 #include "colormemo/colormemo.h"
 #include "editor/editform.h"
 #include "editor/editorhost.h"
-#include "platform/prompts.h"
 #include "settings/sharedtexts.h"
+#include "ui/prompts.h"
 
 void insertProjectSnippet(EditorHost &host, const QString &text)
 {

@@ -1,9 +1,9 @@
 #include "search/criteriadialog.h"
 
-#include "editor/dialoghelpers.h"
-#include "editor/dialogrunner.h"
 #include "settings/commoncaptions.h"
 #include "settings/settings.h"
+#include "ui/dialoghelpers.h"
+#include "ui/dialogrunner.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -1,16 +1,16 @@
 #include "search/searchcommands.h"
 
 #include "colormemo/colormemo.h"
-#include "editor/dialogrunner.h"
 #include "editor/editform.h"
 #include "editor/editorhost.h"
-#include "platform/prompts.h"
 #include "search/replaceform.h"
 #include "search/replacescan.h"
 #include "search/searchcriteria.h"
 #include "search/searchform.h"
 #include "search/searchmatcher.h"
 #include "settings/sharedtexts.h"
+#include "ui/dialogrunner.h"
+#include "ui/prompts.h"
 
 #include <QApplication>
 #include <QPointer>

@@ -1,12 +1,12 @@
 #include "shell/configform.h"
 
-#include "editor/dialogrunner.h"
-#include "platform/prompts.h"
 #include "settings/captiontable.h"
 #include "settings/regops.h"
 #include "settings/settings.h"
 #include "shell/configformtexts.h"
 #include "shell/flags.h"
+#include "ui/dialogrunner.h"
+#include "ui/prompts.h"
 
 #include <QCheckBox>
 #include <QEvent>

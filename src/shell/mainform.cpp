@@ -1,13 +1,10 @@
 #include "shell/mainform.h"
 
 #include "colormemo/colormemo.h"
-#include "editor/dialogrunner.h"
 #include "editor/editform.h"
 #include "editor/statuspanel.h"
 #include "ftp/ftpform.h"
 #include "platform/desktop.h"
-#include "platform/helpviewer.h"
-#include "platform/prompts.h"
 #include "platform/toolkitlanguage.h"
 #include "project/projectform.h"
 #include "search/searchcommands.h"
@@ -25,6 +22,9 @@
 #include "shell/mainformtexts.h"
 #include "shell/toolicons.h"
 #include "spell/spellcheck.h"
+#include "ui/dialogrunner.h"
+#include "ui/helpviewer.h"
+#include "ui/prompts.h"
 #include "wizards/wizardcommands.h"
 
 #include <QApplication>

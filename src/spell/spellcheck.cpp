@@ -2,7 +2,6 @@
 
 #include "colormemo/colormemo.h"
 #include "editor/editform.h"
-#include "platform/prompts.h"
 #include "settings/settings.h"
 #include "spell/autocorrectlist.h"
 #include "spell/spelldialog.h"
@@ -11,6 +10,7 @@
 #include "spell/spellsession.h"
 #include "spell/spelltexts.h"
 #include "spell/userdictionary.h"
+#include "ui/prompts.h"
 
 #include <QEvent>
 #include <QGuiApplication>

@@ -1,10 +1,10 @@
 #include "spell/spelldialog.h"
 
-#include "editor/dialogrunner.h"
-#include "platform/prompts.h"
 #include "spell/spelloptionsdialog.h"
 #include "spell/spellsession.h"
 #include "spell/spelltexts.h"
+#include "ui/dialogrunner.h"
+#include "ui/prompts.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

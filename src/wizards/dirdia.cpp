@@ -1,7 +1,7 @@
 #include "wizards/dirdia.h"
 
-#include "platform/prompts.h"
 #include "settings/messagetable.h"
+#include "ui/prompts.h"
 #include "wizards/frameswizardtexts.h"
 
 #include <QAction>

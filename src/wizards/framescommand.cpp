@@ -2,9 +2,9 @@
 
 #include "editor/editform.h"
 #include "editor/editorhost.h"
-#include "platform/prompts.h"
 #include "settings/settings.h"
 #include "settings/sharedtexts.h"
+#include "ui/prompts.h"
 #include "wizards/dirdia.h"
 #include "wizards/framesetpage.h"
 #include "wizards/frameswizardtexts.h"

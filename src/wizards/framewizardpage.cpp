@@ -1,9 +1,9 @@
 #include "wizards/framewizardpage.h"
 
-#include "editor/dialoghelpers.h"
-#include "editor/dialogrunner.h"
 #include "settings/captiontable.h"
 #include "settings/commoncaptions.h"
+#include "ui/dialoghelpers.h"
+#include "ui/dialogrunner.h"
 #include "wizards/frameswizardtexts.h"
 
 #include <QHBoxLayout>

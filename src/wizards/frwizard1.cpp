@@ -1,10 +1,10 @@
 #include "wizards/frwizard1.h"
 
-#include "editor/dialoghelpers.h"
-#include "editor/dialogrunner.h"
 #include "settings/captiontable.h"
 #include "settings/commoncaptions.h"
 #include "settings/messagetable.h"
+#include "ui/dialoghelpers.h"
+#include "ui/dialogrunner.h"
 #include "wizards/frameswizardtexts.h"
 #include "wizards/layoutpicture.h"
 

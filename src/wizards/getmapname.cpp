@@ -1,10 +1,10 @@
 #include "wizards/getmapname.h"
 
-#include "editor/dialoghelpers.h"
-#include "editor/dialogrunner.h"
 #include "settings/captiontable.h"
 #include "settings/commoncaptions.h"
 #include "settings/settings.h"
+#include "ui/dialoghelpers.h"
+#include "ui/dialogrunner.h"
 #include "wizards/imagemaptext.h"
 #include "wizards/wizardwidgets.h"
 

@@ -5,9 +5,9 @@
 #include "editor/editorhost.h"
 #include "editor/editortexts.h"
 #include "imaging/picture.h"
-#include "platform/prompts.h"
 #include "settings/settings.h"
 #include "settings/sharedtexts.h"
+#include "ui/prompts.h"
 #include "wizards/getmapname.h"
 #include "wizards/imapform.h"
 

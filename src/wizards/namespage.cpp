@@ -1,6 +1,6 @@
 #include "wizards/namespage.h"
 
-#include "platform/prompts.h"
+#include "ui/prompts.h"
 #include "wizards/framesetdescription.h"
 #include "wizards/frameswizardtexts.h"
 #include "wizards/pagenames.h"

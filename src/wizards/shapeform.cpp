@@ -1,11 +1,11 @@
 #include "wizards/shapeform.h"
 
-#include "editor/dialoghelpers.h"
-#include "editor/dialogrunner.h"
 #include "settings/captiontable.h"
 #include "settings/commoncaptions.h"
 #include "settings/messagetable.h"
 #include "settings/settings.h"
+#include "ui/dialoghelpers.h"
+#include "ui/dialogrunner.h"
 #include "wizards/imagemaptext.h"
 #include "wizards/pictureview.h"
 #include "wizards/wizardwidgets.h"

@@ -1,6 +1,6 @@
 #include "wizards/sizepage.h"
 
-#include "platform/prompts.h"
+#include "ui/prompts.h"
 #include "wizards/framepreview.h"
 #include "wizards/framesetdescription.h"
 #include "wizards/frameswizardtexts.h"

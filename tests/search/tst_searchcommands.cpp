@@ -1,13 +1,13 @@
 #include "colormemo/colormemo.h"
-#include "editor/dialogrunner.h"
 #include "editor/editform.h"
-#include "platform/prompts.h"
 #include "search/replaceform.h"
 #include "search/searchcriteria.h"
 #include "search/searchform.h"
 #include "settings/sharedtexts.h"
 #include "shell/mainform.h"
 #include "testconfig.h"
+#include "ui/dialogrunner.h"
+#include "ui/prompts.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,8 +1,8 @@
-#include "editor/dialogrunner.h"
 #include "search/replaceform.h"
 #include "search/searchcriteria.h"
 #include "search/searchform.h"
 #include "settings/settings.h"
+#include "ui/dialogrunner.h"
 
 #include <QCheckBox>
 #include <QLabel>

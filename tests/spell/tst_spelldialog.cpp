@@ -1,11 +1,11 @@
 #include "colormemo/colormemo.h"
-#include "editor/dialogrunner.h"
 #include "editor/editform.h"
 #include "scriptedprompts.h"
 #include "settings/settings.h"
 #include "settings/sharedtexts.h"
 #include "shell/mainform.h"
 #include "testconfig.h"
+#include "ui/dialogrunner.h"
 
 #include <QAction>
 #include <QCheckBox>

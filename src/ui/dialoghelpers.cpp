@@ -1,4 +1,4 @@
-#include "editor/dialoghelpers.h"
+#include "ui/dialoghelpers.h"
 
 #include <QDialog>
 #include <QLayout>

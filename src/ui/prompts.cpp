@@ -1,7 +1,7 @@
-#include "platform/prompts.h"
+#include "ui/prompts.h"
 
-#include "platform/helpviewer.h"
 #include "platform/toolkitlanguage.h"
+#include "ui/helpviewer.h"
 
 #include <QApplication>
 #include <QColorDialog>

@@ -1,4 +1,4 @@
-#include "editor/dialogrunner.h"
+#include "ui/dialogrunner.h"
 
 namespace DialogRunner {
 

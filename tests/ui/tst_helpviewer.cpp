@@ -1,5 +1,5 @@
-#include "platform/helpviewer.h"
-#include "platform/prompts.h"
+#include "ui/helpviewer.h"
+#include "ui/prompts.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -91,7 +91,7 @@ private Q_SLOTS:
     {
         // Help contexts are numbers written on lines that speak of help.
         const QDir sources(QStringLiteral(MARKVALE_SOURCE_DIR));
-        QVERIFY(sources.exists(QStringLiteral("platform/helpviewer.cpp")));
+        QVERIFY(sources.exists(QStringLiteral("ui/helpviewer.cpp")));
         const QRegularExpression number(QStringLiteral("(?<![\\w.])(\\d{4,5})(?![\\w.])"));
         int found = 0;
         QDirIterator it(sources.path(), {QStringLiteral("*.cpp"), QStringLiteral("*.h")}, QDir::Files,

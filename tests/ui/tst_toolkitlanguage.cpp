@@ -1,5 +1,5 @@
-#include "platform/prompts.h"
 #include "platform/toolkitlanguage.h"
+#include "ui/prompts.h"
 
 #include <QAbstractButton>
 #include <QApplication>

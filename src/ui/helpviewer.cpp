@@ -1,4 +1,4 @@
-#include "platform/helpviewer.h"
+#include "ui/helpviewer.h"
 
 #include <QApplication>
 #include <QEvent>

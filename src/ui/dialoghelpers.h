@@ -6,7 +6,7 @@ class QDialog;
 class QPushButton;
 class QWidget;
 
-// Small pieces the editor's dialogs share.
+// Small pieces the program's dialogs share.
 namespace DialogHelpers {
 
 // A push button with an object name and design caption.
