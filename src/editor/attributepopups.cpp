@@ -4,8 +4,8 @@
 #include "editor/attributemenus.h"
 #include "editor/editform.h"
 #include "editor/menubuilder.h"
-#include "settings/captiontable.h"
 #include "editor/tagtext.h"
+#include "ui/captions.h"
 
 #include <QMenu>
 

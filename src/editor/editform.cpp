@@ -9,10 +9,10 @@
 #include "editor/statuspanel.h"
 #include "platform/desktop.h"
 #include "platform/freedmemory.h"
-#include "settings/captiontable.h"
 #include "settings/regops.h"
 #include "settings/settings.h"
 #include "settings/sharedtexts.h"
+#include "ui/captions.h"
 #include "ui/prompts.h"
 
 #include <QApplication>

@@ -12,6 +12,7 @@
 #include "settings/integertext.h"
 #include "settings/language.h"
 #include "settings/messagetable.h"
+#include "ui/captions.h"
 #include "ui/prompts.h"
 
 #include <QLineEdit>

@@ -2,9 +2,9 @@
 
 #include "editor/editform.h"
 #include "editor/menubuilder.h"
-#include "settings/captiontable.h"
 #include "editor/taginserter.h"
 #include "editor/tagrows.h"
+#include "ui/captions.h"
 
 #include <QHash>
 #include <QMenu>

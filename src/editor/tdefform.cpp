@@ -1,10 +1,10 @@
 #include "editor/tdefform.h"
 
 #include "editor/definedtagtext.h"
-#include "settings/captiontable.h"
 #include "settings/commoncaptions.h"
 #include "settings/regops.h"
 #include "settings/settings.h"
+#include "ui/captions.h"
 #include "ui/dialoghelpers.h"
 #include "ui/dialogrunner.h"
 

@@ -8,6 +8,7 @@
 #include "editor/textbuilders.h"
 #include "editor/tloadform.h"
 #include "editor/tposform.h"
+#include "ui/captions.h"
 #include "ui/prompts.h"
 
 #include <QApplication>

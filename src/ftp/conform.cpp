@@ -3,6 +3,7 @@
 #include "ftp/dataform.h"
 #include "settings/commoncaptions.h"
 #include "settings/settings.h"
+#include "ui/captions.h"
 #include "ui/dialoghelpers.h"
 #include "ui/dialogrunner.h"
 #include "ui/prompts.h"

@@ -3,6 +3,7 @@
 #include "settings/commoncaptions.h"
 #include "settings/messagetable.h"
 #include "settings/settings.h"
+#include "ui/captions.h"
 #include "ui/dialoghelpers.h"
 #include "ui/prompts.h"
 

@@ -9,6 +9,7 @@
 #include "ftp/ftplisting.h"
 #include "ftp/nameform.h"
 #include "settings/settings.h"
+#include "ui/captions.h"
 #include "ui/dialogrunner.h"
 
 #include <QApplication>

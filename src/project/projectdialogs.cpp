@@ -2,6 +2,7 @@
 
 #include "project/projecttexts.h"
 #include "settings/settings.h"
+#include "ui/captions.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

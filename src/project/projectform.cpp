@@ -6,6 +6,7 @@
 #include "project/projecttexts.h"
 #include "project/snippetinsert.h"
 #include "settings/settings.h"
+#include "ui/captions.h"
 #include "ui/dialogrunner.h"
 #include "ui/prompts.h"
 

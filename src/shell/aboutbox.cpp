@@ -1,8 +1,8 @@
 #include "shell/aboutbox.h"
 
-#include "settings/captiontable.h"
 #include "shell/logo.h"
 #include "shell/mainformtexts.h"
+#include "ui/captions.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>

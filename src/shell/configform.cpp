@@ -1,10 +1,10 @@
 #include "shell/configform.h"
 
-#include "settings/captiontable.h"
 #include "settings/regops.h"
 #include "settings/settings.h"
 #include "shell/configformtexts.h"
 #include "shell/flags.h"
+#include "ui/captions.h"
 #include "ui/dialogrunner.h"
 #include "ui/prompts.h"
 

@@ -1,10 +1,10 @@
 #include "shell/langform.h"
 
-#include "settings/captiontable.h"
 #include "settings/language.h"
 #include "settings/regops.h"
 #include "settings/settings.h"
 #include "shell/flags.h"
+#include "ui/captions.h"
 
 #include <QHBoxLayout>
 #include <QToolButton>

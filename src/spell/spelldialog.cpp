@@ -3,6 +3,7 @@
 #include "spell/spelloptionsdialog.h"
 #include "spell/spellsession.h"
 #include "spell/spelltexts.h"
+#include "ui/captions.h"
 #include "ui/dialogrunner.h"
 #include "ui/prompts.h"
 

@@ -2,6 +2,7 @@
 
 #include "spell/autocorrectlist.h"
 #include "spell/spelltexts.h"
+#include "ui/captions.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

@@ -1,7 +1,7 @@
 #include "wizards/framewizardpage.h"
 
-#include "settings/captiontable.h"
 #include "settings/commoncaptions.h"
+#include "ui/captions.h"
 #include "ui/dialoghelpers.h"
 #include "ui/dialogrunner.h"
 #include "wizards/frameswizardtexts.h"

@@ -1,8 +1,8 @@
 #include "wizards/frwizard1.h"
 
-#include "settings/captiontable.h"
 #include "settings/commoncaptions.h"
 #include "settings/messagetable.h"
+#include "ui/captions.h"
 #include "ui/dialoghelpers.h"
 #include "ui/dialogrunner.h"
 #include "wizards/frameswizardtexts.h"

@@ -1,8 +1,8 @@
 #include "wizards/getmapname.h"
 
-#include "settings/captiontable.h"
 #include "settings/commoncaptions.h"
 #include "settings/settings.h"
+#include "ui/captions.h"
 #include "ui/dialoghelpers.h"
 #include "ui/dialogrunner.h"
 #include "wizards/imagemaptext.h"

@@ -1,9 +1,9 @@
 #include "wizards/shapeform.h"
 
-#include "settings/captiontable.h"
 #include "settings/commoncaptions.h"
 #include "settings/messagetable.h"
 #include "settings/settings.h"
+#include "ui/captions.h"
 #include "ui/dialoghelpers.h"
 #include "ui/dialogrunner.h"
 #include "wizards/imagemaptext.h"
