@@ -9,25 +9,15 @@
 #include "editor/tloadform.h"
 #include "editor/tposform.h"
 #include "ui/captions.h"
+#include "ui/overridecursor.h"
 #include "ui/prompts.h"
 
-#include <QApplication>
 #include <QMenu>
 #include <QScrollBar>
 
 namespace TextOperations {
 
 namespace {
-
-// The hourglass for as long as a command works through a large text.
-class BusyCursor
-{
-public:
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor &) = delete;
-    BusyCursor &operator=(const BusyCursor &) = delete;
-};
 
 bool askedYes(Prompts::Kind kind, Prompts::Buttons buttons)
 {
@@ -328,7 +318,7 @@ void Setlinebreaks1Click(Teditform &editor)
     editor.PushUndo();
     TColorMemo *memo = editor.cmemo1;
     {
-        BusyCursor busy;
+        const OverrideCursor busy;
         rebuildSelection(memo, TextBuilders::setLineBreaks);
     }
     memo->setFocus();
@@ -337,14 +327,14 @@ void Setlinebreaks1Click(Teditform &editor)
 void removelinebreaks1Click(Teditform &editor)
 {
     editor.PushUndo();
-    BusyCursor busy;
+    const OverrideCursor busy;
     rebuildSelection(editor.cmemo1, TextBuilders::removeLineBreaks);
 }
 
 void Removeemptylines1Click(Teditform &editor)
 {
     editor.PushUndo();
-    BusyCursor busy;
+    const OverrideCursor busy;
     TColorMemo *memo = editor.cmemo1;
     const QString text = memo->Text();
     const TextBuilders::EmptyLinesResult result = TextBuilders::removeEmptyLines(text);

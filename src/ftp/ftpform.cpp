@@ -11,8 +11,8 @@
 #include "settings/settings.h"
 #include "ui/captions.h"
 #include "ui/dialogrunner.h"
+#include "ui/overridecursor.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -50,27 +50,14 @@ public:
         : m_previous(Prompts::parentWindow())
     {
         Prompts::setParentWindow(window);
-        QApplication::setOverrideCursor(Qt::ArrowCursor);
     }
-    ~PromptScope()
-    {
-        QApplication::restoreOverrideCursor();
-        Prompts::setParentWindow(m_previous);
-    }
+    ~PromptScope() { Prompts::setParentWindow(m_previous); }
     PromptScope(const PromptScope &) = delete;
     PromptScope &operator=(const PromptScope &) = delete;
 
 private:
     QWidget *m_previous;
-};
-
-class BusyCursor
-{
-public:
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor &) = delete;
-    BusyCursor &operator=(const BusyCursor &) = delete;
+    const OverrideCursor m_arrow{Qt::ArrowCursor};
 };
 
 QList<QIcon> fileIcons(const QStyle *style)
@@ -266,7 +253,7 @@ void Tftpform::runOperation(void (Tftpform::*handler)())
     m_failed = false;
     m_stopped = false;
     try {
-        BusyCursor busy;
+        const OverrideCursor busy;
         (this->*handler)();
     } catch (const std::exception &e) {
         m_failed = true;
@@ -686,7 +673,7 @@ void Tftpform::openFolder()
 
 void Tftpform::remoteConnected()
 {
-    BusyCursor busy;
+    const OverrideCursor busy;
     fileList->clear();
     folderList->clear();
     progressPanel->clear();

@@ -10,9 +10,9 @@
 #include "search/searchmatcher.h"
 #include "settings/sharedtexts.h"
 #include "ui/dialogrunner.h"
+#include "ui/overridecursor.h"
 #include "ui/prompts.h"
 
-#include <QApplication>
 #include <QPointer>
 
 #include <algorithm>
@@ -28,16 +28,6 @@ bool confirmed(TCriteriaDialog &dialog)
     Prompts::runDialog(dialog);
     return dialog.Confirmed();
 }
-
-// A mouse cursor over the whole program while the object lives.
-class OverrideCursor
-{
-public:
-    explicit OverrideCursor(Qt::CursorShape shape) { QApplication::setOverrideCursor(shape); }
-    ~OverrideCursor() { QApplication::restoreOverrideCursor(); }
-    OverrideCursor(const OverrideCursor &) = delete;
-    OverrideCursor &operator=(const OverrideCursor &) = delete;
-};
 
 // The scans run under the busy cursor; their questions show the normal one.
 Prompts::Button ask(const QString &question, Prompts::Buttons buttons, int helpContext = 0)

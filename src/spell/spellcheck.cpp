@@ -10,10 +10,10 @@
 #include "spell/spellsession.h"
 #include "spell/spelltexts.h"
 #include "spell/userdictionary.h"
+#include "ui/overridecursor.h"
 #include "ui/prompts.h"
 
 #include <QEvent>
-#include <QGuiApplication>
 #include <QPointer>
 #include <QScreen>
 #include <QTimer>
@@ -47,9 +47,10 @@ LoadedDictionary *loadDictionary(const SpellLanguage &language)
     std::unique_ptr<LoadedDictionary> &entry = loaded[base + QLatin1Char('|') + userPath];
     if (!entry) {
         auto fresh = std::make_unique<LoadedDictionary>(userPath, spellFilePath(language.autoCorrectFile));
-        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-        fresh->dictionary = SpellDictionary::open(base);
-        QGuiApplication::restoreOverrideCursor();
+        {
+            const OverrideCursor busy;
+            fresh->dictionary = SpellDictionary::open(base);
+        }
         if (!fresh->dictionary)
             return nullptr;
         fresh->userWords.load();
