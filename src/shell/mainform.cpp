@@ -168,6 +168,14 @@ Tmainform::Tmainform(QWidget *parent)
     DialogRunner::setHelpHandler([](int topic) { Help::showHelp(topic); });
 }
 
+// The editor windows report their end to members of this window, so they go
+// while those members still exist, and the area stops reporting to us first.
+Tmainform::~Tmainform()
+{
+    m_mdi->viewport()->removeEventFilter(this);
+    delete m_mdi;
+}
+
 QAction *Tmainform::newAction(MainAction which, const char *name, const QString &text)
 {
     auto *a = new QAction(text, this);

@@ -39,6 +39,7 @@ class Tmainform : public QMainWindow, public EditorHost
 
 public:
     explicit Tmainform(QWidget *parent = nullptr);
+    ~Tmainform() override;
 
     // Start-up: settings, captions, templates and the no-document state.
     void FormCreate();

@@ -148,8 +148,10 @@ private Q_SLOTS:
     void cleanup()
     {
         // Modified documents must not ask when the test window goes away.
-        for (Teditform *editor : main->editors())
-            editor->closeWithoutQuery();
+        if (main) {
+            for (Teditform *editor : main->editors())
+                editor->closeWithoutQuery();
+        }
         main.reset();
         prompts.reset();
         config.reset();
@@ -483,6 +485,14 @@ private Q_SLOTS:
         prompts->answerMessage(Prompts::Button::Cancel);
         QVERIFY(!main->close());
         QCOMPARE(main->EditorCount(), 1);
+    }
+
+    void destroyedWithDocumentsOpen()
+    {
+        // Unmodified documents: nothing asks, the windows go with the main window.
+        main->newHtmlDocument();
+        main->newBlankDocument();
+        main.reset();
     }
 
     void openSkipsFilesAlreadyOpen()
