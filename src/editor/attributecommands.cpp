@@ -1,7 +1,6 @@
 #include "editor/editorcommands.h"
 
 #include "colormemo/colormemo.h"
-#include "editor/attributepopups.h"
 #include "editor/editform.h"
 #include "editor/menubuilder.h"
 #include "editor/tagtext.h"
@@ -27,8 +26,6 @@ void Getcolor1Click(Teditform &editor)
 
 void installAttributeCommands(Teditform &editor)
 {
-    new AttributePopups(editor);
-    addMenuItems(editor.findChild<QMenu *>(QStringLiteral("Div1")), {
-        {"Getcolor1", "Get &color", "Ctrl+Shift+C", [&editor] { Getcolor1Click(editor); }},
-    });
+    addMenuItem(editor.menus().misc,
+                {"Getcolor1", "Get &color", "Ctrl+Shift+C", [&editor] { Getcolor1Click(editor); }});
 }

@@ -25,9 +25,9 @@ AttributePopups::AttributePopups(Teditform &editor)
     : QObject(&editor)
     , m_editor(editor)
 {
-    setObjectName(QStringLiteral("AttributePopups"));
     for (const AttributeMenu &row : attributeMenus()) {
         QMenu *menu = namedMenu(&editor, row.name, "");
+        m_menus.insert(QLatin1String(row.name), menu);
         QAction *stop = menu->addAction(QString());
         stop->setObjectName(QLatin1String(StopName));
         setNameCaption(stop, QStringLiteral("Stop")); // one of many of this name, all alike
@@ -49,18 +49,12 @@ AttributePopups::AttributePopups(Teditform &editor)
     }
 }
 
-AttributePopups *AttributePopups::of(const Teditform &editor)
-{
-    return editor.findChild<AttributePopups *>(QStringLiteral("AttributePopups"),
-                                               Qt::FindDirectChildrenOnly);
-}
-
 void AttributePopups::open(const QString &menuName)
 {
     const QList<AttributeMenu> &rows = attributeMenus();
     const auto row = std::find_if(rows.begin(), rows.end(),
                                   [&menuName](const AttributeMenu &r) { return menuName == QLatin1String(r.name); });
-    auto *menu = m_editor.findChild<QMenu *>(menuName, Qt::FindDirectChildrenOnly);
+    QMenu *menu = m_menus.value(menuName);
     if (row == rows.end() || !menu)
         return;
     menu->popup(popupPoint());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QObject>
 #include <QPoint>
 
@@ -19,9 +20,6 @@ class AttributePopups : public QObject
 public:
     explicit AttributePopups(Teditform &editor);
 
-    // The popups of a window, once installed.
-    static AttributePopups *of(const Teditform &editor);
-
     // Shows a menu without waiting for it: the choice arrives through its
     // actions. An unknown name opens nothing.
     void open(const QString &menuName);
@@ -32,4 +30,5 @@ private:
     QPoint popupPoint() const;
 
     Teditform &m_editor;
+    QHash<QString, QMenu *> m_menus; // by row name
 };

@@ -46,9 +46,10 @@ void Setdefinedtag1Click(Teditform &editor)
 
 void updateCaptions(Teditform &editor)
 {
-    for (int n = 0; n < DefinedTagCount; ++n) {
-        if (auto *item = editor.findChild<QAction *>(QStringLiteral("def%1").arg(n)))
-            item->setText(menuCaption(settings().DefinedTags[size_t(n)].DefTitle));
+    const QList<QAction *> items = editor.menus().defined->actions();
+    for (QAction *item : items) {
+        if (const QVariant slot = item->data(); slot.isValid())
+            item->setText(menuCaption(settings().DefinedTags[size_t(slot.toInt())].DefTitle));
     }
 }
 
@@ -68,16 +69,16 @@ QString menuCaption(QString title)
 void installDefinedTagCommands(Teditform &editor)
 {
     Teditform *e = &editor;
-    auto *Defined1 = editor.findChild<QMenu *>(QStringLiteral("Defined1"));
+    QMenu *definedMenu = editor.menus().defined;
     for (int n = 0; n < DefinedTagCount; ++n) {
         const QByteArray name = "def" + QByteArray::number(n);
         const QByteArray shortcut = "Ctrl+" + QByteArray::number(n);
-        addMenuItems(Defined1, {{name.constData(), "", shortcut.constData(),
-                                 [e, n] { DefinedTagCommands::def9Click(*e, n); }}});
+        QAction *item = addMenuItem(definedMenu, {name.constData(), "", shortcut.constData(),
+                                                  [e, n] { DefinedTagCommands::def9Click(*e, n); }});
         // The item's tag is its slot.
-        Defined1->actions().constLast()->setData(n);
+        item->setData(n);
     }
-    addMenuItems(Defined1, {
+    addMenuItems(definedMenu, {
         {nullptr},
         {"Setdefinedtag1", "&Set defined tag", "Ctrl+Alt+D",
          [e] { DefinedTagCommands::Setdefinedtag1Click(*e); }},

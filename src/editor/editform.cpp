@@ -2,6 +2,7 @@
 
 #include "colormemo/colormemo.h"
 #include "colormemo/htmlrules.h"
+#include "editor/attributepopups.h"
 #include "editor/editorcommands.h"
 #include "editor/editorhost.h"
 #include "editor/editortexts.h"
@@ -82,11 +83,11 @@ Teditform::Teditform(EditorHost *host, QWidget *parent)
     // Creation: the settings decide autosave and the tag mode; the undo
     // history starts empty.
     setAutoSave(settings().AutoSave);
-    findChild<QAction *>(QStringLiteral("Tagtemplates1"))->setChecked(settings().Tags);
+    m_commands.tagTemplates->setChecked(settings().Tags);
     showLineNumbers(settings().LineNumbers);
     ApplyLanguage();
-    findChild<QAction *>(QStringLiteral("Undolasttag1"))->setEnabled(false);
-    findChild<QAction *>(QStringLiteral("Undoundo1"))->setEnabled(false);
+    m_commands.undo->setEnabled(false);
+    m_commands.redo->setEnabled(false);
     updateUndoCommands();
     updateEditCommands();
 
@@ -101,94 +102,108 @@ Teditform::Teditform(EditorHost *host, QWidget *parent)
 void Teditform::buildMenus()
 {
     EditorHost *host = m_host;
-    File1 = namedMenu(this, "File1", "&File");
-    QMenu *New1 = namedMenu(File1, "New1", "&New...");
-    addMenuItems(New1, {
+    Menus &m = m_menus;
+    Commands &c = m_commands;
+    m.file = namedMenu(this, "File1", "&File");
+    QMenu *newMenu = namedMenu(m.file, "New1", "&New...");
+    addMenuItems(newMenu, {
         {"Html1", "&HTML", "Ctrl+Shift+Alt+H", [host] { host->newHtmlDocument(); }},
         {"Blank1", "&Blank", "Ctrl+Shift+Alt+B", [host] { host->newBlankDocument(); }},
     });
-    File1->addMenu(New1);
-    addMenuItems(File1, {
+    m.file->addMenu(newMenu);
+    addMenuItems(m.file, {
         {"Open1", "&Open...", "Ctrl+Shift+Alt+O", [host] { host->openDocuments(); }},
     });
-    QMenu *Reopen1 = namedMenu(File1, "Reopen1", "&Reopen");
-    File1->addMenu(Reopen1);
-    connect(File1, &QMenu::aboutToShow, this, [host, Reopen1] { host->fillReopenMenu(Reopen1); });
-    addMenuItems(File1, {
+    QMenu *reopenMenu = namedMenu(m.file, "Reopen1", "&Reopen");
+    m.file->addMenu(reopenMenu);
+    connect(m.file, &QMenu::aboutToShow, this, [host, reopenMenu] { host->fillReopenMenu(reopenMenu); });
+    addMenuItems(m.file, {
         {"Save1", "&Save", "Ctrl+Shift+Alt+S", [this] { Save1Click(); }},
         {"saveas", "S&ave as..", "Ctrl+Shift+Alt+A", [this] { saveasClick(); }},
-        {"Saveall1", "Sa&ve all", "Ctrl+Shift+Alt+L", [host] { host->saveAll(); }},
-        {nullptr},
-        {"Close1", "&Close", "Ctrl+Shift+Alt+C", [this] { close(); }},
-        {"Closeall1", "Close al&l", "Ctrl+Shift+Alt+Q", [this] { Closeall1Click(); }},
-        {nullptr},
-        {"Insertfrom1", "&Insert textfile...", "Ctrl+Shift+Alt+T", [this] { Insertfrom1Click(); }},
+    });
+    m_severalWindowCommands << addMenuItem(m.file, {"Saveall1", "Sa&ve all", "Ctrl+Shift+Alt+L",
+                                                     [host] { host->saveAll(); }});
+    m.file->addSeparator();
+    addMenuItem(m.file, {"Close1", "&Close", "Ctrl+Shift+Alt+C", [this] { close(); }});
+    m_severalWindowCommands << addMenuItem(m.file, {"Closeall1", "Close al&l", "Ctrl+Shift+Alt+Q",
+                                                     [this] { Closeall1Click(); }});
+    m.file->addSeparator();
+    c.insertFrom = addMenuItem(m.file, {"Insertfrom1", "&Insert textfile...", "Ctrl+Shift+Alt+T",
+                                        [this] { Insertfrom1Click(); }});
+    addMenuItems(m.file, {
         {nullptr},
         {"Printersetup1", "&Print...", "Ctrl+Shift+Alt+P", [this] { Printersetup1Click(); }},
         {nullptr},
         {"Exit2", "E&xit", "Ctrl+Shift+Alt+X", [host] { host->exitProgram(); }},
     });
 
-    View1 = namedMenu(this, "View1", "&View");
-    addMenuItems(View1, {
+    m.view = namedMenu(this, "View1", "&View");
+    const QList<QAction *> bars = addMenuItems(m.view, {
         {"Toolbar1", "&Tool bar", "Shift+Alt+T", [host] { host->toggleToolBar(); }, true},
         {"Statusbar1", "&Status bar", "Shift+Alt+S", [host] { host->toggleStatusBar(); }, true},
+    });
+    addMenuItems(m.view, {
         {"Filelist1", "&File list", "Shift+Alt+F", [host] { host->toggleFileList(); }, true},
         {nullptr},
-        {"Tagtemplates1", "&Tag templates", "Shift+Alt+M", {}, true},
-        {"Wordwrapping2", "&Word wrapping", "Shift+Alt+W", [this] { Wordwrapping2Click(); }, true},
-        {"Autosave1", "&Autosave", "Shift+Alt+A", [this] { Autosave1Click(); }, true},
-        {"Linenumbers1", "&Line numbers", "Shift+Alt+N", [this] { Linenumbers1Click(); }, true},
     });
-    for (const char *checked : {"Toolbar1", "Statusbar1", "Wordwrapping2"})
-        findChild<QAction *>(QLatin1String(checked))->setChecked(true);
+    c.tagTemplates = addMenuItem(m.view, {"Tagtemplates1", "&Tag templates", "Shift+Alt+M", {}, true});
+    c.wordWrap = addMenuItem(m.view, {"Wordwrapping2", "&Word wrapping", "Shift+Alt+W",
+                                      [this] { Wordwrapping2Click(); }, true});
+    c.autoSave = addMenuItem(m.view, {"Autosave1", "&Autosave", "Shift+Alt+A", [this] { Autosave1Click(); }, true});
+    c.lineNumbers = addMenuItem(m.view, {"Linenumbers1", "&Line numbers", "Shift+Alt+N",
+                                         [this] { Linenumbers1Click(); }, true});
+    for (QAction *bar : bars)
+        bar->setChecked(true);
+    c.wordWrap->setChecked(true);
 
-    QMenu *Edit1 = namedMenu(this, "Edit1", "&Edit");
-    addMenuItems(Edit1, {
-        {"Undolasttag1", "&Undo ", "Ctrl+Z", [this] { Undolasttag1Click(); }},
-        {"Undoundo1", "&Redo", "Ctrl+Shift+Z", [this] { Undoundo1Click(); }},
-        {nullptr},
-        // Their commands are the text operations'.
-        {"Copy1", "&Copy", "Ctrl+C"},
-        {"Cut1", "Cu&t", "Ctrl+X"},
-        {"Paste1", "&Paste", "Ctrl+V"},
-        {"Delete1", "&Delete", "Ctrl+D"},
-        {nullptr},
-        {"Search2", "&Search", "Ctrl+S", [host] { host->search(); }},
-        {"Replace2", "&Replace", "Ctrl+R", [host] { host->replace(); }},
-    });
-    connect(Edit1, &QMenu::aboutToShow, this, &Teditform::updateEditCommands);
-    m_editingMenus << Edit1;
+    m.edit = namedMenu(this, "Edit1", "&Edit");
+    c.undo = addMenuItem(m.edit, {"Undolasttag1", "&Undo ", "Ctrl+Z", [this] { Undolasttag1Click(); }});
+    c.redo = addMenuItem(m.edit, {"Undoundo1", "&Redo", "Ctrl+Shift+Z", [this] { Undoundo1Click(); }});
+    m.edit->addSeparator();
+    // Their commands are the text operations'.
+    c.copy = addMenuItem(m.edit, {"Copy1", "&Copy", "Ctrl+C"});
+    c.cut = addMenuItem(m.edit, {"Cut1", "Cu&t", "Ctrl+X"});
+    c.paste = addMenuItem(m.edit, {"Paste1", "&Paste", "Ctrl+V"});
+    c.del = addMenuItem(m.edit, {"Delete1", "&Delete", "Ctrl+D"});
+    m.edit->addSeparator();
+    c.search = addMenuItem(m.edit, {"Search2", "&Search", "Ctrl+S", [host] { host->search(); }});
+    addMenuItem(m.edit, {"Replace2", "&Replace", "Ctrl+R", [host] { host->replace(); }});
+    connect(m.edit, &QMenu::aboutToShow, this, &Teditform::updateEditCommands);
 
     // Filled by the command families; opening the Tags menu counts as a change.
-    QMenu *Tags1 = namedMenu(this, "Tags1", "&Tags");
-    connect(Tags1, &QMenu::aboutToShow, this, &Teditform::cmemo1Change);
-    m_editingMenus << Tags1 << namedMenu(this, "Events1", "&Javascripts")
-                   << namedMenu(this, "LayerDHTML1", "&Layer/DHTML") << namedMenu(this, "Defined1", "&Defined")
-                   << namedMenu(this, "Div1", "&Misc");
+    m.tags = namedMenu(this, "Tags1", "&Tags");
+    connect(m.tags, &QMenu::aboutToShow, this, &Teditform::cmemo1Change);
+    m.scripts = namedMenu(this, "Events1", "&Javascripts");
+    m.layers = namedMenu(this, "LayerDHTML1", "&Layer/DHTML");
+    m.defined = namedMenu(this, "Defined1", "&Defined");
+    m.misc = namedMenu(this, "Div1", "&Misc");
 
-    Window1 = namedMenu(this, "Window1", "&Window");
-    addMenuItems(Window1, {
+    m.window = namedMenu(this, "Window1", "&Window");
+    m_severalWindowCommands << addMenuItems(m.window, {
         {"Tile1", "&Tile", "Ctrl+Alt+T", [host] { host->tileWindows(); }},
         {"Cascade1", "&Cascade", "Ctrl+Alt+C", [host] { host->cascadeWindows(); }},
         {"Arrangeall1", "&Arrange all", "Ctrl+Alt+A", [host] { host->arrangeIcons(); }},
+    });
+    addMenuItems(m.window, {
         {"Maximize1", "&Maximize", "Ctrl+M", [this] { showMaximized(); }},
         {"Minimize1", "Min&imize", "Ctrl+Alt+M", [this] { showMinimized(); }},
+    });
+    m_severalWindowCommands << addMenuItems(m.window, {
         {"Next1", "&Next", "Alt+Right", [host] { host->activateNextWindow(); }},
         {"Previous1", "&Previous", "Alt+Left", [host] { host->activatePreviousWindow(); }},
+    });
+    addMenuItems(m.window, {
         {nullptr},
         {"LaunchBrowser1", "&Launch Browser", "Ctrl+Alt+B", [this] { LaunchBrowser1Click(); }},
         {nullptr},
     });
-    connect(Window1, &QMenu::aboutToShow, this, &Teditform::fillWindowList);
-    m_editingMenus << Window1;
+    connect(m.window, &QMenu::aboutToShow, this, &Teditform::fillWindowList);
 
     installTextOperations(*this);
     installTagCommands(*this);
+    m_attributePopups = new AttributePopups(*this);
     installAttributeCommands(*this);
-    addMenuItems(findChild<QMenu *>(QStringLiteral("Div1")), {
-        {"Spellcheck1", "&Spell check", "Ctrl+Shift+S", [this] { m_host->spellCheck(this); }},
-    });
+    addMenuItem(m.misc, {"Spellcheck1", "&Spell check", "Ctrl+Shift+S", [this] { m_host->spellCheck(this); }});
     installSnippetCommands(*this);
     installDefinedTagCommands(*this);
 }
@@ -205,12 +220,13 @@ void Teditform::reserveMenuShortcuts()
 
 QList<QMenu *> Teditform::fileViewMenus() const
 {
-    return {File1, View1};
+    return {m_menus.file, m_menus.view};
 }
 
 QList<QMenu *> Teditform::editingMenus() const
 {
-    return m_editingMenus;
+    const Menus &m = m_menus;
+    return {m.edit, m.tags, m.scripts, m.layers, m.defined, m.misc, m.window};
 }
 
 void Teditform::ApplyLanguage()
@@ -239,7 +255,7 @@ void Teditform::setFileName(const QString &fileName)
 
 bool Teditform::tagTemplatesMode() const
 {
-    return findChild<QAction *>(QStringLiteral("Tagtemplates1"))->isChecked();
+    return m_commands.tagTemplates->isChecked();
 }
 
 QString Teditform::baseName() const
@@ -250,7 +266,7 @@ QString Teditform::baseName() const
 void Teditform::setAutoSave(bool on)
 {
     m_autoSaveOn = on;
-    findChild<QAction *>(QStringLiteral("Autosave1"))->setChecked(on);
+    m_commands.autoSave->setChecked(on);
 }
 
 bool Teditform::LoadDocument(const QString &name)
@@ -444,26 +460,22 @@ void Teditform::UpdateCommandStates()
         m_host->setCommandEnabled(HostCommand::UndoButton, false);
         m_host->setCommandEnabled(HostCommand::RedoButton, false);
     }
-    for (const char *name : {"Closeall1", "Saveall1", "Tile1", "Cascade1", "Arrangeall1", "Next1",
-                             "Previous1"})
-        findChild<QAction *>(QLatin1String(name))->setEnabled(several);
+    for (QAction *command : std::as_const(m_severalWindowCommands))
+        command->setEnabled(several);
 }
 
 void Teditform::updateEditCommands()
 {
     const bool selection = cmemo1->textCursor().hasSelection();
-    for (const char *name : {"Copy1", "Cut1", "Delete1"})
-        findChild<QAction *>(QLatin1String(name))->setEnabled(selection);
-    findChild<QAction *>(QStringLiteral("Paste1"))
-        ->setEnabled(!QApplication::clipboard()->text().isEmpty());
+    for (QAction *command : {m_commands.copy, m_commands.cut, m_commands.del})
+        command->setEnabled(selection);
+    m_commands.paste->setEnabled(!QApplication::clipboard()->text().isEmpty());
 }
 
 void Teditform::updateUndoCommands()
 {
-    auto *undo = findChild<QAction *>(QStringLiteral("Undolasttag1"));
-    auto *redo = findChild<QAction *>(QStringLiteral("Undoundo1"));
-    m_host->setCommandEnabled(HostCommand::UndoButton, undo->isEnabled());
-    m_host->setCommandEnabled(HostCommand::RedoButton, redo->isEnabled());
+    m_host->setCommandEnabled(HostCommand::UndoButton, m_commands.undo->isEnabled());
+    m_host->setCommandEnabled(HostCommand::RedoButton, m_commands.redo->isEnabled());
 }
 
 void Teditform::PushUndo()
@@ -472,7 +484,7 @@ void Teditform::PushUndo()
     // Each snapshot of a large page leaves the previous one's memory behind.
     if (cmemo1->TextLength() > LargeDocument)
         releaseFreedMemorySoon();
-    findChild<QAction *>(QStringLiteral("Undolasttag1"))->setEnabled(true);
+    m_commands.undo->setEnabled(true);
     updateUndoCommands();
 }
 
@@ -481,8 +493,8 @@ void Teditform::Undolasttag1Click()
     const UndoHistory::Entry entry = m_undo.undo(cmemo1->UndoText(), cmemo1->SelStart());
     cmemo1->RestoreUndoText(entry.text);
     cmemo1->SetSelStart(entry.caret);
-    findChild<QAction *>(QStringLiteral("Undolasttag1"))->setEnabled(m_undo.hasUndoText());
-    findChild<QAction *>(QStringLiteral("Undoundo1"))->setEnabled(true);
+    m_commands.undo->setEnabled(m_undo.hasUndoText());
+    m_commands.redo->setEnabled(true);
     cmemo1->setFocus();
     // Replacing the text resets the control's modified flag; the document did change.
     cmemo1Change();
@@ -495,8 +507,8 @@ void Teditform::Undoundo1Click()
     const UndoHistory::Entry entry = m_undo.redo(cmemo1->UndoText(), cmemo1->SelStart());
     cmemo1->RestoreUndoText(entry.text);
     cmemo1->SetSelStart(entry.caret);
-    findChild<QAction *>(QStringLiteral("Undoundo1"))->setEnabled(false);
-    findChild<QAction *>(QStringLiteral("Undolasttag1"))->setEnabled(true);
+    m_commands.redo->setEnabled(false);
+    m_commands.undo->setEnabled(true);
     cmemo1Change();
     cmemo1->ensureCursorVisible();
     updateUndoCommands();
@@ -612,13 +624,12 @@ void Teditform::Autosave1Click()
 
 void Teditform::Wordwrapping2Click()
 {
-    auto *item = findChild<QAction *>(QStringLiteral("Wordwrapping2"));
-    cmemo1->SetWordWrap(item->isChecked());
+    cmemo1->SetWordWrap(m_commands.wordWrap->isChecked());
 }
 
 void Teditform::Linenumbers1Click()
 {
-    settings().LineNumbers = findChild<QAction *>(QStringLiteral("Linenumbers1"))->isChecked();
+    settings().LineNumbers = m_commands.lineNumbers->isChecked();
     SaveLineNumbers();
     // One setting: every open window follows.
     showLineNumbers(settings().LineNumbers);
@@ -628,7 +639,7 @@ void Teditform::Linenumbers1Click()
 
 void Teditform::showLineNumbers(bool on)
 {
-    findChild<QAction *>(QStringLiteral("Linenumbers1"))->setChecked(on);
+    m_commands.lineNumbers->setChecked(on);
     cmemo1->SetLineNumbers(on);
 }
 
@@ -748,7 +759,7 @@ void Teditform::fillWindowList()
     const QList<Teditform *> editors = m_host->editors();
     for (int i = 0; i < editors.size(); ++i) {
         Teditform *editor = editors.at(i);
-        QAction *entry = Window1->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(editor->windowTitle()));
+        QAction *entry = m_menus.window->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(editor->windowTitle()));
         entry->setCheckable(true);
         entry->setChecked(editor == this);
         connect(entry, &QAction::triggered, this, [this, target = QPointer<Teditform>(editor)] {

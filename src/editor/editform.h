@@ -6,8 +6,10 @@
 
 #include <QMdiSubWindow>
 
+class AttributePopups;
 class EditorHost;
 class StatusPanel;
+class QAction;
 class QMenu;
 class QStatusBar;
 class TColorMemo;
@@ -35,6 +37,42 @@ public:
     bool tagTemplatesMode() const;
 
     TColorMemo *cmemo1 = nullptr;
+
+    // The window's menus; the command families add their items to them.
+    struct Menus
+    {
+        QMenu *file = nullptr;
+        QMenu *view = nullptr;
+        QMenu *edit = nullptr;
+        QMenu *tags = nullptr;
+        QMenu *scripts = nullptr; // Javascripts
+        QMenu *layers = nullptr;  // Layer/DHTML
+        QMenu *defined = nullptr;
+        QMenu *misc = nullptr;
+        QMenu *window = nullptr;
+    };
+    const Menus &menus() const { return m_menus; }
+
+    // The items whose state the window keeps, or whose handlers or
+    // neighbours belong to a command family.
+    struct Commands
+    {
+        QAction *undo = nullptr;
+        QAction *redo = nullptr;
+        QAction *copy = nullptr;
+        QAction *cut = nullptr;
+        QAction *paste = nullptr;
+        QAction *del = nullptr;
+        QAction *search = nullptr;
+        QAction *insertFrom = nullptr;
+        QAction *tagTemplates = nullptr;
+        QAction *wordWrap = nullptr;
+        QAction *autoSave = nullptr;
+        QAction *lineNumbers = nullptr;
+    };
+    const Commands &commands() const { return m_commands; }
+
+    AttributePopups *attributePopups() const { return m_attributePopups; }
 
     // The menus that replace the main window's File and View, and the ones
     // that stand between them and the main window's Wizards and Help.
@@ -122,9 +160,10 @@ private:
     UndoHistory m_undo;
     QStatusBar *StatusBar2 = nullptr;
     StatusPanel *m_caretPanel = nullptr;
-    QMenu *File1 = nullptr;
-    QMenu *View1 = nullptr;
-    QMenu *Window1 = nullptr;
-    QList<QMenu *> m_editingMenus;
+    Menus m_menus;
+    Commands m_commands;
+    // Commands that need a second window.
+    QList<QAction *> m_severalWindowCommands;
+    AttributePopups *m_attributePopups = nullptr;
     QList<QAction *> m_windowList;
 };

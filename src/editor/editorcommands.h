@@ -2,8 +2,7 @@
 
 class Teditform;
 
-// Each command family adds its items to the editor window's menus (found by
-// object name: Edit1, Tags1, Events1, LayerDHTML1, Defined1, Div1) and keeps
+// Each command family adds its items to the editor window's menus and keeps
 // its handlers in its own files. Called once per window, in this order.
 void installTextOperations(Teditform &editor);     // Edit extras, Misc entities
 void installTagCommands(Teditform &editor);        // Tags menu

@@ -36,20 +36,27 @@ QList<QKeySequence> menuShortcuts(const char *shortcut)
     return {designed};
 }
 
-void addMenuItems(QMenu *menu, std::initializer_list<MenuItem> items)
+QAction *addMenuItem(QMenu *menu, const MenuItem &item)
 {
+    QAction *action = menu->addAction(QString::fromUtf8(item.caption));
+    action->setObjectName(QLatin1String(item.name));
+    action->setShortcuts(menuShortcuts(item.shortcut));
+    action->setCheckable(item.checkable);
+    if (item.run)
+        QObject::connect(action, &QAction::triggered, menu, [run = item.run] { run(); });
+    return action;
+}
+
+QList<QAction *> addMenuItems(QMenu *menu, std::initializer_list<MenuItem> items)
+{
+    QList<QAction *> added;
     for (const MenuItem &item : items) {
-        if (!item.name) {
+        if (item.name)
+            added << addMenuItem(menu, item);
+        else
             menu->addSeparator();
-            continue;
-        }
-        QAction *action = menu->addAction(QString::fromUtf8(item.caption));
-        action->setObjectName(QLatin1String(item.name));
-        action->setShortcuts(menuShortcuts(item.shortcut));
-        action->setCheckable(item.checkable);
-        if (item.run)
-            QObject::connect(action, &QAction::triggered, menu, [run = item.run] { run(); });
     }
+    return added;
 }
 
 QMenu *namedMenu(QWidget *parent, const char *name, const char *caption)

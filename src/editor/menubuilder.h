@@ -21,8 +21,10 @@ struct MenuItem
 // the desktop takes the designed key for itself.
 QList<QKeySequence> menuShortcuts(const char *shortcut);
 
-// Adds the items to a menu, naming each action after its item.
-void addMenuItems(QMenu *menu, std::initializer_list<MenuItem> items);
+// Adds an item to a menu, naming its action after it.
+QAction *addMenuItem(QMenu *menu, const MenuItem &item);
+// Adds the items to a menu; returns their actions, separators left out.
+QList<QAction *> addMenuItems(QMenu *menu, std::initializer_list<MenuItem> items);
 
 // A named sub-menu or top-level menu.
 QMenu *namedMenu(QWidget *parent, const char *name, const char *caption);

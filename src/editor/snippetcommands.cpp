@@ -90,21 +90,18 @@ void Generator1Click(Teditform &editor)
 void installSnippetCommands(Teditform &editor)
 {
     Teditform *e = &editor;
-    auto *Events1 = editor.findChild<QMenu *>(QStringLiteral("Events1"));
+    QMenu *scriptsMenu = editor.menus().scripts;
     const auto &snippets = SnippetTexts::javascriptSnippets();
     for (int i = 0; i < int(snippets.size()); ++i) {
         const SnippetTexts::Snippet &s = snippets[size_t(i)];
-        addMenuItems(Events1, {{s.name, s.caption, s.shortcut,
-                                [e, i] { SnippetCommands::insertSnippet(*e, i); }}});
-        markNotCaptioned(Events1->actions().constLast()); // a script's name
+        QAction *item = addMenuItem(scriptsMenu, {s.name, s.caption, s.shortcut,
+                                                  [e, i] { SnippetCommands::insertSnippet(*e, i); }});
+        markNotCaptioned(item); // a script's name
     }
 
-    addMenuItems(editor.findChild<QMenu *>(QStringLiteral("LayerDHTML1")), {
-        {"Generator1", "&Generator", "Ctrl+G", [e] { SnippetCommands::Generator1Click(*e); }},
-    });
+    addMenuItem(editor.menus().layers,
+                {"Generator1", "&Generator", "Ctrl+G", [e] { SnippetCommands::Generator1Click(*e); }});
 
-    addMenuItems(editor.findChild<QMenu *>(QStringLiteral("Div1")), {
-        {"LinktoMarkvale1", "&Link to Markvale", "Shift+Alt+L",
-         [e] { SnippetCommands::LinktoMarkvale1Click(*e); }},
-    });
+    addMenuItem(editor.menus().misc, {"LinktoMarkvale1", "&Link to Markvale", "Shift+Alt+L",
+                                      [e] { SnippetCommands::LinktoMarkvale1Click(*e); }});
 }

@@ -14,7 +14,7 @@
 void installTagCommands(Teditform &editor)
 {
     auto *inserter = new TagInserter(editor);
-    auto *Tags1 = editor.findChild<QMenu *>(QStringLiteral("Tags1"));
+    QMenu *tagsMenu = editor.menus().tags;
 
     QHash<QString, QMenu *> submenus;
     QHash<QString, const TagSubmenu *> rows;
@@ -25,7 +25,7 @@ void installTagCommands(Teditform &editor)
         if (QMenu *placed = submenus.value(name))
             return placed;
         const TagSubmenu *row = rows.value(name);
-        QMenu *parent = row->parent ? submenu(QLatin1String(row->parent)) : Tags1;
+        QMenu *parent = row->parent ? submenu(QLatin1String(row->parent)) : tagsMenu;
         QMenu *menu = namedMenu(parent, row->name, row->caption);
         parent->addMenu(menu);
         submenus.insert(name, menu);

@@ -76,7 +76,7 @@ void TagInserter::insertWithAttributeMenu(int tag)
         state.AttributeCount = row->count;
     }
     if (row->menu)
-        AttributePopups::of(m_editor)->open(QLatin1String(row->menu));
+        m_editor.attributePopups()->open(QLatin1String(row->menu));
 }
 
 void TagInserter::Standard1Click()
@@ -119,7 +119,7 @@ void TagInserter::attributePicture()
     } else {
         return;
     }
-    AttributePopups::of(m_editor)->open(QLatin1String(PictureMenu));
+    m_editor.attributePopups()->open(QLatin1String(PictureMenu));
 }
 
 QString TagInserter::choosePicture() const

@@ -73,16 +73,6 @@ void insertMenuItems(QMenu *menu, QAction *before, std::initializer_list<MenuIte
     }
 }
 
-QAction *actionNamed(QMenu *menu, const char *name)
-{
-    const QList<QAction *> actions = menu->actions();
-    for (QAction *action : actions) {
-        if (action->objectName() == QLatin1String(name))
-            return action;
-    }
-    return nullptr;
-}
-
 // The action after `action` in its menu, or null at the end.
 QAction *actionAfter(QMenu *menu, QAction *action)
 {
@@ -94,40 +84,36 @@ QAction *actionAfter(QMenu *menu, QAction *action)
 void installEditItems(Teditform &editor)
 {
     Teditform *e = &editor;
-    auto *Edit1 = editor.findChild<QMenu *>(QStringLiteral("Edit1"));
+    const Teditform::Commands &commands = editor.commands();
+    QMenu *editMenu = editor.menus().edit;
     // The window designs the clipboard items; their handlers are here.
     const struct {
-        const char *name;
+        QAction *action;
         void (*handler)(Teditform &);
-    } own[] = {{"Copy1", Copy1Click}, {"Cut1", Cut1Click}, {"Paste1", Paste1Click},
-               {"Delete1", Delete1Click}};
-    for (const auto &item : own) {
-        if (QAction *action = actionNamed(Edit1, item.name))
-            QObject::connect(action, &QAction::triggered, action, [e, h = item.handler] { h(*e); });
-    }
+    } own[] = {{commands.copy, Copy1Click}, {commands.cut, Cut1Click}, {commands.paste, Paste1Click},
+               {commands.del, Delete1Click}};
+    for (const auto &item : own)
+        QObject::connect(item.action, &QAction::triggered, item.action, [e, h = item.handler] { h(*e); });
 
     // After Delete, before the Search and Replace group.
-    QAction *search = actionNamed(Edit1, "Search2");
-    QAction *before = search;
-    if (search) {
-        const QList<QAction *> actions = Edit1->actions();
-        const qsizetype index = actions.indexOf(search);
-        if (index > 0 && actions.at(index - 1)->isSeparator())
-            before = actions.at(index - 1);
-    }
-    insertMenuItems(Edit1, before, {
+    QAction *before = commands.search;
+    const QList<QAction *> actions = editMenu->actions();
+    const qsizetype index = actions.indexOf(commands.search);
+    if (index > 0 && actions.at(index - 1)->isSeparator())
+        before = actions.at(index - 1);
+    insertMenuItems(editMenu, before, {
         {"Deleteline1", "Delete l&ine", "Ctrl+Y", [e] { Deleteline1Click(*e); }},
         {nullptr},
     });
-    QMenu *Special2 = namedMenu(Edit1, "Special2", "Speci&al");
-    addMenuItems(Special2, {
+    QMenu *specialMenu = namedMenu(editMenu, "Special2", "Speci&al");
+    addMenuItems(specialMenu, {
         {"Bottomofpage1", "&Bottom of page", "Ctrl+B", [e] { Bottomofpage1Click(*e); }},
         {"Topofpage1", "&Top of page", "Ctrl+T", [e] { Topofpage1Click(*e); }},
         {"Jumpto1", "&Jump to", "Ctrl+J", [e] { Jumpto1Click(*e); }},
         {"Selectall1", "&Select all", "Ctrl+O", [e] { Selectall1Click(*e); }},
     });
-    Edit1->insertMenu(before, Special2);
-    insertMenuItems(Edit1, before, {
+    editMenu->insertMenu(before, specialMenu);
+    insertMenuItems(editMenu, before, {
         {nullptr},
         {"Setlinebreaks1", "Set &line breaks", "Ctrl+L", [e] { Setlinebreaks1Click(*e); }},
         {"removelinebreaks1", "Remove line &breaks", "Ctrl+Shift+L", [e] { removelinebreaks1Click(*e); }},
@@ -138,9 +124,8 @@ void installEditItems(Teditform &editor)
 void installFileItem(Teditform &editor)
 {
     Teditform *e = &editor;
-    auto *File1 = editor.findChild<QMenu *>(QStringLiteral("File1"));
-    QAction *insertFrom = actionNamed(File1, "Insertfrom1");
-    insertMenuItems(File1, insertFrom ? actionAfter(File1, insertFrom) : nullptr, {
+    QMenu *fileMenu = editor.menus().file;
+    insertMenuItems(fileMenu, actionAfter(fileMenu, editor.commands().insertFrom), {
         {"Insertfromtextfile1", "Insert from &textfile...", "Ctrl+Shift+Alt+F",
          [e] { Insertfromtextfile1Click(*e); }},
     });
@@ -149,41 +134,39 @@ void installFileItem(Teditform &editor)
 void installMiscItems(Teditform &editor)
 {
     Teditform *e = &editor;
-    auto *Div1 = editor.findChild<QMenu *>(QStringLiteral("Div1"));
-    addMenuItems(Div1, {
-        {"Space2", "&Space", "Ctrl+Space", [e] { Space2Click(*e); }},
-        {"intext1", "< &in text", "", [e] { intext1Click(*e); }},
-        {"intext2", "> in &text", "", [e] { intext2Click(*e); }},
-    });
+    QMenu *miscMenu = editor.menus().misc;
+    addMenuItem(miscMenu, {"Space2", "&Space", "Ctrl+Space", [e] { Space2Click(*e); }});
+    QAction *less = addMenuItem(miscMenu, {"intext1", "< &in text", "", [e] { intext1Click(*e); }});
+    QAction *greater = addMenuItem(miscMenu, {"intext2", "> in &text", "", [e] { intext2Click(*e); }});
     // The key beside the left Shift of European keyboards; with Shift it
     // types ">", which some keyboard layouts report instead.
-    actionNamed(Div1, "intext1")->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Less));
-    actionNamed(Div1, "intext2")->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Less),
-                                                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Greater)});
+    less->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Less));
+    greater->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Less),
+                           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Greater)});
 }
 
 void installCharacterMenu(Teditform &editor)
 {
     Teditform *e = &editor;
-    auto *PopupMenu1 = new QMenu(&editor);
-    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    auto *characterMenu = new QMenu(&editor);
+    characterMenu->setObjectName(QStringLiteral("PopupMenu1"));
     for (const TextBuilders::CharacterGroup &group : TextBuilders::specialCharacterGroups()) {
         if (group.separatorBefore)
-            PopupMenu1->addSeparator();
-        QMenu *sub = namedMenu(PopupMenu1, group.name, group.caption);
+            characterMenu->addSeparator();
+        QMenu *sub = namedMenu(characterMenu, group.name, group.caption);
         for (const QChar c : group.characters) {
             const QString character(c);
             QAction *item = sub->addAction(character);
             markNotCaptioned(item);
             QObject::connect(item, &QAction::triggered, sub, [e, character] { N46Click(*e, character); });
         }
-        PopupMenu1->addMenu(sub);
+        characterMenu->addMenu(sub);
     }
     TColorMemo *memo = editor.cmemo1;
     memo->setContextMenuPolicy(Qt::CustomContextMenu);
-    QObject::connect(memo, &QWidget::customContextMenuRequested, PopupMenu1,
-                     [memo, PopupMenu1](const QPoint &pos) {
-                         PopupMenu1->popup(memo->viewport()->mapToGlobal(pos));
+    QObject::connect(memo, &QWidget::customContextMenuRequested, characterMenu,
+                     [memo, characterMenu](const QPoint &pos) {
+                         characterMenu->popup(memo->viewport()->mapToGlobal(pos));
                      });
 }
 

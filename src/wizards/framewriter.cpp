@@ -13,7 +13,7 @@ namespace {
 // The generated text is not a tag insertion the user could take back.
 void disableUndo(Teditform &editor)
 {
-    editor.findChild<QAction *>(QStringLiteral("Undolasttag1"))->setEnabled(false);
+    editor.commands().undo->setEnabled(false);
     editor.host()->setCommandEnabled(HostCommand::UndoButton, false);
 }
 

@@ -437,7 +437,7 @@ private Q_SLOTS:
     void everyAttributeReopensItsMenu()
     {
         setText(QStringLiteral("<X>"), 2, 0);
-        AttributePopups *popups = AttributePopups::of(*editor);
+        AttributePopups *popups = editor->attributePopups();
         QVERIFY(popups);
         int menus = 0;
         const QList<QMenu *> all = editor->findChildren<QMenu *>(QString(), Qt::FindDirectChildrenOnly);
@@ -480,7 +480,7 @@ private Q_SLOTS:
         QFETCH(bool, highlighted);
         setText(QStringLiteral("abcdef"), 5, 0);
         tagState().StopPosition = 2;
-        AttributePopups::of(*editor)->open(menu);
+        editor->attributePopups()->open(menu);
         QMenu *popup = openPopup();
         QVERIFY(popup);
         QCOMPARE(popup->objectName(), menu);
