@@ -1,5 +1,7 @@
 #include "editor/menubuilder.h"
 
+#include "ui/named.h"
+
 namespace {
 
 // Keys every Linux desktop keeps for itself: Ctrl+Alt+F1..F12 switch to a text
@@ -61,8 +63,7 @@ QList<QAction *> addMenuItems(QMenu *menu, std::initializer_list<MenuItem> items
 
 QMenu *namedMenu(QWidget *parent, const char *name, const char *caption)
 {
-    auto *menu = new QMenu(QString::fromUtf8(caption), parent);
-    menu->setObjectName(QLatin1String(name));
+    auto *menu = named<QMenu>(name, QString::fromUtf8(caption), parent);
     menu->menuAction()->setObjectName(QLatin1String(name) + QLatin1String("Action"));
     return menu;
 }

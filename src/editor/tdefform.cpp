@@ -7,6 +7,7 @@
 #include "ui/captions.h"
 #include "ui/dialoghelpers.h"
 #include "ui/dialogrunner.h"
+#include "ui/named.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -37,20 +38,7 @@ const CaptionTable TdefformCaptions{"defined tag dialog", {
 
 namespace {
 
-QLabel *label(QWidget *parent, const char *name, const char *caption)
-{
-    auto *l = new QLabel(QString::fromUtf8(caption), parent);
-    l->setObjectName(QLatin1String(name));
-    return l;
-}
-
-QLineEdit *edit(QWidget *parent, const char *name)
-{
-    auto *e = new QLineEdit(parent);
-    e->setObjectName(QLatin1String(name));
-    e->setMinimumWidth(320);
-    return e;
-}
+constexpr int EditWidth = 320;
 
 } // namespace
 
@@ -62,13 +50,12 @@ Tdefform::Tdefform(QWidget *parent)
 
     auto *layout = new QVBoxLayout(this);
     auto *number = new QHBoxLayout;
-    Label1 = label(this, "Label1", "Def Nr.");
-    updown1 = new QSpinBox(this);
-    updown1->setObjectName(QStringLiteral("updown1"));
+    Label1 = DialogHelpers::label(this, "Label1", "Def Nr.");
+    updown1 = named<QSpinBox>("updown1", this);
     updown1->setRange(0, 9);
     updown1->setValue(0);
     Label1->setBuddy(updown1);
-    Label2 = label(this, "Label2", "0");
+    Label2 = DialogHelpers::label(this, "Label2", "0");
     QFont large = Label2->font();
     large.setPointSize(large.pointSize() * 2);
     large.setBold(true);
@@ -81,12 +68,12 @@ Tdefform::Tdefform(QWidget *parent)
     layout->addLayout(number);
 
     auto *fields = new QGridLayout;
-    Label3 = label(this, "Label3", "Title:");
-    Edit1 = edit(this, "Edit1");
-    openlabel = label(this, "openlabel", "Opening tag");
-    Edit2 = edit(this, "Edit2");
-    closelabel = label(this, "closelabel", "Closing tag");
-    Edit3 = edit(this, "Edit3");
+    Label3 = DialogHelpers::label(this, "Label3", "Title:");
+    Edit1 = DialogHelpers::lineEdit(this, "Edit1", EditWidth);
+    openlabel = DialogHelpers::label(this, "openlabel", "Opening tag");
+    Edit2 = DialogHelpers::lineEdit(this, "Edit2", EditWidth);
+    closelabel = DialogHelpers::label(this, "closelabel", "Closing tag");
+    Edit3 = DialogHelpers::lineEdit(this, "Edit3", EditWidth);
     Label3->setBuddy(Edit1);
     openlabel->setBuddy(Edit2);
     closelabel->setBuddy(Edit3);
@@ -98,19 +85,16 @@ Tdefform::Tdefform(QWidget *parent)
     fields->addWidget(Edit3, 2, 1);
     layout->addLayout(fields);
 
-    Memo1 = label(this, "Memo1",
+    Memo1 = DialogHelpers::label(this, "Memo1",
                   "Make sure to place the cursor where you want it to appear BEFORE saving the tag");
     Memo1->setWordWrap(true);
     Memo1->setForegroundRole(QPalette::Dark);
     layout->addWidget(Memo1);
 
     auto *kinds = new QHBoxLayout;
-    inlinebutton = new QRadioButton(QStringLiteral("InLine"), this);
-    inlinebutton->setObjectName(QStringLiteral("inlinebutton"));
-    onelinebutton = new QRadioButton(QStringLiteral("OneLine"), this);
-    onelinebutton->setObjectName(QStringLiteral("onelinebutton"));
-    sectionbutton = new QRadioButton(QStringLiteral("Section"), this);
-    sectionbutton->setObjectName(QStringLiteral("sectionbutton"));
+    inlinebutton = named<QRadioButton>("inlinebutton", QStringLiteral("InLine"), this);
+    onelinebutton = named<QRadioButton>("onelinebutton", QStringLiteral("OneLine"), this);
+    sectionbutton = named<QRadioButton>("sectionbutton", QStringLiteral("Section"), this);
     inlinebutton->setChecked(true);
     kinds->addWidget(inlinebutton);
     kinds->addWidget(onelinebutton);

@@ -4,6 +4,7 @@
 #include "settings/settings.h"
 #include "ui/captions.h"
 #include "ui/dialoghelpers.h"
+#include "ui/named.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -24,10 +25,8 @@ Tdhtmlant::Tdhtmlant(QWidget *parent)
     setNameCaption(this, QStringLiteral("DHTML/Layers"));
 
     auto *grid = new QGridLayout(this);
-    numlabel = new QLabel(QStringLiteral("Number of layers"), this);
-    numlabel->setObjectName(QStringLiteral("numlabel"));
-    numedit = new QLineEdit(this);
-    numedit->setObjectName(QStringLiteral("numedit"));
+    numlabel = named<QLabel>("numlabel", QStringLiteral("Number of layers"), this);
+    numedit = named<QLineEdit>("numedit", this);
     numlabel->setBuddy(numedit);
     grid->addWidget(numlabel, 0, 0);
     grid->addWidget(numedit, 0, 1);

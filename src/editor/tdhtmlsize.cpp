@@ -5,6 +5,7 @@
 #include "ui/captions.h"
 #include "ui/dialoghelpers.h"
 #include "ui/dialogrunner.h"
+#include "ui/named.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -44,10 +45,8 @@ Tdhtmlsize::Tdhtmlsize(QWidget *parent)
     };
     int row = 0;
     for (const auto &r : rows) {
-        r.label = new QLabel(QLatin1String(r.caption), this);
-        r.label->setObjectName(QLatin1String(r.labelName));
-        r.edit = new QLineEdit(this);
-        r.edit->setObjectName(QLatin1String(r.editName));
+        r.label = named<QLabel>(r.labelName, QLatin1String(r.caption), this);
+        r.edit = named<QLineEdit>(r.editName, this);
         r.label->setBuddy(r.edit);
         grid->addWidget(r.label, row, 0);
         grid->addWidget(r.edit, row, 1);

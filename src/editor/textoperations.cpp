@@ -9,6 +9,7 @@
 #include "editor/tloadform.h"
 #include "editor/tposform.h"
 #include "ui/captions.h"
+#include "ui/named.h"
 #include "ui/overridecursor.h"
 #include "ui/prompts.h"
 
@@ -63,8 +64,7 @@ void insertMenuItems(QMenu *menu, QAction *before, std::initializer_list<MenuIte
             menu->insertSeparator(before);
             continue;
         }
-        auto *action = new QAction(QString::fromUtf8(item.caption), menu);
-        action->setObjectName(QLatin1String(item.name));
+        auto *action = named<QAction>(item.name, QString::fromUtf8(item.caption), menu);
         if (*item.shortcut)
             action->setShortcut(QKeySequence(QLatin1String(item.shortcut)));
         if (item.run)
@@ -148,8 +148,7 @@ void installMiscItems(Teditform &editor)
 void installCharacterMenu(Teditform &editor)
 {
     Teditform *e = &editor;
-    auto *characterMenu = new QMenu(&editor);
-    characterMenu->setObjectName(QStringLiteral("PopupMenu1"));
+    auto *characterMenu = named<QMenu>("PopupMenu1", &editor);
     for (const TextBuilders::CharacterGroup &group : TextBuilders::specialCharacterGroups()) {
         if (group.separatorBefore)
             characterMenu->addSeparator();

@@ -8,6 +8,7 @@
 #include "ui/captions.h"
 #include "ui/dialoghelpers.h"
 #include "ui/dialogrunner.h"
+#include "ui/named.h"
 #include "ui/prompts.h"
 
 #include <QHBoxLayout>
@@ -51,8 +52,7 @@ Tloadform::Tloadform(QWidget *parent)
     resize(560, 420);
 
     auto *layout = new QVBoxLayout(this);
-    Memo1 = new QPlainTextEdit(this);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1 = named<QPlainTextEdit>("Memo1", this);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setUndoRedoEnabled(false);
     layout->addWidget(Memo1, 1);

@@ -5,6 +5,7 @@
 #include "settings/settings.h"
 #include "ui/captions.h"
 #include "ui/dialoghelpers.h"
+#include "ui/named.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -27,14 +28,10 @@ Tposform::Tposform(QWidget *parent)
     setDesignCaption(this, "Enter position");
 
     auto *grid = new QGridLayout(this);
-    Label1 = new QLabel(QStringLiteral("Line:"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Edit1 = new QLineEdit(QStringLiteral("0"), this);
-    Edit1->setObjectName(QStringLiteral("Edit1"));
-    Label2 = new QLabel(QStringLiteral("Position:"), this);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Edit2 = new QLineEdit(QStringLiteral("0"), this);
-    Edit2->setObjectName(QStringLiteral("Edit2"));
+    Label1 = named<QLabel>("Label1", QStringLiteral("Line:"), this);
+    Edit1 = named<QLineEdit>("Edit1", QStringLiteral("0"), this);
+    Label2 = named<QLabel>("Label2", QStringLiteral("Position:"), this);
+    Edit2 = named<QLineEdit>("Edit2", QStringLiteral("0"), this);
     Label1->setBuddy(Edit1);
     Label2->setBuddy(Edit2);
     grid->addWidget(Label1, 0, 0);

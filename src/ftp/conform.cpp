@@ -6,6 +6,7 @@
 #include "ui/captions.h"
 #include "ui/dialoghelpers.h"
 #include "ui/dialogrunner.h"
+#include "ui/named.h"
 #include "ui/prompts.h"
 
 #include <QHBoxLayout>
@@ -35,10 +36,8 @@ Tconform::Tconform(QWidget *parent)
     setObjectName(QStringLiteral("Tconform"));
     setNameCaption(this, QStringLiteral("Markvale PRO FTP"));
 
-    connectionsLabel = new QLabel(QStringLiteral("Existing connections"), this);
-    connectionsLabel->setObjectName(QStringLiteral("Label1"));
-    connectionList = new QListWidget(this);
-    connectionList->setObjectName(QStringLiteral("listbox1"));
+    connectionsLabel = named<QLabel>("Label1", QStringLiteral("Existing connections"), this);
+    connectionList = named<QListWidget>("listbox1", this);
     connectionList->setSelectionMode(QAbstractItemView::SingleSelection);
     connectionsLabel->setBuddy(connectionList);
 

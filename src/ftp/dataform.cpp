@@ -6,6 +6,7 @@
 #include "ui/captions.h"
 #include "ui/dialoghelpers.h"
 #include "ui/dialogrunner.h"
+#include "ui/named.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -63,8 +64,7 @@ const Message TlsItems[] = {
 
 template <size_t N> QComboBox *choice(QWidget *parent, const char *name, const Message (&items)[N])
 {
-    auto *box = new QComboBox(parent);
-    box->setObjectName(QLatin1String(name));
+    auto *box = named<QComboBox>(name, parent);
     for (const Message &item : items)
         box->addItem(QString::fromUtf8(item.en));
     return box;
@@ -79,18 +79,9 @@ template <size_t N> void translate(QComboBox *box, const Message (&items)[N], in
 }
 constexpr int BoxWidth = 320;
 
-QLineEdit *edit(QWidget *parent, const char *name)
-{
-    auto *box = new QLineEdit(parent);
-    box->setObjectName(QLatin1String(name));
-    box->setMinimumWidth(BoxWidth);
-    return box;
-}
-
 QLabel *label(QWidget *parent, const char *name, const char *caption, QLineEdit *buddy)
 {
-    auto *l = new QLabel(QString::fromUtf8(caption), parent);
-    l->setObjectName(QLatin1String(name));
+    QLabel *l = DialogHelpers::label(parent, name, caption);
     l->setBuddy(buddy);
     return l;
 }
@@ -103,10 +94,10 @@ Tdataform::Tdataform(QWidget *parent)
     setObjectName(QStringLiteral("Tdataform"));
     setNameCaption(this, QStringLiteral("Markvale FTP"));
 
-    nameEdit = edit(this, "Edit4");
-    hostEdit = edit(this, "Edit1");
-    userEdit = edit(this, "Edit2");
-    passwordEdit = edit(this, "Edit3");
+    nameEdit = DialogHelpers::lineEdit(this, "Edit4", BoxWidth);
+    hostEdit = DialogHelpers::lineEdit(this, "Edit1", BoxWidth);
+    userEdit = DialogHelpers::lineEdit(this, "Edit2", BoxWidth);
+    passwordEdit = DialogHelpers::lineEdit(this, "Edit3", BoxWidth);
     passwordEdit->setEchoMode(QLineEdit::Password);
     nameLabel = label(this, "Label4", "Enter the name you want to call this connection", nameEdit);
     hostLabel = label(this, "Label1", "Enter \"hostname\" (usually begins with \"ftp.\" and ends with \".com\")",
@@ -116,14 +107,11 @@ Tdataform::Tdataform(QWidget *parent)
     protocolBox = choice(this, "ProtocolBox", ProtocolItems);
     modeBox = choice(this, "ModeBox", ModeItems);
     encryptionBox = choice(this, "TlsBox", TlsItems);
-    protocolLabel = new QLabel(QStringLiteral("Protocol"), this);
-    protocolLabel->setObjectName(QStringLiteral("Label7"));
+    protocolLabel = named<QLabel>("Label7", QStringLiteral("Protocol"), this);
     protocolLabel->setBuddy(protocolBox);
-    modeLabel = new QLabel(QStringLiteral("Transfer mode"), this);
-    modeLabel->setObjectName(QStringLiteral("Label5"));
+    modeLabel = named<QLabel>("Label5", QStringLiteral("Transfer mode"), this);
     modeLabel->setBuddy(modeBox);
-    encryptionLabel = new QLabel(QStringLiteral("Encryption"), this);
-    encryptionLabel->setObjectName(QStringLiteral("Label6"));
+    encryptionLabel = named<QLabel>("Label6", QStringLiteral("Encryption"), this);
     encryptionLabel->setBuddy(encryptionBox);
 
     auto *layout = new QVBoxLayout(this);

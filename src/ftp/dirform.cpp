@@ -5,6 +5,7 @@
 #include "settings/settings.h"
 #include "ui/captions.h"
 #include "ui/dialoghelpers.h"
+#include "ui/named.h"
 #include "ui/prompts.h"
 
 #include <QFileInfo>
@@ -42,11 +43,9 @@ Tdirform::Tdirform(QWidget *parent)
     setObjectName(QStringLiteral("Tdirform"));
     setNameCaption(this, QStringLiteral("Markvale PRO FTP"));
 
-    folderEdit = new QLineEdit(this);
-    folderEdit->setObjectName(QStringLiteral("de"));
+    folderEdit = named<QLineEdit>("de", this);
     folderEdit->setMinimumWidth(BoxWidth);
-    browseButton = new QToolButton(this);
-    browseButton->setObjectName(QStringLiteral("debrowse"));
+    browseButton = named<QToolButton>("debrowse", this);
     browseButton->setText(QStringLiteral("..."));
     cancelButton = DialogHelpers::button(this, "BitBtn1", "&Cancel");
     okButton = DialogHelpers::button(this, "okbutton", "&Ok");

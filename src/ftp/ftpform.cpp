@@ -10,7 +10,9 @@
 #include "ftp/nameform.h"
 #include "settings/settings.h"
 #include "ui/captions.h"
+#include "ui/dialoghelpers.h"
 #include "ui/dialogrunner.h"
+#include "ui/named.h"
 #include "ui/overridecursor.h"
 
 #include <QCloseEvent>
@@ -85,8 +87,7 @@ QList<QIcon> fileIcons(const QStyle *style)
 
 QTreeWidget *listView(QWidget *parent, const char *name, int columns)
 {
-    auto *view = new QTreeWidget(parent);
-    view->setObjectName(QLatin1String(name));
+    auto *view = named<QTreeWidget>(name, parent);
     view->setColumnCount(columns);
     view->setRootIsDecorated(false);
     view->setUniformRowHeights(true);
@@ -107,13 +108,6 @@ void fitColumns(QTreeWidget *view, const int (&designWidths)[N])
         total += width;
     }
     view->setFixedWidth(total + 24);
-}
-
-QPushButton *button(QWidget *parent, const char *name, const char *caption)
-{
-    auto *b = new QPushButton(QString::fromUtf8(caption), parent);
-    b->setObjectName(QLatin1String(name));
-    return b;
 }
 
 } // namespace
@@ -149,18 +143,18 @@ void Tftpform::buildControls()
     folderList->setSortingEnabled(true);
     folderList->sortByColumn(0, Qt::AscendingOrder);
 
-    connectButton = button(this, "connectbtn", "&Connect");
-    disconnectButton = button(this, "disbtn", "D&isconnect");
-    downloadButton = button(this, "downbtn", "&Download");
-    uploadButton = button(this, "upbtn", "&Upload");
-    createFolderButton = button(this, "createbtn", "C&reate dir");
-    deleteFolderButton = button(this, "deldirbtn", "Dele&te dir");
-    renameFolderButton = button(this, "rendirbtn", "R&ename dir");
-    renameFileButton = button(this, "renbtn", "Rena&me file");
-    deleteFilesButton = button(this, "delfilbtn", "Delete &file");
-    cancelButton = button(this, "cancelbtn", "C&ancel");
-    closeButton = button(this, "closebtn", "Cl&ose");
-    helpButton = button(this, "helpbutton", "&Help");
+    connectButton = DialogHelpers::button(this, "connectbtn", "&Connect");
+    disconnectButton = DialogHelpers::button(this, "disbtn", "D&isconnect");
+    downloadButton = DialogHelpers::button(this, "downbtn", "&Download");
+    uploadButton = DialogHelpers::button(this, "upbtn", "&Upload");
+    createFolderButton = DialogHelpers::button(this, "createbtn", "C&reate dir");
+    deleteFolderButton = DialogHelpers::button(this, "deldirbtn", "Dele&te dir");
+    renameFolderButton = DialogHelpers::button(this, "rendirbtn", "R&ename dir");
+    renameFileButton = DialogHelpers::button(this, "renbtn", "Rena&me file");
+    deleteFilesButton = DialogHelpers::button(this, "delfilbtn", "Delete &file");
+    cancelButton = DialogHelpers::button(this, "cancelbtn", "C&ancel");
+    closeButton = DialogHelpers::button(this, "closebtn", "Cl&ose");
+    helpButton = DialogHelpers::button(this, "helpbutton", "&Help");
 
     auto *buttons = new QVBoxLayout;
     for (QPushButton *b : {connectButton, disconnectButton, downloadButton, uploadButton, createFolderButton,
@@ -174,16 +168,13 @@ void Tftpform::buildControls()
     lists->addWidget(folderList);
     lists->addLayout(buttons);
 
-    auto *statusLabel = new QLabel(QStringLiteral("Status:"), this);
-    statusLabel->setObjectName(QStringLiteral("statuslabel"));
-    statusLog = new QPlainTextEdit(this);
-    statusLog->setObjectName(QStringLiteral("Memo1"));
+    auto *statusLabel = named<QLabel>("statuslabel", QStringLiteral("Status:"), this);
+    statusLog = named<QPlainTextEdit>("Memo1", this);
     statusLog->setReadOnly(true);
     statusLog->setFixedHeight(MemoHeight);
     statusLabel->setBuddy(statusLog);
 
-    statusBar = new QStatusBar(this);
-    statusBar->setObjectName(QStringLiteral("StatusBar1"));
+    statusBar = named<QStatusBar>("StatusBar1", this);
     statusBar->setSizeGripEnabled(false);
     folderPanel = new QLabel(statusBar);
     folderPanel->setMinimumWidth(FolderPanelWidth);

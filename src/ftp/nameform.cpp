@@ -4,6 +4,7 @@
 #include "settings/settings.h"
 #include "ui/captions.h"
 #include "ui/dialoghelpers.h"
+#include "ui/named.h"
 
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -37,8 +38,7 @@ TNameform::TNameform(const char *objectName, const char *designTitle, const Capt
     setObjectName(QLatin1String(objectName));
     setWindowTitle(QString::fromUtf8(designTitle));
 
-    nameEdit = new QLineEdit(this);
-    nameEdit->setObjectName(QStringLiteral("Edit1"));
+    nameEdit = named<QLineEdit>("Edit1", this);
     nameEdit->setMinimumWidth(BoxWidth);
     cancelButton = DialogHelpers::button(this, "BitBtn1", "&Cancel");
     okButton = DialogHelpers::button(this, "BitBtn2", "&Ok");

@@ -3,6 +3,7 @@
 #include "project/projecttexts.h"
 #include "settings/settings.h"
 #include "ui/captions.h"
+#include "ui/named.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -11,32 +12,19 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-
-QPushButton *button(QWidget *parent, const char *name, const QString &caption)
-{
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(QLatin1String(name));
-    return b;
-}
-
-} // namespace
-
 Tprojectname::Tprojectname(QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("projectname"));
     setDesignCaption(this, "projectname");
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    auto *label = new QLabel(QStringLiteral("Enter a name for the project: "), this);
-    label->setObjectName(QStringLiteral("namelabel"));
-    nameEdit = new QLineEdit(this);
-    nameEdit->setObjectName(QStringLiteral("Edit1"));
+    auto *label = named<QLabel>("namelabel", QStringLiteral("Enter a name for the project: "), this);
+    nameEdit = named<QLineEdit>("Edit1", this);
     nameEdit->setMaxLength(8);
-    okButton = button(this, "okbutton", QStringLiteral("&Ok"));
+    okButton = named<QPushButton>("okbutton", QStringLiteral("&Ok"), this);
     okButton->setDefault(true);
     okButton->setEnabled(false);
-    QPushButton *cancel = button(this, "cancelbutton", QStringLiteral("&Cancel"));
+    QPushButton *cancel = named<QPushButton>("cancelbutton", QStringLiteral("&Cancel"), this);
     connect(nameEdit, &QLineEdit::textChanged, this,
             [this](const QString &text) { okButton->setEnabled(acceptable(text)); });
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
@@ -76,13 +64,11 @@ Tsnipform::Tsnipform(QWidget *parent)
 {
     setObjectName(QStringLiteral("snipform"));
     setDesignCaption(this, "snipform");
-    auto *label = new QLabel(QStringLiteral("Enter snippet"), this);
-    label->setObjectName(QStringLiteral("Label1"));
-    textEdit = new QPlainTextEdit(this);
-    textEdit->setObjectName(QStringLiteral("Memo1"));
+    auto *label = named<QLabel>("Label1", QStringLiteral("Enter snippet"), this);
+    textEdit = named<QPlainTextEdit>("Memo1", this);
     textEdit->setLineWrapMode(QPlainTextEdit::NoWrap);
-    QPushButton *cancel = button(this, "BitBtn1", QStringLiteral("&Cancel"));
-    okButton = button(this, "BitBtn2", QStringLiteral("OK"));
+    QPushButton *cancel = named<QPushButton>("BitBtn1", QStringLiteral("&Cancel"), this);
+    okButton = named<QPushButton>("BitBtn2", QStringLiteral("OK"), this);
     okButton->setEnabled(false);
     connect(textEdit, &QPlainTextEdit::textChanged, this,
             [this] { okButton->setEnabled(!textEdit->toPlainText().isEmpty()); });

@@ -7,7 +7,9 @@
 #include "project/snippetinsert.h"
 #include "settings/settings.h"
 #include "ui/captions.h"
+#include "ui/dialoghelpers.h"
 #include "ui/dialogrunner.h"
+#include "ui/named.h"
 #include "ui/prompts.h"
 
 #include <QCloseEvent>
@@ -98,28 +100,24 @@ Tprojectform::Tprojectform(EditorHost &host, QWidget *parent)
     setDesignCaption(this, "Project control");
 
     auto *top = new QHBoxLayout;
-    newButton = button("BitBtn1", "&New");
-    openButton = button("BitBtn2", "&Open");
-    saveButton = button("BitBtn3", "&Save");
-    exitButton = button("BitBtn4", "E&xit");
+    newButton = DialogHelpers::button(this, "BitBtn1", "&New");
+    openButton = DialogHelpers::button(this, "BitBtn2", "&Open");
+    saveButton = DialogHelpers::button(this, "BitBtn3", "&Save");
+    exitButton = DialogHelpers::button(this, "BitBtn4", "E&xit");
     for (QPushButton *b : {newButton, openButton, saveButton, exitButton})
         top->addWidget(b);
-    auto *onTop = new QToolButton(this);
-    onTop->setObjectName(QStringLiteral("ToolButton1"));
+    auto *onTop = named<QToolButton>("ToolButton1", this);
     setDesignCaption(onTop, "onTop");
     onTop->setCheckable(true);
     top->addWidget(onTop);
     top->addStretch();
-    helpButton = button("BitBtn13", "&Help");
+    helpButton = DialogHelpers::button(this, "BitBtn13", "&Help");
     top->addWidget(helpButton);
 
-    projectLabel = new QLabel(this);
-    projectLabel->setObjectName(QStringLiteral("Label2"));
-    fileList = new QListWidget(this);
-    fileList->setObjectName(QStringLiteral("ListBox1"));
+    projectLabel = named<QLabel>("Label2", this);
+    fileList = named<QListWidget>("ListBox1", this);
     fileList->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    snippetList = new QListWidget(this);
-    snippetList->setObjectName(QStringLiteral("ListBox2"));
+    snippetList = named<QListWidget>("ListBox2", this);
     snippetList->setFixedWidth(SnippetListWidth);
     for (QListWidget *list : {fileList, snippetList})
         list->installEventFilter(this);
@@ -129,19 +127,17 @@ Tprojectform::Tprojectform(EditorHost &host, QWidget *parent)
     lists->addWidget(fileList, 1);
     lists->addWidget(snippetList);
 
-    auto *fileLabel = new QLabel(QStringLiteral("File options"), this);
-    fileLabel->setObjectName(QStringLiteral("Label1"));
-    auto *snippetLabel = new QLabel(QStringLiteral("Snippets:"), this);
-    snippetLabel->setObjectName(QStringLiteral("Label3"));
-    addFilesButton = button("BitBtn6", "&Add file(s)");
-    removeFilesButton = button("BitBtn7", "&Remove file(s)");
-    openFilesButton = button("BitBtn5", "Open &file(s)");
-    selectAllButton = button("BitBtn14", "Select a&ll");
-    fileHelpButton = button("BitBtn8", "H&elp");
-    addSnippetButton = button("BitBtn9", "A&dd");
-    removeSnippetButton = button("BitBtn10", "Re&move");
-    copySnippetButton = button("BitBtn11", "Cop&y");
-    snippetHelpButton = button("BitBtn12", "Hel&p");
+    auto *fileLabel = named<QLabel>("Label1", QStringLiteral("File options"), this);
+    auto *snippetLabel = named<QLabel>("Label3", QStringLiteral("Snippets:"), this);
+    addFilesButton = DialogHelpers::button(this, "BitBtn6", "&Add file(s)");
+    removeFilesButton = DialogHelpers::button(this, "BitBtn7", "&Remove file(s)");
+    openFilesButton = DialogHelpers::button(this, "BitBtn5", "Open &file(s)");
+    selectAllButton = DialogHelpers::button(this, "BitBtn14", "Select a&ll");
+    fileHelpButton = DialogHelpers::button(this, "BitBtn8", "H&elp");
+    addSnippetButton = DialogHelpers::button(this, "BitBtn9", "A&dd");
+    removeSnippetButton = DialogHelpers::button(this, "BitBtn10", "Re&move");
+    copySnippetButton = DialogHelpers::button(this, "BitBtn11", "Cop&y");
+    snippetHelpButton = DialogHelpers::button(this, "BitBtn12", "Hel&p");
     auto *rows = new QGridLayout;
     rows->addWidget(fileLabel, 0, 0);
     int column = 1;
@@ -183,14 +179,6 @@ Tprojectform::Tprojectform(EditorHost &host, QWidget *parent)
     if (const QScreen *s = screen())
         move(s->availableGeometry().right() - width(), s->availableGeometry().top() + 100);
     setProjectCommandsEnabled(false);
-}
-
-QPushButton *Tprojectform::button(const char *name, const char *caption)
-{
-    auto *b = new QPushButton(QString::fromUtf8(caption), this);
-    b->setObjectName(QLatin1String(name));
-    b->setAutoDefault(false);
-    return b;
 }
 
 void Tprojectform::setProjectCommandsEnabled(bool enabled)

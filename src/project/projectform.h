@@ -72,7 +72,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    QPushButton *button(const char *name, const char *caption);
     QPushButton *mnemonicButton(const QKeyEvent *key) const;
     bool askBeforeDiscarding();
     void load(const ProjectData &project);

@@ -5,6 +5,7 @@
 #include "ui/captions.h"
 #include "ui/dialoghelpers.h"
 #include "ui/dialogrunner.h"
+#include "ui/named.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -30,14 +31,6 @@ const CaptionTable SharedCaptions{"search and replace dialogs", {
     {"okbutton", CommonCaptions::Ok},
 }};
 
-template<typename T>
-T *named(QWidget *parent, const char *name)
-{
-    auto *widget = new T(parent);
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
 } // namespace
 
 TCriteriaDialog::TCriteriaDialog(const char *name, const CaptionTable &captions, bool closeBox, QWidget *parent)
@@ -46,15 +39,15 @@ TCriteriaDialog::TCriteriaDialog(const char *name, const CaptionTable &captions,
 {
     setObjectName(QLatin1String(name));
 
-    searchLabel = named<QLabel>(this, "Label1");
-    searchEdit = named<QLineEdit>(this, "crit");
+    searchLabel = named<QLabel>("Label1", this);
+    searchEdit = named<QLineEdit>("crit", this);
     searchLabel->setBuddy(searchEdit);
-    matchCaseBox = named<QCheckBox>(this, "uplow");
+    matchCaseBox = named<QCheckBox>("uplow", this);
 
     auto *scope = new QGroupBox(this);
-    selectedButton = named<QRadioButton>(scope, "local");
-    globalButton = named<QRadioButton>(scope, "global");
-    allFilesButton = named<QRadioButton>(scope, "allfiles");
+    selectedButton = named<QRadioButton>("local", scope);
+    globalButton = named<QRadioButton>("global", scope);
+    allFilesButton = named<QRadioButton>("allfiles", scope);
     auto *scopeLayout = new QVBoxLayout(scope);
     scopeLayout->addWidget(selectedButton);
     scopeLayout->addWidget(globalButton);

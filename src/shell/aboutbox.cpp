@@ -3,6 +3,7 @@
 #include "shell/logo.h"
 #include "shell/mainformtexts.h"
 #include "ui/captions.h"
+#include "ui/named.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -20,8 +21,7 @@ TAboutBox::TAboutBox(QWidget *parent)
     auto *text = new QLabel(this);
     text->setTextFormat(Qt::RichText);
     text->setText(MainTexts::AboutText.text().arg(QApplication::applicationVersion()));
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
-    buttons->setObjectName(QStringLiteral("OKButton"));
+    auto *buttons = named<QDialogButtonBox>("OKButton", QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 
     auto *row = new QHBoxLayout;

@@ -6,6 +6,7 @@
 #include "shell/flags.h"
 #include "ui/captions.h"
 #include "ui/dialogrunner.h"
+#include "ui/named.h"
 #include "ui/prompts.h"
 
 #include <QCheckBox>
@@ -23,17 +24,6 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-namespace {
-
-template<typename T>
-T *named(T *object, const char *name)
-{
-    object->setObjectName(QLatin1String(name));
-    return object;
-}
-
-} // namespace
-
 Tconfigform::Tconfigform(std::function<void(const QString &)> hint, QWidget *parent)
     : QDialog(parent)
     , m_hint(std::move(hint))
@@ -41,7 +31,7 @@ Tconfigform::Tconfigform(std::function<void(const QString &)> hint, QWidget *par
     setObjectName(QStringLiteral("configform"));
     setNameCaption(this, QStringLiteral("Markvale PRO"));
 
-    PageControl1 = named(new QTabWidget(this), "PageControl1");
+    PageControl1 = named<QTabWidget>("PageControl1", this);
     const auto addPage = [this](QWidget *page, const char *caption) {
         PageControl1->addTab(page, QString());
         setDesignCaption(page, caption);
@@ -52,11 +42,11 @@ Tconfigform::Tconfigform(std::function<void(const QString &)> hint, QWidget *par
     addPage(buildLanguagePage(), "&Language");
     PageControl1->setCurrentIndex(2);
 
-    auto *ok = named(new QPushButton(QStringLiteral("&Ok"), this), "okbutton");
+    auto *ok = named<QPushButton>("okbutton", QStringLiteral("&Ok"), this);
     ok->setDefault(true);
-    auto *standard = named(new QPushButton(QStringLiteral("D&efault"), this), "defaultbutton");
-    auto *cancel = named(new QPushButton(QStringLiteral("&Cancel"), this), "cancelbutton");
-    auto *help = named(new QPushButton(QStringLiteral("&Help"), this), "helpbutton");
+    auto *standard = named<QPushButton>("defaultbutton", QStringLiteral("D&efault"), this);
+    auto *cancel = named<QPushButton>("cancelbutton", QStringLiteral("&Cancel"), this);
+    auto *help = named<QPushButton>("helpbutton", QStringLiteral("&Help"), this);
     connect(ok, &QPushButton::clicked, this, &Tconfigform::okbuttonClick);
     connect(standard, &QPushButton::clicked, this, &Tconfigform::defaultbuttonClick);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -75,7 +65,7 @@ Tconfigform::Tconfigform(std::function<void(const QString &)> hint, QWidget *par
 
 QWidget *Tconfigform::buildDirectoriesPage()
 {
-    m_dirsheet = named(new QWidget, "dirsheet");
+    m_dirsheet = named<QWidget>("dirsheet");
     m_dirsheet->setMouseTracking(true);
     m_dirsheet->installEventFilter(this);
     auto *grid = new QGridLayout(m_dirsheet);
@@ -92,8 +82,8 @@ QWidget *Tconfigform::buildDirectoriesPage()
     };
     int row = 0;
     for (const auto &r : rows) {
-        grid->addWidget(named(new QLabel(QString::fromUtf8(r.caption), m_dirsheet), r.label), row, 0);
-        QLineEdit *field = named(new QLineEdit(m_dirsheet), r.field);
+        grid->addWidget(named<QLabel>(r.label, QString::fromUtf8(r.caption), m_dirsheet), row, 0);
+        QLineEdit *field = named<QLineEdit>(r.field, m_dirsheet);
         field->setReadOnly(true); // chosen through the folder dialog only
         field->setMouseTracking(true);
         field->installEventFilter(this);
@@ -107,8 +97,7 @@ QWidget *Tconfigform::buildDirectoriesPage()
         grid->addWidget(browseButton, row, 2);
         ++row;
     }
-    grid->addWidget(named(new QLabel(QStringLiteral("Choose the respective starting directories."), m_dirsheet),
-                          "exlabel"),
+    grid->addWidget(named<QLabel>("exlabel", QStringLiteral("Choose the respective starting directories."), m_dirsheet),
                     row, 0, 1, 3);
     grid->setRowStretch(row + 1, 1);
     return m_dirsheet;
@@ -116,18 +105,18 @@ QWidget *Tconfigform::buildDirectoriesPage()
 
 QWidget *Tconfigform::buildFontPage()
 {
-    auto *page = named(new QWidget, "fontsheet");
+    auto *page = named<QWidget>("fontsheet");
     auto *grid = new QGridLayout(page);
-    fontbox = named(new QFontComboBox(page), "fontbox");
+    fontbox = named<QFontComboBox>("fontbox", page);
     fontbox->setFontFilters(QFontComboBox::ScalableFonts);
     connect(fontbox, &QComboBox::activated, this, [this] { m_fontPicked = true; });
-    missinglabel = named(new QLabel(QStringLiteral("(not installed)"), page), "missinglabel");
-    fontspin = named(new QSpinBox(page), "fontspin");
+    missinglabel = named<QLabel>("missinglabel", QStringLiteral("(not installed)"), page);
+    fontspin = named<QSpinBox>("fontspin", page);
     fontspin->setRange(MinFontSize, MaxFontSize);
-    grid->addWidget(named(new QLabel(QStringLiteral("Font type"), page), "typelabel"), 0, 0);
+    grid->addWidget(named<QLabel>("typelabel", QStringLiteral("Font type"), page), 0, 0);
     grid->addWidget(fontbox, 0, 1);
     grid->addWidget(missinglabel, 0, 2);
-    grid->addWidget(named(new QLabel(QStringLiteral("Size"), page), "sizelabel"), 1, 0);
+    grid->addWidget(named<QLabel>("sizelabel", QStringLiteral("Size"), page), 1, 0);
     grid->addWidget(fontspin, 1, 1, Qt::AlignLeft);
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(2, 1);
@@ -136,12 +125,12 @@ QWidget *Tconfigform::buildFontPage()
 
 QWidget *Tconfigform::buildPreferencesPage()
 {
-    auto *page = named(new QWidget, "prefsheet");
+    auto *page = named<QWidget>("prefsheet");
     auto *column = new QVBoxLayout(page);
-    colorbox = named(new QCheckBox(QStringLiteral("Colo&r coding on/off"), page), "colorbox");
-    templatesbox = named(new QCheckBox(QStringLiteral("&Tag templates on/off"), page), "templatesbox");
-    autobox = named(new QCheckBox(QStringLiteral("&Auto save on/off"), page), "autobox");
-    wrapbox = named(new QCheckBox(QStringLiteral("&Word wrapping on/off"), page), "wrapbox");
+    colorbox = named<QCheckBox>("colorbox", QStringLiteral("Colo&r coding on/off"), page);
+    templatesbox = named<QCheckBox>("templatesbox", QStringLiteral("&Tag templates on/off"), page);
+    autobox = named<QCheckBox>("autobox", QStringLiteral("&Auto save on/off"), page);
+    wrapbox = named<QCheckBox>("wrapbox", QStringLiteral("&Word wrapping on/off"), page);
     for (QCheckBox *box : {colorbox, templatesbox, autobox, wrapbox})
         column->addWidget(box);
     column->addStretch();
@@ -150,7 +139,7 @@ QWidget *Tconfigform::buildPreferencesPage()
 
 QWidget *Tconfigform::buildLanguagePage()
 {
-    auto *page = named(new QWidget, "langsheet");
+    auto *page = named<QWidget>("langsheet");
     auto *grid = new QGridLayout(page);
     const struct {
         const char *radio;
@@ -165,9 +154,9 @@ QWidget *Tconfigform::buildLanguagePage()
     };
     int row = 0;
     for (const auto &r : rows) {
-        QRadioButton *radio = named(new QRadioButton(page), r.radio);
+        QRadioButton *radio = named<QRadioButton>(r.radio, page);
         *r.target = radio;
-        auto *flag = named(new QLabel(page), r.flagName);
+        auto *flag = named<QLabel>(r.flagName, page);
         flag->setPixmap(flagPixmap(r.flag, QSize(40, 25)));
         auto *label = new QLabel(page);
         setNameCaption(label, QString::fromUtf8(r.label));

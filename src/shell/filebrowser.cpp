@@ -1,5 +1,7 @@
 #include "shell/filebrowser.h"
 
+#include "ui/named.h"
+
 #include <QComboBox>
 #include <QDir>
 #include <QFileIconProvider>
@@ -40,14 +42,12 @@ TFileBrowser::TFileBrowser(QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("Panel1"));
-    drivebox = new QComboBox(this);
-    drivebox->setObjectName(QStringLiteral("drivebox"));
+    drivebox = named<QComboBox>("drivebox", this);
     drivebox->addItems(places());
     drivebox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     drivebox->setMinimumContentsLength(6);
 
-    dirbox = new QTreeWidget(this);
-    dirbox->setObjectName(QStringLiteral("dirbox"));
+    dirbox = named<QTreeWidget>("dirbox", this);
     dirbox->setHeaderHidden(true);
     dirbox->setRootIsDecorated(false);
     dirbox->setIndentation(FolderIndent);
@@ -55,8 +55,7 @@ TFileBrowser::TFileBrowser(QWidget *parent)
     dirbox->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     dirbox->header()->setStretchLastSection(false);
 
-    filebox = new QListWidget(this);
-    filebox->setObjectName(QStringLiteral("filebox"));
+    filebox = named<QListWidget>("filebox", this);
     filebox->setSelectionMode(QAbstractItemView::ExtendedSelection);
     filebox->installEventFilter(this);
 

@@ -5,6 +5,7 @@
 #include "settings/settings.h"
 #include "shell/flags.h"
 #include "ui/captions.h"
+#include "ui/named.h"
 
 #include <QHBoxLayout>
 #include <QToolButton>
@@ -30,8 +31,7 @@ Tlangform::Tlangform(QWidget *parent)
     row->setSpacing(16);
     row->setContentsMargins(20, 20, 20, 20);
     for (const auto &choice : choices) {
-        auto *button = new QToolButton(this);
-        button->setObjectName(QLatin1String(choice.name));
+        auto *button = named<QToolButton>(choice.name, this);
         button->setIcon(QIcon(flagPixmap(choice.flag, QSize(96, 60))));
         button->setIconSize(QSize(96, 60));
         button->setAutoRaise(true);

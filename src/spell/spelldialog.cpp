@@ -4,7 +4,9 @@
 #include "spell/spellsession.h"
 #include "spell/spelltexts.h"
 #include "ui/captions.h"
+#include "ui/dialoghelpers.h"
 #include "ui/dialogrunner.h"
+#include "ui/named.h"
 #include "ui/prompts.h"
 
 #include <QGridLayout>
@@ -29,23 +31,15 @@ TSpellDialog::TSpellDialog(SpellSession &session, int lang, QWidget *parent)
     setObjectName(QStringLiteral("spellform"));
     setDesignCaption(this, "Spell check");
 
-    auto label = [this](const char *name, const char *caption) {
-        auto *l = new QLabel(QString::fromUtf8(caption), this);
-        l->setObjectName(QLatin1String(name));
-        return l;
-    };
-    notfoundlabel = label("notfoundlabel", "Not Found:");
+    notfoundlabel = DialogHelpers::label(this, "notfoundlabel", "Not Found:");
     markNotCaptioned(notfoundlabel); // says what the finding is, from the messages
-    wordedit = new QLineEdit(this);
-    wordedit->setObjectName(QStringLiteral("wordedit"));
+    wordedit = named<QLineEdit>("wordedit", this);
     wordedit->setReadOnly(true);
-    QLabel *replacelabel = label("replacelabel", "Replace With:");
-    replaceedit = new QLineEdit(this);
-    replaceedit->setObjectName(QStringLiteral("replaceedit"));
+    QLabel *replacelabel = DialogHelpers::label(this, "replacelabel", "Replace With:");
+    replaceedit = named<QLineEdit>("replaceedit", this);
     replacelabel->setBuddy(replaceedit);
-    QLabel *suggestlabel = label("suggestlabel", "Suggestions:");
-    suggestlist = new QListWidget(this);
-    suggestlist->setObjectName(QStringLiteral("suggestlist"));
+    QLabel *suggestlabel = DialogHelpers::label(this, "suggestlabel", "Suggestions:");
+    suggestlist = named<QListWidget>("suggestlist", this);
     suggestlabel->setBuddy(suggestlist);
 
     ignorebutton = addButton("ignorebutton", "I&gnore", &TSpellDialog::ignorebuttonClick);
@@ -100,9 +94,7 @@ TSpellDialog::TSpellDialog(SpellSession &session, int lang, QWidget *parent)
 
 QPushButton *TSpellDialog::addButton(const char *name, const char *caption, void (TSpellDialog::*handler)())
 {
-    auto *button = new QPushButton(QString::fromUtf8(caption), this);
-    button->setObjectName(QLatin1String(name));
-    button->setAutoDefault(false);
+    QPushButton *button = DialogHelpers::button(this, name, caption);
     connect(button, &QPushButton::clicked, this, handler);
     return button;
 }

@@ -3,6 +3,7 @@
 #include "spell/autocorrectlist.h"
 #include "spell/spelltexts.h"
 #include "ui/captions.h"
+#include "ui/named.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -18,8 +19,7 @@ TSpellOptionsDialog::TSpellOptionsDialog(const SpellOptions &options, const Auto
     setObjectName(QStringLiteral("spelloptionsform"));
     setDesignCaption(this, "Spell check options");
 
-    auto *ignoregroup = new QGroupBox(QStringLiteral("Ignore"), this);
-    ignoregroup->setObjectName(QStringLiteral("ignoregroup"));
+    auto *ignoregroup = named<QGroupBox>("ignoregroup", QStringLiteral("Ignore"), this);
     new QVBoxLayout(ignoregroup);
     uppercasebox = addBox(ignoregroup, "uppercasebox", "Words in &UPPER CASE", options.ignoreUpperCase);
     numbersbox = addBox(ignoregroup, "numbersbox", "Words with &numbers", options.ignoreWithNumbers);
@@ -27,8 +27,7 @@ TSpellOptionsDialog::TSpellOptionsDialog(const SpellOptions &options, const Auto
     addressesbox = addBox(ignoregroup, "addressesbox", "Internet and e-mail &addresses", options.ignoreAddresses);
     quotedbox = addBox(ignoregroup, "quotedbox", "&Quoted lines", options.ignoreQuotedLines);
 
-    auto *checkgroup = new QGroupBox(QStringLiteral("Check"), this);
-    checkgroup->setObjectName(QStringLiteral("checkgroup"));
+    auto *checkgroup = named<QGroupBox>("checkgroup", QStringLiteral("Check"), this);
     new QVBoxLayout(checkgroup);
     automaticbox = addBox(checkgroup, "automaticbox", "Suggest a&utomatically", options.suggestAutomatically);
     mainonlybox = addBox(checkgroup, "mainonlybox", "Suggestions from the &main dictionary only",
@@ -53,8 +52,7 @@ TSpellOptionsDialog::TSpellOptionsDialog(const SpellOptions &options, const Auto
 
 QCheckBox *TSpellOptionsDialog::addBox(QWidget *group, const char *name, const char *caption, bool checked)
 {
-    auto *box = new QCheckBox(QString::fromUtf8(caption), group);
-    box->setObjectName(QLatin1String(name));
+    auto *box = named<QCheckBox>(name, QString::fromUtf8(caption), group);
     box->setChecked(checked);
     group->layout()->addWidget(box);
     return box;
@@ -62,18 +60,15 @@ QCheckBox *TSpellOptionsDialog::addBox(QWidget *group, const char *name, const c
 
 QWidget *TSpellOptionsDialog::autoCorrectGroup(const AutoCorrectList *autoCorrections)
 {
-    auto *group = new QGroupBox(QStringLiteral("Auto-correct"), this);
-    group->setObjectName(QStringLiteral("autocorrectgroup"));
-    autocorrectlist = new QListWidget(group);
-    autocorrectlist->setObjectName(QStringLiteral("autocorrectlist"));
+    auto *group = named<QGroupBox>("autocorrectgroup", QStringLiteral("Auto-correct"), this);
+    autocorrectlist = named<QListWidget>("autocorrectlist", group);
     autocorrectlist->setSelectionMode(QAbstractItemView::NoSelection);
     autocorrectlist->setFixedHeight(autocorrectlist->fontMetrics().height() * 6);
     if (autoCorrections) {
         for (const AutoCorrectList::Entry &entry : autoCorrections->entries())
             autocorrectlist->addItem(entry.word + QStringLiteral(u" \u2192 ") + entry.replacement);
     }
-    auto *clear = new QPushButton(QStringLiteral("Clear l&ist"), group);
-    clear->setObjectName(QStringLiteral("clearbutton"));
+    auto *clear = named<QPushButton>("clearbutton", QStringLiteral("Clear l&ist"), group);
     clear->setAutoDefault(false);
     clear->setEnabled(autocorrectlist->count() > 0);
     connect(clear, &QPushButton::clicked, this, [this, clear] {

@@ -1,7 +1,11 @@
 #include "ui/dialoghelpers.h"
 
+#include "ui/named.h"
+
 #include <QDialog>
+#include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 
@@ -9,10 +13,22 @@ namespace DialogHelpers {
 
 QPushButton *button(QWidget *parent, const char *name, const char *caption)
 {
-    auto *b = new QPushButton(QString::fromUtf8(caption), parent);
-    b->setObjectName(QLatin1String(name));
+    auto *b = named<QPushButton>(name, QString::fromUtf8(caption), parent);
     b->setAutoDefault(false);
     return b;
+}
+
+QLabel *label(QWidget *parent, const char *name, const char *caption)
+{
+    return named<QLabel>(name, QString::fromUtf8(caption), parent);
+}
+
+QLineEdit *lineEdit(QWidget *parent, const char *name, int minimumWidth)
+{
+    auto *edit = named<QLineEdit>(name, parent);
+    if (minimumWidth > 0)
+        edit->setMinimumWidth(minimumWidth);
+    return edit;
 }
 
 void makeFixed(QDialog *dialog, bool closeBox)

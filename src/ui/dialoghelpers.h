@@ -3,6 +3,8 @@
 #include <QString>
 
 class QDialog;
+class QLabel;
+class QLineEdit;
 class QPushButton;
 class QWidget;
 
@@ -11,6 +13,10 @@ namespace DialogHelpers {
 
 // A push button with an object name and design caption.
 QPushButton *button(QWidget *parent, const char *name, const char *caption);
+// A label with an object name and design caption.
+QLabel *label(QWidget *parent, const char *name, const char *caption);
+// A line edit with an object name, at least `minimumWidth` wide.
+QLineEdit *lineEdit(QWidget *parent, const char *name, int minimumWidth = 0);
 
 // A fixed-size dialog; without a system menu when `closeBox` is false.
 void makeFixed(QDialog *dialog, bool closeBox);

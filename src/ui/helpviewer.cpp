@@ -1,5 +1,8 @@
 #include "ui/helpviewer.h"
 
+#include "ui/dialoghelpers.h"
+#include "ui/named.h"
+
 #include <QApplication>
 #include <QEvent>
 #include <QFile>
@@ -200,17 +203,10 @@ THelpWindow::THelpWindow()
     m_find->setObjectName(QStringLiteral("findedit"));
     m_find->setClearButtonEnabled(true);
 
-    auto button = [this](const char *name, const char *caption) {
-        auto *b = new QPushButton(QString::fromUtf8(caption), this);
-        b->setObjectName(QLatin1String(name));
-        b->setAutoDefault(false);
-        return b;
-    };
-    QPushButton *contents = button("contentsbutton", "&Contents");
-    QPushButton *back = button("backbutton", "&Back");
-    QPushButton *forward = button("forwardbutton", "&Forward");
-    auto *findLabel = new QLabel(QStringLiteral("F&ind:"), this);
-    findLabel->setObjectName(QStringLiteral("findlabel"));
+    QPushButton *contents = DialogHelpers::button(this, "contentsbutton", "&Contents");
+    QPushButton *back = DialogHelpers::button(this, "backbutton", "&Back");
+    QPushButton *forward = DialogHelpers::button(this, "forwardbutton", "&Forward");
+    auto *findLabel = named<QLabel>("findlabel", QStringLiteral("F&ind:"), this);
     findLabel->setBuddy(m_find);
     back->setEnabled(false);
     forward->setEnabled(false);

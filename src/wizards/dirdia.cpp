@@ -1,6 +1,7 @@
 #include "wizards/dirdia.h"
 
 #include "settings/messagetable.h"
+#include "ui/named.h"
 #include "ui/prompts.h"
 #include "wizards/frameswizardtexts.h"
 
@@ -34,8 +35,7 @@ Tdirdia::Tdirdia(const QString &start, QWidget *parent)
     , m_directoryEdit(new QLineEdit(start, this))
 {
     setObjectName(QStringLiteral("Tdirdia"));
-    auto *label = new QLabel(this);
-    label->setObjectName(QStringLiteral("Label1"));
+    auto *label = named<QLabel>("Label1", this);
     m_directoryEdit->setObjectName(QStringLiteral("DirectoryEdit1"));
     m_directoryEdit->setMinimumWidth(360);
     QAction *browse = m_directoryEdit->addAction(style()->standardIcon(QStyle::SP_DirOpenIcon),

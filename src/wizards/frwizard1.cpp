@@ -5,6 +5,7 @@
 #include "ui/captions.h"
 #include "ui/dialoghelpers.h"
 #include "ui/dialogrunner.h"
+#include "ui/named.h"
 #include "wizards/frameswizardtexts.h"
 #include "wizards/layoutpicture.h"
 
@@ -46,8 +47,7 @@ Tfrwizard1::Tfrwizard1(QWidget *parent)
     setNameCaption(this, QStringLiteral("Frames wizard"));
     const int lang = FramesWizardTexts::language();
 
-    auto *memo = new QPlainTextEdit(Welcome.text(lang), this);
-    memo->setObjectName(QStringLiteral("Memo1"));
+    auto *memo = named<QPlainTextEdit>("Memo1", Welcome.text(lang), this);
     memo->setReadOnly(true);
     memo->setFocusPolicy(Qt::NoFocus);
     memo->setMinimumWidth(memo->fontMetrics().averageCharWidth() * 64);

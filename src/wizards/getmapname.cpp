@@ -5,6 +5,7 @@
 #include "ui/captions.h"
 #include "ui/dialoghelpers.h"
 #include "ui/dialogrunner.h"
+#include "ui/named.h"
 #include "wizards/imagemaptext.h"
 #include "wizards/wizardwidgets.h"
 
@@ -33,9 +34,8 @@ Tgetmapname::Tgetmapname(QWidget *parent)
     setNameCaption(this, QStringLiteral("Imagemap wizard"));
 
     auto *layout = new QVBoxLayout(this);
-    nameLabel = WizardWidgets::label(this, "Label1", "Enter map name, can be anything");
-    nameEdit = new QLineEdit(QStringLiteral(".map"), this);
-    nameEdit->setObjectName(QStringLiteral("Edit1"));
+    nameLabel = DialogHelpers::label(this, "Label1", "Enter map name, can be anything");
+    nameEdit = named<QLineEdit>("Edit1", QStringLiteral(".map"), this);
     nameLabel->setBuddy(nameEdit);
     layout->addWidget(nameLabel);
     layout->addWidget(nameEdit);

@@ -5,6 +5,7 @@
 #include "ui/captions.h"
 #include "ui/dialoghelpers.h"
 #include "ui/dialogrunner.h"
+#include "ui/named.h"
 #include "ui/prompts.h"
 #include "wizards/imagemaptext.h"
 #include "wizards/pictureview.h"
@@ -62,14 +63,12 @@ Timapform::Timapform(const QImage &picture, const QString &picturePath, const QS
 
     setShapeButton = DialogHelpers::button(this, "BitBtn2", "&Set shape");
     clearAllButton = DialogHelpers::button(this, "BitBtn5", "Clear &all");
-    defaultLinkEdit = new QLineEdit(this);
-    defaultLinkEdit->setObjectName(QStringLiteral("Edit1"));
+    defaultLinkEdit = named<QLineEdit>("Edit1", this);
     defaultButton = DialogHelpers::button(this, "BitBtn6", "&Default");
     okButton = DialogHelpers::button(this, "BitBtn3", "&Ok");
     helpButton = DialogHelpers::button(this, "BitBtn1", "&Help");
     cancelButton = DialogHelpers::button(this, "BitBtn4", "&Cancel");
-    pictureView = new PictureView(picture, this);
-    pictureView->setObjectName(QStringLiteral("Image1"));
+    pictureView = named<PictureView>("Image1", picture, this);
     headPane = WizardWidgets::pane(this, "Memo1", 2);
     headPane->setReadOnly(true);
     areasPane = WizardWidgets::pane(this, "Memo2", 4);

@@ -1,5 +1,6 @@
 #include "wizards/namespage.h"
 
+#include "ui/named.h"
 #include "ui/prompts.h"
 #include "wizards/framesetdescription.h"
 #include "wizards/frameswizardtexts.h"
@@ -32,14 +33,6 @@ protected:
         setCursorPosition(0);
     }
 };
-
-template<typename Widget>
-Widget *named(const char *name, QWidget *parent)
-{
-    auto *widget = new Widget(parent);
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
 
 QLineEdit *fileBox(const char *name, QWidget *parent)
 {

@@ -1,5 +1,6 @@
 #include "wizards/optionspage.h"
 
+#include "ui/named.h"
 #include "wizards/framesetdescription.h"
 
 #include <QButtonGroup>
@@ -14,14 +15,6 @@
 namespace {
 
 constexpr int OptionsHelp = 5103;
-
-template<typename Widget>
-Widget *named(const char *name, QWidget *parent)
-{
-    auto *widget = new Widget(parent);
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
 
 QLabel *question(const char *name, QWidget *parent)
 {

@@ -6,6 +6,7 @@
 #include "ui/captions.h"
 #include "ui/dialoghelpers.h"
 #include "ui/dialogrunner.h"
+#include "ui/named.h"
 #include "wizards/imagemaptext.h"
 #include "wizards/pictureview.h"
 #include "wizards/wizardwidgets.h"
@@ -74,16 +75,7 @@ QString hint(HotSpotShape::Kind kind)
 
 QRadioButton *radio(QWidget *parent, const char *name, const char *caption)
 {
-    auto *button = new QRadioButton(QLatin1String(caption), parent);
-    button->setObjectName(QLatin1String(name));
-    return button;
-}
-
-QLineEdit *edit(QWidget *parent, const char *name)
-{
-    auto *box = new QLineEdit(parent);
-    box->setObjectName(QLatin1String(name));
-    return box;
+    return named<QRadioButton>(name, QLatin1String(caption), parent);
 }
 
 } // namespace
@@ -95,19 +87,19 @@ Tshapeform::Tshapeform(const QImage &picture, QWidget *parent)
     setObjectName(QStringLiteral("Tshapeform"));
     setNameCaption(this, QStringLiteral("Imagemap wizard"));
 
-    shapeLabel = WizardWidgets::label(this, "Label1", "Select type of \"hot spot\":");
+    shapeLabel = DialogHelpers::label(this, "Label1", "Select type of \"hot spot\":");
     rectangleButton = radio(this, "RadioButton1", "Rectangle");
     circleButton = radio(this, "RadioButton2", "Circle");
     polygonButton = radio(this, "RadioButton3", "Polygon");
-    positionLabel = WizardWidgets::label(this, "Label5", "");
+    positionLabel = DialogHelpers::label(this, "Label5", "");
     positionLabel->setMinimumWidth(
         positionLabel->fontMetrics().horizontalAdvance(QStringLiteral("X: 00000   Y: 00000")));
-    hintLabel = WizardWidgets::label(this, "Label2", "");
-    linkLabel = WizardWidgets::label(this, "Label3", "Enter the URL");
-    linkEdit = edit(this, "Edit1");
+    hintLabel = DialogHelpers::label(this, "Label2", "");
+    linkLabel = DialogHelpers::label(this, "Label3", "Enter the URL");
+    linkEdit = DialogHelpers::lineEdit(this, "Edit1");
     linkLabel->setBuddy(linkEdit);
-    titleLabel = WizardWidgets::label(this, "Label4", "Enter the \"title\"");
-    titleEdit = edit(this, "Edit2");
+    titleLabel = DialogHelpers::label(this, "Label4", "Enter the \"title\"");
+    titleEdit = DialogHelpers::lineEdit(this, "Edit2");
     titleLabel->setBuddy(titleEdit);
     areaPane = WizardWidgets::pane(this, "Memo1", 2);
     areaPane->setReadOnly(true);
@@ -115,8 +107,7 @@ Tshapeform::Tshapeform(const QImage &picture, QWidget *parent)
     helpButton = DialogHelpers::button(this, "BitBtn2", "&Help");
     cancelButton = DialogHelpers::button(this, "BitBtn3", "&Cancel");
     clearPointsButton = DialogHelpers::button(this, "BitBtn4", "Clear &points");
-    pictureView = new PictureView(picture, this);
-    pictureView->setObjectName(QStringLiteral("Image1"));
+    pictureView = named<PictureView>("Image1", picture, this);
 
     auto *shapes = new QHBoxLayout;
     shapes->addWidget(shapeLabel);

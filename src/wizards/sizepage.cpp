@@ -1,5 +1,6 @@
 #include "wizards/sizepage.h"
 
+#include "ui/named.h"
 #include "ui/prompts.h"
 #include "wizards/framepreview.h"
 #include "wizards/framesetdescription.h"
@@ -15,14 +16,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-template<typename Widget>
-Widget *named(const char *name, QWidget *parent)
-{
-    auto *widget = new Widget(parent);
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
 
 constexpr int SizeHelp = 5101;
 

@@ -1,24 +1,17 @@
 #include "wizards/wizardwidgets.h"
 
+#include "ui/named.h"
+
 #include <QFontDatabase>
 #include <QFontMetrics>
-#include <QLabel>
 #include <QPlainTextEdit>
 #include <QTextDocument>
 
 namespace WizardWidgets {
 
-QLabel *label(QWidget *parent, const char *name, const char *caption)
-{
-    auto *l = new QLabel(QString::fromUtf8(caption), parent);
-    l->setObjectName(QLatin1String(name));
-    return l;
-}
-
 QPlainTextEdit *pane(QWidget *parent, const char *name, int lines)
 {
-    auto *p = new QPlainTextEdit(parent);
-    p->setObjectName(QLatin1String(name));
+    auto *p = named<QPlainTextEdit>(name, parent);
     p->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     const QFontMetrics metrics(p->font());
     const int frame = 2 * p->frameWidth() + int(p->document()->documentMargin()) * 2;
