@@ -125,12 +125,12 @@ TColorMemo::~TColorMemo()
 
 // ---- Reading ---------------------------------------------------------------
 
-QString TColorMemo::readableText(QStringView raw, int position, bool crLf) const
+QString TColorMemo::readableText(QStringView raw, int position, bool crLf, qsizetype size) const
 {
     const std::vector<int> &soft = m_soft.positions();
     auto nextSoft = std::lower_bound(soft.begin(), soft.end(), position);
     QString text;
-    text.reserve(raw.size() + (crLf ? raw.count(QChar::ParagraphSeparator) : 0));
+    text.reserve(size >= 0 ? size : raw.size() + (crLf ? raw.count(QChar::ParagraphSeparator) : 0));
     qsizetype from = 0;
     for (qsizetype at; (at = raw.indexOf(QChar::ParagraphSeparator, from)) >= 0; from = at + 1) {
         text.append(raw.mid(from, at - from));
@@ -153,7 +153,7 @@ QString TColorMemo::Text() const
     finishLoading();
     // The raw text keeps non-breaking spaces, which toPlainText() would turn
     // into ordinary ones.
-    return readableText(document()->toRawText(), 0, true);
+    return readableText(document()->toRawText(), 0, true, TextLength());
 }
 
 QString TColorMemo::UndoText() const

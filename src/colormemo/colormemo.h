@@ -133,8 +133,9 @@ private:
     // long lines cut into pieces at the returned offsets.
     QString documentText(const QString &text, std::vector<int> *pieces);
     // The text of the document's characters from `position` on, as `raw`
-    // holds them: CR LF or LF breaks, no soft separators, no marks.
-    QString readableText(QStringView raw, int position, bool crLf) const;
+    // holds them: CR LF or LF breaks, no soft separators, no marks; `size`
+    // is its length when known.
+    QString readableText(QStringView raw, int position, bool crLf, qsizetype size = -1) const;
     // The document position of an offset into UndoText().
     int toDocumentFromUndo(qsizetype offset) const;
     // Narrows the stretch of the document known to equal the last UndoText().
