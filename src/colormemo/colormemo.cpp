@@ -156,7 +156,7 @@ QString TColorMemo::Text() const
     return readableText(document()->toRawText(), 0, true, TextLength());
 }
 
-QString TColorMemo::UndoText() const
+QString TColorMemo::UndoText(KnownEnds *ends) const
 {
     finishLoading();
     const int length = document()->characterCount() - 1 - m_soft.count();
@@ -186,6 +186,8 @@ QString TColorMemo::UndoText() const
         text.append(QStringView(m_undoCache).left(prefix));
         text.append(readableText(changed.selectedText(), from, false));
         text.append(QStringView(m_undoCache).right(suffix));
+        if (ends)
+            *ends = KnownEnds{m_undoCache, prefix, suffix};
     }
     m_undoCache = text;
     m_cachePrefix = m_cacheSuffix = text.size();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "colormemo/commonends.h"
 #include "colormemo/separatormarks.h"
 #include "colormemo/softbreaks.h"
 
@@ -54,8 +55,9 @@ public:
     bool Loading() const { return !m_pending.isNull(); }
 
     // The whole text with a single LF per line break, cheaper to make than
-    // Text(): the form the editor's undo history keeps.
-    QString UndoText() const;
+    // Text(): the form the editor's undo history keeps. `ends`, when given,
+    // receives what it shares with the previous UndoText().
+    QString UndoText(KnownEnds *ends = nullptr) const;
     // Turns the text into `text`, an UndoText(), by changing only the stretch
     // where the two differ; a large document is not laid out anew and the
     // view stays where it is.

@@ -480,7 +480,9 @@ void Teditform::updateUndoCommands()
 
 void Teditform::PushUndo()
 {
-    m_undo.push(cmemo1->UndoText(), cmemo1->SelStart());
+    KnownEnds known;
+    const QString text = cmemo1->UndoText(&known);
+    m_undo.push(text, cmemo1->SelStart(), known);
     // Each snapshot of a large page leaves the previous one's memory behind.
     if (cmemo1->TextLength() > LargeDocument)
         releaseFreedMemorySoon();

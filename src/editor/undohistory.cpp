@@ -34,14 +34,17 @@ public:
     }
 
     // Keeps only what differs from `newer`, whose text is `newerText`.
-    void keepDifferenceFrom(const SnapshotPtr &newer, const QString &newerText)
+    void keepDifferenceFrom(const SnapshotPtr &newer, const QString &newerText, const KnownEnds &known = {})
     {
         if (isEmpty())
             return;
         const QString own = text();
-        const qsizetype prefix = commonPrefix(own, newerText);
-        const qsizetype suffix =
-            commonSuffix(own, newerText, std::min(own.size(), newerText.size()) - prefix);
+        // The same characters, not only equal ones: then the known ends hold.
+        const bool knows = known.earlier.constData() == own.constData() && known.earlier.size() == own.size();
+        const qsizetype prefix = knows ? known.prefix : commonPrefix(own, newerText);
+        const qsizetype suffix = knows ? known.suffix
+                                       : commonSuffix(own, newerText,
+                                                      std::min(own.size(), newerText.size()) - prefix);
         m_middle = own.mid(prefix, own.size() - prefix - suffix);
         m_prefix = prefix;
         m_suffix = suffix;
@@ -67,11 +70,11 @@ private:
     QString m_middle;
 };
 
-void UndoHistory::push(const QString &text, int caret)
+void UndoHistory::push(const QString &text, int caret, const KnownEnds &known)
 {
     auto newest = std::make_shared<Snapshot>(text, caret);
     if (m_entries[0])
-        m_entries[0]->keepDifferenceFrom(newest, text);
+        m_entries[0]->keepDifferenceFrom(newest, text, known);
     for (int k = Depth - 1; k >= 1; --k) {
         const SnapshotPtr &above = m_entries[size_t(k - 1)];
         if (above && !above->isEmpty())

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "colormemo/commonends.h"
+
 #include <QString>
 
 #include <array>
@@ -21,8 +23,9 @@ public:
     };
 
     // Records a snapshot. An empty entry is never copied down, so what lies
-    // below it stays.
-    void push(const QString &text, int caret);
+    // below it stays. `known` may tell what `text` shares with the newest
+    // snapshot, which saves comparing two large texts.
+    void push(const QString &text, int caret, const KnownEnds &known = {});
 
     // Keeps the current document for Redo and returns the newest snapshot; the
     // rest move up, the oldest staying in place as well.
