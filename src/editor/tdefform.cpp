@@ -91,28 +91,19 @@ Tdefform::Tdefform(QWidget *parent)
     Memo1->setForegroundRole(QPalette::Dark);
     layout->addWidget(Memo1);
 
-    auto *kinds = new QHBoxLayout;
     inlinebutton = named<QRadioButton>("inlinebutton", QStringLiteral("InLine"), this);
     onelinebutton = named<QRadioButton>("onelinebutton", QStringLiteral("OneLine"), this);
     sectionbutton = named<QRadioButton>("sectionbutton", QStringLiteral("Section"), this);
     inlinebutton->setChecked(true);
-    kinds->addWidget(inlinebutton);
-    kinds->addWidget(onelinebutton);
-    kinds->addWidget(sectionbutton);
-    kinds->addStretch();
+    QHBoxLayout *kinds = DialogHelpers::buttonRow({inlinebutton, onelinebutton, sectionbutton}, {});
     layout->addLayout(kinds);
 
-    auto *buttons = new QHBoxLayout;
     helpbutton = DialogHelpers::button(this, "helpbutton", "&Help");
     cancelbutton = DialogHelpers::button(this, "cancelbutton", "&Cancel");
     savebutton = DialogHelpers::button(this, "savebutton", "&Save");
     donebutton = DialogHelpers::button(this, "donebutton", "&Done");
     donebutton->setDefault(true);
-    buttons->addWidget(helpbutton);
-    buttons->addStretch();
-    buttons->addWidget(cancelbutton);
-    buttons->addWidget(savebutton);
-    buttons->addWidget(donebutton);
+    QHBoxLayout *buttons = DialogHelpers::buttonRow({helpbutton}, {cancelbutton, savebutton, donebutton});
     layout->addLayout(buttons);
     DialogHelpers::makeFixed(this, true);
 

@@ -31,13 +31,10 @@ Tdhtmlant::Tdhtmlant(QWidget *parent)
     grid->addWidget(numlabel, 0, 0);
     grid->addWidget(numedit, 0, 1);
 
-    auto *buttons = new QHBoxLayout;
     cancelbutton = DialogHelpers::button(this, "cancelbutton", "&Cancel");
     okbutton = DialogHelpers::button(this, "okbutton", "&Ok");
     okbutton->setDefault(true);
-    buttons->addStretch();
-    buttons->addWidget(cancelbutton);
-    buttons->addWidget(okbutton);
+    QHBoxLayout *buttons = DialogHelpers::buttonRow({cancelbutton, okbutton});
     grid->addLayout(buttons, 1, 0, 1, 2);
     DialogHelpers::makeFixed(this, true);
 

@@ -65,16 +65,11 @@ Tloadform::Tloadform(QWidget *parent)
     Label1->setFont(labelFont);
     layout->addWidget(Label1);
 
-    auto *buttons = new QHBoxLayout;
     BitBtn4 = DialogHelpers::button(this, "BitBtn4", "&Help");
     BitBtn3 = DialogHelpers::button(this, "BitBtn3", "Open &file");
     BitBtn2 = DialogHelpers::button(this, "BitBtn2", "&Cancel");
     BitBtn1 = DialogHelpers::button(this, "BitBtn1", "&Ok");
-    buttons->addWidget(BitBtn4);
-    buttons->addWidget(BitBtn3);
-    buttons->addStretch();
-    buttons->addWidget(BitBtn2);
-    buttons->addWidget(BitBtn1);
+    QHBoxLayout *buttons = DialogHelpers::buttonRow({BitBtn4, BitBtn3}, {BitBtn2, BitBtn1});
     layout->addLayout(buttons);
 
     connect(BitBtn4, &QPushButton::clicked, this, [] { DialogRunner::showHelp(HelpTopic); });

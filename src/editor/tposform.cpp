@@ -39,13 +39,10 @@ Tposform::Tposform(QWidget *parent)
     grid->addWidget(Label2, 1, 0);
     grid->addWidget(Edit2, 1, 1);
 
-    auto *buttons = new QHBoxLayout;
     BitBtn1 = DialogHelpers::button(this, "BitBtn1", "&Cancel");
     BitBtn2 = DialogHelpers::button(this, "BitBtn2", "&Ok");
     BitBtn2->setDefault(true);
-    buttons->addStretch();
-    buttons->addWidget(BitBtn1);
-    buttons->addWidget(BitBtn2);
+    QHBoxLayout *buttons = DialogHelpers::buttonRow({BitBtn1, BitBtn2});
     grid->addLayout(buttons, 2, 0, 1, 2);
     DialogHelpers::makeFixed(this, false);
 

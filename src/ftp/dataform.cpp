@@ -133,11 +133,7 @@ Tdataform::Tdataform(QWidget *parent)
     cancelButton = DialogHelpers::button(this, "BitBtn2", "&Cancel");
     helpButton = DialogHelpers::button(this, "BitBtn3", "&Help");
     okButton->setDefault(true);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(okButton);
-    buttons->addWidget(cancelButton);
-    buttons->addWidget(helpButton);
+    QHBoxLayout *buttons = DialogHelpers::buttonRow({okButton, cancelButton, helpButton});
     layout->addLayout(buttons);
     DialogHelpers::makeFixed(this, true);
 

@@ -56,10 +56,7 @@ Tdirform::Tdirform(QWidget *parent)
     row->addWidget(folderEdit);
     row->addWidget(browseButton);
     layout->addLayout(row);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(okButton);
-    buttons->addWidget(cancelButton);
+    QHBoxLayout *buttons = DialogHelpers::buttonRow({okButton, cancelButton});
     layout->addLayout(buttons);
     DialogHelpers::makeFixed(this, true);
 

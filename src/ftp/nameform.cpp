@@ -46,10 +46,7 @@ TNameform::TNameform(const char *objectName, const char *designTitle, const Capt
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(nameEdit);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(okButton);
-    buttons->addWidget(cancelButton);
+    QHBoxLayout *buttons = DialogHelpers::buttonRow({okButton, cancelButton});
     layout->addLayout(buttons);
     DialogHelpers::makeFixed(this, true);
 

@@ -3,6 +3,7 @@
 #include "project/projecttexts.h"
 #include "settings/settings.h"
 #include "ui/captions.h"
+#include "ui/dialoghelpers.h"
 #include "ui/named.h"
 
 #include <QHBoxLayout>
@@ -30,10 +31,7 @@ Tprojectname::Tprojectname(QWidget *parent)
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(okButton);
-    buttons->addWidget(cancel);
+    QHBoxLayout *buttons = DialogHelpers::buttonRow({okButton, cancel});
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(label);
     layout->addWidget(nameEdit);
@@ -75,10 +73,7 @@ Tsnipform::Tsnipform(QWidget *parent)
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cancel);
-    buttons->addWidget(okButton);
+    QHBoxLayout *buttons = DialogHelpers::buttonRow({cancel, okButton});
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(label);
     layout->addWidget(textEdit);

@@ -5,6 +5,7 @@
 #include "shell/configformtexts.h"
 #include "shell/flags.h"
 #include "ui/captions.h"
+#include "ui/dialoghelpers.h"
 #include "ui/dialogrunner.h"
 #include "ui/named.h"
 #include "ui/prompts.h"
@@ -52,10 +53,7 @@ Tconfigform::Tconfigform(std::function<void(const QString &)> hint, QWidget *par
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(help, &QPushButton::clicked, this, [] { DialogRunner::showHelp(6100); });
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    for (QPushButton *b : {ok, standard, cancel, help})
-        buttons->addWidget(b);
+    QHBoxLayout *buttons = DialogHelpers::buttonRow({ok, standard, cancel, help});
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(PageControl1);
     layout->addLayout(buttons);

@@ -3,6 +3,7 @@
 #include "ui/named.h"
 
 #include <QDialog>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -29,6 +30,22 @@ QLineEdit *lineEdit(QWidget *parent, const char *name, int minimumWidth)
     if (minimumWidth > 0)
         edit->setMinimumWidth(minimumWidth);
     return edit;
+}
+
+QHBoxLayout *buttonRow(std::initializer_list<QWidget *> left, std::initializer_list<QWidget *> right)
+{
+    auto *row = new QHBoxLayout;
+    for (QWidget *button : left)
+        row->addWidget(button);
+    row->addStretch();
+    for (QWidget *button : right)
+        row->addWidget(button);
+    return row;
+}
+
+QHBoxLayout *buttonRow(std::initializer_list<QWidget *> right)
+{
+    return buttonRow({}, right);
 }
 
 void makeFixed(QDialog *dialog, bool closeBox)

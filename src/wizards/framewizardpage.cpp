@@ -37,11 +37,7 @@ FrameWizardPage::FrameWizardPage(const ButtonNames &buttons, Proceed proceed, in
     connect(m_help, &QPushButton::clicked, this, [helpContext] { DialogRunner::showHelp(helpContext); });
     connect(m_proceed, &QPushButton::clicked, this, &QDialog::accept);
 
-    auto *row = new QHBoxLayout;
-    row->addWidget(m_help);
-    row->addStretch();
-    row->addWidget(m_cancel);
-    row->addWidget(m_proceed);
+    QHBoxLayout *row = DialogHelpers::buttonRow({m_help}, {m_cancel, m_proceed});
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(m_body);
     layout->addSpacing(8);

@@ -71,10 +71,7 @@ Tfrwizard1::Tfrwizard1(QWidget *parent)
     QPushButton *help = DialogHelpers::button(this, "BitBtn2", "&Help");
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(help, &QPushButton::clicked, this, [] { DialogRunner::showHelp(FirstPageHelp); });
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(help);
-    buttons->addStretch();
-    buttons->addWidget(m_cancel);
+    QHBoxLayout *buttons = DialogHelpers::buttonRow({help}, {m_cancel});
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(memo);

@@ -40,15 +40,11 @@ Tgetmapname::Tgetmapname(QWidget *parent)
     layout->addWidget(nameLabel);
     layout->addWidget(nameEdit);
 
-    auto *buttons = new QHBoxLayout;
     okButton = DialogHelpers::button(this, "BitBtn1", "&Ok");
     cancelButton = DialogHelpers::button(this, "BitBtn2", "&Cancel");
     helpButton = DialogHelpers::button(this, "BitBtn3", "&Help");
     okButton->setDefault(true);
-    buttons->addStretch();
-    buttons->addWidget(okButton);
-    buttons->addWidget(cancelButton);
-    buttons->addWidget(helpButton);
+    QHBoxLayout *buttons = DialogHelpers::buttonRow({okButton, cancelButton, helpButton});
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 

@@ -86,17 +86,11 @@ Timapform::Timapform(const QImage &picture, const QString &picturePath, const QS
     buttons->addWidget(helpButton);
     buttons->addWidget(cancelButton);
 
-    // A picture larger than the screen scrolls rather than growing the window.
-    auto *scroller = new QScrollArea(this);
-    scroller->setWidget(pictureView);
-    scroller->setFrameShape(QFrame::NoFrame);
-    scroller->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
     layout->setSpacing(4);
     layout->addLayout(buttons);
-    layout->addWidget(scroller, 1);
+    layout->addWidget(WizardWidgets::pictureScroller(this, pictureView), 1);
     layout->addWidget(headPane);
     layout->addWidget(areasPane);
     layout->addWidget(endPane);

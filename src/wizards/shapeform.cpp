@@ -132,12 +132,6 @@ Tshapeform::Tshapeform(const QImage &picture, QWidget *parent)
     result->addWidget(areaPane, 1);
     result->addLayout(buttons);
 
-    // A picture larger than the screen scrolls rather than growing the dialog.
-    auto *scroller = new QScrollArea(this);
-    scroller->setWidget(pictureView);
-    scroller->setFrameShape(QFrame::NoFrame);
-    scroller->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
     layout->setSpacing(4);
@@ -145,7 +139,7 @@ Tshapeform::Tshapeform(const QImage &picture, QWidget *parent)
     layout->addWidget(hintLabel);
     layout->addLayout(texts);
     layout->addLayout(result);
-    layout->addWidget(scroller, 1);
+    layout->addWidget(WizardWidgets::pictureScroller(this, pictureView), 1);
 
     connect(rectangleButton, &QRadioButton::clicked, this, [this] { shapeClick(HotSpotShape::Kind::Rectangle); });
     connect(circleButton, &QRadioButton::clicked, this, [this] { shapeClick(HotSpotShape::Kind::Circle); });

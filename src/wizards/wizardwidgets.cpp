@@ -5,6 +5,7 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QPlainTextEdit>
+#include <QScrollArea>
 #include <QTextDocument>
 
 namespace WizardWidgets {
@@ -17,6 +18,15 @@ QPlainTextEdit *pane(QWidget *parent, const char *name, int lines)
     const int frame = 2 * p->frameWidth() + int(p->document()->documentMargin()) * 2;
     p->setFixedHeight(lines * metrics.lineSpacing() + frame);
     return p;
+}
+
+QScrollArea *pictureScroller(QWidget *parent, QWidget *picture)
+{
+    auto *scroller = new QScrollArea(parent);
+    scroller->setWidget(picture);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return scroller;
 }
 
 } // namespace WizardWidgets
