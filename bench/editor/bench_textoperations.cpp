@@ -77,7 +77,7 @@ public:
     int runDialog(QDialog &dialog) override
     {
         if (auto *ant = qobject_cast<Tdhtmlant *>(&dialog)) {
-            ant->numedit->setText(QString::number(SnippetTexts::MaxLayers));
+            ant->countEdit->setText(QString::number(SnippetTexts::MaxLayers));
             return QDialog::Accepted;
         }
         return Tdhtmlsize::Skipped;

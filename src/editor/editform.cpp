@@ -61,13 +61,13 @@ Teditform::Teditform(EditorHost *host, QWidget *parent)
     cmemo1->setMouseTracking(true);
     cmemo1->viewport()->installEventFilter(this);
     layout->addWidget(cmemo1);
-    StatusBar2 = new QStatusBar(body);
-    StatusBar2->setObjectName(QStringLiteral("StatusBar2"));
-    StatusBar2->setSizeGripEnabled(false);
-    m_caretPanel = new StatusPanel(80, StatusPanel::Fixed, StatusBar2);
-    StatusBar2->addWidget(m_caretPanel);
-    StatusBar2->addWidget(new StatusPanel(580, StatusPanel::Flexible, StatusBar2));
-    layout->addWidget(StatusBar2);
+    m_statusBar = new QStatusBar(body);
+    m_statusBar->setObjectName(QStringLiteral("StatusBar2"));
+    m_statusBar->setSizeGripEnabled(false);
+    m_caretPanel = new StatusPanel(80, StatusPanel::Fixed, m_statusBar);
+    m_statusBar->addWidget(m_caretPanel);
+    m_statusBar->addWidget(new StatusPanel(580, StatusPanel::Flexible, m_statusBar));
+    layout->addWidget(m_statusBar);
     setWidget(body);
 
     // The window's own menu keeps its entries but not their keys: Ctrl+W and

@@ -158,7 +158,7 @@ private:
     FileWatch m_disk;
     bool m_askingAboutDisk = false;
     UndoHistory m_undo;
-    QStatusBar *StatusBar2 = nullptr;
+    QStatusBar *m_statusBar = nullptr;
     StatusPanel *m_caretPanel = nullptr;
     Menus m_menus;
     Commands m_commands;

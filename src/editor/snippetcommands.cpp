@@ -58,7 +58,7 @@ void Generator1Click(Teditform &editor)
         Tdhtmlant ant(&editor);
         if (Prompts::runDialog(ant) != QDialog::Accepted)
             return;
-        const QString entered = ant.numedit->text();
+        const QString entered = ant.countEdit->text();
         const std::optional<int> number = parseInteger(entered);
         if (!number) {
             Prompts::message(Prompts::Kind::Error, entered + EditorTexts::NotANumberText.text());

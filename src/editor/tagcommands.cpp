@@ -42,7 +42,7 @@ void installTagCommands(Teditform &editor)
             addMenuItems(menu, {{item.name, item.caption, item.shortcut, [inserter] { inserter->Standard1Click(); }}});
             menu->setDefaultAction(menu->actions().constLast());
         } else {
-            addMenuItems(menu, {{item.name, item.caption, item.shortcut, [inserter, tag] { inserter->tagsclick(tag); }}});
+            addMenuItem(menu, {item.name, item.caption, item.shortcut, [inserter, tag] { inserter->tagsclick(tag); }});
         }
         markNotCaptioned(menu->actions().constLast()); // an element's name
 

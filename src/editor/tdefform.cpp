@@ -50,68 +50,68 @@ Tdefform::Tdefform(QWidget *parent)
 
     auto *layout = new QVBoxLayout(this);
     auto *number = new QHBoxLayout;
-    Label1 = DialogHelpers::label(this, "Label1", "Def Nr.");
-    updown1 = named<QSpinBox>("updown1", this);
-    updown1->setRange(0, 9);
-    updown1->setValue(0);
-    Label1->setBuddy(updown1);
-    Label2 = DialogHelpers::label(this, "Label2", "0");
-    QFont large = Label2->font();
+    slotLabel = DialogHelpers::label(this, "Label1", "Def Nr.");
+    slotBox = named<QSpinBox>("updown1", this);
+    slotBox->setRange(0, 9);
+    slotBox->setValue(0);
+    slotLabel->setBuddy(slotBox);
+    slotNumberLabel = DialogHelpers::label(this, "Label2", "0");
+    QFont large = slotNumberLabel->font();
     large.setPointSize(large.pointSize() * 2);
     large.setBold(true);
-    Label2->setFont(large);
-    number->addWidget(Label1);
-    number->addWidget(updown1);
+    slotNumberLabel->setFont(large);
+    number->addWidget(slotLabel);
+    number->addWidget(slotBox);
     number->addSpacing(16);
-    number->addWidget(Label2);
+    number->addWidget(slotNumberLabel);
     number->addStretch();
     layout->addLayout(number);
 
     auto *fields = new QGridLayout;
-    Label3 = DialogHelpers::label(this, "Label3", "Title:");
-    Edit1 = DialogHelpers::lineEdit(this, "Edit1", EditWidth);
-    openlabel = DialogHelpers::label(this, "openlabel", "Opening tag");
-    Edit2 = DialogHelpers::lineEdit(this, "Edit2", EditWidth);
-    closelabel = DialogHelpers::label(this, "closelabel", "Closing tag");
-    Edit3 = DialogHelpers::lineEdit(this, "Edit3", EditWidth);
-    Label3->setBuddy(Edit1);
-    openlabel->setBuddy(Edit2);
-    closelabel->setBuddy(Edit3);
-    fields->addWidget(Label3, 0, 0);
-    fields->addWidget(Edit1, 0, 1);
-    fields->addWidget(openlabel, 1, 0);
-    fields->addWidget(Edit2, 1, 1);
-    fields->addWidget(closelabel, 2, 0);
-    fields->addWidget(Edit3, 2, 1);
+    titleLabel = DialogHelpers::label(this, "Label3", "Title:");
+    titleEdit = DialogHelpers::lineEdit(this, "Edit1", EditWidth);
+    openLabel = DialogHelpers::label(this, "openlabel", "Opening tag");
+    openEdit = DialogHelpers::lineEdit(this, "Edit2", EditWidth);
+    closeLabel = DialogHelpers::label(this, "closelabel", "Closing tag");
+    closeEdit = DialogHelpers::lineEdit(this, "Edit3", EditWidth);
+    titleLabel->setBuddy(titleEdit);
+    openLabel->setBuddy(openEdit);
+    closeLabel->setBuddy(closeEdit);
+    fields->addWidget(titleLabel, 0, 0);
+    fields->addWidget(titleEdit, 0, 1);
+    fields->addWidget(openLabel, 1, 0);
+    fields->addWidget(openEdit, 1, 1);
+    fields->addWidget(closeLabel, 2, 0);
+    fields->addWidget(closeEdit, 2, 1);
     layout->addLayout(fields);
 
-    Memo1 = DialogHelpers::label(this, "Memo1",
-                  "Make sure to place the cursor where you want it to appear BEFORE saving the tag");
-    Memo1->setWordWrap(true);
-    Memo1->setForegroundRole(QPalette::Dark);
-    layout->addWidget(Memo1);
+    caretNote = DialogHelpers::label(this, "Memo1",
+                                     "Make sure to place the cursor where you want it to appear BEFORE saving the tag");
+    caretNote->setWordWrap(true);
+    caretNote->setForegroundRole(QPalette::Dark);
+    layout->addWidget(caretNote);
 
-    inlinebutton = named<QRadioButton>("inlinebutton", QStringLiteral("InLine"), this);
-    onelinebutton = named<QRadioButton>("onelinebutton", QStringLiteral("OneLine"), this);
-    sectionbutton = named<QRadioButton>("sectionbutton", QStringLiteral("Section"), this);
-    inlinebutton->setChecked(true);
-    QHBoxLayout *kinds = DialogHelpers::buttonRow({inlinebutton, onelinebutton, sectionbutton}, {});
+    inlineButton = named<QRadioButton>("inlinebutton", QStringLiteral("InLine"), this);
+    oneLineButton = named<QRadioButton>("onelinebutton", QStringLiteral("OneLine"), this);
+    sectionButton = named<QRadioButton>("sectionbutton", QStringLiteral("Section"), this);
+    inlineButton->setChecked(true);
+    QHBoxLayout *kinds = DialogHelpers::buttonRow({inlineButton, oneLineButton, sectionButton}, {});
     layout->addLayout(kinds);
 
-    helpbutton = DialogHelpers::button(this, "helpbutton", "&Help");
-    cancelbutton = DialogHelpers::button(this, "cancelbutton", "&Cancel");
-    savebutton = DialogHelpers::button(this, "savebutton", "&Save");
-    donebutton = DialogHelpers::button(this, "donebutton", "&Done");
-    donebutton->setDefault(true);
-    QHBoxLayout *buttons = DialogHelpers::buttonRow({helpbutton}, {cancelbutton, savebutton, donebutton});
+    helpButton = DialogHelpers::button(this, "helpbutton", "&Help");
+    cancelButton = DialogHelpers::button(this, "cancelbutton", "&Cancel");
+    saveButton = DialogHelpers::button(this, "savebutton", "&Save");
+    doneButton = DialogHelpers::button(this, "donebutton", "&Done");
+    doneButton->setDefault(true);
+    QHBoxLayout *buttons = DialogHelpers::buttonRow({helpButton}, {cancelButton, saveButton, doneButton});
     layout->addLayout(buttons);
     DialogHelpers::makeFixed(this, true);
 
-    connect(helpbutton, &QPushButton::clicked, this, [] { DialogRunner::showHelp(HelpTopic); });
-    connect(cancelbutton, &QPushButton::clicked, this, &QDialog::reject);
-    connect(savebutton, &QPushButton::clicked, this, &Tdefform::savebuttonClick);
-    connect(donebutton, &QPushButton::clicked, this, &QDialog::accept);
-    connect(updown1, &QSpinBox::valueChanged, this, &Tdefform::showSlot);
+    connect(helpButton, &QPushButton::clicked, this, [] { DialogRunner::showHelp(HelpTopic); });
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(saveButton, &QPushButton::clicked, this, &Tdefform::saveSlot);
+    connect(doneButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(slotBox, &QSpinBox::valueChanged, this, &Tdefform::showSlot);
 
     FormShow();
 }
@@ -133,35 +133,35 @@ void Tdefform::showSlot(int slot)
     if (slot < 0 || slot >= DefinedTagCount)
         return;
     const DefinedTag &tag = settings().DefinedTags[size_t(slot)];
-    Label2->setText(QString::number(slot));
-    Edit1->setText(tag.DefTitle);
-    Edit2->setText(tag.DefOpen);
-    Edit3->setText(tag.DefClose);
+    slotNumberLabel->setText(QString::number(slot));
+    titleEdit->setText(tag.DefTitle);
+    openEdit->setText(tag.DefOpen);
+    closeEdit->setText(tag.DefClose);
     // A kind from a foreign settings file shows as the first one.
     switch (tag.DefStat) {
     case DefinedTagText::OneLine:
-        onelinebutton->setChecked(true);
+        oneLineButton->setChecked(true);
         break;
     case DefinedTagText::Section:
-        sectionbutton->setChecked(true);
+        sectionButton->setChecked(true);
         break;
     default:
-        inlinebutton->setChecked(true);
+        inlineButton->setChecked(true);
         break;
     }
 }
 
-void Tdefform::savebuttonClick()
+void Tdefform::saveSlot()
 {
-    const int slot = updown1->value();
+    const int slot = slotBox->value();
     DefinedTag &tag = settings().DefinedTags[size_t(slot)];
-    tag.DefTitle = Edit1->text();
-    tag.DefOpen = Edit2->text();
-    tag.DefClose = Edit3->text();
-    const DefinedTagText::Kind kind = onelinebutton->isChecked() ? DefinedTagText::OneLine
-                                      : sectionbutton->isChecked() ? DefinedTagText::Section
+    tag.DefTitle = titleEdit->text();
+    tag.DefOpen = openEdit->text();
+    tag.DefClose = closeEdit->text();
+    const DefinedTagText::Kind kind = oneLineButton->isChecked() ? DefinedTagText::OneLine
+                                      : sectionButton->isChecked() ? DefinedTagText::Section
                                                                    : DefinedTagText::InLine;
     tag.DefStat = kind;
-    tag.DefBack = DefinedTagText::back(kind, tag.DefOpen, tag.DefClose, Edit2->cursorPosition());
+    tag.DefBack = DefinedTagText::back(kind, tag.DefOpen, tag.DefClose, openEdit->cursorPosition());
     SaveDefinedTag(slot);
 }

@@ -24,25 +24,25 @@ public:
     // Fills the fields from a slot; unsaved edits of the shown slot are dropped.
     void showSlot(int slot);
     // Stores the shown slot from the fields and writes it to the settings store.
-    void savebuttonClick();
+    void saveSlot();
 
-    QSpinBox *updown1;
-    QLabel *Label1;
-    QLabel *Label2;
-    QLabel *Label3;
-    QLineEdit *Edit1; // title
-    QLabel *openlabel;
-    QLineEdit *Edit2; // opening text
-    QLabel *closelabel;
-    QLineEdit *Edit3; // closing text
-    QLabel *Memo1;    // the note about the caret
-    QRadioButton *inlinebutton;
-    QRadioButton *onelinebutton;
-    QRadioButton *sectionbutton;
-    QPushButton *helpbutton;
-    QPushButton *cancelbutton;
-    QPushButton *savebutton;
-    QPushButton *donebutton;
+    QSpinBox *slotBox;
+    QLabel *slotLabel;
+    QLabel *slotNumberLabel;
+    QLabel *titleLabel;
+    QLineEdit *titleEdit;
+    QLabel *openLabel;
+    QLineEdit *openEdit;
+    QLabel *closeLabel;
+    QLineEdit *closeEdit;
+    QLabel *caretNote; // where to leave the caret before saving
+    QRadioButton *inlineButton;
+    QRadioButton *oneLineButton;
+    QRadioButton *sectionButton;
+    QPushButton *helpButton;
+    QPushButton *cancelButton;
+    QPushButton *saveButton;
+    QPushButton *doneButton;
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -25,31 +25,31 @@ Tdhtmlant::Tdhtmlant(QWidget *parent)
     setNameCaption(this, QStringLiteral("DHTML/Layers"));
 
     auto *grid = new QGridLayout(this);
-    numlabel = named<QLabel>("numlabel", QStringLiteral("Number of layers"), this);
-    numedit = named<QLineEdit>("numedit", this);
-    numlabel->setBuddy(numedit);
-    grid->addWidget(numlabel, 0, 0);
-    grid->addWidget(numedit, 0, 1);
+    countLabel = named<QLabel>("numlabel", QStringLiteral("Number of layers"), this);
+    countEdit = named<QLineEdit>("numedit", this);
+    countLabel->setBuddy(countEdit);
+    grid->addWidget(countLabel, 0, 0);
+    grid->addWidget(countEdit, 0, 1);
 
-    cancelbutton = DialogHelpers::button(this, "cancelbutton", "&Cancel");
-    okbutton = DialogHelpers::button(this, "okbutton", "&Ok");
-    okbutton->setDefault(true);
-    QHBoxLayout *buttons = DialogHelpers::buttonRow({cancelbutton, okbutton});
+    cancelButton = DialogHelpers::button(this, "cancelbutton", "&Cancel");
+    okButton = DialogHelpers::button(this, "okbutton", "&Ok");
+    okButton->setDefault(true);
+    QHBoxLayout *buttons = DialogHelpers::buttonRow({cancelButton, okButton});
     grid->addLayout(buttons, 1, 0, 1, 2);
     DialogHelpers::makeFixed(this, true);
 
-    connect(cancelbutton, &QPushButton::clicked, this, &QDialog::reject);
-    connect(okbutton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
 
     // As it is shown: the language, and an empty box with the focus.
     applyCaptions(this, TdhtmlantCaptions, settings().Lang);
-    numedit->clear();
-    numedit->setFocus();
+    countEdit->clear();
+    countEdit->setFocus();
 }
 
 void Tdhtmlant::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     DialogHelpers::centreOnScreen(this);
-    numedit->setFocus();
+    countEdit->setFocus();
 }

@@ -16,10 +16,10 @@ class Tdhtmlant : public QDialog
 public:
     explicit Tdhtmlant(QWidget *parent = nullptr);
 
-    QLabel *numlabel;
-    QLineEdit *numedit;
-    QPushButton *cancelbutton;
-    QPushButton *okbutton;
+    QLabel *countLabel;
+    QLineEdit *countEdit;
+    QPushButton *cancelButton;
+    QPushButton *okButton;
 
 protected:
     void showEvent(QShowEvent *event) override;

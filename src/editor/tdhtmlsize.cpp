@@ -38,10 +38,10 @@ Tdhtmlsize::Tdhtmlsize(QWidget *parent)
         QLineEdit *&edit;
         const char *editName;
     } rows[] = {
-        {hlabel, "hlabel", "Height", Edit1, "Edit1"},
-        {wlabel, "wlabel", "Width", Edit2, "Edit2"},
-        {tlabel, "tlabel", "Top", Edit3, "Edit3"},
-        {llabel, "llabel", "Left", Edit4, "Edit4"},
+        {heightLabel, "hlabel", "Height", heightEdit, "Edit1"},
+        {widthLabel, "wlabel", "Width", widthEdit, "Edit2"},
+        {topLabel, "tlabel", "Top", topEdit, "Edit3"},
+        {leftLabel, "llabel", "Left", leftEdit, "Edit4"},
     };
     int row = 0;
     for (const auto &r : rows) {
@@ -55,42 +55,42 @@ Tdhtmlsize::Tdhtmlsize(QWidget *parent)
     }
 
     auto *buttons = new QHBoxLayout;
-    okbutton = DialogHelpers::button(this, "okbutton", "&Ok");
-    skipbutton = DialogHelpers::button(this, "skipbutton", "&Skip");
-    cancelbutton = DialogHelpers::button(this, "cancelbutton", "&Cancel");
-    helpbutton = DialogHelpers::button(this, "helpbutton", "&Help");
-    okbutton->setDefault(true);
-    buttons->addWidget(okbutton);
-    buttons->addWidget(skipbutton);
-    buttons->addWidget(cancelbutton);
-    buttons->addWidget(helpbutton);
+    okButton = DialogHelpers::button(this, "okbutton", "&Ok");
+    skipButton = DialogHelpers::button(this, "skipbutton", "&Skip");
+    cancelButton = DialogHelpers::button(this, "cancelbutton", "&Cancel");
+    helpButton = DialogHelpers::button(this, "helpbutton", "&Help");
+    okButton->setDefault(true);
+    buttons->addWidget(okButton);
+    buttons->addWidget(skipButton);
+    buttons->addWidget(cancelButton);
+    buttons->addWidget(helpButton);
     grid->addLayout(buttons, row, 0, 1, 2);
     DialogHelpers::makeFixed(this, true);
 
-    connect(okbutton, &QPushButton::clicked, this, &QDialog::accept);
-    connect(skipbutton, &QPushButton::clicked, this, [this] { done(Skipped); });
-    connect(cancelbutton, &QPushButton::clicked, this, &QDialog::reject);
-    connect(helpbutton, &QPushButton::clicked, this, [] { DialogRunner::showHelp(HelpTopic); });
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(skipButton, &QPushButton::clicked, this, [this] { done(Skipped); });
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(helpButton, &QPushButton::clicked, this, [] { DialogRunner::showHelp(HelpTopic); });
 
     // As it is shown: OK disabled, the language, the focus in the first box.
-    okbutton->setEnabled(false);
+    okButton->setEnabled(false);
     applyCaptions(this, TdhtmlsizeCaptions, settings().Lang);
-    Edit1->setFocus();
+    heightEdit->setFocus();
 }
 
 void Tdhtmlsize::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     DialogHelpers::centreOnScreen(this);
-    Edit1->setFocus();
+    heightEdit->setFocus();
 }
 
 SnippetTexts::LayerGeometry Tdhtmlsize::geometry() const
 {
-    return {Edit1->text(), Edit2->text(), Edit3->text(), Edit4->text()};
+    return {heightEdit->text(), widthEdit->text(), topEdit->text(), leftEdit->text()};
 }
 
 void Tdhtmlsize::editChange()
 {
-    okbutton->setEnabled(SnippetTexts::geometryAcceptable(geometry()));
+    okButton->setEnabled(SnippetTexts::geometryAcceptable(geometry()));
 }

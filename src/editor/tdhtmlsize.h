@@ -26,18 +26,18 @@ public:
     // The four boxes as typed.
     SnippetTexts::LayerGeometry geometry() const;
 
-    QLabel *hlabel;
-    QLabel *wlabel;
-    QLabel *tlabel;
-    QLabel *llabel;
-    QLineEdit *Edit1; // height
-    QLineEdit *Edit2; // width
-    QLineEdit *Edit3; // top
-    QLineEdit *Edit4; // left
-    QPushButton *okbutton;
-    QPushButton *skipbutton;
-    QPushButton *cancelbutton;
-    QPushButton *helpbutton;
+    QLabel *heightLabel;
+    QLabel *widthLabel;
+    QLabel *topLabel;
+    QLabel *leftLabel;
+    QLineEdit *heightEdit;
+    QLineEdit *widthEdit;
+    QLineEdit *topEdit;
+    QLineEdit *leftEdit;
+    QPushButton *okButton;
+    QPushButton *skipButton;
+    QPushButton *cancelButton;
+    QPushButton *helpButton;
 
 protected:
     void showEvent(QShowEvent *event) override;

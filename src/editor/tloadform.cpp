@@ -52,33 +52,33 @@ Tloadform::Tloadform(QWidget *parent)
     resize(560, 420);
 
     auto *layout = new QVBoxLayout(this);
-    Memo1 = named<QPlainTextEdit>("Memo1", this);
-    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Memo1->setUndoRedoEnabled(false);
-    layout->addWidget(Memo1, 1);
+    textMemo = named<QPlainTextEdit>("Memo1", this);
+    textMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    textMemo->setUndoRedoEnabled(false);
+    layout->addWidget(textMemo, 1);
 
-    Label1 = new QLabel(QStringLiteral("\"Highlight\" the part you want to insert, then click \"Ok\""),
-                        this);
-    Label1->setObjectName(QStringLiteral("Label1"));
+    hintLabel = new QLabel(QStringLiteral("\"Highlight\" the part you want to insert, then click \"Ok\""),
+                           this);
+    hintLabel->setObjectName(QStringLiteral("Label1"));
     QFont labelFont(QStringLiteral("Times New Roman"));
     labelFont.setPixelSize(13);
-    Label1->setFont(labelFont);
-    layout->addWidget(Label1);
+    hintLabel->setFont(labelFont);
+    layout->addWidget(hintLabel);
 
-    BitBtn4 = DialogHelpers::button(this, "BitBtn4", "&Help");
-    BitBtn3 = DialogHelpers::button(this, "BitBtn3", "Open &file");
-    BitBtn2 = DialogHelpers::button(this, "BitBtn2", "&Cancel");
-    BitBtn1 = DialogHelpers::button(this, "BitBtn1", "&Ok");
-    QHBoxLayout *buttons = DialogHelpers::buttonRow({BitBtn4, BitBtn3}, {BitBtn2, BitBtn1});
+    helpButton = DialogHelpers::button(this, "BitBtn4", "&Help");
+    openFileButton = DialogHelpers::button(this, "BitBtn3", "Open &file");
+    cancelButton = DialogHelpers::button(this, "BitBtn2", "&Cancel");
+    okButton = DialogHelpers::button(this, "BitBtn1", "&Ok");
+    QHBoxLayout *buttons = DialogHelpers::buttonRow({helpButton, openFileButton}, {cancelButton, okButton});
     layout->addLayout(buttons);
 
-    connect(BitBtn4, &QPushButton::clicked, this, [] { DialogRunner::showHelp(HelpTopic); });
-    connect(BitBtn3, &QPushButton::clicked, this, &Tloadform::BitBtn3Click);
-    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
-    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+    connect(helpButton, &QPushButton::clicked, this, [] { DialogRunner::showHelp(HelpTopic); });
+    connect(openFileButton, &QPushButton::clicked, this, &Tloadform::chooseFile);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
     // OK follows the memo's selection, however it was made.
-    connect(Memo1, &QPlainTextEdit::selectionChanged, this, &Tloadform::updateOk);
-    BitBtn1->setEnabled(false);
+    connect(textMemo, &QPlainTextEdit::selectionChanged, this, &Tloadform::updateOk);
+    okButton->setEnabled(false);
 }
 
 QString Tloadform::filter() const
@@ -88,16 +88,16 @@ QString Tloadform::filter() const
 
 void Tloadform::FormShow(const QString &lastFile)
 {
-    Memo1->clear();
+    textMemo->clear();
     applyCaptions(this, TloadformCaptions, settings().Lang);
-    BitBtn1->setEnabled(false);
+    okButton->setEnabled(false);
     if (!lastFile.isEmpty())
         loadFile(lastFile);
     else
-        BitBtn3Click();
+        chooseFile();
 }
 
-void Tloadform::BitBtn3Click()
+void Tloadform::chooseFile()
 {
     Prompts::FileDialog dialog;
     dialog.title = windowTitle();
@@ -111,7 +111,7 @@ void Tloadform::BitBtn3Click()
 
 bool Tloadform::loadFile(const QString &path)
 {
-    Memo1->clear();
+    textMemo->clear();
     const TextFile::DocumentResult file = TextFile::readDocument(path, MaxPickerBytes);
     if (!file.ok()) {
         // An unreadable file is not remembered, so the next time asks again.
@@ -121,19 +121,19 @@ bool Tloadform::loadFile(const QString &path)
         return false;
     }
     m_fileName = path;
-    Memo1->setPlainText(file.text);
+    textMemo->setPlainText(file.text);
     updateOk();
     return true;
 }
 
 QString Tloadform::selectedText() const
 {
-    QString text = Memo1->textCursor().selectedText();
+    QString text = textMemo->textCursor().selectedText();
     text.replace(QChar::ParagraphSeparator, QLatin1String("\r\n"));
     return text;
 }
 
 void Tloadform::updateOk()
 {
-    BitBtn1->setEnabled(Memo1->textCursor().hasSelection());
+    okButton->setEnabled(textMemo->textCursor().hasSelection());
 }

@@ -29,17 +29,17 @@ public:
     QString selectedText() const;
 
     // "Open file": the open dialog again; a chosen file replaces the memo.
-    void BitBtn3Click();
+    void chooseFile();
     // Loads a file into the memo; false (after the error box) when it
     // cannot be read, leaving the memo empty.
     bool loadFile(const QString &path);
 
-    QPlainTextEdit *Memo1;
-    QLabel *Label1;
-    QPushButton *BitBtn4; // Help
-    QPushButton *BitBtn3; // Open file
-    QPushButton *BitBtn2; // Cancel
-    QPushButton *BitBtn1; // OK
+    QPlainTextEdit *textMemo;
+    QLabel *hintLabel;
+    QPushButton *helpButton;
+    QPushButton *openFileButton;
+    QPushButton *cancelButton;
+    QPushButton *okButton;
 
 private:
     void updateOk();

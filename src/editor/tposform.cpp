@@ -28,32 +28,32 @@ Tposform::Tposform(QWidget *parent)
     setDesignCaption(this, "Enter position");
 
     auto *grid = new QGridLayout(this);
-    Label1 = named<QLabel>("Label1", QStringLiteral("Line:"), this);
-    Edit1 = named<QLineEdit>("Edit1", QStringLiteral("0"), this);
-    Label2 = named<QLabel>("Label2", QStringLiteral("Position:"), this);
-    Edit2 = named<QLineEdit>("Edit2", QStringLiteral("0"), this);
-    Label1->setBuddy(Edit1);
-    Label2->setBuddy(Edit2);
-    grid->addWidget(Label1, 0, 0);
-    grid->addWidget(Edit1, 0, 1);
-    grid->addWidget(Label2, 1, 0);
-    grid->addWidget(Edit2, 1, 1);
+    lineNumberLabel = named<QLabel>("Label1", QStringLiteral("Line:"), this);
+    lineNumberEdit = named<QLineEdit>("Edit1", QStringLiteral("0"), this);
+    columnLabel = named<QLabel>("Label2", QStringLiteral("Position:"), this);
+    columnEdit = named<QLineEdit>("Edit2", QStringLiteral("0"), this);
+    lineNumberLabel->setBuddy(lineNumberEdit);
+    columnLabel->setBuddy(columnEdit);
+    grid->addWidget(lineNumberLabel, 0, 0);
+    grid->addWidget(lineNumberEdit, 0, 1);
+    grid->addWidget(columnLabel, 1, 0);
+    grid->addWidget(columnEdit, 1, 1);
 
-    BitBtn1 = DialogHelpers::button(this, "BitBtn1", "&Cancel");
-    BitBtn2 = DialogHelpers::button(this, "BitBtn2", "&Ok");
-    BitBtn2->setDefault(true);
-    QHBoxLayout *buttons = DialogHelpers::buttonRow({BitBtn1, BitBtn2});
+    cancelButton = DialogHelpers::button(this, "BitBtn1", "&Cancel");
+    okButton = DialogHelpers::button(this, "BitBtn2", "&Ok");
+    okButton->setDefault(true);
+    QHBoxLayout *buttons = DialogHelpers::buttonRow({cancelButton, okButton});
     grid->addLayout(buttons, 2, 0, 1, 2);
     DialogHelpers::makeFixed(this, false);
 
-    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
-    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::accept);
-    connect(Edit1, &QLineEdit::textChanged, this, &Tposform::editChange);
-    connect(Edit2, &QLineEdit::textChanged, this, &Tposform::editChange);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(lineNumberEdit, &QLineEdit::textChanged, this, &Tposform::editChange);
+    connect(columnEdit, &QLineEdit::textChanged, this, &Tposform::editChange);
 
     // What the form does as it is shown: its language, and OK waits for a change.
     applyCaptions(this, TposformCaptions, settings().Lang);
-    BitBtn2->setEnabled(false);
+    okButton->setEnabled(false);
 }
 
 void Tposform::showEvent(QShowEvent *event)
@@ -61,22 +61,22 @@ void Tposform::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     DialogHelpers::centreOnScreen(this);
     // Typing replaces the "0" rather than adding to it.
-    Edit1->setFocus();
-    Edit1->selectAll();
+    lineNumberEdit->setFocus();
+    lineNumberEdit->selectAll();
 }
 
 void Tposform::editChange()
 {
-    BitBtn2->setEnabled(parseInteger(Edit1->text()).has_value()
-                        && parseInteger(Edit2->text()).has_value());
+    okButton->setEnabled(parseInteger(lineNumberEdit->text()).has_value()
+                        && parseInteger(columnEdit->text()).has_value());
 }
 
 int Tposform::line() const
 {
-    return parseInteger(Edit1->text()).value_or(0);
+    return parseInteger(lineNumberEdit->text()).value_or(0);
 }
 
 int Tposform::column() const
 {
-    return parseInteger(Edit2->text()).value_or(0);
+    return parseInteger(columnEdit->text()).value_or(0);
 }

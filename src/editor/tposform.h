@@ -21,12 +21,12 @@ public:
     int line() const;
     int column() const;
 
-    QLabel *Label1;
-    QLineEdit *Edit1;
-    QLabel *Label2;
-    QLineEdit *Edit2;
-    QPushButton *BitBtn1; // Cancel
-    QPushButton *BitBtn2; // OK
+    QLabel *lineNumberLabel;
+    QLineEdit *lineNumberEdit;
+    QLabel *columnLabel;
+    QLineEdit *columnEdit;
+    QPushButton *cancelButton;
+    QPushButton *okButton;
 
 protected:
     void showEvent(QShowEvent *event) override;

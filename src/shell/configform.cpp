@@ -32,16 +32,16 @@ Tconfigform::Tconfigform(std::function<void(const QString &)> hint, QWidget *par
     setObjectName(QStringLiteral("configform"));
     setNameCaption(this, QStringLiteral("Markvale PRO"));
 
-    PageControl1 = named<QTabWidget>("PageControl1", this);
+    pages = named<QTabWidget>("PageControl1", this);
     const auto addPage = [this](QWidget *page, const char *caption) {
-        PageControl1->addTab(page, QString());
+        pages->addTab(page, QString());
         setDesignCaption(page, caption);
     };
     addPage(buildDirectoriesPage(), "&Directories");
     addPage(buildFontPage(), "&Font");
     addPage(buildPreferencesPage(), "&Preferences");
     addPage(buildLanguagePage(), "&Language");
-    PageControl1->setCurrentIndex(2);
+    pages->setCurrentIndex(2);
 
     auto *ok = named<QPushButton>("okbutton", QStringLiteral("&Ok"), this);
     ok->setDefault(true);
@@ -55,7 +55,7 @@ Tconfigform::Tconfigform(std::function<void(const QString &)> hint, QWidget *par
 
     QHBoxLayout *buttons = DialogHelpers::buttonRow({ok, standard, cancel, help});
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(PageControl1);
+    layout->addWidget(pages);
     layout->addLayout(buttons);
     FormShow();
     setFixedSize(QSize(480, 320).expandedTo(sizeHint()));

@@ -25,7 +25,7 @@ public:
     // the settings record.
     void FormShow();
 
-    QTabWidget *PageControl1 = nullptr;
+    QTabWidget *pages = nullptr;
     QLineEdit *opendir = nullptr;
     QLineEdit *savedir = nullptr;
     QLineEdit *textdir = nullptr;

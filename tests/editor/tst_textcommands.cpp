@@ -164,9 +164,9 @@ private:
             auto *ant = qobject_cast<Tdhtmlant *>(&dialog);
             QVERIFY(ant);
             QCOMPARE(ant->windowTitle(), QStringLiteral("DHTML/Layers"));
-            QVERIFY(ant->numedit->text().isEmpty());
-            ant->numedit->setText(count);
-            ant->okbutton->click();
+            QVERIFY(ant->countEdit->text().isEmpty());
+            ant->countEdit->setText(count);
+            ant->okButton->click();
         });
     }
 
@@ -175,13 +175,13 @@ private:
     static void saveSlot(Tdefform &form, int slot, const QString &title, const QString &open,
                          const QString &close, QRadioButton *Tdefform::*kind, int caret)
     {
-        form.updown1->setValue(slot);
-        form.Edit1->setText(title);
-        form.Edit2->setText(open);
-        form.Edit3->setText(close);
+        form.slotBox->setValue(slot);
+        form.titleEdit->setText(title);
+        form.openEdit->setText(open);
+        form.closeEdit->setText(close);
         (form.*kind)->setChecked(true);
-        form.Edit2->setCursorPosition(caret);
-        form.savebutton->click();
+        form.openEdit->setCursorPosition(caret);
+        form.saveButton->click();
     }
 
 private Q_SLOTS:
@@ -313,37 +313,37 @@ private Q_SLOTS:
         {
             Tposform form;
             QCOMPARE(form.windowTitle(), QStringLiteral("Indtast position"));
-            QCOMPARE(form.Label1->text(), QStringLiteral("Linje"));
-            QCOMPARE(form.Label2->text(), QStringLiteral("Position:"));
-            QCOMPARE(form.BitBtn1->text(), QStringLiteral("&Afbryd"));
+            QCOMPARE(form.lineNumberLabel->text(), QStringLiteral("Linje"));
+            QCOMPARE(form.columnLabel->text(), QStringLiteral("Position:"));
+            QCOMPARE(form.cancelButton->text(), QStringLiteral("&Afbryd"));
         }
         {
             Tdhtmlsize size;
-            QCOMPARE(size.skipbutton->text(), QStringLiteral("&Ignorer"));
-            QCOMPARE(size.hlabel->text(), QStringLiteral("Højde"));
+            QCOMPARE(size.skipButton->text(), QStringLiteral("&Ignorer"));
+            QCOMPARE(size.heightLabel->text(), QStringLiteral("Højde"));
             QCOMPARE(size.windowTitle(), QStringLiteral("DHTML/Layers"));
         }
         startWithLanguage(3);
         {
             Tdefform form;
-            QCOMPARE(form.closelabel->text(), QStringLiteral("Schliestag"));
-            QCOMPARE(form.donebutton->text(), QStringLiteral("&Fertig"));
+            QCOMPARE(form.closeLabel->text(), QStringLiteral("Schliestag"));
+            QCOMPARE(form.doneButton->text(), QStringLiteral("&Fertig"));
             QCOMPARE(form.windowTitle(), QStringLiteral("Markvale PRO"));
             Tdhtmlant ant;
-            QCOMPARE(ant.numlabel->text(), QStringLiteral("Anzahl Layer"));
+            QCOMPARE(ant.countLabel->text(), QStringLiteral("Anzahl Layer"));
             Tloadform picker;
             prompts->answerOpen({});
             picker.FormShow(QString());
             QCOMPARE(picker.windowTitle(), QStringLiteral("Vom Text Datei einfügen"));
-            QCOMPARE(picker.BitBtn3->text(), QStringLiteral("Datei &Öffnen"));
+            QCOMPARE(picker.openFileButton->text(), QStringLiteral("Datei &Öffnen"));
             QCOMPARE(prompts->lastFileDialog().filter,
                      QStringLiteral("Text Dateien|*.txt|Rich Text Dateien|*.rtf|Alle Dateien|*.*"));
         }
         startWithLanguage(0);
         {
             Tdhtmlsize size;
-            QCOMPARE(size.tlabel->text(), QStringLiteral("Top"));
-            QCOMPARE(size.skipbutton->text(), QStringLiteral("&Skip"));
+            QCOMPARE(size.topLabel->text(), QStringLiteral("Top"));
+            QCOMPARE(size.skipButton->text(), QStringLiteral("&Skip"));
         }
     }
 
@@ -465,12 +465,12 @@ private Q_SLOTS:
         QFETCH(QString, column);
         QFETCH(bool, enabled);
         Tposform form;
-        QCOMPARE(form.Edit1->text(), QStringLiteral("0"));
-        QCOMPARE(form.Edit2->text(), QStringLiteral("0"));
-        QVERIFY(!form.BitBtn2->isEnabled());
-        form.Edit1->setText(line);
-        form.Edit2->setText(column);
-        QCOMPARE(form.BitBtn2->isEnabled(), enabled);
+        QCOMPARE(form.lineNumberEdit->text(), QStringLiteral("0"));
+        QCOMPARE(form.columnEdit->text(), QStringLiteral("0"));
+        QVERIFY(!form.okButton->isEnabled());
+        form.lineNumberEdit->setText(line);
+        form.columnEdit->setText(column);
+        QCOMPARE(form.okButton->isEnabled(), enabled);
     }
 
     void jumpTo_data()
@@ -500,10 +500,10 @@ private Q_SLOTS:
         prompts->answerDialog([&](QDialog &dialog) {
             auto *form = qobject_cast<Tposform *>(&dialog);
             QVERIFY(form);
-            form->Edit1->setText(line);
-            form->Edit2->setText(column);
-            QVERIFY(form->BitBtn2->isEnabled());
-            form->BitBtn2->click();
+            form->lineNumberEdit->setText(line);
+            form->columnEdit->setText(column);
+            QVERIFY(form->okButton->isEnabled());
+            form->okButton->click();
         });
         run("Jumpto1");
         QCOMPARE(memo()->CaretLine(), caretLine);
@@ -517,8 +517,8 @@ private Q_SLOTS:
         setText(crlf("a|b|c"), 3);
         prompts->answerDialog([](QDialog &dialog) {
             auto *form = qobject_cast<Tposform *>(&dialog);
-            form->Edit1->setText(QStringLiteral("2"));
-            form->BitBtn1->click();
+            form->lineNumberEdit->setText(QStringLiteral("2"));
+            form->cancelButton->click();
         });
         run("Jumpto1");
         QCOMPARE(memo()->SelStart(), 3);
@@ -713,13 +713,13 @@ private Q_SLOTS:
             auto *picker = qobject_cast<Tloadform *>(&dialog);
             QVERIFY(picker);
             QCOMPARE(picker->windowTitle(), QStringLiteral("Insert from text file"));
-            QVERIFY(!picker->BitBtn1->isEnabled());
-            QTextCursor cursor = picker->Memo1->textCursor();
+            QVERIFY(!picker->okButton->isEnabled());
+            QTextCursor cursor = picker->textMemo->textCursor();
             cursor.setPosition(6);
             cursor.setPosition(17, QTextCursor::KeepAnchor);
-            picker->Memo1->setTextCursor(cursor);
-            QVERIFY(picker->BitBtn1->isEnabled());
-            picker->BitBtn1->click();
+            picker->textMemo->setTextCursor(cursor);
+            QVERIFY(picker->okButton->isEnabled());
+            picker->okButton->click();
         });
         run("Insertfromtextfile1");
         QCOMPARE(prompts->lastFileDialog().directory, dir->path());
@@ -733,9 +733,9 @@ private Q_SLOTS:
         // The next time the same file opens without asking.
         prompts->answerDialog([](QDialog &dialog) {
             auto *picker = qobject_cast<Tloadform *>(&dialog);
-            QCOMPARE(picker->Memo1->toPlainText(), QStringLiteral("first line\nsecond line\nthird\n"));
-            picker->Memo1->selectAll();
-            picker->BitBtn2->click();
+            QCOMPARE(picker->textMemo->toPlainText(), QStringLiteral("first line\nsecond line\nthird\n"));
+            picker->textMemo->selectAll();
+            picker->cancelButton->click();
         });
         run("Insertfromtextfile1");
         QCOMPARE(memo()->Text(), crlf("[line|second]"));
@@ -753,11 +753,11 @@ private Q_SLOTS:
         TextOperations::LastTextFile() = first;
         prompts->answerDialog([](QDialog &dialog) {
             auto *picker = qobject_cast<Tloadform *>(&dialog);
-            QCOMPARE(picker->Memo1->toPlainText(), QStringLiteral("AAA\n"));
-            picker->BitBtn3->click();
-            QCOMPARE(picker->Memo1->toPlainText(), QStringLiteral("BBB\n"));
-            picker->Memo1->selectAll();
-            picker->BitBtn1->click();
+            QCOMPARE(picker->textMemo->toPlainText(), QStringLiteral("AAA\n"));
+            picker->openFileButton->click();
+            QCOMPARE(picker->textMemo->toPlainText(), QStringLiteral("BBB\n"));
+            picker->textMemo->selectAll();
+            picker->okButton->click();
         });
         prompts->answerOpen({second});
         run("Insertfromtextfile1");
@@ -777,8 +777,8 @@ private Q_SLOTS:
         prompts->answerOpen({});
         prompts->answerDialog([](QDialog &dialog) {
             auto *picker = qobject_cast<Tloadform *>(&dialog);
-            QVERIFY(picker->Memo1->toPlainText().isEmpty());
-            QVERIFY(!picker->BitBtn1->isEnabled());
+            QVERIFY(picker->textMemo->toPlainText().isEmpty());
+            QVERIFY(!picker->okButton->isEnabled());
             picker->reject();
         });
         run("Insertfromtextfile1");
@@ -794,7 +794,7 @@ private Q_SLOTS:
         prompts->answerMessage(Prompts::Button::Ok, QStringLiteral("is not a text file"));
         prompts->answerDialog([](QDialog &dialog) {
             auto *picker = qobject_cast<Tloadform *>(&dialog);
-            QVERIFY(picker->Memo1->toPlainText().isEmpty());
+            QVERIFY(picker->textMemo->toPlainText().isEmpty());
             picker->reject();
         });
         run("Insertfromtextfile1");
@@ -880,13 +880,13 @@ private Q_SLOTS:
         prompts->answerDialog([](QDialog &dialog) {
             auto *size = qobject_cast<Tdhtmlsize *>(&dialog);
             QVERIFY(size);
-            QVERIFY(!size->okbutton->isEnabled());
-            size->Edit1->setText(QStringLiteral("100"));
-            size->Edit2->setText(QStringLiteral("200"));
-            size->Edit3->setText(QStringLiteral("10"));
-            size->Edit4->setText(QStringLiteral("20"));
-            QVERIFY(size->okbutton->isEnabled());
-            size->okbutton->click();
+            QVERIFY(!size->okButton->isEnabled());
+            size->heightEdit->setText(QStringLiteral("100"));
+            size->widthEdit->setText(QStringLiteral("200"));
+            size->topEdit->setText(QStringLiteral("10"));
+            size->leftEdit->setText(QStringLiteral("20"));
+            QVERIFY(size->okButton->isEnabled());
+            size->okButton->click();
         });
         run("Generator1");
         const QString script = SnippetTexts::layerScript(
@@ -905,8 +905,8 @@ private Q_SLOTS:
         answerCount(*prompts, QStringLiteral(" 1"));
         prompts->answerDialog([](QDialog &dialog) {
             auto *size = qobject_cast<Tdhtmlsize *>(&dialog);
-            size->Edit1->setText(QStringLiteral("abc"));
-            size->skipbutton->click();
+            size->heightEdit->setText(QStringLiteral("abc"));
+            size->skipButton->click();
         });
         run("Generator1");
         QCOMPARE(memo()->Text(), SnippetTexts::layerScript(1, {}));
@@ -921,7 +921,7 @@ private Q_SLOTS:
                                QStringLiteral("abc is not a valid number, please try again."));
         answerCount(*prompts, QStringLiteral("0"));
         prompts->answerDialog([](QDialog &dialog) {
-            static_cast<Tdhtmlsize &>(dialog).skipbutton->click();
+            static_cast<Tdhtmlsize &>(dialog).skipButton->click();
         });
         run("Generator1");
         QCOMPARE(prompts->messages().last().kind, Prompts::Kind::Error);
@@ -932,10 +932,10 @@ private Q_SLOTS:
     void generatorCancelledInsertsNothing()
     {
         setText(QStringLiteral("x"), 1);
-        prompts->answerDialog([](QDialog &dialog) { static_cast<Tdhtmlant &>(dialog).cancelbutton->click(); });
+        prompts->answerDialog([](QDialog &dialog) { static_cast<Tdhtmlant &>(dialog).cancelButton->click(); });
         run("Generator1");
         answerCount(*prompts, QStringLiteral("3"));
-        prompts->answerDialog([](QDialog &dialog) { static_cast<Tdhtmlsize &>(dialog).cancelbutton->click(); });
+        prompts->answerDialog([](QDialog &dialog) { static_cast<Tdhtmlsize &>(dialog).cancelButton->click(); });
         run("Generator1");
         // Closing the dialog some other way is a cancel too.
         answerCount(*prompts, QStringLiteral("3"));
@@ -949,7 +949,7 @@ private Q_SLOTS:
     {
         // Negative: the skeleton without layers.
         answerCount(*prompts, QStringLiteral("-5"));
-        prompts->answerDialog([](QDialog &dialog) { static_cast<Tdhtmlsize &>(dialog).skipbutton->click(); });
+        prompts->answerDialog([](QDialog &dialog) { static_cast<Tdhtmlsize &>(dialog).skipButton->click(); });
         run("Generator1");
         QCOMPARE(memo()->Text(), SnippetTexts::layerScript(0, {}));
 
@@ -965,7 +965,7 @@ private Q_SLOTS:
 
         // The largest count is made at once.
         answerCount(*prompts, QStringLiteral("1000"));
-        prompts->answerDialog([](QDialog &dialog) { static_cast<Tdhtmlsize &>(dialog).skipbutton->click(); });
+        prompts->answerDialog([](QDialog &dialog) { static_cast<Tdhtmlsize &>(dialog).skipButton->click(); });
         QElapsedTimer timer;
         timer.start();
         run("Generator1");
@@ -976,19 +976,19 @@ private Q_SLOTS:
     void geometryDialogOkRule()
     {
         Tdhtmlsize size;
-        QVERIFY(!size.okbutton->isEnabled());
-        QVERIFY(size.skipbutton->isEnabled());
-        QVERIFY(size.cancelbutton->isEnabled());
-        size.Edit1->setText(QStringLiteral("2000"));
-        size.Edit2->setText(QStringLiteral("2000"));
-        size.Edit3->setText(QStringLiteral("999"));
-        QVERIFY(!size.okbutton->isEnabled());
-        size.Edit4->setText(QStringLiteral("0"));
-        QVERIFY(size.okbutton->isEnabled());
-        size.Edit3->setText(QStringLiteral("1000"));
-        QVERIFY(!size.okbutton->isEnabled());
-        size.Edit3->setText(QStringLiteral("ten"));
-        QVERIFY(!size.okbutton->isEnabled());
+        QVERIFY(!size.okButton->isEnabled());
+        QVERIFY(size.skipButton->isEnabled());
+        QVERIFY(size.cancelButton->isEnabled());
+        size.heightEdit->setText(QStringLiteral("2000"));
+        size.widthEdit->setText(QStringLiteral("2000"));
+        size.topEdit->setText(QStringLiteral("999"));
+        QVERIFY(!size.okButton->isEnabled());
+        size.leftEdit->setText(QStringLiteral("0"));
+        QVERIFY(size.okButton->isEnabled());
+        size.topEdit->setText(QStringLiteral("1000"));
+        QVERIFY(!size.okButton->isEnabled());
+        size.topEdit->setText(QStringLiteral("ten"));
+        QVERIFY(!size.okButton->isEnabled());
     }
 
     // ---- Defined tags ------------------------------------------------------
@@ -1000,8 +1000,8 @@ private Q_SLOTS:
         prompts->answerDialog([](QDialog &dialog) {
             auto &form = static_cast<Tdefform &>(dialog);
             saveSlot(form, 1, QStringLiteral("Neg & back\tx"), QStringLiteral("<i>"), QStringLiteral("</i>"),
-                     &Tdefform::inlinebutton, 0);
-            form.donebutton->click();
+                     &Tdefform::inlineButton, 0);
+            form.doneButton->click();
         });
         run("Setdefinedtag1");
         host.open.clear();
@@ -1016,19 +1016,19 @@ private Q_SLOTS:
     {
         prompts->answerDialog([](QDialog &dialog) {
             auto &form = static_cast<Tdefform &>(dialog);
-            QCOMPARE(form.updown1->value(), 0);
-            QCOMPARE(form.Label2->text(), QStringLiteral("0"));
-            QVERIFY(form.inlinebutton->isChecked());
+            QCOMPARE(form.slotBox->value(), 0);
+            QCOMPARE(form.slotNumberLabel->text(), QStringLiteral("0"));
+            QVERIFY(form.inlineButton->isChecked());
             QCOMPARE(form.windowTitle(), QStringLiteral("Markvale PRO"));
             saveSlot(form, 1, QStringLiteral("Bold"), QStringLiteral("<B>"), QStringLiteral("</B>"),
-                     &Tdefform::inlinebutton, 2);
-            QCOMPARE(form.Label2->text(), QStringLiteral("1"));
+                     &Tdefform::inlineButton, 2);
+            QCOMPARE(form.slotNumberLabel->text(), QStringLiteral("1"));
             saveSlot(form, 2, QStringLiteral("Item"), QStringLiteral("<li>"), QStringLiteral("</li>"),
-                     &Tdefform::onelinebutton, 4);
+                     &Tdefform::oneLineButton, 4);
             saveSlot(form, 3, QStringLiteral("List"), QStringLiteral("<ul>"), QStringLiteral("</ul>"),
-                     &Tdefform::sectionbutton, 4);
+                     &Tdefform::sectionButton, 4);
             QVERIFY(form.isVisible());
-            form.donebutton->click();
+            form.doneButton->click();
         });
         run("Setdefinedtag1");
         QCOMPARE(action("def1")->text(), QStringLiteral("Bold"));
@@ -1081,27 +1081,27 @@ private Q_SLOTS:
         settings().DefinedTags[4].DefOpen = QStringLiteral("<h4>");
         settings().DefinedTags[4].DefStat = 3;
         Tdefform form;
-        form.updown1->setValue(4);
-        QCOMPARE(form.Edit1->text(), QStringLiteral("Four"));
-        QVERIFY(form.sectionbutton->isChecked());
-        form.Edit1->setText(QStringLiteral("Changed"));
-        form.updown1->setValue(5);
-        QCOMPARE(form.Edit1->text(), QString());
-        QVERIFY(form.inlinebutton->isChecked());
-        form.updown1->setValue(4);
-        QCOMPARE(form.Edit1->text(), QStringLiteral("Four"));
+        form.slotBox->setValue(4);
+        QCOMPARE(form.titleEdit->text(), QStringLiteral("Four"));
+        QVERIFY(form.sectionButton->isChecked());
+        form.titleEdit->setText(QStringLiteral("Changed"));
+        form.slotBox->setValue(5);
+        QCOMPARE(form.titleEdit->text(), QString());
+        QVERIFY(form.inlineButton->isChecked());
+        form.slotBox->setValue(4);
+        QCOMPARE(form.titleEdit->text(), QStringLiteral("Four"));
         QCOMPARE(settings().DefinedTags[4].DefTitle, QStringLiteral("Four"));
         // Cancel keeps what was saved before it.
-        form.Edit1->setText(QStringLiteral("Saved"));
-        form.savebutton->click();
-        form.cancelbutton->click();
+        form.titleEdit->setText(QStringLiteral("Saved"));
+        form.saveButton->click();
+        form.cancelButton->click();
         QCOMPARE(settings().DefinedTags[4].DefTitle, QStringLiteral("Saved"));
     }
 
     void definedTagWithEmptyTitleStillInserts()
     {
         settings().DefinedTags[7] = DefinedTag{QString(), QStringLiteral("<i>"), QStringLiteral("</i>"), 4, 1};
-        prompts->answerDialog([](QDialog &dialog) { static_cast<Tdefform &>(dialog).cancelbutton->click(); });
+        prompts->answerDialog([](QDialog &dialog) { static_cast<Tdefform &>(dialog).cancelButton->click(); });
         run("Setdefinedtag1");
         QCOMPARE(action("def7")->text(), QString());
         setText(QString());
@@ -1126,9 +1126,9 @@ private Q_SLOTS:
         run("def6");
         QCOMPARE(memo()->Text(), QStringLiteral("sel"));
         Tdefform form;
-        form.updown1->setValue(6);
-        QVERIFY(form.inlinebutton->isChecked());
-        QCOMPARE(form.Edit2->text(), QStringLiteral("<y>"));
+        form.slotBox->setValue(6);
+        QVERIFY(form.inlineButton->isChecked());
+        QCOMPARE(form.openEdit->text(), QStringLiteral("<y>"));
     }
 
     void definedTagCaretNeverLeavesTheText()

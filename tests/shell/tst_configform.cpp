@@ -53,7 +53,7 @@ private Q_SLOTS:
         config.writeLanguage(0);
         LoadSettings();
         Tconfigform dialog({});
-        QCOMPARE(dialog.PageControl1->currentWidget()->objectName(), QStringLiteral("prefsheet"));
+        QCOMPARE(dialog.pages->currentWidget()->objectName(), QStringLiteral("prefsheet"));
         QVERIFY(!dialog.ukbox->isChecked() && !dialog.dkbox->isChecked() && !dialog.gerbox->isChecked());
         press(dialog, "okbutton");
         QCOMPARE(settings().Lang, 1);
@@ -68,7 +68,7 @@ private Q_SLOTS:
         Tconfigform dialog({});
         QVERIFY(dialog.gerbox->isChecked());
         QCOMPARE(dialog.findChild<QPushButton *>(QStringLiteral("defaultbutton"))->text(), QStringLiteral("Spe&ichern"));
-        QCOMPARE(dialog.PageControl1->tabText(0), QStringLiteral("&Verzeichnisse"));
+        QCOMPARE(dialog.pages->tabText(0), QStringLiteral("&Verzeichnisse"));
         QCOMPARE(dialog.wrapbox->text(), QStringLiteral("Seiten&umbruch an/aus"));
     }
 
