@@ -404,7 +404,7 @@ private Q_SLOTS:
         QCOMPARE(second->cmemo1->Text(), QStringLiteral("b"));
         for (Teditform *editor : {first, second}) {
             main->activateEditor(editor);
-            editor->findChild<QAction *>(QStringLiteral("Undolasttag1"))->trigger();
+            editor->commands().undo->trigger();
         }
         QCOMPARE(first->cmemo1->Text(), QStringLiteral("a a a"));
         QCOMPARE(second->cmemo1->Text(), QStringLiteral("a"));

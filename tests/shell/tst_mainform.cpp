@@ -121,6 +121,7 @@ private:
     QString path(const char *name) const { return dir->filePath(QLatin1String(name)); }
     bool enabled(MainAction which) const { return main->action(which)->isEnabled(); }
     Teditform *active() const { return main->activeEditor(); }
+    const Teditform::Commands &commands() const { return active()->commands(); }
     QAction *editorAction(const char *name) const
     {
         return active()->findChild<QAction *>(QLatin1String(name));
@@ -269,17 +270,17 @@ private Q_SLOTS:
         main->newBlankDocument();
         Teditform *first = active();
         main->newBlankDocument();
-        QVERIFY(!editorAction("Linenumbers1")->isChecked());
+        QVERIFY(!commands().lineNumbers->isChecked());
         const int plainLeft = first->cmemo1->viewport()->x();
-        editorAction("Linenumbers1")->trigger();
+        commands().lineNumbers->trigger();
         for (Teditform *editor : main->editors()) {
             QVERIFY(editor->cmemo1->LineNumbers());
             QVERIFY(editor->cmemo1->viewport()->x() > plainLeft);
         }
         QVERIFY(readFile(config->path()).contains("LineNumbers=1"));
         main->newBlankDocument();
-        QVERIFY(editorAction("Linenumbers1")->isChecked());
-        editorAction("Linenumbers1")->trigger();
+        QVERIFY(commands().lineNumbers->isChecked());
+        commands().lineNumbers->trigger();
         QVERIFY(!first->cmemo1->LineNumbers());
         QCOMPARE(first->cmemo1->viewport()->x(), plainLeft);
     }
@@ -387,7 +388,7 @@ private Q_SLOTS:
             .answerSave(QString());
         QVERIFY(!editor->close());
         prompts->answerMessage(Prompts::Button::Ok, QStringLiteral("Das Datei hat noch keine Name"));
-        editorAction("Autosave1")->trigger();
+        commands().autoSave->trigger();
         main->autoSaveAll();
         QDir::setCurrent(previous);
         QCOMPARE(prompts->pending(), 0);
@@ -423,7 +424,7 @@ private Q_SLOTS:
         writeTestFile(path("page.htm"), "theirs again\r\n");
         prompts->answerChoice(2, QStringLiteral("since you opened or saved it"));
         editor->Save1Click();
-        editorAction("Autosave1")->trigger();
+        commands().autoSave->trigger();
         main->autoSaveAll();
         QCOMPARE(readFile(path("page.htm")), QByteArray("theirs again\r\n"));
         prompts->answerChoice(0, QStringLiteral("since you opened or saved it"));
@@ -542,25 +543,25 @@ private Q_SLOTS:
     {
         main->newBlankDocument();
         Teditform *editor = active();
-        QVERIFY(!editorAction("Undolasttag1")->isEnabled());
+        QVERIFY(!commands().undo->isEnabled());
         QVERIFY(!enabled(MainAction::UndoButton));
         editor->PushUndo();
         editor->cmemo1->SetSelText(QStringLiteral("<B></B>"));
-        QVERIFY(editorAction("Undolasttag1")->isEnabled());
+        QVERIFY(commands().undo->isEnabled());
         QVERIFY(enabled(MainAction::UndoButton));
         QVERIFY(!enabled(MainAction::RedoButton));
 
         main->action(MainAction::UndoButton)->trigger();
         QCOMPARE(editor->cmemo1->Text(), QString());
-        QVERIFY(!editorAction("Undolasttag1")->isEnabled()); // the blank text was the oldest
-        QVERIFY(editorAction("Undoundo1")->isEnabled());
+        QVERIFY(!commands().undo->isEnabled()); // the blank text was the oldest
+        QVERIFY(commands().redo->isEnabled());
         QVERIFY(enabled(MainAction::RedoButton));
         QVERIFY(editor->cmemo1->Modified());
 
         main->action(MainAction::RedoButton)->trigger();
         QCOMPARE(editor->cmemo1->Text(), QStringLiteral("<B></B>"));
-        QVERIFY(!editorAction("Undoundo1")->isEnabled());
-        QVERIFY(editorAction("Undolasttag1")->isEnabled());
+        QVERIFY(!commands().redo->isEnabled());
+        QVERIFY(commands().undo->isEnabled());
         QVERIFY(!enabled(MainAction::RedoButton));
     }
 
@@ -579,14 +580,14 @@ private Q_SLOTS:
     {
         main->newBlankDocument();
         prompts->answerMessage(Prompts::Button::Ok, QStringLiteral("The file has not yet been named."));
-        editorAction("Autosave1")->trigger();
+        commands().autoSave->trigger();
         QVERIFY(!active()->AutoSaveOn());
-        QVERIFY(!editorAction("Autosave1")->isChecked());
+        QVERIFY(!commands().autoSave->isChecked());
 
         writeTestFile(path("auto.htm"), "one\r\n");
         main->openFiles({path("auto.htm")});
         Teditform *editor = active();
-        editorAction("Autosave1")->trigger();
+        commands().autoSave->trigger();
         QVERIFY(editor->AutoSaveOn());
         QCOMPARE(editor->windowTitle(), QStringLiteral("auto.htm    [Auto Save]"));
         editor->FormActivate();
@@ -617,7 +618,7 @@ private Q_SLOTS:
         prompts->answerOpen({path("part.txt")});
         active()->Insertfrom1Click();
         QCOMPARE(active()->cmemo1->Text(), QStringLiteral("[one\r\ntwo\r\n]"));
-        QVERIFY(editorAction("Undolasttag1")->isEnabled());
+        QVERIFY(commands().undo->isEnabled());
     }
 
     void insertTextFileRefusesWhatOpenRefuses_data()
@@ -639,7 +640,7 @@ private Q_SLOTS:
         prompts->answerOpen({path("big.txt")}).answerMessage(Prompts::Button::Ok, message);
         active()->Insertfrom1Click();
         QCOMPARE(active()->cmemo1->TextLength(), 0);
-        QVERIFY(!editorAction("Undolasttag1")->isEnabled());
+        QVERIFY(!commands().undo->isEnabled());
     }
 
     void settingsFilesFromTheMenu()

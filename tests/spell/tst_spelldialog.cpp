@@ -161,7 +161,7 @@ private Q_SLOTS:
         QVERIFY(editor->cmemo1->Modified());
         QCOMPARE(main->statusText(1), SharedTexts::ByteCount.text().arg(fixed.size()));
         // One step of the editor's Undo takes the change back.
-        editor->findChild<QAction *>(QStringLiteral("Undolasttag1"))->trigger();
+        editor->commands().undo->trigger();
         QCOMPARE(editor->cmemo1->Text(), text);
     }
     void ignoreAllSkipsTheRestAndCancelKeepsTheText()
@@ -257,7 +257,7 @@ private Q_SLOTS:
         QCOMPARE(helpAsked, QList<int>{4300});
         QCOMPARE(editor->cmemo1->Text(), QStringLiteral("<p></p>"));
         // Each deletion is one step of the editor's Undo.
-        editor->findChild<QAction *>(QStringLiteral("Undolasttag1"))->trigger();
+        editor->commands().undo->trigger();
         QCOMPARE(editor->cmemo1->Text(), QStringLiteral("<p>qxzv</p>"));
     }
 
