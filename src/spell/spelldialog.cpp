@@ -31,43 +31,43 @@ TSpellDialog::TSpellDialog(SpellSession &session, int lang, QWidget *parent)
     setObjectName(QStringLiteral("spellform"));
     setDesignCaption(this, "Spell check");
 
-    notfoundlabel = DialogHelpers::label(this, "notfoundlabel", "Not Found:");
-    markNotCaptioned(notfoundlabel); // says what the finding is, from the messages
-    wordedit = named<QLineEdit>("wordedit", this);
-    wordedit->setReadOnly(true);
+    findingLabel = DialogHelpers::label(this, "notfoundlabel", "Not Found:");
+    markNotCaptioned(findingLabel); // says what the finding is, from the messages
+    wordEdit = named<QLineEdit>("wordedit", this);
+    wordEdit->setReadOnly(true);
     QLabel *replacelabel = DialogHelpers::label(this, "replacelabel", "Replace With:");
-    replaceedit = named<QLineEdit>("replaceedit", this);
-    replacelabel->setBuddy(replaceedit);
+    replaceEdit = named<QLineEdit>("replaceedit", this);
+    replacelabel->setBuddy(replaceEdit);
     QLabel *suggestlabel = DialogHelpers::label(this, "suggestlabel", "Suggestions:");
-    suggestlist = named<QListWidget>("suggestlist", this);
-    suggestlabel->setBuddy(suggestlist);
+    suggestionList = named<QListWidget>("suggestlist", this);
+    suggestlabel->setBuddy(suggestionList);
 
-    ignorebutton = addButton("ignorebutton", "I&gnore", &TSpellDialog::ignorebuttonClick);
-    ignoreallbutton = addButton("ignoreallbutton", "&Ignore All", &TSpellDialog::ignoreallbuttonClick);
-    changebutton = addButton("changebutton", "C&hange", &TSpellDialog::changebuttonClick);
-    changeallbutton = addButton("changeallbutton", "&Change All", &TSpellDialog::changeallbuttonClick);
-    addbutton = addButton("addbutton", "&Add", &TSpellDialog::addbuttonClick);
-    autocorrectbutton = addButton("autocorrectbutton", "Au&to-Correct", &TSpellDialog::autocorrectbuttonClick);
-    suggestbutton = addButton("suggestbutton", "S&uggest", &TSpellDialog::suggestbuttonClick);
-    startbutton = addButton("startbutton", "Start", &TSpellDialog::startbuttonClick);
-    undobutton = addButton("undobutton", "Undo &Last", &TSpellDialog::undobuttonClick);
-    optionsbutton = addButton("optionsbutton", "&Options", &TSpellDialog::optionsbuttonClick);
-    deletebutton = addButton("deletebutton", "&Delete", &TSpellDialog::deletebuttonClick);
-    helpbutton = addButton("helpbutton", "Hel&p", &TSpellDialog::helpbuttonClick);
-    cancelbutton = addButton("cancelbutton", "Cancel", &TSpellDialog::reject);
-    changebutton->setDefault(true);
+    ignoreButton = addButton("ignorebutton", "I&gnore", &TSpellDialog::ignorebuttonClick);
+    ignoreAllButton = addButton("ignoreallbutton", "&Ignore All", &TSpellDialog::ignoreallbuttonClick);
+    changeButton = addButton("changebutton", "C&hange", &TSpellDialog::changebuttonClick);
+    changeAllButton = addButton("changeallbutton", "&Change All", &TSpellDialog::changeallbuttonClick);
+    addWordButton = addButton("addbutton", "&Add", &TSpellDialog::addbuttonClick);
+    autoCorrectButton = addButton("autocorrectbutton", "Au&to-Correct", &TSpellDialog::autocorrectbuttonClick);
+    suggestButton = addButton("suggestbutton", "S&uggest", &TSpellDialog::suggestbuttonClick);
+    startButton = addButton("startbutton", "Start", &TSpellDialog::startbuttonClick);
+    undoButton = addButton("undobutton", "Undo &Last", &TSpellDialog::undobuttonClick);
+    optionsButton = addButton("optionsbutton", "&Options", &TSpellDialog::optionsbuttonClick);
+    deleteButton = addButton("deletebutton", "&Delete", &TSpellDialog::deletebuttonClick);
+    helpButton = addButton("helpbutton", "Hel&p", &TSpellDialog::helpbuttonClick);
+    cancelButton = addButton("cancelbutton", "Cancel", &TSpellDialog::reject);
+    changeButton->setDefault(true);
 
     auto *fields = new QVBoxLayout;
-    for (QWidget *field : {static_cast<QWidget *>(notfoundlabel), static_cast<QWidget *>(wordedit),
-                           static_cast<QWidget *>(replacelabel), static_cast<QWidget *>(replaceedit),
+    for (QWidget *field : {static_cast<QWidget *>(findingLabel), static_cast<QWidget *>(wordEdit),
+                           static_cast<QWidget *>(replacelabel), static_cast<QWidget *>(replaceEdit),
                            static_cast<QWidget *>(suggestlabel)})
         fields->addWidget(field);
-    fields->addWidget(suggestlist, 1);
+    fields->addWidget(suggestionList, 1);
     auto *buttons = new QGridLayout;
     const QList<QPair<QPushButton *, QPushButton *>> rows = {
-        {ignorebutton, ignoreallbutton}, {changebutton, changeallbutton}, {addbutton, autocorrectbutton},
-        {suggestbutton, startbutton},    {undobutton, optionsbutton},     {deletebutton, helpbutton},
-        {cancelbutton, nullptr},
+        {ignoreButton, ignoreAllButton}, {changeButton, changeAllButton}, {addWordButton, autoCorrectButton},
+        {suggestButton, startButton},    {undoButton, optionsButton},     {deleteButton, helpButton},
+        {cancelButton, nullptr},
     };
     int row = 0;
     for (const auto &[left, right] : rows) {
@@ -82,12 +82,12 @@ TSpellDialog::TSpellDialog(SpellSession &session, int lang, QWidget *parent)
     layout->addLayout(buttons);
     resize(540, 320);
 
-    connect(suggestlist, &QListWidget::currentTextChanged, this, [this](const QString &text) {
+    connect(suggestionList, &QListWidget::currentTextChanged, this, [this](const QString &text) {
         if (!text.isEmpty())
-            replaceedit->setText(text);
+            replaceEdit->setText(text);
     });
-    connect(suggestlist, &QListWidget::itemDoubleClicked, this, &TSpellDialog::changebuttonClick);
-    connect(replaceedit, &QLineEdit::textChanged, this, &TSpellDialog::updateAutoCorrect);
+    connect(suggestionList, &QListWidget::itemDoubleClicked, this, &TSpellDialog::changebuttonClick);
+    connect(replaceEdit, &QLineEdit::textChanged, this, &TSpellDialog::updateAutoCorrect);
 
     applyCaptions(this, SpellCaptions, lang);
 }
@@ -106,29 +106,29 @@ void TSpellDialog::showFinding()
         return;
     }
     m_stopped = false;
-    replaceedit->setEnabled(true);
-    suggestlist->setEnabled(true);
+    replaceEdit->setEnabled(true);
+    suggestionList->setEnabled(true);
     const SpellFinding &finding = m_session.current();
     const bool notFound = finding.kind == SpellFinding::Kind::NotFound;
     const bool repeated = finding.kind == SpellFinding::Kind::Repeated;
-    notfoundlabel->setText((notFound ? NotFoundLabel : repeated ? RepeatedLabel : TwoCapitalsLabel).text(m_lang));
-    wordedit->setText(finding.word);
+    findingLabel->setText((notFound ? NotFoundLabel : repeated ? RepeatedLabel : TwoCapitalsLabel).text(m_lang));
+    wordEdit->setText(finding.word);
     fillSuggestions(m_session.proposals());
-    if (suggestlist->count() == 0)
-        replaceedit->setText(repeated ? QString() : finding.word);
-    ignorebutton->setEnabled(true);
-    changebutton->setEnabled(true);
-    changebutton->setDefault(true);
-    deletebutton->setEnabled(true);
-    optionsbutton->setEnabled(true);
-    ignoreallbutton->setEnabled(!repeated);
-    changeallbutton->setEnabled(!repeated);
-    addbutton->setEnabled(notFound);
-    suggestbutton->setEnabled(!repeated);
+    if (suggestionList->count() == 0)
+        replaceEdit->setText(repeated ? QString() : finding.word);
+    ignoreButton->setEnabled(true);
+    changeButton->setEnabled(true);
+    changeButton->setDefault(true);
+    deleteButton->setEnabled(true);
+    optionsButton->setEnabled(true);
+    ignoreAllButton->setEnabled(!repeated);
+    changeAllButton->setEnabled(!repeated);
+    addWordButton->setEnabled(notFound);
+    suggestButton->setEnabled(!repeated);
     updateAutoCorrect();
-    undobutton->setEnabled(m_session.canUndo());
-    replaceedit->setFocus();
-    replaceedit->selectAll();
+    undoButton->setEnabled(m_session.canUndo());
+    replaceEdit->setFocus();
+    replaceEdit->selectAll();
     Q_EMIT findingShown(finding.start, finding.length);
 }
 
@@ -139,44 +139,44 @@ void TSpellDialog::stop()
     if (m_stopped)
         return;
     m_stopped = true;
-    notfoundlabel->setText(StoppedLabel.text(m_lang));
-    wordedit->clear();
-    replaceedit->clear();
-    suggestlist->clear();
+    findingLabel->setText(StoppedLabel.text(m_lang));
+    wordEdit->clear();
+    replaceEdit->clear();
+    suggestionList->clear();
     for (QWidget *answer : std::initializer_list<QWidget *>{
-             replaceedit, suggestlist, ignorebutton, ignoreallbutton, changebutton, changeallbutton, addbutton,
-             autocorrectbutton, suggestbutton, undobutton, optionsbutton, deletebutton})
+             replaceEdit, suggestionList, ignoreButton, ignoreAllButton, changeButton, changeAllButton, addWordButton,
+             autoCorrectButton, suggestButton, undoButton, optionsButton, deleteButton})
         answer->setEnabled(false);
-    startbutton->setDefault(true);
-    startbutton->setFocus();
+    startButton->setDefault(true);
+    startButton->setFocus();
 }
 
 void TSpellDialog::updateAutoCorrect()
 {
-    const QString replacement = replaceedit->text();
-    autocorrectbutton->setEnabled(!m_stopped && !m_session.atEnd() && m_session.canAutoCorrect()
+    const QString replacement = replaceEdit->text();
+    autoCorrectButton->setEnabled(!m_stopped && !m_session.atEnd() && m_session.canAutoCorrect()
                                   && m_session.current().kind != SpellFinding::Kind::Repeated
                                   && !replacement.trimmed().isEmpty() && replacement != m_session.current().word);
 }
 
 void TSpellDialog::fillSuggestions(const QStringList &words)
 {
-    suggestlist->clear();
-    suggestlist->addItems(words);
+    suggestionList->clear();
+    suggestionList->addItems(words);
     // The first suggestion is the one offered.
     if (!words.isEmpty())
-        suggestlist->setCurrentRow(0);
+        suggestionList->setCurrentRow(0);
 }
 
 void TSpellDialog::changeallbuttonClick()
 {
-    m_session.changeAll(replaceedit->text());
+    m_session.changeAll(replaceEdit->text());
     showFinding();
 }
 
 void TSpellDialog::changebuttonClick()
 {
-    m_session.change(replaceedit->text());
+    m_session.change(replaceEdit->text());
     showFinding();
 }
 
@@ -201,7 +201,7 @@ void TSpellDialog::addbuttonClick()
 
 void TSpellDialog::autocorrectbuttonClick()
 {
-    if (!m_session.autoCorrect(replaceedit->text()))
+    if (!m_session.autoCorrect(replaceEdit->text()))
         Q_EMIT autoCorrectionsNotSaved();
     showFinding();
 }
@@ -225,7 +225,7 @@ void TSpellDialog::helpbuttonClick()
 
 void TSpellDialog::suggestbuttonClick()
 {
-    const QString typed = replaceedit->text().trimmed();
+    const QString typed = replaceEdit->text().trimmed();
     fillSuggestions(m_session.suggestions(typed.isEmpty() ? m_session.current().word : typed));
 }
 

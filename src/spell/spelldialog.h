@@ -28,6 +28,24 @@ public:
     // can be answered until the check starts again.
     void stop();
 
+    QLabel *findingLabel;
+    QLineEdit *wordEdit;
+    QLineEdit *replaceEdit;
+    QListWidget *suggestionList;
+    QPushButton *changeAllButton;
+    QPushButton *changeButton;
+    QPushButton *ignoreAllButton;
+    QPushButton *ignoreButton;
+    QPushButton *addWordButton;
+    QPushButton *autoCorrectButton;
+    QPushButton *suggestButton;
+    QPushButton *startButton;
+    QPushButton *undoButton;
+    QPushButton *optionsButton;
+    QPushButton *deleteButton;
+    QPushButton *helpButton;
+    QPushButton *cancelButton;
+
 Q_SIGNALS:
     // The text now in question, for the document to show it.
     void findingShown(int start, int length);
@@ -59,21 +77,4 @@ private:
     SpellSession &m_session;
     int m_lang;
     bool m_stopped = false;
-    QLabel *notfoundlabel;
-    QLineEdit *wordedit;
-    QLineEdit *replaceedit;
-    QListWidget *suggestlist;
-    QPushButton *changeallbutton;
-    QPushButton *changebutton;
-    QPushButton *ignoreallbutton;
-    QPushButton *ignorebutton;
-    QPushButton *addbutton;
-    QPushButton *autocorrectbutton;
-    QPushButton *suggestbutton;
-    QPushButton *startbutton;
-    QPushButton *undobutton;
-    QPushButton *optionsbutton;
-    QPushButton *deletebutton;
-    QPushButton *helpbutton;
-    QPushButton *cancelbutton;
 };

@@ -21,20 +21,20 @@ TSpellOptionsDialog::TSpellOptionsDialog(const SpellOptions &options, const Auto
 
     auto *ignoregroup = named<QGroupBox>("ignoregroup", QStringLiteral("Ignore"), this);
     new QVBoxLayout(ignoregroup);
-    uppercasebox = addBox(ignoregroup, "uppercasebox", "Words in &UPPER CASE", options.ignoreUpperCase);
-    numbersbox = addBox(ignoregroup, "numbersbox", "Words with &numbers", options.ignoreWithNumbers);
-    tagsbox = addBox(ignoregroup, "tagsbox", "HTML &tags", options.ignoreTags);
-    addressesbox = addBox(ignoregroup, "addressesbox", "Internet and e-mail &addresses", options.ignoreAddresses);
-    quotedbox = addBox(ignoregroup, "quotedbox", "&Quoted lines", options.ignoreQuotedLines);
+    upperCaseBox = addBox(ignoregroup, "uppercasebox", "Words in &UPPER CASE", options.ignoreUpperCase);
+    numbersBox = addBox(ignoregroup, "numbersbox", "Words with &numbers", options.ignoreWithNumbers);
+    tagsBox = addBox(ignoregroup, "tagsbox", "HTML &tags", options.ignoreTags);
+    addressesBox = addBox(ignoregroup, "addressesbox", "Internet and e-mail &addresses", options.ignoreAddresses);
+    quotedBox = addBox(ignoregroup, "quotedbox", "&Quoted lines", options.ignoreQuotedLines);
 
     auto *checkgroup = named<QGroupBox>("checkgroup", QStringLiteral("Check"), this);
     new QVBoxLayout(checkgroup);
-    automaticbox = addBox(checkgroup, "automaticbox", "Suggest a&utomatically", options.suggestAutomatically);
-    mainonlybox = addBox(checkgroup, "mainonlybox", "Suggestions from the &main dictionary only",
+    automaticBox = addBox(checkgroup, "automaticbox", "Suggest a&utomatically", options.suggestAutomatically);
+    mainOnlyBox = addBox(checkgroup, "mainonlybox", "Suggestions from the &main dictionary only",
                          options.suggestMainOnly);
-    recheckbox = addBox(checkgroup, "recheckbox", "&Re-check replaced words", options.recheckReplaced);
-    repeatedbox = addBox(checkgroup, "repeatedbox", "Report repeated &words", options.reportRepeated);
-    capitalsbox = addBox(checkgroup, "capitalsbox", "Report two leading &capitals", options.reportTwoCapitals);
+    recheckBox = addBox(checkgroup, "recheckbox", "&Re-check replaced words", options.recheckReplaced);
+    repeatedBox = addBox(checkgroup, "repeatedbox", "Report repeated &words", options.reportRepeated);
+    capitalsBox = addBox(checkgroup, "capitalsbox", "Report two leading &capitals", options.reportTwoCapitals);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -61,39 +61,39 @@ QCheckBox *TSpellOptionsDialog::addBox(QWidget *group, const char *name, const c
 QWidget *TSpellOptionsDialog::autoCorrectGroup(const AutoCorrectList *autoCorrections)
 {
     auto *group = named<QGroupBox>("autocorrectgroup", QStringLiteral("Auto-correct"), this);
-    autocorrectlist = named<QListWidget>("autocorrectlist", group);
-    autocorrectlist->setSelectionMode(QAbstractItemView::NoSelection);
-    autocorrectlist->setFixedHeight(autocorrectlist->fontMetrics().height() * 6);
+    autoCorrectionList = named<QListWidget>("autocorrectlist", group);
+    autoCorrectionList->setSelectionMode(QAbstractItemView::NoSelection);
+    autoCorrectionList->setFixedHeight(autoCorrectionList->fontMetrics().height() * 6);
     if (autoCorrections) {
         for (const AutoCorrectList::Entry &entry : autoCorrections->entries())
-            autocorrectlist->addItem(entry.word + QStringLiteral(u" \u2192 ") + entry.replacement);
+            autoCorrectionList->addItem(entry.word + QStringLiteral(u" \u2192 ") + entry.replacement);
     }
-    auto *clear = named<QPushButton>("clearbutton", QStringLiteral("Clear l&ist"), group);
-    clear->setAutoDefault(false);
-    clear->setEnabled(autocorrectlist->count() > 0);
-    connect(clear, &QPushButton::clicked, this, [this, clear] {
-        autocorrectlist->clear();
-        clear->setEnabled(false);
+    clearButton = named<QPushButton>("clearbutton", QStringLiteral("Clear l&ist"), group);
+    clearButton->setAutoDefault(false);
+    clearButton->setEnabled(autoCorrectionList->count() > 0);
+    connect(clearButton, &QPushButton::clicked, this, [this] {
+        autoCorrectionList->clear();
+        clearButton->setEnabled(false);
         m_cleared = true;
     });
     auto *column = new QVBoxLayout(group);
-    column->addWidget(autocorrectlist);
-    column->addWidget(clear, 0, Qt::AlignLeft);
+    column->addWidget(autoCorrectionList);
+    column->addWidget(clearButton, 0, Qt::AlignLeft);
     return group;
 }
 
 SpellOptions TSpellOptionsDialog::options() const
 {
     SpellOptions o;
-    o.ignoreUpperCase = uppercasebox->isChecked();
-    o.ignoreWithNumbers = numbersbox->isChecked();
-    o.ignoreTags = tagsbox->isChecked();
-    o.ignoreAddresses = addressesbox->isChecked();
-    o.ignoreQuotedLines = quotedbox->isChecked();
-    o.suggestAutomatically = automaticbox->isChecked();
-    o.suggestMainOnly = mainonlybox->isChecked();
-    o.recheckReplaced = recheckbox->isChecked();
-    o.reportRepeated = repeatedbox->isChecked();
-    o.reportTwoCapitals = capitalsbox->isChecked();
+    o.ignoreUpperCase = upperCaseBox->isChecked();
+    o.ignoreWithNumbers = numbersBox->isChecked();
+    o.ignoreTags = tagsBox->isChecked();
+    o.ignoreAddresses = addressesBox->isChecked();
+    o.ignoreQuotedLines = quotedBox->isChecked();
+    o.suggestAutomatically = automaticBox->isChecked();
+    o.suggestMainOnly = mainOnlyBox->isChecked();
+    o.recheckReplaced = recheckBox->isChecked();
+    o.reportRepeated = repeatedBox->isChecked();
+    o.reportTwoCapitals = capitalsBox->isChecked();
     return o;
 }

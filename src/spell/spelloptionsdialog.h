@@ -7,6 +7,7 @@
 class AutoCorrectList;
 class QCheckBox;
 class QListWidget;
+class QPushButton;
 
 // The checker's option page: what to pass over and how to suggest, and the
 // auto-correct list, which it can clear.
@@ -23,20 +24,22 @@ public:
     // Whether the user asked for the auto-correct list to be emptied.
     bool autoCorrectionsCleared() const { return m_cleared; }
 
+    QCheckBox *upperCaseBox;
+    QCheckBox *numbersBox;
+    QCheckBox *tagsBox;
+    QCheckBox *addressesBox;
+    QCheckBox *quotedBox;
+    QCheckBox *automaticBox;
+    QCheckBox *mainOnlyBox;
+    QCheckBox *recheckBox;
+    QCheckBox *repeatedBox;
+    QCheckBox *capitalsBox;
+    QListWidget *autoCorrectionList;
+    QPushButton *clearButton;
+
 private:
     QCheckBox *addBox(QWidget *group, const char *name, const char *caption, bool checked);
     QWidget *autoCorrectGroup(const AutoCorrectList *autoCorrections);
 
-    QCheckBox *uppercasebox;
-    QCheckBox *numbersbox;
-    QCheckBox *tagsbox;
-    QCheckBox *addressesbox;
-    QCheckBox *quotedbox;
-    QCheckBox *automaticbox;
-    QCheckBox *mainonlybox;
-    QCheckBox *recheckbox;
-    QCheckBox *repeatedbox;
-    QCheckBox *capitalsbox;
-    QListWidget *autocorrectlist;
     bool m_cleared = false;
 };

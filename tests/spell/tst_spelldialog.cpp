@@ -4,6 +4,8 @@
 #include "settings/settings.h"
 #include "settings/sharedtexts.h"
 #include "shell/mainform.h"
+#include "spell/spelldialog.h"
+#include "spell/spelloptionsdialog.h"
 #include "testconfig.h"
 #include "ui/dialogrunner.h"
 
@@ -26,22 +28,20 @@
 namespace {
 
 
-QString child(QDialog &dialog, const char *name)
+// The dialogs as the scripted prompts hand them over.
+TSpellDialog &checker(QDialog &dialog)
 {
-    QObject *found = dialog.findChild<QObject *>(QLatin1String(name));
-    if (auto *edit = qobject_cast<QLineEdit *>(found))
-        return edit->text();
-    if (auto *label = qobject_cast<QLabel *>(found))
-        return label->text();
-    if (auto *button = qobject_cast<QAbstractButton *>(found))
-        return button->text();
-    return QString();
+    return static_cast<TSpellDialog &>(dialog);
 }
 
-void press(QDialog &dialog, const char *name)
+TSpellOptionsDialog &options(QDialog &dialog)
 {
-    auto *button = dialog.findChild<QPushButton *>(QLatin1String(name));
-    QVERIFY2(button && button->isEnabled(), name);
+    return static_cast<TSpellOptionsDialog &>(dialog);
+}
+
+void press(QPushButton *button)
+{
+    QVERIFY2(button->isEnabled(), qPrintable(button->objectName()));
     button->click();
 }
 
@@ -135,23 +135,23 @@ private Q_SLOTS:
         start(lang);
         Teditform *editor = document(text);
         prompts->answerDialog([&](QDialog &dialog) {
-            QCOMPARE(child(dialog, "wordedit"), wrong);
-            QCOMPARE(child(dialog, "changebutton"), changeCaption);
+            QCOMPARE(checker(dialog).wordEdit->text(), wrong);
+            QCOMPARE(checker(dialog).changeButton->text(), changeCaption);
             // The word in question is selected in the document, and the
             // dialog does not hide it.
             QCOMPARE(editor->cmemo1->SelText(), wrong);
             const QRect caret = editor->cmemo1->cursorRect();
             const QRect word(editor->cmemo1->viewport()->mapToGlobal(caret.topLeft()), caret.size());
             QVERIFY(!dialog.frameGeometry().intersects(word));
-            auto *list = dialog.findChild<QListWidget *>(QStringLiteral("suggestlist"));
+            auto *list = checker(dialog).suggestionList;
             QVERIFY(list->count() > 0 && list->count() <= 50);
             QCOMPARE(list->currentRow(), 0);
-            QCOMPARE(child(dialog, "replaceedit"), list->item(0)->text());
+            QCOMPARE(checker(dialog).replaceEdit->text(), list->item(0)->text());
             const QList<QListWidgetItem *> offered = list->findItems(right, Qt::MatchExactly);
             QVERIFY(!offered.isEmpty());
             list->setCurrentItem(offered.first());
-            QCOMPARE(child(dialog, "replaceedit"), right);
-            press(dialog, "changebutton");
+            QCOMPARE(checker(dialog).replaceEdit->text(), right);
+            press(checker(dialog).changeButton);
             // Nothing more to ask: the dialog has closed itself.
             QVERIFY(!dialog.isVisible());
         });
@@ -171,13 +171,13 @@ private Q_SLOTS:
         Teditform *editor = document(text);
         QStringList asked;
         prompts->answerDialog([&](QDialog &dialog) {
-            asked << child(dialog, "notfoundlabel") + child(dialog, "wordedit");
-            press(dialog, "ignoreallbutton");
-            asked << child(dialog, "notfoundlabel") + child(dialog, "wordedit");
-            QVERIFY(!dialog.findChild<QPushButton *>(QStringLiteral("addbutton"))->isEnabled());
-            press(dialog, "ignorebutton");
-            asked << child(dialog, "notfoundlabel") + child(dialog, "wordedit");
-            press(dialog, "cancelbutton");
+            asked << checker(dialog).findingLabel->text() + checker(dialog).wordEdit->text();
+            press(checker(dialog).ignoreAllButton);
+            asked << checker(dialog).findingLabel->text() + checker(dialog).wordEdit->text();
+            QVERIFY(!checker(dialog).addWordButton->isEnabled());
+            press(checker(dialog).ignoreButton);
+            asked << checker(dialog).findingLabel->text() + checker(dialog).wordEdit->text();
+            press(checker(dialog).cancelButton);
         });
         spellCheck(editor);
         QCOMPARE(asked, QStringList({"Not Found:Zorbix", "Repeated Word:is", "Not Found:wrld"}));
@@ -200,14 +200,14 @@ private Q_SLOTS:
         Teditform *editor = document(text);
         QString after;
         prompts->answerDialog([&](QDialog &dialog) {
-            QCOMPARE(child(dialog, "wordedit"), QStringLiteral("NASAQ"));
-            press(dialog, "optionsbutton");
-            after = child(dialog, "wordedit");
-            press(dialog, "cancelbutton");
+            QCOMPARE(checker(dialog).wordEdit->text(), QStringLiteral("NASAQ"));
+            press(checker(dialog).optionsButton);
+            after = checker(dialog).wordEdit->text();
+            press(checker(dialog).cancelButton);
         });
         prompts->answerDialog([](QDialog &dialog) {
             QCOMPARE(dialog.objectName(), QStringLiteral("spelloptionsform"));
-            dialog.findChild<QCheckBox *>(QStringLiteral("uppercasebox"))->setChecked(true);
+            options(dialog).upperCaseBox->setChecked(true);
             dialog.accept();
         });
         spellCheck(editor);
@@ -238,8 +238,9 @@ private Q_SLOTS:
         Teditform *editor = document(text);
         prompts->answerDialog([&](QDialog &dialog) {
             QStringList shown;
-            for (const char *name : {"autocorrectbutton", "startbutton", "deletebutton", "helpbutton"})
-                shown << child(dialog, name);
+            const TSpellDialog &d = checker(dialog);
+            for (QPushButton *button : {d.autoCorrectButton, d.startButton, d.deleteButton, d.helpButton})
+                shown << button->text();
             QCOMPARE(shown, captions);
             QList<QKeySequence> keys;
             const QList<QPushButton *> buttons = dialog.findChildren<QPushButton *>();
@@ -248,9 +249,9 @@ private Q_SLOTS:
                 QVERIFY2(key.isEmpty() || !keys.contains(key), qPrintable(button->text()));
                 keys << key;
             }
-            press(dialog, "helpbutton");
-            press(dialog, "deletebutton");
-            press(dialog, "deletebutton");
+            press(checker(dialog).helpButton);
+            press(checker(dialog).deleteButton);
+            press(checker(dialog).deleteButton);
         });
         spellCheck(editor);
         QCOMPARE(prompts->pending(), 0);
@@ -266,8 +267,8 @@ private Q_SLOTS:
         start(1);
         Teditform *editor = document(QStringLiteral("Teh cat"));
         prompts->answerDialog([](QDialog &dialog) {
-            dialog.findChild<QLineEdit *>(QStringLiteral("replaceedit"))->setText(QStringLiteral("The"));
-            press(dialog, "autocorrectbutton");
+            checker(dialog).replaceEdit->setText(QStringLiteral("The"));
+            press(checker(dialog).autoCorrectButton);
         });
         spellCheck(editor);
         QFile list(QFileInfo(config->path()).dir().filePath(QStringLiteral("ukdefault.acl")));
@@ -278,14 +279,14 @@ private Q_SLOTS:
         // shows the pair and clears the list.
         editor = document(QStringLiteral("Teh dgo"));
         prompts->answerDialog([](QDialog &dialog) {
-            press(dialog, "optionsbutton");
-            press(dialog, "cancelbutton");
+            press(checker(dialog).optionsButton);
+            press(checker(dialog).cancelButton);
         });
         prompts->answerDialog([](QDialog &dialog) {
-            auto *shown = dialog.findChild<QListWidget *>(QStringLiteral("autocorrectlist"));
+            auto *shown = options(dialog).autoCorrectionList;
             QCOMPARE(shown->count(), 1);
             QVERIFY(shown->item(0)->text().startsWith(QLatin1String("Teh ")));
-            press(dialog, "clearbutton");
+            press(options(dialog).clearButton);
             dialog.accept();
         });
         spellCheck(editor);
@@ -302,14 +303,14 @@ private Q_SLOTS:
         Teditform *editor = document(QStringLiteral("One wrld. Teh end."));
         QStringList asked;
         prompts->answerDialog([&](QDialog &dialog) {
-            asked << child(dialog, "wordedit");
+            asked << checker(dialog).wordEdit->text();
             editor->cmemo1->SetText(QStringLiteral("Plain dogg. Teh end."));
-            QVERIFY(!dialog.findChild<QPushButton *>(QStringLiteral("changebutton"))->isEnabled());
-            QVERIFY(!dialog.findChild<QPushButton *>(QStringLiteral("optionsbutton"))->isEnabled());
-            press(dialog, "startbutton");
-            asked << child(dialog, "wordedit");
-            press(dialog, "ignorebutton");
-            asked << child(dialog, "wordedit");
+            QVERIFY(!checker(dialog).changeButton->isEnabled());
+            QVERIFY(!checker(dialog).optionsButton->isEnabled());
+            press(checker(dialog).startButton);
+            asked << checker(dialog).wordEdit->text();
+            press(checker(dialog).ignoreButton);
+            asked << checker(dialog).wordEdit->text();
             // Closing the window ends the check first; the window goes after it.
             editor->close();
             QVERIFY(!dialog.isVisible());
