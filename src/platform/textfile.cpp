@@ -1,63 +1,17 @@
 #include "platform/textfile.h"
 
+#include "platform/windows1252.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
-#include <array>
 #include <cerrno>
 #include <iconv.h>
 
 namespace {
-
-// Windows-1252 bytes 0x80-0x9F; the five unassigned bytes map to the C1
-// controls of the same value so that any byte sequence survives a round trip.
-constexpr std::array<char16_t, 32> kCp1252High = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-};
-
-QString decode1252(const QByteArray &bytes)
-{
-    QString text(bytes.size(), Qt::Uninitialized);
-    QChar *out = text.data();
-    for (const char c : bytes) {
-        const auto b = static_cast<unsigned char>(c);
-        *out++ = QChar(b >= 0x80 && b < 0xA0 ? kCp1252High[b - 0x80] : char16_t(b));
-    }
-    return text;
-}
-
-bool encode1252(const QString &text, QByteArray *out)
-{
-    bool complete = true;
-    out->resize(text.size());
-    char *dst = out->data();
-    for (const QChar ch : text) {
-        const char16_t u = ch.unicode();
-        int byte = -1;
-        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
-            byte = u;
-        } else {
-            for (int i = 0; i < 32; ++i) {
-                if (kCp1252High[i] == u) {
-                    byte = 0x80 + i;
-                    break;
-                }
-            }
-        }
-        if (byte < 0) {
-            complete = false;
-            byte = '?';
-        }
-        *dst++ = char(byte);
-    }
-    return complete;
-}
 
 bool isWindows1252Alias(const QByteArray &name)
 {
@@ -185,7 +139,7 @@ QString decode(const QByteArray &bytes, TextEncoding *encoding)
             text = QString::fromUtf8(converted);
         } else {
             found.kind = TextEncoding::Kind::Windows1252;
-            text = decode1252(bytes);
+            text = Windows1252::decode(bytes);
         }
     }
     if (encoding)
@@ -204,7 +158,7 @@ bool encode(const QString &text, const TextEncoding &encoding, QByteArray *out)
         return !utf8.hasError();
     }
     case TextEncoding::Kind::Windows1252:
-        return encode1252(text, out);
+        return Windows1252::encode(text, out);
     case TextEncoding::Kind::Declared:
         if (iconvConvert("UTF-8", encoding.charset, text.toUtf8(), out))
             return true;
