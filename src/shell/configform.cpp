@@ -43,17 +43,17 @@ Tconfigform::Tconfigform(std::function<void(const QString &)> hint, QWidget *par
     addPage(buildLanguagePage(), "&Language");
     pages->setCurrentIndex(2);
 
-    auto *ok = named<QPushButton>("okbutton", QStringLiteral("&Ok"), this);
-    ok->setDefault(true);
-    auto *standard = named<QPushButton>("defaultbutton", QStringLiteral("D&efault"), this);
-    auto *cancel = named<QPushButton>("cancelbutton", QStringLiteral("&Cancel"), this);
-    auto *help = named<QPushButton>("helpbutton", QStringLiteral("&Help"), this);
-    connect(ok, &QPushButton::clicked, this, &Tconfigform::okbuttonClick);
-    connect(standard, &QPushButton::clicked, this, &Tconfigform::defaultbuttonClick);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this, [] { DialogRunner::showHelp(6100); });
+    okButton = named<QPushButton>("okbutton", QStringLiteral("&Ok"), this);
+    okButton->setDefault(true);
+    defaultButton = named<QPushButton>("defaultbutton", QStringLiteral("D&efault"), this);
+    cancelButton = named<QPushButton>("cancelbutton", QStringLiteral("&Cancel"), this);
+    helpButton = named<QPushButton>("helpbutton", QStringLiteral("&Help"), this);
+    connect(okButton, &QPushButton::clicked, this, &Tconfigform::okbuttonClick);
+    connect(defaultButton, &QPushButton::clicked, this, &Tconfigform::defaultbuttonClick);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(helpButton, &QPushButton::clicked, this, [] { DialogRunner::showHelp(6100); });
 
-    QHBoxLayout *buttons = DialogHelpers::buttonRow({ok, standard, cancel, help});
+    QHBoxLayout *buttons = DialogHelpers::buttonRow({okButton, defaultButton, cancelButton, helpButton});
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(pages);
     layout->addLayout(buttons);
@@ -72,11 +72,12 @@ QWidget *Tconfigform::buildDirectoriesPage()
         const char *caption;
         const char *field;
         QLineEdit **target;
+        QPushButton **browse;
         const Message *prompt;
     } rows[] = {
-        {"openlabel", "Open file", "opendir", &opendir, &ConfigTexts::OpenDirPrompt},
-        {"savelabel", "Save file", "savedir", &savedir, &ConfigTexts::SaveDirPrompt},
-        {"textlabel", "Insert text", "textdir", &textdir, &ConfigTexts::TextDirPrompt},
+        {"openlabel", "Open file", "opendir", &openFolderEdit, &openFolderButton, &ConfigTexts::OpenDirPrompt},
+        {"savelabel", "Save file", "savedir", &saveFolderEdit, &saveFolderButton, &ConfigTexts::SaveDirPrompt},
+        {"textlabel", "Insert text", "textdir", &textFolderEdit, &textFolderButton, &ConfigTexts::TextDirPrompt},
     };
     int row = 0;
     for (const auto &r : rows) {
@@ -90,6 +91,7 @@ QWidget *Tconfigform::buildDirectoriesPage()
         auto *browseButton = new QPushButton(QStringLiteral("..."), m_dirsheet);
         browseButton->setObjectName(QLatin1String(r.field) + QLatin1String("button"));
         browseButton->setFixedWidth(32);
+        *r.browse = browseButton;
         const Message *prompt = r.prompt;
         connect(browseButton, &QPushButton::clicked, this, [this, field, prompt] { browse(field, prompt->text()); });
         grid->addWidget(browseButton, row, 2);
@@ -105,17 +107,17 @@ QWidget *Tconfigform::buildFontPage()
 {
     auto *page = named<QWidget>("fontsheet");
     auto *grid = new QGridLayout(page);
-    fontbox = named<QFontComboBox>("fontbox", page);
-    fontbox->setFontFilters(QFontComboBox::ScalableFonts);
-    connect(fontbox, &QComboBox::activated, this, [this] { m_fontPicked = true; });
-    missinglabel = named<QLabel>("missinglabel", QStringLiteral("(not installed)"), page);
-    fontspin = named<QSpinBox>("fontspin", page);
-    fontspin->setRange(MinFontSize, MaxFontSize);
+    fontBox = named<QFontComboBox>("fontbox", page);
+    fontBox->setFontFilters(QFontComboBox::ScalableFonts);
+    connect(fontBox, &QComboBox::activated, this, [this] { m_fontPicked = true; });
+    missingFontLabel = named<QLabel>("missinglabel", QStringLiteral("(not installed)"), page);
+    fontSizeBox = named<QSpinBox>("fontspin", page);
+    fontSizeBox->setRange(MinFontSize, MaxFontSize);
     grid->addWidget(named<QLabel>("typelabel", QStringLiteral("Font type"), page), 0, 0);
-    grid->addWidget(fontbox, 0, 1);
-    grid->addWidget(missinglabel, 0, 2);
+    grid->addWidget(fontBox, 0, 1);
+    grid->addWidget(missingFontLabel, 0, 2);
     grid->addWidget(named<QLabel>("sizelabel", QStringLiteral("Size"), page), 1, 0);
-    grid->addWidget(fontspin, 1, 1, Qt::AlignLeft);
+    grid->addWidget(fontSizeBox, 1, 1, Qt::AlignLeft);
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(2, 1);
     return page;
@@ -125,11 +127,11 @@ QWidget *Tconfigform::buildPreferencesPage()
 {
     auto *page = named<QWidget>("prefsheet");
     auto *column = new QVBoxLayout(page);
-    colorbox = named<QCheckBox>("colorbox", QStringLiteral("Colo&r coding on/off"), page);
-    templatesbox = named<QCheckBox>("templatesbox", QStringLiteral("&Tag templates on/off"), page);
-    autobox = named<QCheckBox>("autobox", QStringLiteral("&Auto save on/off"), page);
-    wrapbox = named<QCheckBox>("wrapbox", QStringLiteral("&Word wrapping on/off"), page);
-    for (QCheckBox *box : {colorbox, templatesbox, autobox, wrapbox})
+    colorCodingBox = named<QCheckBox>("colorbox", QStringLiteral("Colo&r coding on/off"), page);
+    tagTemplatesBox = named<QCheckBox>("templatesbox", QStringLiteral("&Tag templates on/off"), page);
+    autoSaveBox = named<QCheckBox>("autobox", QStringLiteral("&Auto save on/off"), page);
+    wordWrapBox = named<QCheckBox>("wrapbox", QStringLiteral("&Word wrapping on/off"), page);
+    for (QCheckBox *box : {colorCodingBox, tagTemplatesBox, autoSaveBox, wordWrapBox})
         column->addWidget(box);
     column->addStretch();
     return page;
@@ -146,9 +148,9 @@ QWidget *Tconfigform::buildLanguagePage()
         const char *label;
         QRadioButton **target;
     } rows[] = {
-        {"ukbox", "ukflag", Flag::UnitedKingdom, "English", &ukbox},
-        {"dkbox", "dkflag", Flag::Denmark, "Dansk", &dkbox},
-        {"gerbox", "gerflag", Flag::Germany, "Deutsch", &gerbox},
+        {"ukbox", "ukflag", Flag::UnitedKingdom, "English", &englishButton},
+        {"dkbox", "dkflag", Flag::Denmark, "Dansk", &danishButton},
+        {"gerbox", "gerflag", Flag::Germany, "Deutsch", &germanButton},
     };
     int row = 0;
     for (const auto &r : rows) {
@@ -177,26 +179,26 @@ void Tconfigform::FormShow()
 {
     const Settings &s = settings();
     applyCaptions(this, ConfigCaptions, s.Lang);
-    ukbox->setChecked(s.Lang == English);
-    dkbox->setChecked(s.Lang == Danish);
-    gerbox->setChecked(s.Lang == German);
+    englishButton->setChecked(s.Lang == English);
+    danishButton->setChecked(s.Lang == Danish);
+    germanButton->setChecked(s.Lang == German);
     if (s.Lang != English && s.Lang != Danish && s.Lang != German) {
         // No language chosen yet: no button may show as selected.
-        for (QRadioButton *radio : {ukbox, dkbox, gerbox}) {
+        for (QRadioButton *radio : {englishButton, danishButton, germanButton}) {
             radio->setAutoExclusive(false);
             radio->setChecked(false);
             radio->setAutoExclusive(true);
         }
     }
-    autobox->setChecked(s.AutoSave);
-    colorbox->setChecked(s.Color);
+    autoSaveBox->setChecked(s.AutoSave);
+    colorCodingBox->setChecked(s.Color);
     showFont(s.FontType);
-    fontspin->setValue(s.FontSize);
-    opendir->setText(s.OpenDir);
-    savedir->setText(s.SaveDir);
-    templatesbox->setChecked(s.Tags);
-    textdir->setText(s.TextDir);
-    wrapbox->setChecked(s.WordWrap);
+    fontSizeBox->setValue(s.FontSize);
+    openFolderEdit->setText(s.OpenDir);
+    saveFolderEdit->setText(s.SaveDir);
+    tagTemplatesBox->setChecked(s.Tags);
+    textFolderEdit->setText(s.TextDir);
+    wordWrapBox->setChecked(s.WordWrap);
 }
 
 // A stored font that is not installed would otherwise show as the font that
@@ -204,12 +206,12 @@ void Tconfigform::FormShow()
 void Tconfigform::showFont(const QString &family)
 {
     m_fontPicked = false;
-    fontbox->setCurrentFont(QFont(family));
+    fontBox->setCurrentFont(QFont(family));
     const bool installed = QFontDatabase::families().contains(family, Qt::CaseInsensitive);
-    missinglabel->setVisible(!installed);
+    missingFontLabel->setVisible(!installed);
     if (!installed) {
-        fontbox->insertItem(0, family);
-        fontbox->setCurrentIndex(0);
+        fontBox->insertItem(0, family);
+        fontBox->setCurrentIndex(0);
     }
 }
 
@@ -223,17 +225,17 @@ void Tconfigform::browse(QLineEdit *field, const QString &prompt)
 void Tconfigform::applyToSettings()
 {
     Settings &s = settings();
-    s.OpenDir = opendir->text();
-    s.SaveDir = savedir->text();
-    s.TextDir = textdir->text();
+    s.OpenDir = openFolderEdit->text();
+    s.SaveDir = saveFolderEdit->text();
+    s.TextDir = textFolderEdit->text();
     if (m_fontPicked)
-        s.FontType = fontbox->currentFont().family();
-    s.FontSize = fontspin->value();
-    s.Color = colorbox->isChecked();
-    s.Tags = templatesbox->isChecked();
-    s.AutoSave = autobox->isChecked();
-    s.WordWrap = wrapbox->isChecked();
-    s.Lang = gerbox->isChecked() ? German : dkbox->isChecked() ? Danish : English;
+        s.FontType = fontBox->currentFont().family();
+    s.FontSize = fontSizeBox->value();
+    s.Color = colorCodingBox->isChecked();
+    s.Tags = tagTemplatesBox->isChecked();
+    s.AutoSave = autoSaveBox->isChecked();
+    s.WordWrap = wordWrapBox->isChecked();
+    s.Lang = germanButton->isChecked() ? German : danishButton->isChecked() ? Danish : English;
 }
 
 void Tconfigform::okbuttonClick()

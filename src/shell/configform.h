@@ -7,6 +7,7 @@ class QCheckBox;
 class QFontComboBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QRadioButton;
 class QSpinBox;
 class QTabWidget;
@@ -26,19 +27,26 @@ public:
     void FormShow();
 
     QTabWidget *pages = nullptr;
-    QLineEdit *opendir = nullptr;
-    QLineEdit *savedir = nullptr;
-    QLineEdit *textdir = nullptr;
-    QFontComboBox *fontbox = nullptr;
-    QLabel *missinglabel = nullptr; // beside a stored font that is not installed
-    QSpinBox *fontspin = nullptr;
-    QCheckBox *colorbox = nullptr;
-    QCheckBox *templatesbox = nullptr;
-    QCheckBox *autobox = nullptr;
-    QCheckBox *wrapbox = nullptr;
-    QRadioButton *ukbox = nullptr;
-    QRadioButton *dkbox = nullptr;
-    QRadioButton *gerbox = nullptr;
+    QLineEdit *openFolderEdit = nullptr;
+    QLineEdit *saveFolderEdit = nullptr;
+    QLineEdit *textFolderEdit = nullptr;
+    QPushButton *openFolderButton = nullptr; // the "..." beside each folder
+    QPushButton *saveFolderButton = nullptr;
+    QPushButton *textFolderButton = nullptr;
+    QFontComboBox *fontBox = nullptr;
+    QLabel *missingFontLabel = nullptr; // beside a stored font that is not installed
+    QSpinBox *fontSizeBox = nullptr;
+    QCheckBox *colorCodingBox = nullptr;
+    QCheckBox *tagTemplatesBox = nullptr;
+    QCheckBox *autoSaveBox = nullptr;
+    QCheckBox *wordWrapBox = nullptr;
+    QRadioButton *englishButton = nullptr;
+    QRadioButton *danishButton = nullptr;
+    QRadioButton *germanButton = nullptr;
+    QPushButton *okButton = nullptr;
+    QPushButton *defaultButton = nullptr;
+    QPushButton *cancelButton = nullptr;
+    QPushButton *helpButton = nullptr;
 
     void okbuttonClick();
     void defaultbuttonClick();

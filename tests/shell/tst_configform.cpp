@@ -26,13 +26,6 @@
 namespace {
 
 
-void press(QDialog &dialog, const char *button)
-{
-    auto *b = dialog.findChild<QAbstractButton *>(QLatin1String(button));
-    QVERIFY2(b, button);
-    b->click();
-}
-
 int storedInteger(const char *name)
 {
     ConfigKey key;
@@ -54,8 +47,9 @@ private Q_SLOTS:
         LoadSettings();
         Tconfigform dialog({});
         QCOMPARE(dialog.pages->currentWidget()->objectName(), QStringLiteral("prefsheet"));
-        QVERIFY(!dialog.ukbox->isChecked() && !dialog.dkbox->isChecked() && !dialog.gerbox->isChecked());
-        press(dialog, "okbutton");
+        for (QRadioButton *language : {dialog.englishButton, dialog.danishButton, dialog.germanButton})
+            QVERIFY(!language->isChecked());
+        dialog.okButton->click();
         QCOMPARE(settings().Lang, 1);
         QCOMPARE(storedInteger("Lang"), 0); // OK stores nothing
     }
@@ -66,10 +60,10 @@ private Q_SLOTS:
         settings() = Settings();
         settings().Lang = 3;
         Tconfigform dialog({});
-        QVERIFY(dialog.gerbox->isChecked());
-        QCOMPARE(dialog.findChild<QPushButton *>(QStringLiteral("defaultbutton"))->text(), QStringLiteral("Spe&ichern"));
+        QVERIFY(dialog.germanButton->isChecked());
+        QCOMPARE(dialog.defaultButton->text(), QStringLiteral("Spe&ichern"));
         QCOMPARE(dialog.pages->tabText(0), QStringLiteral("&Verzeichnisse"));
-        QCOMPARE(dialog.wrapbox->text(), QStringLiteral("Seiten&umbruch an/aus"));
+        QCOMPARE(dialog.wordWrapBox->text(), QStringLiteral("Seiten&umbruch an/aus"));
     }
 
     void directoriesOnlyThroughTheFolderDialog()
@@ -79,17 +73,17 @@ private Q_SLOTS:
         settings().Lang = 1;
         QStringList hints;
         Tconfigform dialog([&](const QString &hint) { hints << hint; });
-        QVERIFY(dialog.opendir->isReadOnly());
+        QVERIFY(dialog.openFolderEdit->isReadOnly());
         ScriptedPrompts prompts;
         prompts.answerFolder(QStringLiteral("/srv/www"));
-        dialog.findChild<QPushButton *>(QStringLiteral("opendirbutton"))->click();
-        QCOMPARE(dialog.opendir->text(), QStringLiteral("/srv/www"));
-        QTest::mouseMove(dialog.opendir);
+        dialog.openFolderButton->click();
+        QCOMPARE(dialog.openFolderEdit->text(), QStringLiteral("/srv/www"));
+        QTest::mouseMove(dialog.openFolderEdit);
         QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), QPointF(2, 2), Qt::NoButton, Qt::NoButton,
                          Qt::NoModifier);
-        QCoreApplication::sendEvent(dialog.opendir, &move);
+        QCoreApplication::sendEvent(dialog.openFolderEdit, &move);
         QCOMPARE(hints.value(hints.size() - 1), QStringLiteral("/srv/www"));
-        press(dialog, "okbutton");
+        dialog.okButton->click();
         QCOMPARE(settings().OpenDir, QStringLiteral("/srv/www"));
     }
 
@@ -99,11 +93,11 @@ private Q_SLOTS:
         config.writeLanguage(1);
         LoadSettings();
         Tconfigform dialog({});
-        dialog.fontspin->setValue(16);
-        dialog.autobox->setChecked(true);
-        dialog.dkbox->setChecked(true);
-        dialog.fontspin->setValue(99); // bounded
-        press(dialog, "defaultbutton");
+        dialog.fontSizeBox->setValue(16);
+        dialog.autoSaveBox->setChecked(true);
+        dialog.danishButton->setChecked(true);
+        dialog.fontSizeBox->setValue(99); // bounded
+        dialog.defaultButton->click();
         QCOMPARE(storedInteger("FontSize"), 18);
         QCOMPARE(storedInteger("AutoSave"), 1);
         QCOMPARE(storedInteger("Lang"), 2);
@@ -116,23 +110,23 @@ private Q_SLOTS:
         settings().Lang = 2;
         settings().FontType = QStringLiteral("Nowhere Sans");
         Tconfigform dialog({});
-        QCOMPARE(dialog.fontbox->currentText(), QStringLiteral("Nowhere Sans"));
-        QVERIFY(!dialog.missinglabel->isHidden());
-        QCOMPARE(dialog.missinglabel->text(), QStringLiteral("(ikke installeret)"));
-        press(dialog, "okbutton");
+        QCOMPARE(dialog.fontBox->currentText(), QStringLiteral("Nowhere Sans"));
+        QVERIFY(!dialog.missingFontLabel->isHidden());
+        QCOMPARE(dialog.missingFontLabel->text(), QStringLiteral("(ikke installeret)"));
+        dialog.okButton->click();
         QCOMPARE(settings().FontType, QStringLiteral("Nowhere Sans"));
 
         Tconfigform again({});
-        const QString other = again.fontbox->itemText(1);
+        const QString other = again.fontBox->itemText(1);
         QVERIFY(QFontDatabase::families().contains(other));
-        again.fontbox->setCurrentIndex(1);
-        Q_EMIT again.fontbox->activated(1);
-        press(again, "okbutton");
+        again.fontBox->setCurrentIndex(1);
+        Q_EMIT again.fontBox->activated(1);
+        again.okButton->click();
         QCOMPARE(settings().FontType, other);
 
         Tconfigform installed({});
-        QCOMPARE(installed.fontbox->currentText(), settings().FontType);
-        QVERIFY(installed.missinglabel->isHidden());
+        QCOMPARE(installed.fontBox->currentText(), settings().FontType);
+        QVERIFY(installed.missingFontLabel->isHidden());
     }
 
     void mainWindowAftermath()
@@ -150,8 +144,8 @@ private Q_SLOTS:
         // OK: the open editor takes the font at once; the store keeps the old one.
         prompts.answerDialog([](QDialog &d) {
             auto &dialog = static_cast<Tconfigform &>(d);
-            dialog.fontspin->setValue(14);
-            dialog.dkbox->setChecked(true);
+            dialog.fontSizeBox->setValue(14);
+            dialog.danishButton->setChecked(true);
             dialog.okbuttonClick();
         });
         main.C1Click();
