@@ -118,7 +118,7 @@ void TColorHighlighter::prepare(const QRect &area)
         if (rect.top() > area.bottom())
             break;
         if (block.isVisible() && rect.bottom() >= area.top())
-            m_blocks.emplace_back(block, m_memo->blockOffset(block), rect.topLeft(), view);
+            m_blocks.emplace_back(block, m_memo->text().blockOffset(block), rect.topLeft(), view);
     }
     if (colour && !m_blocks.empty())
         runPass();
@@ -135,10 +135,10 @@ void TColorHighlighter::prepare(const QRect &area)
 void TColorHighlighter::runPass()
 {
     const QTextBlock scanBlock =
-        m_memo->lineBlock(m_pass.rules().scanStartLine(m_memo->lineOf(m_blocks.front().block)));
+        m_memo->text().lineBlock(m_pass.rules().scanStartLine(m_memo->lineOf(m_blocks.front().block)));
     const QTextBlock after = m_blocks.back().block.next();
-    const PassRegion lines{m_memo->blockOffset(scanBlock),
-                           after.isValid() ? m_memo->blockOffset(after) : m_memo->TextLength()};
+    const PassRegion lines{m_memo->text().blockOffset(scanBlock),
+                           after.isValid() ? m_memo->text().blockOffset(after) : m_memo->TextLength()};
     copyRegion(scanBlock, limitRegion(lines, m_blocks.front().start + m_blocks.front().from,
                                       m_blocks.back().start + m_blocks.back().to));
 
@@ -151,7 +151,7 @@ void TColorHighlighter::runPass()
     QTextBlock caretBlock = m_memo->document()->findBlock(m_memo->textCursor().selectionStart());
     while (!m_memo->startsLine(caretBlock))
         caretBlock = caretBlock.previous();
-    input.caretLineStart = m_memo->blockOffset(caretBlock);
+    input.caretLineStart = m_memo->text().blockOffset(caretBlock);
     input.caretPos = input.selStart;
     input.wantTabs = !m_memo->tabChangesFocus();
     input.redrawAlways = m_redrawAlways;
@@ -210,7 +210,7 @@ void TColorHighlighter::copyRegion(QTextBlock block, const PassRegion &region)
     m_buffer.clear();
     m_bufferStart = region.scanStart;
     for (; block.isValid(); block = block.next()) {
-        const int start = m_memo->blockOffset(block);
+        const int start = m_memo->text().blockOffset(block);
         if (start >= region.end)
             break;
         QString text = block.text();
