@@ -333,13 +333,18 @@ bool SftpWorker::tryKeyFile(const QString &keyFile, QStringList &lockedKeys)
         lockedKeys << keyFile;
         return false;
     }
+    return logInWithLoadedKey(key, keyFile) == SSH_AUTH_SUCCESS;
+}
+
+int SftpWorker::logInWithLoadedKey(ssh_key key, const QString &keyFile)
+{
     m_trace(QStringLiteral("userauth publickey ") + keyFile);
     const int rc = ssh_userauth_publickey(m_ssh, nullptr, key);
     ssh_key_free(key);
     bump();
     if (rc == SSH_AUTH_ERROR)
         failSsh(QStringLiteral("userauth publickey"));
-    return rc == SSH_AUTH_SUCCESS;
+    return rc;
 }
 
 SftpWorker::KeyLogin SftpWorker::logInWithKey(const QString &keyFile, const QString &passphrase)
@@ -349,13 +354,7 @@ SftpWorker::KeyLogin SftpWorker::logInWithKey(const QString &keyFile, const QStr
                                     &key)
         != SSH_OK)
         return KeyLogin::WrongPassphrase;
-    m_trace(QStringLiteral("userauth publickey ") + keyFile);
-    const int rc = ssh_userauth_publickey(m_ssh, nullptr, key);
-    ssh_key_free(key);
-    bump();
-    if (rc == SSH_AUTH_ERROR)
-        failSsh(QStringLiteral("userauth publickey"));
-    return rc == SSH_AUTH_SUCCESS ? KeyLogin::Accepted : KeyLogin::Refused;
+    return logInWithLoadedKey(key, keyFile) == SSH_AUTH_SUCCESS ? KeyLogin::Accepted : KeyLogin::Refused;
 }
 
 bool SftpWorker::tryPassword(const QString &password, int methods)

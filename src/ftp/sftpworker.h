@@ -13,6 +13,7 @@
 struct ssh_session_struct;
 struct sftp_session_struct;
 struct sftp_file_struct;
+struct ssh_key_struct;
 
 // Counters a running call moves forward. The session reads them on its own thread to show
 // progress and to notice a server that stopped answering, and sets the cancel flag there.
@@ -82,6 +83,8 @@ private:
     void bump() { m_progress.activity.fetch_add(1, std::memory_order_relaxed); }
     bool tryAgent();
     bool tryKeyFile(const QString &keyFile, QStringList &lockedKeys);
+    // Logs in with a loaded private key, which it frees; the server's answer.
+    int logInWithLoadedKey(ssh_key_struct *key, const QString &keyFile);
     bool tryPassword(const QString &password, int methods);
     bool isFolder(const QString &path);
     void drainReads(sftp_file_struct *file, QList<int> &requests);
