@@ -1,6 +1,10 @@
 #include "benchreport.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QFile>
+#include <QWidget>
+#include <QWindow>
 #include <QTextStream>
 
 #include <cstdio>
@@ -43,6 +47,14 @@ double residentMegabytes()
                    / 1024.0;
     }
     return 0;
+}
+
+void showOnScreen(QWidget *widget)
+{
+    widget->show();
+    const QDeadlineTimer deadline(5000);
+    while (!widget->windowHandle()->isExposed() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
 }
 
 } // namespace bench

@@ -3,6 +3,8 @@
 #include <QElapsedTimer>
 #include <QString>
 
+class QWidget;
+
 #include <algorithm>
 #include <vector>
 
@@ -35,5 +37,9 @@ void useTemporaryConfig(const QString &dir);
 
 // Resident memory of this process, in megabytes.
 double residentMegabytes();
+
+// Shows a window and waits, at most five seconds, until the window system
+// has put it on the screen: before that a repaint draws nothing.
+void showOnScreen(QWidget *widget);
 
 } // namespace bench

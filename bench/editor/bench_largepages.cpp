@@ -179,7 +179,7 @@ int main(int argc, char *argv[])
     plainMemo.setFont(memo->font());
     plainMemo.resize(memo->size());
     plainMemo.SetText(memo->Text());
-    plainMemo.show();
+    bench::showOnScreen(&plainMemo);
     plainMemo.verticalScrollBar()->setValue(memo->verticalScrollBar()->value());
     settle();
     std::vector<double> coloured;
