@@ -48,8 +48,8 @@ Tconfigform::Tconfigform(std::function<void(const QString &)> hint, QWidget *par
     defaultButton = named<QPushButton>("defaultbutton", QStringLiteral("D&efault"), this);
     cancelButton = named<QPushButton>("cancelbutton", QStringLiteral("&Cancel"), this);
     helpButton = named<QPushButton>("helpbutton", QStringLiteral("&Help"), this);
-    connect(okButton, &QPushButton::clicked, this, &Tconfigform::okbuttonClick);
-    connect(defaultButton, &QPushButton::clicked, this, &Tconfigform::defaultbuttonClick);
+    connect(okButton, &QPushButton::clicked, this, &Tconfigform::applyAndClose);
+    connect(defaultButton, &QPushButton::clicked, this, &Tconfigform::applyAndStore);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(helpButton, &QPushButton::clicked, this, [] { DialogRunner::showHelp(6100); });
 
@@ -238,13 +238,13 @@ void Tconfigform::applyToSettings()
     s.Lang = germanButton->isChecked() ? German : danishButton->isChecked() ? Danish : English;
 }
 
-void Tconfigform::okbuttonClick()
+void Tconfigform::applyAndClose()
 {
     applyToSettings();
     accept();
 }
 
-void Tconfigform::defaultbuttonClick()
+void Tconfigform::applyAndStore()
 {
     applyToSettings();
     SaveSettings();

@@ -48,8 +48,8 @@ public:
     QPushButton *cancelButton = nullptr;
     QPushButton *helpButton = nullptr;
 
-    void okbuttonClick();
-    void defaultbuttonClick();
+    void applyAndClose();
+    void applyAndStore();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -42,34 +42,34 @@ TFileBrowser::TFileBrowser(QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("Panel1"));
-    drivebox = named<QComboBox>("drivebox", this);
-    drivebox->addItems(places());
-    drivebox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    drivebox->setMinimumContentsLength(6);
+    placeBox = named<QComboBox>("drivebox", this);
+    placeBox->addItems(places());
+    placeBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    placeBox->setMinimumContentsLength(6);
 
-    dirbox = named<QTreeWidget>("dirbox", this);
-    dirbox->setHeaderHidden(true);
-    dirbox->setRootIsDecorated(false);
-    dirbox->setIndentation(FolderIndent);
-    dirbox->setItemsExpandable(false);
-    dirbox->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    dirbox->header()->setStretchLastSection(false);
+    folderTree = named<QTreeWidget>("dirbox", this);
+    folderTree->setHeaderHidden(true);
+    folderTree->setRootIsDecorated(false);
+    folderTree->setIndentation(FolderIndent);
+    folderTree->setItemsExpandable(false);
+    folderTree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    folderTree->header()->setStretchLastSection(false);
 
-    filebox = named<QListWidget>("filebox", this);
-    filebox->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    filebox->installEventFilter(this);
+    fileList = named<QListWidget>("filebox", this);
+    fileList->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    fileList->installEventFilter(this);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 3, 2);
     layout->setSpacing(2);
-    layout->addWidget(drivebox);
-    layout->addWidget(dirbox, 1);
-    layout->addWidget(filebox, 1);
+    layout->addWidget(placeBox);
+    layout->addWidget(folderTree, 1);
+    layout->addWidget(fileList, 1);
 
-    connect(drivebox, &QComboBox::activated, this, &TFileBrowser::driveboxChange);
-    connect(dirbox, &QTreeWidget::itemActivated, this,
+    connect(placeBox, &QComboBox::activated, this, &TFileBrowser::choosePlace);
+    connect(folderTree, &QTreeWidget::itemActivated, this,
             [this](QTreeWidgetItem *item) { setCurrentDirectory(item->data(0, PathRole).toString()); });
-    connect(filebox, &QListWidget::itemDoubleClicked, this,
+    connect(fileList, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem *item) { Q_EMIT openRequested({item->data(PathRole).toString()}); });
     // Files saved or deleted elsewhere show up without a visit.
     connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, [this] {
@@ -121,24 +121,24 @@ void TFileBrowser::showPlace()
 {
     // The place that holds the current folder most closely.
     int best = -1;
-    for (int i = 0; i < drivebox->count(); ++i) {
-        const QString place = drivebox->itemText(i);
-        if (isInside(m_current, place) && (best < 0 || place.size() > drivebox->itemText(best).size()))
+    for (int i = 0; i < placeBox->count(); ++i) {
+        const QString place = placeBox->itemText(i);
+        if (isInside(m_current, place) && (best < 0 || place.size() > placeBox->itemText(best).size()))
             best = i;
     }
     if (best >= 0)
-        drivebox->setCurrentIndex(m_lastDrive = best);
-    drivebox->setToolTip(m_current);
+        placeBox->setCurrentIndex(m_lastDrive = best);
+    placeBox->setToolTip(m_current);
 }
 
 void TFileBrowser::fillFolders()
 {
     const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);
     const QIcon closed = style()->standardIcon(QStyle::SP_DirClosedIcon);
-    dirbox->clear();
+    folderTree->clear();
     QTreeWidgetItem *parent = nullptr;
     for (const auto &[name, path] : folderChain(m_current)) {
-        auto *item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(dirbox);
+        auto *item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(folderTree);
         item->setText(0, name);
         item->setIcon(0, open);
         item->setData(0, PathRole, path);
@@ -156,17 +156,17 @@ void TFileBrowser::fillFolders()
         item->setIcon(0, closed);
         item->setData(0, PathRole, here.filePath(name));
     }
-    dirbox->expandAll();
-    dirbox->setCurrentItem(parent);
-    dirbox->scrollToItem(parent, QAbstractItemView::PositionAtTop);
+    folderTree->expandAll();
+    folderTree->setCurrentItem(parent);
+    folderTree->scrollToItem(parent, QAbstractItemView::PositionAtTop);
 }
 
 void TFileBrowser::fillFiles()
 {
     QStringList selected;
-    for (const QListWidgetItem *item : filebox->selectedItems())
+    for (const QListWidgetItem *item : fileList->selectedItems())
         selected << item->text();
-    filebox->clear();
+    fileList->clear();
     const QDir here(m_current);
     const QFileInfoList files =
         here.entryInfoList({QStringLiteral("*.htm*"), QStringLiteral("*.css"), QStringLiteral("*.js"),
@@ -174,7 +174,7 @@ void TFileBrowser::fillFiles()
                            QDir::Files, QDir::Name | QDir::IgnoreCase);
     QFileIconProvider icons;
     for (const QFileInfo &file : files) {
-        auto *item = new QListWidgetItem(icons.icon(file), file.fileName(), filebox);
+        auto *item = new QListWidgetItem(icons.icon(file), file.fileName(), fileList);
         item->setData(PathRole, file.absoluteFilePath());
         item->setSelected(selected.contains(file.fileName()));
     }
@@ -183,27 +183,27 @@ void TFileBrowser::fillFiles()
 QStringList TFileBrowser::selectedFiles() const
 {
     QStringList paths;
-    for (int row = 0; row < filebox->count(); ++row) {
-        if (filebox->item(row)->isSelected())
-            paths << filebox->item(row)->data(PathRole).toString();
+    for (int row = 0; row < fileList->count(); ++row) {
+        if (fileList->item(row)->isSelected())
+            paths << fileList->item(row)->data(PathRole).toString();
     }
     return paths;
 }
 
-void TFileBrowser::driveboxChange(int index)
+void TFileBrowser::choosePlace(int index)
 {
-    const QString root = drivebox->itemText(index);
+    const QString root = placeBox->itemText(index);
     if (QFileInfo(root).isDir() && QFileInfo(root).isReadable()) {
         setCurrentDirectory(root);
         return;
     }
-    drivebox->setCurrentIndex(m_lastDrive);
+    placeBox->setCurrentIndex(m_lastDrive);
     Q_EMIT driveError();
 }
 
 bool TFileBrowser::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == filebox && event->type() == QEvent::KeyRelease) {
+    if (watched == fileList && event->type() == QEvent::KeyRelease) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             const QStringList paths = selectedFiles();

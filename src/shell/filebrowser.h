@@ -29,9 +29,9 @@ public:
     // The places offered: the root, home, and mounted volumes.
     static QStringList places();
 
-    QComboBox *drivebox = nullptr;
-    QTreeWidget *dirbox = nullptr;
-    QListWidget *filebox = nullptr;
+    QComboBox *placeBox = nullptr;
+    QTreeWidget *folderTree = nullptr;
+    QListWidget *fileList = nullptr;
 
 Q_SIGNALS:
     void openRequested(const QStringList &paths);
@@ -41,7 +41,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void driveboxChange(int index);
+    void choosePlace(int index);
     void fillFolders();
     void fillFiles();
     void showPlace();

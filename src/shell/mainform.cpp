@@ -217,7 +217,7 @@ void Tmainform::buildActions()
     onEditor(MainAction::RedoButton, &Teditform::Undoundo1Click);
     on(MainAction::TileButton, &Tmainform::tileWindows);
     on(MainAction::CascadeButton, &Tmainform::cascadeWindows);
-    on(MainAction::ConfigButton, &Tmainform::C1Click);
+    on(MainAction::ConfigButton, &Tmainform::configure);
     on(MainAction::DownloadButton, [this] { openFtpWindow(FtpMode::Download); });
     on(MainAction::UploadButton, [this] { openFtpWindow(FtpMode::Upload); });
     on(MainAction::ExitButton, &Tmainform::exitProgram);
@@ -284,7 +284,7 @@ void Tmainform::buildMenus()
     on(MainAction::ToolBar, &Tmainform::toggleToolBar);
     on(MainAction::StatusBar, &Tmainform::toggleStatusBar);
     on(MainAction::FileList, &Tmainform::toggleFileList);
-    on(MainAction::ColorCoding, &Tmainform::Colorcoding1Click);
+    on(MainAction::ColorCoding, &Tmainform::toggleColorCoding);
     for (MainAction which : {MainAction::ToolBar, MainAction::StatusBar, MainAction::FileList, MainAction::ColorCoding})
         action(which)->setCheckable(true);
     // An editor's View menu stands in for this one but has no Color coding:
@@ -310,8 +310,8 @@ void Tmainform::buildMenus()
     item(wizardsMenu, MainAction::LoadConfiguration, "Installregfile1", "&Load configuration", "Ctrl+Alt+L");
     on(MainAction::FramesWizard, [this] { FramesWizard(*this); });
     on(MainAction::ImageMapWizard, [this] { ImageMapWizard(*this); });
-    on(MainAction::ProjectControl, &Tmainform::Projectcontrol1Click);
-    on(MainAction::AddFileToProject, &Tmainform::Addfiletoproject1Click);
+    on(MainAction::ProjectControl, &Tmainform::openProjectWindow);
+    on(MainAction::AddFileToProject, &Tmainform::addActiveFileToProject);
     on(MainAction::FocusEditor, [this] {
         activateWindow();
         if (Teditform *editor = activeEditor())
@@ -323,8 +323,8 @@ void Tmainform::buildMenus()
     });
     on(MainAction::UploadFile, [this] { openFtpWindow(FtpMode::Upload); });
     on(MainAction::DownloadAndOpen, [this] { openFtpWindow(FtpMode::Download); });
-    on(MainAction::SaveConfiguration, &Tmainform::Createregfile1Click);
-    on(MainAction::LoadConfiguration, &Tmainform::Installregfile1Click);
+    on(MainAction::SaveConfiguration, &Tmainform::saveConfigurationFile);
+    on(MainAction::LoadConfiguration, &Tmainform::loadConfigurationFile);
 
     QMenu *helpMenu = menu("Help1", "&Help");
     item(helpMenu, MainAction::HelpWindow, "HelpWindow1", "&Help window", "Ctrl+H");
@@ -337,8 +337,8 @@ void Tmainform::buildMenus()
     item(helpMenu, MainAction::OutsideSite, "Outsidesite1", OutsideSiteName, "Shift+Ctrl+T");
     markNotCaptioned(action(MainAction::OutsideSite)); // a site's name
     on(MainAction::HelpWindow, [] { Help::showContents(); });
-    on(MainAction::About, &Tmainform::About1Click);
-    on(MainAction::Configuration, &Tmainform::C1Click);
+    on(MainAction::About, &Tmainform::showAbout);
+    on(MainAction::Configuration, &Tmainform::configure);
     on(MainAction::UpdatesAndNews, [this] { openUrl(QUrl(QLatin1String(UpdatesAddress))); });
     on(MainAction::SendBugReport, [this] { openUrl(QUrl(QLatin1String(BugReportAddress))); });
     on(MainAction::OutsideSite, [this] { openUrl(QUrl(QLatin1String(OutsideSiteAddress))); });
@@ -417,7 +417,7 @@ void Tmainform::showProjectCommands(bool projectOpen)
     control->setShortcut(projectOpen ? QKeySequence() : QKeySequence(QStringLiteral("Ctrl+P")));
 }
 
-void Tmainform::Projectcontrol1Click()
+void Tmainform::openProjectWindow()
 {
     m_project = new Tprojectform(*this, this);
     connect(m_project, &Tprojectform::closed, this, [this] { showProjectCommands(false); });
@@ -430,7 +430,7 @@ Tprojectform *Tmainform::projectWindow() const
     return m_project;
 }
 
-void Tmainform::Addfiletoproject1Click()
+void Tmainform::addActiveFileToProject()
 {
     // Only a document with a file of its own can join a project.
     Teditform *editor = activeEditor();
@@ -794,7 +794,7 @@ void Tmainform::rebuildMenuBar()
     bar->addMenu(m_ownMenus.at(3));
 }
 
-void Tmainform::Createregfile1Click()
+void Tmainform::saveConfigurationFile()
 {
     Prompts::FileDialog dialog;
     dialog.title = MainTexts::SaveSettingsTitle.text();
@@ -809,7 +809,7 @@ void Tmainform::Createregfile1Click()
         Prompts::message(Prompts::Kind::Error, MainTexts::ExportFailed.text().arg(chosen.path(), detail));
 }
 
-void Tmainform::Installregfile1Click()
+void Tmainform::loadConfigurationFile()
 {
     Prompts::FileDialog dialog;
     dialog.title = MainTexts::LoadSettingsTitle.text();
@@ -825,13 +825,13 @@ void Tmainform::Installregfile1Click()
     ApplyCaptions();
 }
 
-void Tmainform::About1Click()
+void Tmainform::showAbout()
 {
     TAboutBox box(this);
     box.exec();
 }
 
-void Tmainform::C1Click()
+void Tmainform::configure()
 {
     {
         Tconfigform dialog([this](const QString &hint) { setStatusText(0, hint); }, this);
@@ -871,7 +871,7 @@ Tftpform *Tmainform::ftpWindow() const
     return m_ftp;
 }
 
-void Tmainform::Colorcoding1Click()
+void Tmainform::toggleColorCoding()
 {
     settings().Color = action(MainAction::ColorCoding)->isChecked();
 }

@@ -95,15 +95,15 @@ public:
 
     // Saves every editor that has autosave on; run when the program loses focus.
     void autoSaveAll();
-    void Createregfile1Click();
-    void Installregfile1Click();
-    void About1Click();
-    void Colorcoding1Click();
-    void C1Click();
+    void saveConfigurationFile();
+    void loadConfigurationFile();
+    void showAbout();
+    void toggleColorCoding();
+    void configure();
     // Opens the FTP window, or brings the open one to the front.
     void openFtpWindow(FtpMode mode);
-    void Projectcontrol1Click();
-    void Addfiletoproject1Click();
+    void openProjectWindow();
+    void addActiveFileToProject();
     Tprojectform *projectWindow() const;
     // The FTP window while it is open.
     Tftpform *ftpWindow() const;

@@ -42,18 +42,18 @@ TSpellDialog::TSpellDialog(SpellSession &session, int lang, QWidget *parent)
     suggestionList = named<QListWidget>("suggestlist", this);
     suggestlabel->setBuddy(suggestionList);
 
-    ignoreButton = addButton("ignorebutton", "I&gnore", &TSpellDialog::ignorebuttonClick);
-    ignoreAllButton = addButton("ignoreallbutton", "&Ignore All", &TSpellDialog::ignoreallbuttonClick);
-    changeButton = addButton("changebutton", "C&hange", &TSpellDialog::changebuttonClick);
-    changeAllButton = addButton("changeallbutton", "&Change All", &TSpellDialog::changeallbuttonClick);
-    addWordButton = addButton("addbutton", "&Add", &TSpellDialog::addbuttonClick);
-    autoCorrectButton = addButton("autocorrectbutton", "Au&to-Correct", &TSpellDialog::autocorrectbuttonClick);
-    suggestButton = addButton("suggestbutton", "S&uggest", &TSpellDialog::suggestbuttonClick);
-    startButton = addButton("startbutton", "Start", &TSpellDialog::startbuttonClick);
-    undoButton = addButton("undobutton", "Undo &Last", &TSpellDialog::undobuttonClick);
-    optionsButton = addButton("optionsbutton", "&Options", &TSpellDialog::optionsbuttonClick);
-    deleteButton = addButton("deletebutton", "&Delete", &TSpellDialog::deletebuttonClick);
-    helpButton = addButton("helpbutton", "Hel&p", &TSpellDialog::helpbuttonClick);
+    ignoreButton = addButton("ignorebutton", "I&gnore", &TSpellDialog::ignore);
+    ignoreAllButton = addButton("ignoreallbutton", "&Ignore All", &TSpellDialog::ignoreAll);
+    changeButton = addButton("changebutton", "C&hange", &TSpellDialog::change);
+    changeAllButton = addButton("changeallbutton", "&Change All", &TSpellDialog::changeAll);
+    addWordButton = addButton("addbutton", "&Add", &TSpellDialog::addWord);
+    autoCorrectButton = addButton("autocorrectbutton", "Au&to-Correct", &TSpellDialog::addAutoCorrection);
+    suggestButton = addButton("suggestbutton", "S&uggest", &TSpellDialog::suggest);
+    startButton = addButton("startbutton", "Start", &TSpellDialog::restart);
+    undoButton = addButton("undobutton", "Undo &Last", &TSpellDialog::undoLast);
+    optionsButton = addButton("optionsbutton", "&Options", &TSpellDialog::editOptions);
+    deleteButton = addButton("deletebutton", "&Delete", &TSpellDialog::deleteWord);
+    helpButton = addButton("helpbutton", "Hel&p", &TSpellDialog::showHelp);
     cancelButton = addButton("cancelbutton", "Cancel", &TSpellDialog::reject);
     changeButton->setDefault(true);
 
@@ -86,7 +86,7 @@ TSpellDialog::TSpellDialog(SpellSession &session, int lang, QWidget *parent)
         if (!text.isEmpty())
             replaceEdit->setText(text);
     });
-    connect(suggestionList, &QListWidget::itemDoubleClicked, this, &TSpellDialog::changebuttonClick);
+    connect(suggestionList, &QListWidget::itemDoubleClicked, this, &TSpellDialog::change);
     connect(replaceEdit, &QLineEdit::textChanged, this, &TSpellDialog::updateAutoCorrect);
 
     applyCaptions(this, SpellCaptions, lang);
@@ -168,74 +168,74 @@ void TSpellDialog::fillSuggestions(const QStringList &words)
         suggestionList->setCurrentRow(0);
 }
 
-void TSpellDialog::changeallbuttonClick()
+void TSpellDialog::changeAll()
 {
     m_session.changeAll(replaceEdit->text());
     showFinding();
 }
 
-void TSpellDialog::changebuttonClick()
+void TSpellDialog::change()
 {
     m_session.change(replaceEdit->text());
     showFinding();
 }
 
-void TSpellDialog::ignoreallbuttonClick()
+void TSpellDialog::ignoreAll()
 {
     m_session.ignoreAll();
     showFinding();
 }
 
-void TSpellDialog::ignorebuttonClick()
+void TSpellDialog::ignore()
 {
     m_session.ignore();
     showFinding();
 }
 
-void TSpellDialog::addbuttonClick()
+void TSpellDialog::addWord()
 {
     if (!m_session.add())
         Q_EMIT userWordsNotSaved();
     showFinding();
 }
 
-void TSpellDialog::autocorrectbuttonClick()
+void TSpellDialog::addAutoCorrection()
 {
     if (!m_session.autoCorrect(replaceEdit->text()))
         Q_EMIT autoCorrectionsNotSaved();
     showFinding();
 }
 
-void TSpellDialog::startbuttonClick()
+void TSpellDialog::restart()
 {
     m_session.restart();
     showFinding();
 }
 
-void TSpellDialog::deletebuttonClick()
+void TSpellDialog::deleteWord()
 {
     m_session.deleteCurrent();
     showFinding();
 }
 
-void TSpellDialog::helpbuttonClick()
+void TSpellDialog::showHelp()
 {
     DialogRunner::showHelp(SpellCheckHelp);
 }
 
-void TSpellDialog::suggestbuttonClick()
+void TSpellDialog::suggest()
 {
     const QString typed = replaceEdit->text().trimmed();
     fillSuggestions(m_session.suggestions(typed.isEmpty() ? m_session.current().word : typed));
 }
 
-void TSpellDialog::undobuttonClick()
+void TSpellDialog::undoLast()
 {
     m_session.undoLast();
     showFinding();
 }
 
-void TSpellDialog::optionsbuttonClick()
+void TSpellDialog::editOptions()
 {
     TSpellOptionsDialog dialog(m_session.options(), m_session.autoCorrections(), m_lang, this);
     if (Prompts::runDialog(dialog) != QDialog::Accepted)

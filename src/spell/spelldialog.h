@@ -61,18 +61,18 @@ private:
     void fillSuggestions(const QStringList &words);
     void updateAutoCorrect();
 
-    void changeallbuttonClick();
-    void changebuttonClick();
-    void ignoreallbuttonClick();
-    void ignorebuttonClick();
-    void addbuttonClick();
-    void autocorrectbuttonClick();
-    void suggestbuttonClick();
-    void startbuttonClick();
-    void undobuttonClick();
-    void optionsbuttonClick();
-    void deletebuttonClick();
-    void helpbuttonClick();
+    void changeAll();
+    void change();
+    void ignoreAll();
+    void ignore();
+    void addWord();
+    void addAutoCorrection();
+    void suggest();
+    void restart();
+    void undoLast();
+    void editOptions();
+    void deleteWord();
+    void showHelp();
 
     SpellSession &m_session;
     int m_lang;

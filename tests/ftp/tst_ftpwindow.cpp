@@ -753,7 +753,7 @@ private Q_SLOTS:
             settings().Lang = German;
             d.reject();
         });
-        main->C1Click();
+        main->configure();
         QCOMPARE(form->connectButton->text(), QStringLiteral("&Verbinden"));
         QCOMPARE(form->fileList->headerItem()->text(0), QStringLiteral("Dateiname"));
         for (QTreeWidget *list : {form->fileList, form->folderList}) {

@@ -146,9 +146,9 @@ private Q_SLOTS:
             auto &dialog = static_cast<Tconfigform &>(d);
             dialog.fontSizeBox->setValue(14);
             dialog.danishButton->setChecked(true);
-            dialog.okbuttonClick();
+            dialog.applyAndClose();
         });
-        main.C1Click();
+        main.configure();
         QCOMPARE(editor->cmemo1->font().pointSize(), 14);
         QCOMPARE(editor->findChild<QAction *>(QStringLiteral("Save1"))->text(), QStringLiteral("&Gem"));
         QCOMPARE(main.findChild<QMenu *>(QStringLiteral("Help1"))->title(), QStringLiteral("&Hjælp"));
@@ -158,7 +158,7 @@ private Q_SLOTS:
         // Cancel changes nothing, yet fonts are applied again from the record.
         editor->cmemo1->setFont(QFont(QStringLiteral("Serif"), 9));
         prompts.answerDialog([](QDialog &d) { d.reject(); });
-        main.C1Click();
+        main.configure();
         QCOMPARE(editor->cmemo1->font().pointSize(), 14);
         QCOMPARE(settings().Lang, 2);
 

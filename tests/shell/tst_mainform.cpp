@@ -41,18 +41,18 @@ QByteArray readFile(const QString &path)
 QStringList listed(const TFileBrowser *browser)
 {
     QStringList names;
-    for (int row = 0; row < browser->filebox->count(); ++row)
-        names << browser->filebox->item(row)->text();
+    for (int row = 0; row < browser->fileList->count(); ++row)
+        names << browser->fileList->item(row)->text();
     return names;
 }
 
 // Moves the folder list to a folder it shows and presses Enter there.
 void enterFolder(TFileBrowser *browser, const QString &name)
 {
-    const QList<QTreeWidgetItem *> found = browser->dirbox->findItems(name, Qt::MatchExactly | Qt::MatchRecursive);
+    const QList<QTreeWidgetItem *> found = browser->folderTree->findItems(name, Qt::MatchExactly | Qt::MatchRecursive);
     QVERIFY(!found.isEmpty());
-    browser->dirbox->setCurrentItem(found.first());
-    QTest::keyClick(browser->dirbox, Qt::Key_Return);
+    browser->folderTree->setCurrentItem(found.first());
+    QTest::keyClick(browser->folderTree, Qt::Key_Return);
 }
 
 // Drags data over a widget and drops it there, as the desktop does.
@@ -375,7 +375,7 @@ private Q_SLOTS:
         QTest::keyClicks(editor->cmemo1, QStringLiteral("x"));
         settings().Lang = 3;
         prompts->answerDialog([](QDialog &dialog) { dialog.reject(); });
-        main->C1Click();
+        main->configure();
         QCOMPARE(editor->FileName(), QStringLiteral("Ohne Name"));
         QCOMPARE(editor->windowTitle(), QStringLiteral("Ohne Name"));
         QCOMPARE(main->statusText(4), QStringLiteral("Ohne Name"));
@@ -646,19 +646,19 @@ private Q_SLOTS:
     void settingsFilesFromTheMenu()
     {
         prompts->answerSave(path("mine.mvc"));
-        main->Createregfile1Click();
+        main->saveConfigurationFile();
         QCOMPARE(readFile(path("mine.mvc")).count("\r\n"), 101);
         writeTestFile(path("bad.mvc"), "1\r\n");
         settings().FontSize = 17; // a change made with the dialog's OK only
         prompts->answerOpen({path("bad.mvc")});
         prompts->answerMessage(Prompts::Button::Ok, QStringLiteral(" is not a valid Configuration file!"));
-        main->Installregfile1Click();
+        main->loadConfigurationFile();
         QCOMPARE(settings().FontSize, 10); // reloaded from the store anyway
 
         settings().Lang = 2;
         prompts->answerSave(path("bad.mvc/mine.mvc"));
         prompts->answerMessage(Prompts::Button::Ok, QStringLiteral("Konfigurationen kunne ikke gemmes i "));
-        main->Createregfile1Click();
+        main->saveConfigurationFile();
     }
 
     void colorCodingToggleOnlyTouchesTheRecord()
@@ -728,17 +728,17 @@ private Q_SLOTS:
         TFileBrowser *browser = main->fileBrowser();
         browser->setCurrentDirectory(dir->path());
         QCOMPARE(listed(browser), (QStringList{"a.htm", "b.htm", "c.css"}));
-        browser->filebox->item(0)->setSelected(true);
-        browser->filebox->item(2)->setSelected(true);
-        QTest::keyClick(browser->filebox, Qt::Key_Return);
+        browser->fileList->item(0)->setSelected(true);
+        browser->fileList->item(2)->setSelected(true);
+        QTest::keyClick(browser->fileList, Qt::Key_Return);
         QCOMPARE(main->EditorCount(), 2);
         QCOMPARE(main->editors().at(0)->FileName(), path("a.htm"));
         QCOMPARE(main->editors().at(1)->FileName(), path("c.css"));
-        QTRY_VERIFY(browser->filebox->visualItemRect(browser->filebox->item(1)).isValid());
-        const QRect second = browser->filebox->visualItemRect(browser->filebox->item(1));
+        QTRY_VERIFY(browser->fileList->visualItemRect(browser->fileList->item(1)).isValid());
+        const QRect second = browser->fileList->visualItemRect(browser->fileList->item(1));
         // A double click starts with a click, as from a real mouse.
-        QTest::mouseClick(browser->filebox->viewport(), Qt::LeftButton, Qt::NoModifier, second.center());
-        QTest::mouseDClick(browser->filebox->viewport(), Qt::LeftButton, Qt::NoModifier, second.center());
+        QTest::mouseClick(browser->fileList->viewport(), Qt::LeftButton, Qt::NoModifier, second.center());
+        QTest::mouseDClick(browser->fileList->viewport(), Qt::LeftButton, Qt::NoModifier, second.center());
         QCOMPARE(main->EditorCount(), 3);
         QCOMPARE(active()->FileName(), path("b.htm"));
     }
@@ -751,8 +751,8 @@ private Q_SLOTS:
         main->toggleFileList();
         TFileBrowser *browser = main->fileBrowser();
         QCOMPARE(browser->currentDirectory(), path("site")); // where the document lives
-        QCOMPARE(browser->dirbox->currentItem()->text(0), QStringLiteral("site"));
-        QVERIFY(browser->currentDirectory().startsWith(browser->drivebox->currentText()));
+        QCOMPARE(browser->folderTree->currentItem()->text(0), QStringLiteral("site"));
+        QVERIFY(browser->currentDirectory().startsWith(browser->placeBox->currentText()));
         enterFolder(browser, QStringLiteral("pages"));
         QCOMPARE(browser->currentDirectory(), path("site/pages"));
         QVERIFY(listed(browser).isEmpty());
@@ -812,7 +812,7 @@ private Q_SLOTS:
         QTest::keyClicks(active()->cmemo1, QStringLiteral("y"));
         settings().Lang = 3;
         prompts->answerDialog([](QDialog &dialog) { dialog.reject(); });
-        main->C1Click();
+        main->configure();
         QCOMPARE(main->statusText(2), QStringLiteral("modifiziert"));
         QCOMPARE(main->statusText(3), QStringLiteral("1 Fenster(n)"));
         // Leaving the program, the document window may hear of it before the
