@@ -10,7 +10,7 @@
 
 namespace {
 
-void Getcolor1Click(Teditform &editor)
+void insertColor(Teditform &editor)
 {
     if (editor.cmemo1->SelLength() != 0)
         return;
@@ -27,5 +27,5 @@ void Getcolor1Click(Teditform &editor)
 void installAttributeCommands(Teditform &editor)
 {
     addMenuItem(editor.menus().misc,
-                {"Getcolor1", "Get &color", "Ctrl+Shift+C", [&editor] { Getcolor1Click(editor); }});
+                {"Getcolor1", "Get &color", "Ctrl+Shift+C", [&editor] { insertColor(editor); }});
 }

@@ -32,7 +32,7 @@ AttributePopups::AttributePopups(Teditform &editor)
         stop->setObjectName(QLatin1String(StopName));
         setNameCaption(stop, QStringLiteral("Stop")); // one of many of this name, all alike
         menu->setDefaultAction(stop);
-        connect(stop, &QAction::triggered, this, [this, menu] { Stop1Click(menu); });
+        connect(stop, &QAction::triggered, this, [this, menu] { stopAttributes(menu); });
         for (const QString &name : row.itemNames()) {
             // Qt menus have no column breaks; a dividing bar keeps the grouping.
             if (name == QLatin1String(ColumnBreak)) {
@@ -78,7 +78,7 @@ void AttributePopups::chooseAttribute(QMenu *menu, const AttributeItem &item)
     open(menu->objectName());
 }
 
-void AttributePopups::Stop1Click(QMenu *menu)
+void AttributePopups::stopAttributes(QMenu *menu)
 {
     menu->hide();
     m_editor.cmemo1->SetSelStart(qBound(0, tagState().StopPosition, m_editor.cmemo1->TextLength()));

@@ -26,7 +26,7 @@ public:
 
 private:
     void chooseAttribute(QMenu *menu, const AttributeItem &item);
-    void Stop1Click(QMenu *menu);
+    void stopAttributes(QMenu *menu);
     QPoint popupPoint() const;
 
     Teditform &m_editor;

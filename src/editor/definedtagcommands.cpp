@@ -14,7 +14,7 @@
 
 namespace DefinedTagCommands {
 
-void def9Click(Teditform &editor, int slot)
+void insertDefinedTag(Teditform &editor, int slot)
 {
     if (slot < 0 || slot >= DefinedTagCount)
         return;
@@ -29,7 +29,7 @@ void def9Click(Teditform &editor, int slot)
     memo->SetSelStart(qMax(0, memo->SelStart() - selected - insertion->caretBack));
 }
 
-void Setdefinedtag1Click(Teditform &editor)
+void editDefinedTags(Teditform &editor)
 {
     {
         Tdefform form(&editor);
@@ -74,14 +74,14 @@ void installDefinedTagCommands(Teditform &editor)
         const QByteArray name = "def" + QByteArray::number(n);
         const QByteArray shortcut = "Ctrl+" + QByteArray::number(n);
         QAction *item = addMenuItem(definedMenu, {name.constData(), "", shortcut.constData(),
-                                                  [e, n] { DefinedTagCommands::def9Click(*e, n); }});
+                                                  [e, n] { DefinedTagCommands::insertDefinedTag(*e, n); }});
         // The item's tag is its slot.
         item->setData(n);
     }
     addMenuItems(definedMenu, {
         {nullptr},
         {"Setdefinedtag1", "&Set defined tag", "Ctrl+Alt+D",
-         [e] { DefinedTagCommands::Setdefinedtag1Click(*e); }},
+         [e] { DefinedTagCommands::editDefinedTags(*e); }},
     });
     DefinedTagCommands::updateCaptions(editor);
 }

@@ -8,9 +8,9 @@ class Teditform;
 namespace DefinedTagCommands {
 
 // Inserts slot `slot` around the selection.
-void def9Click(Teditform &editor, int slot);
+void insertDefinedTag(Teditform &editor, int slot);
 // Opens the dialog, then refreshes the ten captions of every open window.
-void Setdefinedtag1Click(Teditform &editor);
+void editDefinedTags(Teditform &editor);
 // Captions of def0 to def9 from the slots' titles.
 void updateCaptions(Teditform &editor);
 // A slot's title as a menu shows it, character for character.

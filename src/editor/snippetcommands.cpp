@@ -43,12 +43,12 @@ void insertSnippet(Teditform &editor, int index)
     editor.cmemo1->SetSelStart(editor.cmemo1->SelStart() - snippet.caretBack);
 }
 
-void LinktoMarkvale1Click(Teditform &editor)
+void insertLinkToMarkvale(Teditform &editor)
 {
     TextOperations::insertAtCaret(editor, SnippetTexts::linkBlock());
 }
 
-void Generator1Click(Teditform &editor)
+void generateLayers(Teditform &editor)
 {
     if (editor.cmemo1->SelLength() != 0)
         return;
@@ -100,8 +100,8 @@ void installSnippetCommands(Teditform &editor)
     }
 
     addMenuItem(editor.menus().layers,
-                {"Generator1", "&Generator", "Ctrl+G", [e] { SnippetCommands::Generator1Click(*e); }});
+                {"Generator1", "&Generator", "Ctrl+G", [e] { SnippetCommands::generateLayers(*e); }});
 
     addMenuItem(editor.menus().misc, {"LinktoMarkvale1", "&Link to Markvale", "Shift+Alt+L",
-                                      [e] { SnippetCommands::LinktoMarkvale1Click(*e); }});
+                                      [e] { SnippetCommands::insertLinkToMarkvale(*e); }});
 }

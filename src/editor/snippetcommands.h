@@ -7,8 +7,8 @@ namespace SnippetCommands {
 
 // Inserts the Javascripts item of that index (0 to 6) and places the caret.
 void insertSnippet(Teditform &editor, int index);
-void LinktoMarkvale1Click(Teditform &editor);
+void insertLinkToMarkvale(Teditform &editor);
 // The layer generator with its two dialogs.
-void Generator1Click(Teditform &editor);
+void generateLayers(Teditform &editor);
 
 } // namespace SnippetCommands

@@ -39,10 +39,10 @@ void installTagCommands(Teditform &editor)
             menu->addSeparator();
         const int tag = item.tag;
         if (tag == StandardItem) {
-            addMenuItems(menu, {{item.name, item.caption, item.shortcut, [inserter] { inserter->Standard1Click(); }}});
+            addMenuItems(menu, {{item.name, item.caption, item.shortcut, [inserter] { inserter->insertMetaTags(); }}});
             menu->setDefaultAction(menu->actions().constLast());
         } else {
-            addMenuItem(menu, {item.name, item.caption, item.shortcut, [inserter, tag] { inserter->tagsclick(tag); }});
+            addMenuItem(menu, {item.name, item.caption, item.shortcut, [inserter, tag] { inserter->insertTag(tag); }});
         }
         markNotCaptioned(menu->actions().constLast()); // an element's name
 

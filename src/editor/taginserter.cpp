@@ -29,7 +29,7 @@ TagInserter::TagInserter(Teditform &editor)
     editor.cmemo1->installEventFilter(this);
 }
 
-void TagInserter::tagsclick(int tag)
+void TagInserter::insertTag(int tag)
 {
     const bool attributeMode = m_editor.tagTemplatesMode();
     if (tag == PictureTag) {
@@ -79,7 +79,7 @@ void TagInserter::insertWithAttributeMenu(int tag)
         m_editor.attributePopups()->open(QLatin1String(row->menu));
 }
 
-void TagInserter::Standard1Click()
+void TagInserter::insertMetaTags()
 {
     if (m_editor.cmemo1->SelLength() != 0)
         return;

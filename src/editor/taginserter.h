@@ -16,8 +16,8 @@ class TagInserter : public QObject
 public:
     explicit TagInserter(Teditform &editor);
 
-    void tagsclick(int tag);
-    void Standard1Click();
+    void insertTag(int tag);
+    void insertMetaTags();
 
 protected:
     // Watches the memo's keys for Ctrl+N.

@@ -90,8 +90,8 @@ void installEditItems(Teditform &editor)
     const struct {
         QAction *action;
         void (*handler)(Teditform &);
-    } own[] = {{commands.copy, Copy1Click}, {commands.cut, Cut1Click}, {commands.paste, Paste1Click},
-               {commands.del, Delete1Click}};
+    } own[] = {{commands.copy, copy}, {commands.cut, cut}, {commands.paste, paste},
+               {commands.del, deleteSelection}};
     for (const auto &item : own)
         QObject::connect(item.action, &QAction::triggered, item.action, [e, h = item.handler] { h(*e); });
 
@@ -102,22 +102,22 @@ void installEditItems(Teditform &editor)
     if (index > 0 && actions.at(index - 1)->isSeparator())
         before = actions.at(index - 1);
     insertMenuItems(editMenu, before, {
-        {"Deleteline1", "Delete l&ine", "Ctrl+Y", [e] { Deleteline1Click(*e); }},
+        {"Deleteline1", "Delete l&ine", "Ctrl+Y", [e] { deleteLine(*e); }},
         {nullptr},
     });
     QMenu *specialMenu = namedMenu(editMenu, "Special2", "Speci&al");
     addMenuItems(specialMenu, {
-        {"Bottomofpage1", "&Bottom of page", "Ctrl+B", [e] { Bottomofpage1Click(*e); }},
-        {"Topofpage1", "&Top of page", "Ctrl+T", [e] { Topofpage1Click(*e); }},
-        {"Jumpto1", "&Jump to", "Ctrl+J", [e] { Jumpto1Click(*e); }},
-        {"Selectall1", "&Select all", "Ctrl+O", [e] { Selectall1Click(*e); }},
+        {"Bottomofpage1", "&Bottom of page", "Ctrl+B", [e] { goToBottom(*e); }},
+        {"Topofpage1", "&Top of page", "Ctrl+T", [e] { goToTop(*e); }},
+        {"Jumpto1", "&Jump to", "Ctrl+J", [e] { jumpToPosition(*e); }},
+        {"Selectall1", "&Select all", "Ctrl+O", [e] { selectAll(*e); }},
     });
     editMenu->insertMenu(before, specialMenu);
     insertMenuItems(editMenu, before, {
         {nullptr},
-        {"Setlinebreaks1", "Set &line breaks", "Ctrl+L", [e] { Setlinebreaks1Click(*e); }},
-        {"removelinebreaks1", "Remove line &breaks", "Ctrl+Shift+L", [e] { removelinebreaks1Click(*e); }},
-        {"Removeemptylines1", "Remove &empty lines", "Ctrl+Del", [e] { Removeemptylines1Click(*e); }},
+        {"Setlinebreaks1", "Set &line breaks", "Ctrl+L", [e] { setLineBreaks(*e); }},
+        {"removelinebreaks1", "Remove line &breaks", "Ctrl+Shift+L", [e] { removeLineBreaks(*e); }},
+        {"Removeemptylines1", "Remove &empty lines", "Ctrl+Del", [e] { removeEmptyLines(*e); }},
     });
 }
 
@@ -127,7 +127,7 @@ void installFileItem(Teditform &editor)
     QMenu *fileMenu = editor.menus().file;
     insertMenuItems(fileMenu, actionAfter(fileMenu, editor.commands().insertFrom), {
         {"Insertfromtextfile1", "Insert from &textfile...", "Ctrl+Shift+Alt+F",
-         [e] { Insertfromtextfile1Click(*e); }},
+         [e] { insertFromTextFile(*e); }},
     });
 }
 
@@ -135,9 +135,9 @@ void installMiscItems(Teditform &editor)
 {
     Teditform *e = &editor;
     QMenu *miscMenu = editor.menus().misc;
-    addMenuItem(miscMenu, {"Space2", "&Space", "Ctrl+Space", [e] { Space2Click(*e); }});
-    QAction *less = addMenuItem(miscMenu, {"intext1", "< &in text", "", [e] { intext1Click(*e); }});
-    QAction *greater = addMenuItem(miscMenu, {"intext2", "> in &text", "", [e] { intext2Click(*e); }});
+    addMenuItem(miscMenu, {"Space2", "&Space", "Ctrl+Space", [e] { insertSpace(*e); }});
+    QAction *less = addMenuItem(miscMenu, {"intext1", "< &in text", "", [e] { insertLessThan(*e); }});
+    QAction *greater = addMenuItem(miscMenu, {"intext2", "> in &text", "", [e] { insertGreaterThan(*e); }});
     // The key beside the left Shift of European keyboards; with Shift it
     // types ">", which some keyboard layouts report instead.
     less->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Less));
@@ -157,7 +157,7 @@ void installCharacterMenu(Teditform &editor)
             const QString character(c);
             QAction *item = sub->addAction(character);
             markNotCaptioned(item);
-            QObject::connect(item, &QAction::triggered, sub, [e, character] { N46Click(*e, character); });
+            QObject::connect(item, &QAction::triggered, sub, [e, character] { insertCharacter(*e, character); });
         }
         characterMenu->addMenu(sub);
     }
@@ -209,12 +209,12 @@ void scrollToCaretLine(Teditform &editor)
     }
 }
 
-void Copy1Click(Teditform &editor)
+void copy(Teditform &editor)
 {
     editor.cmemo1->copy();
 }
 
-void Cut1Click(Teditform &editor)
+void cut(Teditform &editor)
 {
     // Without a selection there is nothing to cut, and no step to undo.
     if (editor.cmemo1->SelLength() == 0)
@@ -223,13 +223,13 @@ void Cut1Click(Teditform &editor)
     editor.cmemo1->cut();
 }
 
-void Paste1Click(Teditform &editor)
+void paste(Teditform &editor)
 {
     editor.PushUndo();
     editor.cmemo1->paste();
 }
 
-void Delete1Click(Teditform &editor)
+void deleteSelection(Teditform &editor)
 {
     if (editor.cmemo1->SelLength() == 0)
         return;
@@ -239,7 +239,7 @@ void Delete1Click(Teditform &editor)
     editor.cmemo1->SetSelText(QString());
 }
 
-void Deleteline1Click(Teditform &editor)
+void deleteLine(Teditform &editor)
 {
     editor.PushUndo();
     TColorMemo *memo = editor.cmemo1;
@@ -252,27 +252,27 @@ void Deleteline1Click(Teditform &editor)
     editor.ShowCaretPosition();
 }
 
-void Selectall1Click(Teditform &editor)
+void selectAll(Teditform &editor)
 {
     if (askedYes(Prompts::Kind::Confirmation, Prompts::Button::Yes | Prompts::Button::No))
         editor.cmemo1->selectAll();
 }
 
-void Topofpage1Click(Teditform &editor)
+void goToTop(Teditform &editor)
 {
     editor.cmemo1->SetCaretLine(0);
     scrollToCaretLine(editor);
     editor.ShowCaretPosition();
 }
 
-void Bottomofpage1Click(Teditform &editor)
+void goToBottom(Teditform &editor)
 {
     editor.cmemo1->SetCaretLine(editor.cmemo1->LineCount());
     scrollToCaretLine(editor);
     editor.ShowCaretPosition();
 }
 
-void Jumpto1Click(Teditform &editor)
+void jumpToPosition(Teditform &editor)
 {
     Tposform form(&editor);
     if (Prompts::runDialog(form) != QDialog::Accepted)
@@ -295,7 +295,7 @@ void rebuildSelection(TColorMemo *memo, Build build)
     memo->SetSelStart(start + int(after.size()));
 }
 
-void Setlinebreaks1Click(Teditform &editor)
+void setLineBreaks(Teditform &editor)
 {
     editor.PushUndo();
     TColorMemo *memo = editor.cmemo1;
@@ -306,14 +306,14 @@ void Setlinebreaks1Click(Teditform &editor)
     memo->setFocus();
 }
 
-void removelinebreaks1Click(Teditform &editor)
+void removeLineBreaks(Teditform &editor)
 {
     editor.PushUndo();
     const OverrideCursor busy;
     rebuildSelection(editor.cmemo1, TextBuilders::removeLineBreaks);
 }
 
-void Removeemptylines1Click(Teditform &editor)
+void removeEmptyLines(Teditform &editor)
 {
     editor.PushUndo();
     const OverrideCursor busy;
@@ -326,7 +326,7 @@ void Removeemptylines1Click(Teditform &editor)
     memo->SetSelStart(result.caret);
 }
 
-void Insertfromtextfile1Click(Teditform &editor)
+void insertFromTextFile(Teditform &editor)
 {
     TColorMemo *memo = editor.cmemo1;
     if (memo->SelLength() != 0)
@@ -343,22 +343,22 @@ void Insertfromtextfile1Click(Teditform &editor)
     memo->setFocus();
 }
 
-void Space2Click(Teditform &editor)
+void insertSpace(Teditform &editor)
 {
     insertAtCaret(editor, QLatin1String(TextBuilders::NbspEntity));
 }
 
-void intext1Click(Teditform &editor)
+void insertLessThan(Teditform &editor)
 {
     insertAtCaret(editor, QLatin1String(TextBuilders::LessThanEntity));
 }
 
-void intext2Click(Teditform &editor)
+void insertGreaterThan(Teditform &editor)
 {
     insertAtCaret(editor, QLatin1String(TextBuilders::GreaterThanEntity));
 }
 
-void N46Click(Teditform &editor, const QString &character)
+void insertCharacter(Teditform &editor, const QString &character)
 {
     insertAtCaret(editor, character);
 }

@@ -10,24 +10,24 @@ class Teditform;
 // one editor window; the menus call them.
 namespace TextOperations {
 
-void Copy1Click(Teditform &editor);
-void Cut1Click(Teditform &editor);
-void Paste1Click(Teditform &editor);
-void Delete1Click(Teditform &editor);
-void Deleteline1Click(Teditform &editor);
-void Selectall1Click(Teditform &editor);
-void Topofpage1Click(Teditform &editor);
-void Bottomofpage1Click(Teditform &editor);
-void Jumpto1Click(Teditform &editor);
-void Setlinebreaks1Click(Teditform &editor);
-void removelinebreaks1Click(Teditform &editor);
-void Removeemptylines1Click(Teditform &editor);
-void Insertfromtextfile1Click(Teditform &editor);
-void Space2Click(Teditform &editor);
-void intext1Click(Teditform &editor);
-void intext2Click(Teditform &editor);
+void copy(Teditform &editor);
+void cut(Teditform &editor);
+void paste(Teditform &editor);
+void deleteSelection(Teditform &editor);
+void deleteLine(Teditform &editor);
+void selectAll(Teditform &editor);
+void goToTop(Teditform &editor);
+void goToBottom(Teditform &editor);
+void jumpToPosition(Teditform &editor);
+void setLineBreaks(Teditform &editor);
+void removeLineBreaks(Teditform &editor);
+void removeEmptyLines(Teditform &editor);
+void insertFromTextFile(Teditform &editor);
+void insertSpace(Teditform &editor);
+void insertLessThan(Teditform &editor);
+void insertGreaterThan(Teditform &editor);
 // The one handler of all character items of the context menu.
-void N46Click(Teditform &editor, const QString &character);
+void insertCharacter(Teditform &editor, const QString &character);
 
 // Inserts text at the caret when nothing is selected, recording the document
 // first; with a selection it does nothing. Returns whether it inserted.

@@ -370,8 +370,8 @@ private Q_SLOTS:
         // A new window has none: nothing to cut, nothing to ask about.
         QVERIFY(!action("Cut1")->isEnabled());
         QVERIFY(!action("Delete1")->isEnabled());
-        TextOperations::Cut1Click(*editor);
-        TextOperations::Delete1Click(*editor);
+        TextOperations::cut(*editor);
+        TextOperations::deleteSelection(*editor);
         QVERIFY(!undoEnabled());
         QVERIFY(prompts->messages().isEmpty());
     }
