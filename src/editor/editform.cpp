@@ -9,7 +9,6 @@
 #include "editor/menubuilder.h"
 #include "editor/statuspanel.h"
 #include "platform/desktop.h"
-#include "platform/freedmemory.h"
 #include "settings/regops.h"
 #include "settings/settings.h"
 #include "settings/sharedtexts.h"
@@ -34,10 +33,6 @@ namespace {
 
 const char *const NewHtmlSkeleton = "<HTML>\r\n<HEAD>\r\n<TITLE></TITLE>\r\n</HEAD>\r\n\r\n</HTML>\r\n";
 constexpr int SkeletonCaretFromEnd = 30;
-// Above this many characters an undo snapshot is worth giving memory back for.
-constexpr int LargeDocument = 1024 * 1024;
-// Larger files would take the editor's memory into gigabytes.
-constexpr qint64 MaxDocumentBytes = Q_INT64_C(64) * 1024 * 1024;
 constexpr int PrintDialogHelp = 1500;
 
 } // namespace
@@ -45,6 +40,7 @@ constexpr int PrintDialogHelp = 1500;
 Teditform::Teditform(EditorHost *host, QWidget *parent)
     : QMdiSubWindow(parent)
     , m_host(host)
+    , m_document(new Document)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setNameCaption(this, QStringLiteral("Markvale PRO"));
@@ -53,7 +49,7 @@ Teditform::Teditform(EditorHost *host, QWidget *parent)
     auto *layout = new QVBoxLayout(body);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    cmemo1 = new TColorMemo(body);
+    cmemo1 = new TColorMemo(m_document->text(), body);
     // Colour coding is decided once, when the window is created.
     if (settings().Color)
         addEditorRules(cmemo1->ColorRules());
@@ -69,6 +65,9 @@ Teditform::Teditform(EditorHost *host, QWidget *parent)
     m_statusBar->addWidget(new StatusPanel(580, StatusPanel::Flexible, m_statusBar));
     layout->addWidget(m_statusBar);
     setWidget(body);
+    // Children go in the order they came: the memo, which shows the
+    // document's text, before the document.
+    m_document->setParent(this);
 
     // The window's own menu keeps its entries but not their keys: Ctrl+W and
     // the like belong to the program's menus. Its texts are the toolkit's.
@@ -86,13 +85,12 @@ Teditform::Teditform(EditorHost *host, QWidget *parent)
     m_commands.tagTemplates->setChecked(settings().Tags);
     showLineNumbers(settings().LineNumbers);
     ApplyLanguage();
-    m_commands.undo->setEnabled(false);
-    m_commands.redo->setEnabled(false);
-    updateUndoCommands();
+    showUndoState();
     updateEditCommands();
 
     connect(cmemo1, &QPlainTextEdit::textChanged, this, &Teditform::cmemo1Change);
-    connect(&m_disk, &FileWatch::changedOnDisk, this, &Teditform::fileChangedOnDisk);
+    connect(&m_document->diskWatch(), &FileWatch::changedOnDisk, this, &Teditform::fileChangedOnDisk);
+    connect(m_document, &Document::undoStateChanged, this, &Teditform::showUndoState);
     connect(cmemo1, &QPlainTextEdit::cursorPositionChanged, this, &Teditform::ShowCaretPosition);
     connect(cmemo1, &QPlainTextEdit::selectionChanged, this, &Teditform::updateEditCommands);
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this,
@@ -232,9 +230,9 @@ QList<QMenu *> Teditform::editingMenus() const
 void Teditform::ApplyLanguage()
 {
     applyCaptions(this, EditorCaptions, settings().Lang);
-    if (!isNamed() && m_fileName != placeholderName()) {
-        m_fileName = placeholderName();
-        setWindowTitle(m_fileName);
+    if (!isNamed() && FileName() != placeholderName()) {
+        m_document->setPlaceholder(m_document->kind(), placeholderName());
+        setWindowTitle(FileName());
         if (m_host->activeEditor() == this)
             ShowDocumentStatus();
     }
@@ -242,15 +240,8 @@ void Teditform::ApplyLanguage()
 
 QString Teditform::placeholderName() const
 {
-    return m_kind == Kind::Untitled ? SharedTexts::UntitledName.text() : SharedTexts::BlankName.text();
-}
-
-void Teditform::setFileName(const QString &fileName)
-{
-    m_fileName = fileName;
-    m_kind = Kind::Named;
-    // Nothing has been read from or written to the new file yet.
-    m_disk.stop();
+    return m_document->kind() == Document::Kind::Untitled ? SharedTexts::UntitledName.text()
+                                                         : SharedTexts::BlankName.text();
 }
 
 bool Teditform::tagTemplatesMode() const
@@ -260,7 +251,7 @@ bool Teditform::tagTemplatesMode() const
 
 QString Teditform::baseName() const
 {
-    return isNamed() ? QFileInfo(m_fileName).fileName() : m_fileName;
+    return isNamed() ? QFileInfo(FileName()).fileName() : FileName();
 }
 
 void Teditform::setAutoSave(bool on)
@@ -271,21 +262,22 @@ void Teditform::setAutoSave(bool on)
 
 bool Teditform::LoadDocument(const QString &name)
 {
-    m_fileName = name;
-    m_kind = name == SharedTexts::UntitledName.text() ? Kind::Untitled
-             : name == SharedTexts::BlankName.text()  ? Kind::Blank
-                                                : Kind::Named;
-    if (m_kind == Kind::Untitled) {
+    if (name == SharedTexts::UntitledName.text()) {
+        m_document->setPlaceholder(Document::Kind::Untitled, name);
         cmemo1->SetText(QLatin1String(NewHtmlSkeleton));
         cmemo1->SetSelStart(cmemo1->TextLength() - SkeletonCaretFromEnd);
         setAutoSave(false);
         setWindowTitle(SharedTexts::UntitledName.text());
-    } else if (m_kind == Kind::Blank) {
+    } else if (name == SharedTexts::BlankName.text()) {
+        m_document->setPlaceholder(Document::Kind::Blank, name);
         setAutoSave(false);
         setWindowTitle(SharedTexts::BlankName.text());
     } else {
-        if (!readFile())
+        const Document::FileResult read = m_document->load(name);
+        if (!read.ok()) {
+            showFileError(read);
             return false;
+        }
         setAutoSave(settings().AutoSave);
         setWindowTitle(m_autoSaveOn ? baseName() + EditorTexts::AutoSaveSuffix.text() : baseName());
     }
@@ -295,28 +287,13 @@ bool Teditform::LoadDocument(const QString &name)
     return true;
 }
 
-bool Teditform::readFile()
-{
-    TextFile::DocumentResult file = TextFile::readDocument(m_fileName, MaxDocumentBytes);
-    if (!file.ok()) {
-        showFileError(file.error, file.detail);
-        return false;
-    }
-    m_encoding = file.encoding;
-    cmemo1->LoadText(std::move(file.text));
-    m_disk.track(m_fileName);
-    return true;
-}
-
 void Teditform::reloadFile()
 {
-    // The text as it was stays one Undo away.
-    PushUndo();
-    const int caret = cmemo1->SelStart();
-    if (!readFile())
+    const Document::FileResult read = m_document->reload();
+    if (!read.ok()) {
+        showFileError(read);
         return;
-    cmemo1->SetSelStart(qMin(caret, cmemo1->TextLength()));
-    cmemo1->SetModified(false);
+    }
     ShowDocumentStatus();
 }
 
@@ -327,19 +304,20 @@ void Teditform::fileChangedOnDisk(FileWatch::State state)
     if (m_askingAboutDisk)
         return;
     const QScopedValueRollback<bool> asking(m_askingAboutDisk, true);
-    const auto afterwards = qScopeGuard([this] { m_disk.recheck(); });
-    m_disk.acknowledge();
+    FileWatch &disk = m_document->diskWatch();
+    const auto afterwards = qScopeGuard([&disk] { disk.recheck(); });
+    disk.acknowledge();
     // The question is about this document: show it.
     m_host->activateEditor(this);
     if (state == FileWatch::State::Removed) {
-        Prompts::message(Prompts::Kind::Warning, EditorTexts::FileRemoved.text().arg(m_fileName));
+        Prompts::message(Prompts::Kind::Warning, EditorTexts::FileRemoved.text().arg(FileName()));
         // Closing the window now asks before the text is lost as well.
         cmemo1Change();
         return;
     }
     // A modified document is asked about when it is saved.
-    if (!cmemo1->Modified()
-        && Prompts::message(Prompts::Kind::Confirmation, EditorTexts::ReloadQuestion.text().arg(m_fileName),
+    if (!m_document->isModified()
+        && Prompts::message(Prompts::Kind::Confirmation, EditorTexts::ReloadQuestion.text().arg(FileName()),
                             Prompts::Button::Yes | Prompts::Button::No)
                == Prompts::Button::Yes)
         reloadFile();
@@ -347,15 +325,16 @@ void Teditform::fileChangedOnDisk(FileWatch::State state)
 
 bool Teditform::mayWriteOverDisk()
 {
-    if (m_disk.state() != FileWatch::State::Changed)
+    FileWatch &disk = m_document->diskWatch();
+    if (disk.state() != FileWatch::State::Changed)
         return true;
     const QScopedValueRollback<bool> asking(m_askingAboutDisk, true);
-    const auto afterwards = qScopeGuard([this] { m_disk.recheck(); });
+    const auto afterwards = qScopeGuard([&disk] { disk.recheck(); });
     using namespace EditorTexts;
     enum { SaveAnyway, Reload, Cancel };
     Prompts::Choice question;
     question.kind = Prompts::Kind::Warning;
-    question.text = OverwriteQuestion.text().arg(m_fileName);
+    question.text = OverwriteQuestion.text().arg(FileName());
     question.choices = {SaveAnywayChoice.text(), ReloadChoice.text(), CancelChoice.text()};
     question.defaultChoice = Cancel;
     question.escapeChoice = Cancel;
@@ -372,54 +351,41 @@ bool Teditform::mayWriteOverDisk()
 
 void Teditform::autoSave()
 {
-    if (m_disk.state() != FileWatch::State::Changed)
+    if (m_document->diskWatch().state() != FileWatch::State::Changed)
         writeDocument();
 }
 
-void Teditform::showFileError(TextFile::Error error, const QString &detail)
+void Teditform::showFileError(const Document::FileResult &result)
 {
     using namespace EditorTexts;
     QString text;
-    switch (error) {
+    switch (result.error) {
     case TextFile::Error::Unencodable:
-        text = Unencodable.text().arg(m_fileName, detail);
+        text = Unencodable.text().arg(result.path, result.detail);
         break;
     case TextFile::Error::WriteFailed:
-        text = WriteError.text().arg(m_fileName, detail);
+        text = WriteError.text().arg(result.path, result.detail);
         break;
     default:
-        text = readErrorText(m_fileName, error, detail);
+        text = readErrorText(result.path, result.error, result.detail);
         break;
     }
     Prompts::message(Prompts::Kind::Error, text);
 }
 
-QString Teditform::fileText() const
-{
-    // Every line, the last one included, ends with CR LF.
-    QString text = cmemo1->Text();
-    if (!text.isEmpty() && !text.endsWith(QLatin1String("\r\n")))
-        text += QLatin1String("\r\n");
-    return text;
-}
-
 bool Teditform::writeDocument(bool clearModified)
 {
-    QString detail;
-    const TextFile::Error error = TextFile::writeText(m_fileName, fileText(), m_encoding, &detail);
-    if (error != TextFile::Error::None) {
-        showFileError(error, detail);
+    const Document::FileResult written = m_document->save(clearModified);
+    if (!written.ok()) {
+        showFileError(written);
         return false;
     }
-    m_disk.track(m_fileName);
-    if (clearModified)
-        cmemo1->SetModified(false);
     return true;
 }
 
 void Teditform::cmemo1Change()
 {
-    cmemo1->SetModified(true);
+    m_document->setModified(true);
     m_host->setStatusText(1, SharedTexts::ByteCount.text().arg(cmemo1->TextLength()));
     m_host->setStatusText(2, SharedTexts::ModifiedText.text());
     ShowCaretPosition();
@@ -433,9 +399,9 @@ void Teditform::ShowCaretPosition()
 void Teditform::ShowDocumentStatus()
 {
     m_host->setStatusText(3, QStringLiteral("%1 %2").arg(m_host->EditorCount()).arg(SharedTexts::WindowsText.text()));
-    m_host->setStatusText(2, cmemo1->Modified() ? SharedTexts::ModifiedText.text() : QString());
+    m_host->setStatusText(2, m_document->isModified() ? SharedTexts::ModifiedText.text() : QString());
     m_host->setStatusText(1, SharedTexts::ByteCount.text().arg(cmemo1->TextLength()));
-    m_host->setStatusText(4, m_fileName);
+    m_host->setStatusText(4, FileName());
 }
 
 void Teditform::UpdateCommandStates()
@@ -478,42 +444,32 @@ void Teditform::updateUndoCommands()
     m_host->setCommandEnabled(HostCommand::RedoButton, m_commands.redo->isEnabled());
 }
 
+void Teditform::showUndoState()
+{
+    m_commands.undo->setEnabled(m_document->canUndo());
+    m_commands.redo->setEnabled(m_document->canRedo());
+    updateUndoCommands();
+}
+
 void Teditform::PushUndo()
 {
-    KnownEnds known;
-    const QString text = cmemo1->UndoText(&known);
-    m_undo.push(text, cmemo1->SelStart(), known);
-    // Each snapshot of a large page leaves the previous one's memory behind.
-    if (cmemo1->TextLength() > LargeDocument)
-        releaseFreedMemorySoon();
-    m_commands.undo->setEnabled(true);
-    updateUndoCommands();
+    m_document->pushUndo();
 }
 
 void Teditform::Undolasttag1Click()
 {
-    const UndoHistory::Entry entry = m_undo.undo(cmemo1->UndoText(), cmemo1->SelStart());
-    cmemo1->RestoreUndoText(entry.text);
-    cmemo1->SetSelStart(entry.caret);
-    m_commands.undo->setEnabled(m_undo.hasUndoText());
-    m_commands.redo->setEnabled(true);
+    m_document->undo();
     cmemo1->setFocus();
     // Replacing the text resets the control's modified flag; the document did change.
     cmemo1Change();
     cmemo1->ensureCursorVisible();
-    updateUndoCommands();
 }
 
 void Teditform::Undoundo1Click()
 {
-    const UndoHistory::Entry entry = m_undo.redo(cmemo1->UndoText(), cmemo1->SelStart());
-    cmemo1->RestoreUndoText(entry.text);
-    cmemo1->SetSelStart(entry.caret);
-    m_commands.redo->setEnabled(false);
-    m_commands.undo->setEnabled(true);
+    m_document->redo();
     cmemo1Change();
     cmemo1->ensureCursorVisible();
-    updateUndoCommands();
 }
 
 void Teditform::Save1Click()
@@ -526,7 +482,7 @@ bool Teditform::save()
 {
     if (!isNamed()) {
         saveasClick();
-        return isNamed() && !cmemo1->Modified();
+        return isNamed() && !m_document->isModified();
     }
     if (!mayWriteOverDisk() || !writeDocument())
         return false;
@@ -542,32 +498,22 @@ void Teditform::saveasClick()
     dialog.filter = SharedTexts::OpenFilter.text();
     dialog.defaultSuffix = QStringLiteral("htm");
     if (isNamed())
-        dialog.fileName = m_fileName;
+        dialog.fileName = FileName();
     const Prompts::FileResult chosen = Prompts::saveFile(dialog);
     if (!chosen.accepted())
         return;
 
-    const QString previous = m_fileName;
-    const Kind previousKind = m_kind;
-    const TextEncoding previousEncoding = m_encoding;
-    // A new file need not keep an encoding that cannot hold the text.
-    QByteArray probe;
-    if (!TextFile::encode(fileText(), m_encoding, &probe))
-        m_encoding = TextEncoding();
-    m_fileName = chosen.path();
-    m_kind = Kind::Named;
-    if (!writeDocument()) {
-        m_fileName = previous;
-        m_kind = previousKind;
-        m_encoding = previousEncoding;
+    const Document::FileResult written = m_document->saveAs(chosen.path());
+    if (!written.ok()) {
+        showFileError(written);
         return;
     }
     m_host->setCommandEnabled(HostCommand::UploadFile, true);
     m_host->setCommandEnabled(HostCommand::UploadButton, true);
-    m_host->rememberFile(m_fileName);
+    m_host->rememberFile(FileName());
     setWindowTitle(baseName());
     m_host->setStatusText(2, QString());
-    m_host->setStatusText(4, m_fileName);
+    m_host->setStatusText(4, FileName());
 }
 
 void Teditform::Insertfrom1Click()
@@ -579,18 +525,9 @@ void Teditform::Insertfrom1Click()
         dialog.filter = EditorTexts::TextFileFilter.text();
         const Prompts::FileResult chosen = Prompts::openFile(dialog);
         if (chosen.accepted()) {
-            // The same limits as opening it: no pictures, nothing that would
-            // take the memory and minutes.
-            const TextFile::DocumentResult file = TextFile::readDocument(chosen.path(), MaxDocumentBytes);
-            if (file.ok()) {
-                PushUndo();
-                cmemo1->SetSelText(QString(file.text).replace(QLatin1Char('\n'), QLatin1String("\r\n")));
-            } else {
-                const QString own = m_fileName;
-                m_fileName = chosen.path();
-                showFileError(file.error, file.detail);
-                m_fileName = own;
-            }
+            const Document::FileResult read = m_document->insertFile(chosen.path());
+            if (!read.ok())
+                showFileError(read);
         }
     }
     cmemo1->setFocus();
@@ -615,7 +552,7 @@ void Teditform::Autosave1Click()
     if (m_autoSaveOn) {
         setAutoSave(false);
         setWindowTitle(baseName());
-    } else if (isNamed() && QFileInfo(m_fileName).isFile()) {
+    } else if (isNamed() && QFileInfo(FileName()).isFile()) {
         setAutoSave(true);
         setWindowTitle(baseName() + EditorTexts::AutoSaveSuffix.text());
     } else {
@@ -647,7 +584,7 @@ void Teditform::showLineNumbers(bool on)
 
 void Teditform::LaunchBrowser1Click()
 {
-    m_host->saveAllAndLaunch(m_fileName);
+    m_host->saveAllAndLaunch(FileName());
 }
 
 void Teditform::Closeall1Click()
@@ -674,7 +611,7 @@ void Teditform::FormActivate()
 
 bool Teditform::FormCloseQuery()
 {
-    if (!cmemo1->Modified())
+    if (!m_document->isModified())
         return true;
     const Prompts::Button answer =
         Prompts::message(Prompts::Kind::Plain, windowTitle() + EditorTexts::SaveFirstQuestion.text(),

@@ -1,8 +1,6 @@
 #pragma once
 
-#include "editor/filewatch.h"
-#include "editor/undohistory.h"
-#include "platform/textfile.h"
+#include "editor/document.h"
 
 #include <QMdiSubWindow>
 
@@ -14,9 +12,9 @@ class QMenu;
 class QStatusBar;
 class TColorMemo;
 
-// One open document: a child window of the main window holding the colour
-// memo, its own status line, the document's file name, modified state,
-// autosave switch and undo history, and the menus shown while it is active.
+// The window of one open document: a child window of the main window holding
+// the document, the colour memo that shows its text, its own status line, the
+// autosave switch, and the menus shown while it is active.
 class Teditform : public QMdiSubWindow
 {
     Q_OBJECT
@@ -24,16 +22,19 @@ class Teditform : public QMdiSubWindow
 public:
     explicit Teditform(EditorHost *host, QWidget *parent = nullptr);
 
+    Document &document() { return *m_document; }
+    const Document &document() const { return *m_document; }
+
     // Fills the window with a new HTML page, an empty page, or a file's
     // text. Returns false (after telling the user) when the file cannot be read.
     bool LoadDocument(const QString &name);
 
-    const QString &FileName() const { return m_fileName; }
-    void setFileName(const QString &fileName);
+    const QString &FileName() const { return m_document->fileName(); }
+    void setFileName(const QString &fileName) { m_document->setFileName(fileName); }
     bool AutoSaveOn() const { return m_autoSaveOn; }
     // A document is named once it has a file of its own. Untitled and blank
     // documents show the placeholder name of the current language.
-    bool isNamed() const { return m_kind == Kind::Named; }
+    bool isNamed() const { return m_document->isNamed(); }
     bool tagTemplatesMode() const;
 
     TColorMemo *cmemo1 = nullptr;
@@ -132,32 +133,25 @@ private:
     void FormClose();
     void updateEditCommands();
     void updateUndoCommands();
+    // The Undo and Redo items follow the document's history.
+    void showUndoState();
     void fillWindowList();
     void setAutoSave(bool on);
     QString baseName() const;
-    QString fileText() const;
-    void showFileError(TextFile::Error error, const QString &detail);
+    void showFileError(const Document::FileResult &result);
     // Save; true when the document was written.
     bool save();
-    // Reads m_fileName into the memo; false (after an error box) when it cannot.
-    bool readFile();
     void reloadFile();
     void fileChangedOnDisk(FileWatch::State state);
 
-    // What a document is does not depend on the language its placeholder
-    // name was shown in.
-    enum class Kind { Untitled, Blank, Named };
+    // The placeholder name of an unnamed document in the current language.
     QString placeholderName() const;
 
     EditorHost *m_host;
-    QString m_fileName;
-    Kind m_kind = Kind::Named;
+    Document *const m_document;
     bool m_autoSaveOn = false;
     bool m_queryDone = false;
-    TextEncoding m_encoding;
-    FileWatch m_disk;
     bool m_askingAboutDisk = false;
-    UndoHistory m_undo;
     QStatusBar *m_statusBar = nullptr;
     StatusPanel *m_caretPanel = nullptr;
     Menus m_menus;

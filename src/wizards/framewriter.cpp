@@ -5,25 +5,13 @@
 #include "editor/editorhost.h"
 #include "wizards/framesetpage.h"
 
-#include <QAction>
 #include <QFileInfo>
-
-namespace {
-
-// The generated text is not a tag insertion the user could take back.
-void disableUndo(Teditform &editor)
-{
-    editor.commands().undo->setEnabled(false);
-    editor.host()->setCommandEnabled(HostCommand::UndoButton, false);
-}
-
-} // namespace
 
 bool writeFrameDocument(Teditform &editor, const FramesetDescription &description, const QString &code)
 {
     const std::optional<QString> text = frameDocumentText(description, code);
     if (!text) {
-        disableUndo(editor);
+        editor.document().disableUndo();
         return true;
     }
     const QString path = frameDocumentPath(description, code);
@@ -38,6 +26,7 @@ bool writeFrameDocument(Teditform &editor, const FramesetDescription &descriptio
     const bool saved = editor.writeDocument();
     if (saved)
         editor.host()->setStatusText(2, QString());
-    disableUndo(editor);
+    // The generated text is not a tag insertion the user could take back.
+    editor.document().disableUndo();
     return saved;
 }
