@@ -57,7 +57,7 @@ private:
 
     TColorMemo *memo() const { return editor->cmemo1; }
     QAction *action(const char *name) const { return editor->findChild<QAction *>(QLatin1String(name)); }
-    void setAttributeMode(bool on) { action("Tagtemplates1")->setChecked(on); }
+    void setAttributeMode(bool on) { editor->commands().tagTemplates->setChecked(on); }
 
     void setText(const QString &text, int selStart, int selLength)
     {
@@ -252,7 +252,7 @@ private Q_SLOTS:
         item->trigger();
         QCOMPARE(memo()->Text(), "ab" + expected(QString()));
         QCOMPARE(memo()->SelStart(), 2 + caret);
-        QVERIFY(action("Undolasttag1")->isEnabled());
+        QVERIFY(editor->commands().undo->isEnabled());
 
         setText(word, 0, 4);
         item->trigger();
@@ -565,7 +565,7 @@ private Q_SLOTS:
             setText(QStringLiteral("word"), 0, 4);
             action("Image1")->trigger(); // no dialog may open
             QCOMPARE(memo()->Text(), QStringLiteral("word"));
-            QVERIFY(!action("Undolasttag1")->isEnabled());
+            QVERIFY(!editor->commands().undo->isEnabled());
         }
     }
 
@@ -577,7 +577,7 @@ private Q_SLOTS:
             action("Br1")->trigger();
             action("Standard1")->trigger();
             QCOMPARE(memo()->Text(), QStringLiteral("word"));
-            QVERIFY(!action("Undolasttag1")->isEnabled());
+            QVERIFY(!editor->commands().undo->isEnabled());
             QVERIFY(!openPopup());
         }
     }
@@ -641,7 +641,7 @@ private Q_SLOTS:
         init();
         prompts->answerColor(QColor());
         action("Getcolor1")->trigger();
-        QVERIFY(!action("Undolasttag1")->isEnabled());
+        QVERIFY(!editor->commands().undo->isEnabled());
         // Over a selection the dialog does not even open.
         setText(QStringLiteral("word"), 0, 4);
         action("Getcolor1")->trigger();
@@ -649,7 +649,7 @@ private Q_SLOTS:
 
         const QStringList misc = [this] {
             QStringList names;
-            for (QAction *a : editor->findChild<QMenu *>(QStringLiteral("Div1"))->actions())
+            for (QAction *a : editor->menus().misc->actions())
                 names << a->objectName();
             return names;
         }();
@@ -670,7 +670,7 @@ private Q_SLOTS:
 
     void tagsMenuLayout()
     {
-        auto *tags = editor->findChild<QMenu *>(QStringLiteral("Tags1"));
+        auto *tags = editor->menus().tags;
         QStringList submenus;
         for (QAction *a : tags->actions())
             submenus << a->menu()->objectName();

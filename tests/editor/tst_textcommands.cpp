@@ -126,7 +126,7 @@ private:
     }
     QMenu *menu(const char *name) const { return editor->findChild<QMenu *>(QLatin1String(name)); }
     void run(const char *name) { action(name)->trigger(); }
-    bool undoEnabled() const { return action("Undolasttag1")->isEnabled(); }
+    bool undoEnabled() const { return editor->commands().undo->isEnabled(); }
     QString caretStatus() const
     {
         auto *bar = editor->findChild<QStatusBar *>(QStringLiteral("StatusBar2"));
@@ -352,24 +352,24 @@ private Q_SLOTS:
     void copyCutPaste()
     {
         setText(QStringLiteral("hello world"), 0, 5);
-        run("Copy1");
+        editor->commands().copy->trigger();
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("hello"));
         QVERIFY(!undoEnabled());
-        run("Cut1");
+        editor->commands().cut->trigger();
         QCOMPARE(memo()->Text(), QStringLiteral(" world"));
         QVERIFY(undoEnabled());
         memo()->SetSelStart(6);
-        run("Paste1");
+        editor->commands().paste->trigger();
         QCOMPARE(memo()->Text(), QStringLiteral(" worldhello"));
-        run("Undolasttag1");
+        editor->commands().undo->trigger();
         QCOMPARE(memo()->Text(), QStringLiteral(" world"));
     }
 
     void cutAndDeleteNeedASelection()
     {
         // A new window has none: nothing to cut, nothing to ask about.
-        QVERIFY(!action("Cut1")->isEnabled());
-        QVERIFY(!action("Delete1")->isEnabled());
+        QVERIFY(!editor->commands().cut->isEnabled());
+        QVERIFY(!editor->commands().del->isEnabled());
         TextOperations::cut(*editor);
         TextOperations::deleteSelection(*editor);
         QVERIFY(!undoEnabled());
@@ -380,13 +380,13 @@ private Q_SLOTS:
     {
         setText(QStringLiteral("abcdef"), 1, 3);
         prompts->answerMessage(Prompts::Button::Cancel, QStringLiteral("Are you sure ?"));
-        run("Delete1");
+        editor->commands().del->trigger();
         QCOMPARE(memo()->Text(), QStringLiteral("abcdef"));
         QVERIFY(!undoEnabled());
         QCOMPARE(prompts->messages().last().buttons, Prompts::Button::Yes | Prompts::Button::Cancel);
         QCOMPARE(prompts->messages().last().kind, Prompts::Kind::Warning);
         prompts->answerMessage(Prompts::Button::Yes);
-        run("Delete1");
+        editor->commands().del->trigger();
         QCOMPARE(memo()->Text(), QStringLiteral("aef"));
         QVERIFY(undoEnabled());
     }
@@ -540,9 +540,9 @@ private Q_SLOTS:
         run("Setlinebreaks1");
         QCOMPARE(memo()->Text(), crlf("x|ab<br>|cd<br>|y"));
         // One undo step per command.
-        run("Undolasttag1");
+        editor->commands().undo->trigger();
         QCOMPARE(memo()->Text(), crlf("x|ab<br>|cd<br>|y"));
-        run("Undolasttag1");
+        editor->commands().undo->trigger();
         QCOMPARE(memo()->Text(), crlf("x|ab|cd|y"));
     }
 
@@ -560,7 +560,7 @@ private Q_SLOTS:
         setText(crlf("a<br>|b<BR>|c<br>"), 0, 19);
         run("removelinebreaks1");
         QCOMPARE(memo()->Text(), crlf("a|b<BR>|c"));
-        run("Undolasttag1");
+        editor->commands().undo->trigger();
         QCOMPARE(memo()->Text(), crlf("a<br>|b<BR>|c<br>"));
     }
 
@@ -582,7 +582,7 @@ private Q_SLOTS:
         run("Removeemptylines1");
         QCOMPARE(memo()->Text(), expected);
         QVERIFY(undoEnabled());
-        run("Undolasttag1");
+        editor->commands().undo->trigger();
         QCOMPARE(memo()->Text(), text);
     }
 
@@ -619,7 +619,7 @@ private Q_SLOTS:
                  collapsed.text);
         QCOMPARE(memo()->SelStart(), collapsed.caret);
         // Three commands, three undo steps.
-        run("Undolasttag1");
+        editor->commands().undo->trigger();
         QCOMPARE(memo()->TextLength(), int(without.size()));
     }
 
