@@ -13,6 +13,7 @@
 #include "settings/settings.h"
 #include "settings/sharedtexts.h"
 #include "ui/captions.h"
+#include "ui/named.h"
 #include "ui/prompts.h"
 
 #include <QApplication>
@@ -57,8 +58,7 @@ Teditform::Teditform(EditorHost *host, QWidget *parent)
     cmemo1->setMouseTracking(true);
     cmemo1->viewport()->installEventFilter(this);
     layout->addWidget(cmemo1);
-    m_statusBar = new QStatusBar(body);
-    m_statusBar->setObjectName(QStringLiteral("StatusBar2"));
+    m_statusBar = named<QStatusBar>("StatusBar2", body);
     m_statusBar->setSizeGripEnabled(false);
     m_caretPanel = new StatusPanel(80, StatusPanel::Fixed, m_statusBar);
     m_statusBar->addWidget(m_caretPanel);

@@ -24,6 +24,7 @@
 #include "ui/captions.h"
 #include "ui/dialogrunner.h"
 #include "ui/helpviewer.h"
+#include "ui/named.h"
 #include "ui/prompts.h"
 #include "wizards/wizardcommands.h"
 
@@ -178,8 +179,7 @@ Tmainform::~Tmainform()
 
 QAction *Tmainform::newAction(MainAction which, const char *name, const QString &text)
 {
-    auto *a = new QAction(text, this);
-    a->setObjectName(QLatin1String(name));
+    auto *a = named<QAction>(name, text, this);
     m_actions[size_t(which)] = a;
     return a;
 }
@@ -226,8 +226,7 @@ void Tmainform::buildActions()
 
 void Tmainform::buildToolBar()
 {
-    m_toolBar = new QToolBar(QStringLiteral("Tool bar"), this);
-    m_toolBar->setObjectName(QStringLiteral("ToolBar1"));
+    m_toolBar = named<QToolBar>("ToolBar1", QStringLiteral("Tool bar"), this);
     markNotCaptioned(m_toolBar->toggleViewAction()); // shows the tool bar's own caption
     m_toolBar->setMovable(true);
     m_toolBar->setFloatable(true);
@@ -246,9 +245,7 @@ void Tmainform::buildMenus()
     // Every named menu and item is a direct child of the window, so the
     // caption table finds the window's own before an editor's namesakes.
     auto menu = [this](const char *name, const char *caption) {
-        auto *m = new QMenu(QString::fromUtf8(caption), this);
-        m->setObjectName(QLatin1String(name));
-        return m;
+        return named<QMenu>(name, QString::fromUtf8(caption), this);
     };
     auto item = [this](QMenu *into, MainAction which, const char *name, const char *caption, const char *shortcut) {
         QAction *a = newAction(which, name, QString::fromUtf8(caption));
