@@ -135,7 +135,7 @@ int main(int argc, char *argv[])
     memo->SetText(text);
     waitUntilIdle();
     const double before = cpuMs();
-    editor->PushUndo();
+    editor->document().pushUndo();
     bench::report(QStringLiteral("undo snapshot of the %1 MB document, processor time").arg(mb),
                   cpuMs() - before, QStringLiteral("ms"));
 

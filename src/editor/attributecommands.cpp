@@ -17,7 +17,7 @@ void insertColor(Teditform &editor)
     const std::optional<QColor> chosen = Prompts::color(Qt::black);
     if (!chosen)
         return;
-    editor.PushUndo();
+    editor.document().pushUndo();
     editor.cmemo1->SetSelText(colorCode(chosen->red(), chosen->green(), chosen->blue()));
     editor.cmemo1->setFocus();
 }

@@ -19,7 +19,7 @@ void insertDefinedTag(Teditform &editor, int slot)
     if (slot < 0 || slot >= DefinedTagCount)
         return;
     TColorMemo *memo = editor.cmemo1;
-    editor.PushUndo();
+    editor.document().pushUndo();
     const int selected = memo->SelLength();
     const auto insertion =
         DefinedTagText::insertion(settings().DefinedTags[size_t(slot)], memo->SelText());

@@ -230,9 +230,9 @@ QList<QMenu *> Teditform::editingMenus() const
 void Teditform::ApplyLanguage()
 {
     applyCaptions(this, EditorCaptions, settings().Lang);
-    if (!isNamed() && FileName() != placeholderName()) {
+    if (!m_document->isNamed() && m_document->fileName() != placeholderName()) {
         m_document->setPlaceholder(m_document->kind(), placeholderName());
-        setWindowTitle(FileName());
+        setWindowTitle(m_document->fileName());
         if (m_host->activeEditor() == this)
             ShowDocumentStatus();
     }
@@ -251,7 +251,7 @@ bool Teditform::tagTemplatesMode() const
 
 QString Teditform::baseName() const
 {
-    return isNamed() ? QFileInfo(FileName()).fileName() : FileName();
+    return m_document->isNamed() ? QFileInfo(m_document->fileName()).fileName() : m_document->fileName();
 }
 
 void Teditform::setAutoSave(bool on)
@@ -310,14 +310,14 @@ void Teditform::fileChangedOnDisk(FileWatch::State state)
     // The question is about this document: show it.
     m_host->activateEditor(this);
     if (state == FileWatch::State::Removed) {
-        Prompts::message(Prompts::Kind::Warning, EditorTexts::FileRemoved.text().arg(FileName()));
+        Prompts::message(Prompts::Kind::Warning, EditorTexts::FileRemoved.text().arg(m_document->fileName()));
         // Closing the window now asks before the text is lost as well.
         cmemo1Change();
         return;
     }
     // A modified document is asked about when it is saved.
     if (!m_document->isModified()
-        && Prompts::message(Prompts::Kind::Confirmation, EditorTexts::ReloadQuestion.text().arg(FileName()),
+        && Prompts::message(Prompts::Kind::Confirmation, EditorTexts::ReloadQuestion.text().arg(m_document->fileName()),
                             Prompts::Button::Yes | Prompts::Button::No)
                == Prompts::Button::Yes)
         reloadFile();
@@ -334,7 +334,7 @@ bool Teditform::mayWriteOverDisk()
     enum { SaveAnyway, Reload, Cancel };
     Prompts::Choice question;
     question.kind = Prompts::Kind::Warning;
-    question.text = OverwriteQuestion.text().arg(FileName());
+    question.text = OverwriteQuestion.text().arg(m_document->fileName());
     question.choices = {SaveAnywayChoice.text(), ReloadChoice.text(), CancelChoice.text()};
     question.defaultChoice = Cancel;
     question.escapeChoice = Cancel;
@@ -401,7 +401,7 @@ void Teditform::ShowDocumentStatus()
     m_host->setStatusText(3, QStringLiteral("%1 %2").arg(m_host->EditorCount()).arg(SharedTexts::WindowsText.text()));
     m_host->setStatusText(2, m_document->isModified() ? SharedTexts::ModifiedText.text() : QString());
     m_host->setStatusText(1, SharedTexts::ByteCount.text().arg(cmemo1->TextLength()));
-    m_host->setStatusText(4, FileName());
+    m_host->setStatusText(4, m_document->fileName());
 }
 
 void Teditform::UpdateCommandStates()
@@ -420,8 +420,8 @@ void Teditform::UpdateCommandStates()
     for (HostCommand c : {HostCommand::FramesWizard, HostCommand::SaveConfiguration,
                           HostCommand::LoadConfiguration, HostCommand::ConfigButton})
         m_host->setCommandEnabled(c, !any);
-    m_host->setCommandEnabled(HostCommand::UploadButton, any && isNamed());
-    m_host->setCommandEnabled(HostCommand::UploadFile, any && isNamed());
+    m_host->setCommandEnabled(HostCommand::UploadButton, any && m_document->isNamed());
+    m_host->setCommandEnabled(HostCommand::UploadFile, any && m_document->isNamed());
     if (!any) {
         m_host->setCommandEnabled(HostCommand::UndoButton, false);
         m_host->setCommandEnabled(HostCommand::RedoButton, false);
@@ -451,11 +451,6 @@ void Teditform::showUndoState()
     updateUndoCommands();
 }
 
-void Teditform::PushUndo()
-{
-    m_document->pushUndo();
-}
-
 void Teditform::Undolasttag1Click()
 {
     m_document->undo();
@@ -480,9 +475,9 @@ void Teditform::Save1Click()
 
 bool Teditform::save()
 {
-    if (!isNamed()) {
+    if (!m_document->isNamed()) {
         saveasClick();
-        return isNamed() && !m_document->isModified();
+        return m_document->isNamed() && !m_document->isModified();
     }
     if (!mayWriteOverDisk() || !writeDocument())
         return false;
@@ -497,8 +492,8 @@ void Teditform::saveasClick()
     dialog.directory = settings().SaveDir;
     dialog.filter = SharedTexts::OpenFilter.text();
     dialog.defaultSuffix = QStringLiteral("htm");
-    if (isNamed())
-        dialog.fileName = FileName();
+    if (m_document->isNamed())
+        dialog.fileName = m_document->fileName();
     const Prompts::FileResult chosen = Prompts::saveFile(dialog);
     if (!chosen.accepted())
         return;
@@ -510,10 +505,10 @@ void Teditform::saveasClick()
     }
     m_host->setCommandEnabled(HostCommand::UploadFile, true);
     m_host->setCommandEnabled(HostCommand::UploadButton, true);
-    m_host->rememberFile(FileName());
+    m_host->rememberFile(m_document->fileName());
     setWindowTitle(baseName());
     m_host->setStatusText(2, QString());
-    m_host->setStatusText(4, FileName());
+    m_host->setStatusText(4, m_document->fileName());
 }
 
 void Teditform::Insertfrom1Click()
@@ -552,7 +547,7 @@ void Teditform::Autosave1Click()
     if (m_autoSaveOn) {
         setAutoSave(false);
         setWindowTitle(baseName());
-    } else if (isNamed() && QFileInfo(FileName()).isFile()) {
+    } else if (m_document->isNamed() && QFileInfo(m_document->fileName()).isFile()) {
         setAutoSave(true);
         setWindowTitle(baseName() + EditorTexts::AutoSaveSuffix.text());
     } else {
@@ -584,7 +579,7 @@ void Teditform::showLineNumbers(bool on)
 
 void Teditform::LaunchBrowser1Click()
 {
-    m_host->saveAllAndLaunch(FileName());
+    m_host->saveAllAndLaunch(m_document->fileName());
 }
 
 void Teditform::Closeall1Click()

@@ -29,12 +29,7 @@ public:
     // text. Returns false (after telling the user) when the file cannot be read.
     bool LoadDocument(const QString &name);
 
-    const QString &FileName() const { return m_document->fileName(); }
-    void setFileName(const QString &fileName) { m_document->setFileName(fileName); }
     bool AutoSaveOn() const { return m_autoSaveOn; }
-    // A document is named once it has a file of its own. Untitled and blank
-    // documents show the placeholder name of the current language.
-    bool isNamed() const { return m_document->isNamed(); }
     bool tagTemplatesMode() const;
 
     TColorMemo *cmemo1 = nullptr;
@@ -82,7 +77,6 @@ public:
 
     EditorHost *host() const { return m_host; }
 
-    void PushUndo();
     void ShowCaretPosition();
     void ShowDocumentStatus();
     void UpdateCommandStates();

@@ -81,7 +81,7 @@ void generateLayers(Teditform &editor)
     else if (answer != Tdhtmlsize::Skipped)
         return;
 
-    editor.PushUndo();
+    editor.document().pushUndo();
     editor.cmemo1->SetSelText(SnippetTexts::layerScript(count, geometry));
 }
 

@@ -54,7 +54,7 @@ void TagInserter::insertFromTable(int tag)
         tableModeInsertion(tag, TagTable()[size_t(tag)], m_editor.cmemo1->SelText());
     if (!insertion)
         return;
-    m_editor.PushUndo();
+    m_editor.document().pushUndo();
     insert(*insertion);
 }
 
@@ -64,7 +64,7 @@ void TagInserter::insertWithAttributeMenu(int tag)
     if (!row)
         return;
     TColorMemo *memo = m_editor.cmemo1;
-    m_editor.PushUndo();
+    m_editor.document().pushUndo();
     TagState &state = tagState();
     state.SelectedText = memo->SelText();
     state.SelectionLength = memo->SelLength();
@@ -83,7 +83,7 @@ void TagInserter::insertMetaTags()
 {
     if (m_editor.cmemo1->SelLength() != 0)
         return;
-    m_editor.PushUndo();
+    m_editor.document().pushUndo();
     insert(standardInsertion(TagTable()));
 }
 
@@ -91,7 +91,7 @@ void TagInserter::tablePicture()
 {
     if (m_editor.cmemo1->SelLength() != 0)
         return;
-    m_editor.PushUndo();
+    m_editor.document().pushUndo();
     insert(tablePictureInsertion(TagTable()[size_t(PictureTag)]));
     const QString path = choosePicture();
     if (!path.isEmpty())
@@ -103,7 +103,7 @@ void TagInserter::attributePicture()
     TColorMemo *memo = m_editor.cmemo1;
     if (memo->SelLength() != 0)
         return;
-    m_editor.PushUndo();
+    m_editor.document().pushUndo();
     insert(attributePictureInsertion());
     TagState &state = tagState();
     state.StopPosition = memo->SelStart();

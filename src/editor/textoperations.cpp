@@ -187,7 +187,7 @@ bool insertAtCaret(Teditform &editor, const QString &text)
 {
     if (editor.cmemo1->SelLength() != 0)
         return false;
-    editor.PushUndo();
+    editor.document().pushUndo();
     editor.cmemo1->SetSelText(text);
     return true;
 }
@@ -219,13 +219,13 @@ void cut(Teditform &editor)
     // Without a selection there is nothing to cut, and no step to undo.
     if (editor.cmemo1->SelLength() == 0)
         return;
-    editor.PushUndo();
+    editor.document().pushUndo();
     editor.cmemo1->cut();
 }
 
 void paste(Teditform &editor)
 {
-    editor.PushUndo();
+    editor.document().pushUndo();
     editor.cmemo1->paste();
 }
 
@@ -235,13 +235,13 @@ void deleteSelection(Teditform &editor)
         return;
     if (!askedYes(Prompts::Kind::Warning, Prompts::Button::Yes | Prompts::Button::Cancel))
         return;
-    editor.PushUndo();
+    editor.document().pushUndo();
     editor.cmemo1->SetSelText(QString());
 }
 
 void deleteLine(Teditform &editor)
 {
-    editor.PushUndo();
+    editor.document().pushUndo();
     TColorMemo *memo = editor.cmemo1;
     const int line = memo->CaretLine();
     const int start = memo->LineStart(line);
@@ -297,7 +297,7 @@ void rebuildSelection(TColorMemo *memo, Build build)
 
 void setLineBreaks(Teditform &editor)
 {
-    editor.PushUndo();
+    editor.document().pushUndo();
     TColorMemo *memo = editor.cmemo1;
     {
         const OverrideCursor busy;
@@ -308,14 +308,14 @@ void setLineBreaks(Teditform &editor)
 
 void removeLineBreaks(Teditform &editor)
 {
-    editor.PushUndo();
+    editor.document().pushUndo();
     const OverrideCursor busy;
     rebuildSelection(editor.cmemo1, TextBuilders::removeLineBreaks);
 }
 
 void removeEmptyLines(Teditform &editor)
 {
-    editor.PushUndo();
+    editor.document().pushUndo();
     const OverrideCursor busy;
     TColorMemo *memo = editor.cmemo1;
     const QString text = memo->Text();
@@ -331,7 +331,7 @@ void insertFromTextFile(Teditform &editor)
     TColorMemo *memo = editor.cmemo1;
     if (memo->SelLength() != 0)
         return;
-    editor.PushUndo();
+    editor.document().pushUndo();
     Tloadform picker(&editor);
     picker.FormShow(LastTextFile());
     const int result = Prompts::runDialog(picker);

@@ -520,8 +520,8 @@ void Tftpform::uploadFiles()
     Prompts::FileDialog dialog;
     dialog.title = FtpTexts::OpenTitle.text();
     dialog.filter = FtpTexts::OpenFilter.text();
-    if (const Teditform *editor = m_host.activeEditor(); editor && editor->isNamed()) {
-        const QFileInfo file(editor->FileName());
+    if (const Teditform *editor = m_host.activeEditor(); editor && editor->document().isNamed()) {
+        const QFileInfo file(editor->document().fileName());
         dialog.directory = file.absolutePath();
         dialog.fileName = file.fileName();
     }

@@ -358,7 +358,7 @@ void Tprojectform::openFiles()
         }
         const QList<Teditform *> open = m_host.editors();
         const bool already = std::any_of(open.begin(), open.end(),
-                                         [&](const Teditform *e) { return e->FileName() == path; });
+                                         [&](const Teditform *e) { return e->document().fileName() == path; });
         if (!already)
             m_host.openDocument(path);
     }

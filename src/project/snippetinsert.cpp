@@ -1,6 +1,5 @@
 #include "project/snippetinsert.h"
 
-#include "colormemo/colormemo.h"
 #include "editor/editform.h"
 #include "editor/editorhost.h"
 #include "settings/sharedtexts.h"
@@ -11,13 +10,13 @@ void insertProjectSnippet(EditorHost &host, const QString &text)
     Teditform *editor = host.activeEditor();
     if (!editor)
         return;
-    if (editor->cmemo1->SelLength() > 0) {
+    if (editor->document().text().SelLength() > 0) {
         const Prompts::Button answer =
             Prompts::message(Prompts::Kind::Confirmation, SharedTexts::OverwriteSelection.text(),
                              Prompts::Button::Yes | Prompts::Button::Cancel);
         if (answer != Prompts::Button::Yes)
             return;
     }
-    editor->PushUndo();
-    editor->cmemo1->SetSelText(text);
+    editor->document().pushUndo();
+    editor->document().text().SetSelText(text);
 }

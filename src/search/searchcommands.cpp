@@ -66,16 +66,16 @@ QString withCrLfBreaks(const QString &text)
     return result;
 }
 
-// Applies edits of the memo's text (CR LF offsets, ascending, apart) as one
-// change, so that the change handler runs once; replacing them through the
-// selection one by one would lay out the control each time.
-void applyEdits(TColorMemo *memo, const QList<TextEdit> &edits)
+// Applies edits of the document's text (CR LF offsets, ascending, apart) as
+// one change, so that the change handler runs once; replacing them through
+// the selection one by one would lay out the control each time.
+void applyEdits(DocumentText &text, const QList<TextEdit> &edits)
 {
     std::vector<TextChange> changes;
     changes.reserve(size_t(edits.size()));
     for (const TextEdit &edit : edits)
         changes.push_back({edit.start, edit.removed, edit.inserted});
-    memo->ApplyChanges(changes);
+    text.ApplyChanges(changes);
 }
 
 // Shows each occurrence between begin and end in turn; false when the user
@@ -98,15 +98,17 @@ bool searchWindow(TColorMemo *memo, const SearchMatcher &matcher, qsizetype begi
 
 // The replace run of one window: asks before each replacement until the
 // user answers All, which replaces the rest of this window without asking.
+// The document is changed; the memo shows each occurrence.
 class WindowReplace
 {
 public:
     WindowReplace(Teditform &editor, const SearchMatcher &matcher, const QString &replacement)
-        : m_editor(editor)
+        : m_document(editor.document())
+        , m_text(m_document.text())
         , m_memo(editor.cmemo1)
         , m_matcher(matcher)
         , m_replacement(replacement)
-        , m_scan(m_memo->Text(), matcher, replacement)
+        , m_scan(m_text.Text(), matcher, replacement)
     {
     }
 
@@ -126,7 +128,7 @@ public:
                 m_scan.skip();
                 break;
             default:
-                m_memo->SetSelLength(0);
+                m_text.SetSelLength(0);
                 return false;
             }
         }
@@ -156,18 +158,18 @@ private:
     void pushUndoOnce()
     {
         if (!m_undoPushed)
-            m_editor.PushUndo();
+            m_document.pushUndo();
         m_undoPushed = true;
     }
 
     void replaceSelected()
     {
         pushUndoOnce();
-        m_memo->SetSelText(m_replacement);
+        m_text.SetSelText(m_replacement);
         m_scan.replace();
     }
 
-    // The rest of the window reaches the memo as one change, which leaves
+    // The rest of the window reaches the document as one change, which leaves
     // the caret where replacing one by one would: after the last replacement.
     void replaceRest()
     {
@@ -176,11 +178,12 @@ private:
         do
             m_scan.replace();
         while (m_scan.findNext());
-        applyEdits(m_memo, m_scan.takeBatch());
-        m_memo->SetSelStart(int(m_scan.lastReplacementEnd()));
+        applyEdits(m_text, m_scan.takeBatch());
+        m_text.SetSelStart(int(m_scan.lastReplacementEnd()));
     }
 
-    Teditform &m_editor;
+    Document &m_document;
+    DocumentText &m_text;
     TColorMemo *m_memo;
     const SearchMatcher &m_matcher;
     QString m_replacement;

@@ -431,8 +431,8 @@ void Tmainform::addActiveFileToProject()
 {
     // Only a document with a file of its own can join a project.
     Teditform *editor = activeEditor();
-    if (m_project && m_editorCount > 0 && editor && editor->isNamed())
-        m_project->addFile(editor->FileName());
+    if (m_project && m_editorCount > 0 && editor && editor->document().isNamed())
+        m_project->addFile(editor->document().fileName());
 }
 
 void Tmainform::ApplyCaptions()
@@ -544,8 +544,8 @@ Teditform *Tmainform::openDocument(const QString &name)
     editor->showMaximized();
     m_mdi->setActiveSubWindow(editor);
     editor->ShowCaretPosition();
-    if (editor->isNamed())
-        rememberFile(editor->FileName());
+    if (editor->document().isNamed())
+        rememberFile(editor->document().fileName());
     return editor;
 }
 
@@ -554,7 +554,7 @@ Teditform *Tmainform::editorOf(const QString &path) const
     const QString wanted = canonical(path);
     const QList<Teditform *> open = editors();
     for (Teditform *editor : open) {
-        if (editor->isNamed() && canonical(editor->FileName()) == wanted)
+        if (editor->document().isNamed() && canonical(editor->document().fileName()) == wanted)
             return editor;
     }
     return nullptr;
@@ -643,7 +643,7 @@ void Tmainform::saveAllAndLaunch(const QString &target)
     const QList<Teditform *> all = editorsFromActive();
     for (Teditform *editor : all) {
         // A document without a file of its own has nowhere to go.
-        if (editor->cmemo1->Modified() && editor->isNamed() && editor->mayWriteOverDisk())
+        if (editor->cmemo1->Modified() && editor->document().isNamed() && editor->mayWriteOverDisk())
             editor->writeDocument(false);
     }
     if (QFileInfo(target).isFile())
@@ -702,8 +702,8 @@ void Tmainform::toggleFileList()
         return;
     // The list starts where the document in front lives.
     const Teditform *editor = activeEditor();
-    if (editor && editor->isNamed())
-        m_fileBrowser->setCurrentDirectory(QFileInfo(editor->FileName()).absolutePath());
+    if (editor && editor->document().isNamed())
+        m_fileBrowser->setCurrentDirectory(QFileInfo(editor->document().fileName()).absolutePath());
     layoutFileBrowser();
 }
 

@@ -62,23 +62,23 @@ LoadedDictionary *loadDictionary(const SpellLanguage &language)
     return entry.get();
 }
 
-// Changes go through the memo's selection, after an undo snapshot, so the
-// document's modified flag, undo history and status panels follow them.
-class MemoTarget final : public SpellTarget
+// Changes go through the document's selection, after an undo snapshot, so
+// its modified flag, undo history and the status panels follow them.
+class DocumentTarget final : public SpellTarget
 {
 public:
-    explicit MemoTarget(Teditform &editor) : m_editor(editor) {}
+    explicit DocumentTarget(Document &document) : m_document(document) {}
 
-    QString currentText() const override { return m_editor.cmemo1->Text(); }
+    QString currentText() const override { return m_document.text().Text(); }
 
     void replace(int start, int length, const QString &text) override
     {
-        TColorMemo *memo = m_editor.cmemo1;
-        m_editor.PushUndo();
+        DocumentText &target = m_document.text();
+        m_document.pushUndo();
         m_replacing = true;
-        memo->SetSelStart(start);
-        memo->SetSelLength(length);
-        memo->SetSelText(text);
+        target.SetSelStart(start);
+        target.SetSelLength(length);
+        target.SetSelText(text);
         m_replacing = false;
     }
 
@@ -86,7 +86,7 @@ public:
     bool replacing() const { return m_replacing; }
 
 private:
-    Teditform &m_editor;
+    Document &m_document;
     bool m_replacing = false;
 };
 
@@ -185,8 +185,8 @@ void SpellCheck(Teditform &editor)
 
     TColorMemo *memo = editor.cmemo1;
     const QString optionsPath = spellFilePath(language.optionsFile);
-    MemoTarget target(editor);
-    SpellSession session(memo->Text(), *loaded->dictionary, loaded->userWords, target,
+    DocumentTarget target(editor.document());
+    SpellSession session(editor.document().text().Text(), *loaded->dictionary, loaded->userWords, target,
                          SpellOptions::load(optionsPath), &loaded->autoCorrections);
     if (!session.start())
         return;

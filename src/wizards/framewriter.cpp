@@ -1,6 +1,5 @@
 #include "wizards/framewriter.h"
 
-#include "colormemo/colormemo.h"
 #include "editor/editform.h"
 #include "editor/editorhost.h"
 #include "wizards/framesetpage.h"
@@ -15,14 +14,14 @@ bool writeFrameDocument(Teditform &editor, const FramesetDescription &descriptio
         return true;
     }
     const QString path = frameDocumentPath(description, code);
-    editor.setFileName(path);
+    editor.document().setFileName(path);
     editor.setWindowTitle(QFileInfo(path).fileName());
     editor.host()->setStatusText(4, path);
     // Inserted rather than set, so that a document that fails to save stays
     // marked as modified.
-    editor.cmemo1->SetText(QString());
-    editor.cmemo1->SetSelText(*text);
-    editor.cmemo1->SetSelStart(FrameDocumentCaret);
+    editor.document().text().SetText(QString());
+    editor.document().text().SetSelText(*text);
+    editor.document().text().SetSelStart(FrameDocumentCaret);
     const bool saved = editor.writeDocument();
     if (saved)
         editor.host()->setStatusText(2, QString());

@@ -1,6 +1,5 @@
 #include "wizards/wizardcommands.h"
 
-#include "colormemo/colormemo.h"
 #include "editor/editform.h"
 #include "editor/editorhost.h"
 #include "editor/editortexts.h"
@@ -50,6 +49,6 @@ void ImageMapWizard(EditorHost &host)
     if (Prompts::runDialog(map) != QDialog::Accepted)
         return;
     // Undoable, like every other insertion: the map may be long.
-    editor->PushUndo();
-    editor->cmemo1->SetSelText(map.mapText());
+    editor->document().pushUndo();
+    editor->document().text().SetSelText(map.mapText());
 }

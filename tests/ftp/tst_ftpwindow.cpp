@@ -179,7 +179,7 @@ class TestFtpWindow : public QObject
     {
         QStringList names;
         for (const Teditform *editor : main->editors())
-            names << QFileInfo(editor->FileName()).fileName();
+            names << QFileInfo(editor->document().fileName()).fileName();
         names.sort();
         return names;
     }

@@ -351,7 +351,7 @@ private Q_SLOTS:
         QCOMPARE(prompts->lastFileDialog().title, QStringLiteral("Enter name to save file as"));
         QCOMPARE(prompts->lastFileDialog().defaultSuffix, QStringLiteral("htm"));
         QCOMPARE(readFile(path("page.htm")), QByteArray("<p>\r\n"));
-        QCOMPARE(editor->FileName(), path("page.htm"));
+        QCOMPARE(editor->document().fileName(), path("page.htm"));
         QCOMPARE(editor->windowTitle(), QStringLiteral("page.htm"));
         QVERIFY(!editor->cmemo1->Modified());
         QCOMPARE(main->statusText(4), path("page.htm"));
@@ -376,7 +376,7 @@ private Q_SLOTS:
         settings().Lang = 3;
         prompts->answerDialog([](QDialog &dialog) { dialog.reject(); });
         main->configure();
-        QCOMPARE(editor->FileName(), QStringLiteral("Ohne Name"));
+        QCOMPARE(editor->document().fileName(), QStringLiteral("Ohne Name"));
         QCOMPARE(editor->windowTitle(), QStringLiteral("Ohne Name"));
         QCOMPARE(main->statusText(4), QStringLiteral("Ohne Name"));
         QVERIFY(!enabled(MainAction::UploadButton));
@@ -404,7 +404,7 @@ private Q_SLOTS:
         prompts->answerSave(path("keep.htm/inside.htm"));
         prompts->answerMessage(Prompts::Button::Ok, QStringLiteral("Could not save"));
         editor->saveasClick();
-        QCOMPARE(editor->FileName(), path("keep.htm"));
+        QCOMPARE(editor->document().fileName(), path("keep.htm"));
         QVERIFY(editor->cmemo1->Modified());
         QCOMPARE(readFile(path("keep.htm")), QByteArray("old\r\n"));
     }
@@ -545,7 +545,7 @@ private Q_SLOTS:
         Teditform *editor = active();
         QVERIFY(!commands().undo->isEnabled());
         QVERIFY(!enabled(MainAction::UndoButton));
-        editor->PushUndo();
+        editor->document().pushUndo();
         editor->cmemo1->SetSelText(QStringLiteral("<B></B>"));
         QVERIFY(commands().undo->isEnabled());
         QVERIFY(enabled(MainAction::UndoButton));
@@ -569,7 +569,7 @@ private Q_SLOTS:
     {
         main->newBlankDocument();
         Teditform *editor = active();
-        editor->PushUndo();
+        editor->document().pushUndo();
         editor->cmemo1->SetSelText(QStringLiteral("tag"));
         editor->cmemo1->setFocus();
         QTest::keyClick(editor->cmemo1, Qt::Key_Z, Qt::ControlModifier);
@@ -732,15 +732,15 @@ private Q_SLOTS:
         browser->fileList->item(2)->setSelected(true);
         QTest::keyClick(browser->fileList, Qt::Key_Return);
         QCOMPARE(main->EditorCount(), 2);
-        QCOMPARE(main->editors().at(0)->FileName(), path("a.htm"));
-        QCOMPARE(main->editors().at(1)->FileName(), path("c.css"));
+        QCOMPARE(main->editors().at(0)->document().fileName(), path("a.htm"));
+        QCOMPARE(main->editors().at(1)->document().fileName(), path("c.css"));
         QTRY_VERIFY(browser->fileList->visualItemRect(browser->fileList->item(1)).isValid());
         const QRect second = browser->fileList->visualItemRect(browser->fileList->item(1));
         // A double click starts with a click, as from a real mouse.
         QTest::mouseClick(browser->fileList->viewport(), Qt::LeftButton, Qt::NoModifier, second.center());
         QTest::mouseDClick(browser->fileList->viewport(), Qt::LeftButton, Qt::NoModifier, second.center());
         QCOMPARE(main->EditorCount(), 3);
-        QCOMPARE(active()->FileName(), path("b.htm"));
+        QCOMPARE(active()->document().fileName(), path("b.htm"));
     }
 
     void fileListShowsWhereItIs()
@@ -883,7 +883,7 @@ private Q_SLOTS:
         reopen->actions().at(1)->trigger();
         QCOMPARE(main->EditorCount(), 0);
         reopen->actions().at(0)->trigger();
-        QCOMPARE(active()->FileName(), path("new.htm"));
+        QCOMPARE(active()->document().fileName(), path("new.htm"));
         main->fillReopenMenu(reopen);
         QCOMPARE(reopen->actions().size(), 1);
     }

@@ -231,7 +231,7 @@ private Q_SLOTS:
         const QStringList order = {"index.htm", "menu.htm", "main.htm"};
         for (int k = 0; k < 3; ++k) {
             Teditform *editor = editors.at(k);
-            QCOMPARE(editor->FileName(), path(order[k]));
+            QCOMPARE(editor->document().fileName(), path(order[k]));
             QCOMPARE(editor->windowTitle(), order[k]);
             QCOMPARE(editor->cmemo1->SelStart(), 23);
             QVERIFY(!editor->cmemo1->Modified());
@@ -310,7 +310,7 @@ private Q_SLOTS:
                                "<frame src=\"nav.htm\" name=\"leftframe\""),
                  page.constData());
         QVERIFY(page.contains("<frameset rows=\"20%,*\" border=\"0\" frameborder=\"0\">"));
-        QCOMPARE(main->editors().value(0)->FileName(), path("index.htm"));
+        QCOMPARE(main->editors().value(0)->document().fileName(), path("index.htm"));
         QCOMPARE(main->EditorCount(), 4);
     }
 
@@ -422,7 +422,7 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(path("b.htm")));
         QCOMPARE(main->EditorCount(), 2);
         Teditform *failed = main->activeEditor();
-        QCOMPARE(failed->FileName(), path("a.htm"));
+        QCOMPARE(failed->document().fileName(), path("a.htm"));
         QVERIFY(failed->cmemo1->Text().startsWith(QLatin1String("<html>\r\n<head>")));
         QVERIFY(failed->cmemo1->Modified());
         QVERIFY(!framesEnabled());
