@@ -108,7 +108,7 @@ void SftpSession::run(const std::function<void(SftpWorker &)> &job)
     SftpWorker *worker = m_worker.get();
     QMetaObject::invokeMethod(
         m_context,
-        [this, worker, job, outcome, &loop] {
+        [worker, job, outcome, &loop] {
             try {
                 job(*worker);
             } catch (...) {
