@@ -112,10 +112,10 @@ void fitColumns(QTreeWidget *view, const int (&designWidths)[N])
 
 } // namespace
 
-Tftpform::Tftpform(FtpMode mode, EditorHost &host, QWidget *parent)
+Tftpform::Tftpform(FtpMode mode, EditorWindows &windows, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
     , m_mode(mode)
-    , m_host(host)
+    , m_windows(windows)
     , m_icons(fileIcons(style()))
 {
     setObjectName(QStringLiteral("Tftpform"));
@@ -510,7 +510,7 @@ void Tftpform::downloadFiles()
         }
         for (const QString &path : std::as_const(m_downloadedPaths)) {
             if (FtpListing::opensInEditor(path))
-                m_host.openDocument(path);
+                m_windows.openDocument(path);
         }
     }
 }
@@ -520,7 +520,7 @@ void Tftpform::uploadFiles()
     Prompts::FileDialog dialog;
     dialog.title = FtpTexts::OpenTitle.text();
     dialog.filter = FtpTexts::OpenFilter.text();
-    if (const Teditform *editor = m_host.activeEditor(); editor && editor->document().isNamed()) {
+    if (const Teditform *editor = m_windows.activeEditor(); editor && editor->document().isNamed()) {
         const QFileInfo file(editor->document().fileName());
         dialog.directory = file.absolutePath();
         dialog.fileName = file.fileName();

@@ -10,7 +10,7 @@
 #include <array>
 #include <memory>
 
-class EditorHost;
+class EditorWindows;
 class QDialog;
 class QLabel;
 class QPlainTextEdit;
@@ -35,7 +35,7 @@ public:
     // Item data of a row: its icon's index.
     static constexpr int IconRole = Qt::UserRole;
 
-    Tftpform(FtpMode mode, EditorHost &host, QWidget *parent = nullptr);
+    Tftpform(FtpMode mode, EditorWindows &windows, QWidget *parent = nullptr);
     ~Tftpform() override;
 
     FtpMode mode() const { return m_mode; }
@@ -120,7 +120,7 @@ private:
     void remoteSuccess(TCmdType type);
 
     const FtpMode m_mode;
-    EditorHost &m_host;
+    EditorWindows &m_windows;
     QList<QIcon> m_icons;
     int m_timeOut = DefaultTimeOutMs;
     QString m_folder;

@@ -91,9 +91,9 @@ QStringList textsOf(const QListWidget *list)
 
 } // namespace
 
-Tprojectform::Tprojectform(EditorHost &host, QWidget *parent)
+Tprojectform::Tprojectform(EditorWindows &windows, QWidget *parent)
     : QWidget(parent, Qt::Tool)
-    , m_host(host)
+    , m_windows(windows)
 {
     setObjectName(QStringLiteral("projectform"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -356,11 +356,11 @@ void Tprojectform::openFiles()
             Prompts::message(Prompts::Kind::Error, path + MissingFileText.text());
             continue;
         }
-        const QList<Teditform *> open = m_host.editors();
+        const QList<Teditform *> open = m_windows.editors();
         const bool already = std::any_of(open.begin(), open.end(),
                                          [&](const Teditform *e) { return e->document().fileName() == path; });
         if (!already)
-            m_host.openDocument(path);
+            m_windows.openDocument(path);
     }
 }
 
@@ -387,7 +387,7 @@ void Tprojectform::copySnippet()
 {
     const QList<QListWidgetItem *> selected = snippetList->selectedItems();
     if (!selected.isEmpty())
-        insertProjectSnippet(m_host, itemText(selected.first()));
+        insertProjectSnippet(m_windows, itemText(selected.first()));
 }
 
 void Tprojectform::closeEvent(QCloseEvent *event)

@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-class EditorHost;
+class EditorWindows;
 class QKeyEvent;
 class QLabel;
 class QListWidget;
@@ -18,7 +18,7 @@ class Tprojectform : public QWidget
     Q_OBJECT
 
 public:
-    explicit Tprojectform(EditorHost &host, QWidget *parent = nullptr);
+    explicit Tprojectform(EditorWindows &windows, QWidget *parent = nullptr);
 
     QString projectName() const { return m_projectName; }
     bool isModified() const { return m_modified; }
@@ -79,7 +79,7 @@ private:
     void setProjectCommandsEnabled(bool enabled);
     void setModified(bool modified) { m_modified = modified; }
 
-    EditorHost &m_host;
+    EditorWindows &m_windows;
     QString m_projectName;
     bool m_modified = false;
 };

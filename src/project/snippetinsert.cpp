@@ -5,9 +5,9 @@
 #include "settings/sharedtexts.h"
 #include "ui/prompts.h"
 
-void insertProjectSnippet(EditorHost &host, const QString &text)
+void insertProjectSnippet(EditorWindows &windows, const QString &text)
 {
-    Teditform *editor = host.activeEditor();
+    Teditform *editor = windows.activeEditor();
     if (!editor)
         return;
     if (editor->document().text().SelLength() > 0) {

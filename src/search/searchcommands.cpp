@@ -38,12 +38,12 @@ Prompts::Button ask(const QString &question, Prompts::Buttons buttons, int helpC
 
 // The windows a command visits: the active one, and with `allFiles` the
 // others after it in window order, each once.
-QList<QPointer<Teditform>> windowsToVisit(EditorHost &host, bool allFiles)
+QList<QPointer<Teditform>> windowsToVisit(EditorWindows &windows, bool allFiles)
 {
-    Teditform *active = host.activeEditor();
+    Teditform *active = windows.activeEditor();
     if (!allFiles)
         return {active};
-    QList<Teditform *> all = host.editors();
+    QList<Teditform *> all = windows.editors();
     const qsizetype at = all.indexOf(active);
     if (at > 0)
         std::rotate(all.begin(), all.begin() + at, all.end());
@@ -193,9 +193,9 @@ private:
 
 } // namespace
 
-void Search(EditorHost &host)
+void Search(EditorWindows &windows)
 {
-    Teditform *active = host.activeEditor();
+    Teditform *active = windows.activeEditor();
     if (!active)
         return;
     SearchCriteria &criteria = searchCriteria();
@@ -212,18 +212,18 @@ void Search(EditorHost &host)
         searchWindow(active->cmemo1, matcher, selStart, selEnd);
         return;
     }
-    for (const QPointer<Teditform> &editor : windowsToVisit(host, criteria.searchAllFiles)) {
+    for (const QPointer<Teditform> &editor : windowsToVisit(windows, criteria.searchAllFiles)) {
         if (!editor)
             continue;
-        host.activateEditor(editor);
+        windows.activateEditor(editor);
         if (!searchWindow(editor->cmemo1, matcher, 0, editor->cmemo1->TextLength()))
             return;
     }
 }
 
-void Replace(EditorHost &host)
+void Replace(EditorWindows &windows)
 {
-    Teditform *active = host.activeEditor();
+    Teditform *active = windows.activeEditor();
     if (!active)
         return;
     SearchCriteria &criteria = searchCriteria();
@@ -235,10 +235,10 @@ void Replace(EditorHost &host)
 
     const SearchMatcher matcher(criteria.searchText, criteria.replaceMatchCase);
     const QString replacement = withCrLfBreaks(criteria.replacementText);
-    for (const QPointer<Teditform> &editor : windowsToVisit(host, criteria.replaceAllFiles)) {
+    for (const QPointer<Teditform> &editor : windowsToVisit(windows, criteria.replaceAllFiles)) {
         if (!editor)
             continue;
-        host.activateEditor(editor);
+        windows.activateEditor(editor);
         const OverrideCursor busy(Qt::WaitCursor);
         if (!WindowReplace(*editor, matcher, replacement).run())
             return;

@@ -1,9 +1,9 @@
 #pragma once
 
-class EditorHost;
+class EditorWindows;
 
 // Search and Replace of the tool bar and the Edit menu, over the active
 // document or all open documents.
-void Search(EditorHost &host);
-void Replace(EditorHost &host);
+void Search(EditorWindows &windows);
+void Replace(EditorWindows &windows);
 

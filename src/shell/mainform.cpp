@@ -305,7 +305,7 @@ void Tmainform::buildMenus()
     wizardsMenu->addSeparator();
     item(wizardsMenu, MainAction::SaveConfiguration, "Createregfile1", "&Save configuration", "Ctrl+Alt+S");
     item(wizardsMenu, MainAction::LoadConfiguration, "Installregfile1", "&Load configuration", "Ctrl+Alt+L");
-    on(MainAction::FramesWizard, [this] { FramesWizard(*this); });
+    on(MainAction::FramesWizard, [this] { FramesWizard(*this, *this); });
     on(MainAction::ImageMapWizard, [this] { ImageMapWizard(*this); });
     on(MainAction::ProjectControl, &Tmainform::openProjectWindow);
     on(MainAction::AddFileToProject, &Tmainform::addActiveFileToProject);

@@ -110,12 +110,12 @@ bool confirmOverwrites(const FramesetDescription &description)
 }
 
 // Stops at the first document that cannot be saved; it stays in its window.
-void generate(EditorHost &host, const FramesetDescription &description)
+void generate(EditorWindows &windows, MainStatus &status, const FramesetDescription &description)
 {
-    host.setCommandEnabled(HostCommand::FramesWizard, false);
+    status.setCommandEnabled(HostCommand::FramesWizard, false);
     const QList<FrameDocument> documents = frameDocuments(description);
     for (const FrameDocument &document : documents) {
-        Teditform *editor = host.openDocument(SharedTexts::BlankName.text());
+        Teditform *editor = windows.openDocument(SharedTexts::BlankName.text());
         if (!editor || !writeFrameDocument(*editor, description, document.code))
             return;
     }
@@ -123,9 +123,9 @@ void generate(EditorHost &host, const FramesetDescription &description)
 
 } // namespace
 
-void FramesWizard(EditorHost &host)
+void FramesWizard(EditorWindows &windows, MainStatus &status)
 {
-    if (host.EditorCount() != 0)
+    if (windows.EditorCount() != 0)
         return;
     FramesetDescription description;
     description.layout = chooseLayout();
@@ -136,5 +136,5 @@ void FramesWizard(EditorHost &host)
         return;
     placeFiles(description, *directory);
     if (confirmOverwrites(description))
-        generate(host, description);
+        generate(windows, status, description);
 }

@@ -25,10 +25,10 @@ Prompts::FileDialog pictureDialog()
 
 } // namespace
 
-void ImageMapWizard(EditorHost &host)
+void ImageMapWizard(EditorWindows &windows)
 {
-    Teditform *editor = host.activeEditor();
-    if (host.EditorCount() == 0 || !editor)
+    Teditform *editor = windows.activeEditor();
+    if (windows.EditorCount() == 0 || !editor)
         return;
     QWidget *window = editor->window();
 

@@ -1,7 +1,8 @@
 #pragma once
 
-class EditorHost;
+class EditorWindows;
+class MainStatus;
 
 // The wizards started from the main window's Wizards menu.
-void FramesWizard(EditorHost &host);
-void ImageMapWizard(EditorHost &host);
+void FramesWizard(EditorWindows &windows, MainStatus &status);
+void ImageMapWizard(EditorWindows &windows);

@@ -41,7 +41,7 @@ public:
         int selLength;
     };
 
-    explicit AnsweringPrompts(const EditorHost &host)
+    explicit AnsweringPrompts(const EditorWindows &host)
         : m_host(host)
         , m_previous(Prompts::setHandler(this))
     {
@@ -81,7 +81,7 @@ public:
     }
 
 private:
-    const EditorHost &m_host;
+    const EditorWindows &m_host;
     Prompts::Handler *m_previous;
 };
 
