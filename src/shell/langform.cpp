@@ -38,6 +38,7 @@ Tlangform::Tlangform(QWidget *parent)
         button->setToolTip(QString::fromUtf8(choice.tip));
         const int lang = choice.lang;
         connect(button, &QToolButton::clicked, this, [this, lang] { choose(lang); });
+        m_flags.insert(lang, button);
         row->addWidget(button);
     }
     setFixedSize(sizeHint());

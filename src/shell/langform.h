@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QDialog>
+#include <QHash>
+
+class QToolButton;
 
 // The first-start language chooser: three flags; clicking one stores the
 // language and closes. Closing it otherwise leaves no language chosen.
@@ -11,6 +14,11 @@ class Tlangform : public QDialog
 public:
     explicit Tlangform(QWidget *parent = nullptr);
 
+    // The flag that chooses a language (English, Danish or German).
+    QToolButton *flagButton(int lang) const { return m_flags.value(lang); }
+
 private:
     void choose(int lang);
+
+    QHash<int, QToolButton *> m_flags;
 };

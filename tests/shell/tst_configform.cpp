@@ -2,6 +2,7 @@
 #include "editor/editform.h"
 #include "platform/configstore.h"
 #include "scriptedprompts.h"
+#include "settings/language.h"
 #include "settings/regops.h"
 #include "settings/settings.h"
 #include "shell/configform.h"
@@ -173,7 +174,7 @@ private Q_SLOTS:
         ScriptedPrompts prompts;
         prompts.answerDialog([](QDialog &d) {
             QCOMPARE(d.windowTitle(), QStringLiteral("Language, sprog, Sprache"));
-            d.findChild<QToolButton *>(QStringLiteral("gerimage"))->click();
+            qobject_cast<Tlangform *>(&d)->flagButton(German)->click();
         });
         prompts.answerMessage(Prompts::Button::Ok, QStringLiteral("Installiert jetzt die Tags"));
         Tmainform main;
