@@ -22,6 +22,7 @@
 #include "shell/toolicons.h"
 #include "spell/spellcheck.h"
 #include "ui/captions.h"
+#include "ui/dialoghelpers.h"
 #include "ui/dialogrunner.h"
 #include "ui/helpviewer.h"
 #include "ui/named.h"
@@ -373,7 +374,7 @@ void Tmainform::FormCreate()
     SaveSettings();
     if (settings().Lang == NoLanguage) {
         Tlangform chooser;
-        chooser.move(screen()->availableGeometry().center() - chooser.rect().center());
+        DialogHelpers::centreOnScreen(&chooser, screen());
         Prompts::runDialog(chooser);
     }
     ApplyCaptions();
@@ -860,7 +861,7 @@ void Tmainform::openFtpWindow(FtpMode mode)
     m_ftp = new Tftpform(mode, *this, this);
     connect(m_ftp, &Tftpform::closed, this, [this] { m_ftp = nullptr; });
     m_ftp->show();
-    m_ftp->move(screen()->availableGeometry().center() - m_ftp->rect().center());
+    DialogHelpers::centreOnScreen(m_ftp, screen());
 }
 
 Tftpform *Tmainform::ftpWindow() const

@@ -60,7 +60,12 @@ void makeFixed(QDialog *dialog, bool closeBox)
 
 void centreOnScreen(QWidget *window)
 {
-    if (QScreen *screen = window->screen())
+    centreOnScreen(window, window->screen());
+}
+
+void centreOnScreen(QWidget *window, const QScreen *screen)
+{
+    if (screen)
         window->move(screen->availableGeometry().center() - window->rect().center());
 }
 

@@ -9,6 +9,7 @@ class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QScreen;
 class QWidget;
 
 // Small pieces the program's dialogs share.
@@ -29,7 +30,8 @@ QHBoxLayout *buttonRow(std::initializer_list<QWidget *> right);
 // A fixed-size dialog; without a system menu when `closeBox` is false.
 void makeFixed(QDialog *dialog, bool closeBox);
 
-// Moves a window to the middle of its screen.
+// Moves a window to the middle of its screen, or of the given one.
 void centreOnScreen(QWidget *window);
+void centreOnScreen(QWidget *window, const QScreen *screen);
 
 } // namespace DialogHelpers
