@@ -2,6 +2,7 @@
 #include "editor/attributepopups.h"
 #include "editor/editform.h"
 #include "editor/tagtext.h"
+#include "mainwindowfixture.h"
 #include "scriptedprompts.h"
 #include "settings/tagtable.h"
 #include "shell/mainform.h"
@@ -44,14 +45,11 @@ QMenu *openPopup()
 
 // Tag insertion and the attribute menus in a real editor window of the main
 // window; dialogs are scripted and the menus are driven through their actions.
-class TestTagCommands : public QObject
+class TestTagCommands : public QObject, private MainWindowFixture
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TestConfig> config;
-    std::unique_ptr<ScriptedPrompts> prompts;
-    std::unique_ptr<Tmainform> main;
     QTemporaryDir dir;
     Teditform *editor = nullptr;
 
@@ -98,14 +96,7 @@ private:
 private Q_SLOTS:
     void initTestCase()
     {
-        config = std::make_unique<TestConfig>();
-        config->writeLanguage(1);
-        prompts = std::make_unique<ScriptedPrompts>();
-        main = std::make_unique<Tmainform>();
-        main->FormCreate();
-        main->resize(1000, 700);
-        main->show();
-        QVERIFY(QTest::qWaitForWindowExposed(main.get()));
+        QVERIFY(startMainWindow());
     }
 
     void init()
@@ -123,12 +114,7 @@ private Q_SLOTS:
         editor->closeWithoutQuery();
     }
 
-    void cleanupTestCase()
-    {
-        main.reset();
-        prompts.reset();
-        config.reset();
-    }
+    void cleanupTestCase() { stopMainWindow(); }
 
     void tableMode_data()
     {

@@ -8,6 +8,7 @@
 #include "ftp/ftplisting.h"
 #include "ftp/nameform.h"
 #include "ftpserverprocess.h"
+#include "mainwindowfixture.h"
 #include "scriptedftpserver.h"
 #include "scriptedprompts.h"
 #include "settings/settings.h"
@@ -82,34 +83,24 @@ enum class Ending { Cancel, TimeOut, Close };
 
 } // namespace
 
-class TestFtpWindow : public QObject
+class TestFtpWindow : public QObject, private MainWindowFixture
 {
     Q_OBJECT
 
     FtpServerProcess server;
     QTemporaryDir remoteRoot;
     std::unique_ptr<QTemporaryDir> localDir;
-    std::unique_ptr<TestConfig> config;
-    std::unique_ptr<ScriptedPrompts> prompts;
-    std::unique_ptr<Tmainform> main;
 
     QString remote(const QString &name) const { return remoteRoot.filePath(name); }
     QString local(const QString &name) const { return localDir->filePath(name); }
 
     void start(const QString &host, const QString &moreValues = QString())
     {
-        config = std::make_unique<TestConfig>();
-        writeTestFile(config->path(), QStringLiteral("[Config]\nLang=1\nTagsInstalled=1\nAntCon=1\n"
-                                                  "FTPHost0=%1\nFTPName0=%2\nFTPPass0=%3\nFTPNick0=local test\n")
-                                       .arg(host, User, Secret)
-                                       .toUtf8()
-                                       + moreValues.toUtf8());
-        prompts = std::make_unique<ScriptedPrompts>();
-        main = std::make_unique<Tmainform>();
-        main->FormCreate();
-        main->resize(1000, 700);
-        main->show();
-        QVERIFY(QTest::qWaitForWindowExposed(main.get()));
+        QVERIFY(startMainWindow(1, QSize(1000, 700),
+                                QStringLiteral("AntCon=1\nFTPHost0=%1\nFTPName0=%2\nFTPPass0=%3\nFTPNick0=local test\n")
+                                        .arg(host, User, Secret)
+                                        .toUtf8()
+                                    + moreValues.toUtf8()));
     }
 
     Tftpform *open(MainAction command)
@@ -206,8 +197,7 @@ private Q_SLOTS:
             editor->closeWithoutQuery();
         main.reset();
         QCOMPARE(prompts->pending(), 0);
-        prompts.reset();
-        config.reset();
+        stopMainWindow();
     }
 
     void listingShowsSizesIconsAndSummary()

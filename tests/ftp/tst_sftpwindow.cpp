@@ -7,6 +7,7 @@
 #include "ftp/ftpform.h"
 #include "ftp/nameform.h"
 #include "ftp/sftptexts.h"
+#include "mainwindowfixture.h"
 #include "scriptedprompts.h"
 #include "shell/mainform.h"
 #include "sshdprocess.h"
@@ -40,16 +41,13 @@ QTreeWidgetItem *row(const QTreeWidget *view, const QString &name)
 
 } // namespace
 
-class TestSftpWindow : public QObject
+class TestSftpWindow : public QObject, private MainWindowFixture
 {
     Q_OBJECT
 
     SshdProcess server;
     QTemporaryDir home; // its .ssh is the server's client folder
     QTemporaryDir local;
-    std::unique_ptr<TestConfig> config;
-    std::unique_ptr<ScriptedPrompts> prompts;
-    std::unique_ptr<Tmainform> main;
 
     QString remote(const QString &name) const { return QDir(server.root()).filePath(name); }
 
@@ -84,28 +82,16 @@ private Q_SLOTS:
     void init()
     {
         server.resetClient();
-        config = std::make_unique<TestConfig>();
         // No stored password: the key's passphrase is asked.
-        config->writeLanguage(English, QStringLiteral("AntCon=1\nFTPHost0=127.0.0.1:%1\nFTPName0=%2\nFTPPass0=\n"
-                                                      "FTPNick0=sftp test\nFTPProtocol0=1\n")
-                                           .arg(server.port())
-                                           .arg(server.login().user)
-                                           .toUtf8());
-        prompts = std::make_unique<ScriptedPrompts>();
-        main = std::make_unique<Tmainform>();
-        main->FormCreate();
-        main->show();
-        QVERIFY(QTest::qWaitForWindowExposed(main.get()));
+        QVERIFY(startMainWindow(English, QSize(),
+                                QStringLiteral("AntCon=1\nFTPHost0=127.0.0.1:%1\nFTPName0=%2\nFTPPass0=\n"
+                                               "FTPNick0=sftp test\nFTPProtocol0=1\n")
+                                    .arg(server.port())
+                                    .arg(server.login().user)
+                                    .toUtf8()));
     }
 
-    void cleanup()
-    {
-        for (Teditform *editor : main->editors())
-            editor->closeWithoutQuery();
-        main.reset();
-        prompts.reset();
-        config.reset();
-    }
+    void cleanup() { stopMainWindow(); }
 
     void publishAndFetchPages()
     {

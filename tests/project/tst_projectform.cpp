@@ -1,5 +1,6 @@
 #include "colormemo/colormemo.h"
 #include "editor/editform.h"
+#include "mainwindowfixture.h"
 #include "project/projectdialogs.h"
 #include "project/projectform.h"
 #include "scriptedprompts.h"
@@ -23,14 +24,11 @@ namespace {
 
 } // namespace
 
-class TestProjectForm : public QObject
+class TestProjectForm : public QObject, private MainWindowFixture
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TestConfig> config;
-    std::unique_ptr<ScriptedPrompts> prompts;
-    std::unique_ptr<Tmainform> main;
     QTemporaryDir dir;
 
     QString path(const char *name) const { return dir.filePath(QLatin1String(name)); }
@@ -49,28 +47,21 @@ private:
 private Q_SLOTS:
     void init()
     {
-        config = std::make_unique<TestConfig>();
-        config->writeLanguage(1);
-        prompts = std::make_unique<ScriptedPrompts>();
-        main = std::make_unique<Tmainform>();
-        main->FormCreate();
-        main->show();
+        // Not waited for: the activation test expects the project window
+        // to open before the main window has been made active.
+        QVERIFY(startMainWindow(1, QSize(), QByteArray(), false));
         main->action(MainAction::ProjectControl)->trigger();
         QVERIFY(project());
     }
 
     void cleanup()
     {
-        for (Teditform *editor : main->editors())
-            editor->closeWithoutQuery();
         if (project()) {
             if (project()->isModified())
                 prompts->answerMessage(Prompts::Button::No);
             project()->close();
         }
-        main.reset();
-        prompts.reset();
-        config.reset();
+        stopMainWindow();
     }
 
     void nameRule_data()

@@ -1,6 +1,7 @@
 #include "colormemo/colormemo.h"
 #include "editor/editform.h"
 #include "editor/statuspanel.h"
+#include "mainwindowfixture.h"
 #include "platform/desktop.h"
 #include "scriptedprompts.h"
 #include "settings/settings.h"
@@ -108,14 +109,11 @@ protected:
 
 // The program shell with real windows: documents are created, opened, saved
 // and closed through the same commands a user runs; dialogs are scripted.
-class TestMainForm : public QObject
+class TestMainForm : public QObject, private MainWindowFixture
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TestConfig> config;
-    std::unique_ptr<ScriptedPrompts> prompts;
-    std::unique_ptr<Tmainform> main;
     std::unique_ptr<QTemporaryDir> dir;
 
     QString path(const char *name) const { return dir->filePath(QLatin1String(name)); }
@@ -127,17 +125,7 @@ private:
         return active()->findChild<QAction *>(QLatin1String(name));
     }
 
-    void startWithLanguage(int lang)
-    {
-        config = std::make_unique<TestConfig>();
-        config->writeLanguage(lang);
-        prompts = std::make_unique<ScriptedPrompts>();
-        main = std::make_unique<Tmainform>();
-        main->FormCreate();
-        main->resize(1000, 700);
-        main->show();
-        QVERIFY(QTest::qWaitForWindowExposed(main.get()));
-    }
+    void startWithLanguage(int lang) { QVERIFY(startMainWindow(lang)); }
 
 private Q_SLOTS:
     void init()
@@ -149,13 +137,7 @@ private Q_SLOTS:
     void cleanup()
     {
         // Modified documents must not ask when the test window goes away.
-        if (main) {
-            for (Teditform *editor : main->editors())
-                editor->closeWithoutQuery();
-        }
-        main.reset();
-        prompts.reset();
-        config.reset();
+        stopMainWindow();
     }
 
     void firstStartInstallsTemplatesAfterTellingTheUser()

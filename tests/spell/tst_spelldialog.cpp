@@ -1,5 +1,6 @@
 #include "colormemo/colormemo.h"
 #include "editor/editform.h"
+#include "mainwindowfixture.h"
 #include "scriptedprompts.h"
 #include "settings/settings.h"
 #include "settings/sharedtexts.h"
@@ -49,25 +50,13 @@ void press(QPushButton *button)
 
 // The Spellcheck command of a real editor window, with the checker's dialog
 // answered by pressing its buttons.
-class TestSpellDialog : public QObject
+class TestSpellDialog : public QObject, private MainWindowFixture
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TestConfig> config;
-    std::unique_ptr<ScriptedPrompts> prompts;
-    std::unique_ptr<Tmainform> main;
 
-    void start(int lang)
-    {
-        config = std::make_unique<TestConfig>();
-        config->writeLanguage(lang);
-        prompts = std::make_unique<ScriptedPrompts>();
-        main = std::make_unique<Tmainform>();
-        main->FormCreate();
-        main->resize(900, 600);
-        main->show();
-    }
+    void start(int lang) { QVERIFY(startMainWindow(lang, QSize(900, 600))); }
 
     Teditform *document(const QString &text)
     {
@@ -87,11 +76,7 @@ private:
 private Q_SLOTS:
     void cleanup()
     {
-        for (Teditform *editor : main->editors())
-            editor->closeWithoutQuery();
-        main.reset();
-        prompts.reset();
-        config.reset();
+        stopMainWindow();
         qunsetenv("MARKVALE_DICTIONARIES");
     }
 

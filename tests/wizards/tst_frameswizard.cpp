@@ -1,5 +1,6 @@
 #include "colormemo/colormemo.h"
 #include "editor/editform.h"
+#include "mainwindowfixture.h"
 #include "scriptedprompts.h"
 #include "settings/settings.h"
 #include "shell/mainform.h"
@@ -119,14 +120,11 @@ const QByteArray FramePage = "<html>\r\n<head>\r\n<title></title>\r\n</head>\r\n
 
 // The whole frames wizard from the main window's menu: pages, questions,
 // checks, and the documents it leaves saved in editor windows.
-class TestFramesWizard : public QObject
+class TestFramesWizard : public QObject, private MainWindowFixture
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TestConfig> config;
-    std::unique_ptr<ScriptedPrompts> prompts;
-    std::unique_ptr<Tmainform> main;
     std::unique_ptr<QTemporaryDir> dir;
 
     QString path(const QString &name) const { return dir->filePath(name); }
@@ -147,24 +145,13 @@ private Q_SLOTS:
     void init()
     {
         dir = std::make_unique<QTemporaryDir>();
-        config = std::make_unique<TestConfig>();
-        config->writeLanguage(1);
-        prompts = std::make_unique<ScriptedPrompts>();
-        main = std::make_unique<Tmainform>();
-        main->FormCreate();
-        main->resize(1000, 700);
-        main->show();
-        QVERIFY(QTest::qWaitForWindowExposed(main.get()));
+        QVERIFY(startMainWindow());
         settings().SaveDir = dir->path();
     }
 
     void cleanup()
     {
-        for (Teditform *editor : main->editors())
-            editor->closeWithoutQuery();
-        main.reset();
-        prompts.reset();
-        config.reset();
+        stopMainWindow();
     }
 
     void doesNothingWhileADocumentIsOpen()

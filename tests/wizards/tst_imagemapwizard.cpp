@@ -1,6 +1,7 @@
 #include "colormemo/colormemo.h"
 #include "editor/editform.h"
 #include "imagemaptestutil.h"
+#include "mainwindowfixture.h"
 #include "scriptedprompts.h"
 #include "settings/settings.h"
 #include "shell/mainform.h"
@@ -18,15 +19,12 @@
 
 // The image-map wizard run from the main window's menu, with its dialogs
 // answered by scripts.
-class TestImageMapWizard : public QObject
+class TestImageMapWizard : public QObject, private MainWindowFixture
 {
     Q_OBJECT
 
 private:
     std::unique_ptr<QTemporaryDir> dir;
-    std::unique_ptr<TestConfig> config;
-    std::unique_ptr<ScriptedPrompts> prompts;
-    std::unique_ptr<Tmainform> main;
 
     // A picture file; its content is a bitmap, recognised whatever its name says.
     QString writePicture(const char *name, QSize size)
@@ -39,23 +37,12 @@ private Q_SLOTS:
     void init()
     {
         dir = std::make_unique<QTemporaryDir>();
-        config = std::make_unique<TestConfig>();
-        config->writeLanguage(1);
-        prompts = std::make_unique<ScriptedPrompts>();
-        main = std::make_unique<Tmainform>();
-        main->FormCreate();
-        main->resize(1000, 700);
-        main->show();
-        QVERIFY(QTest::qWaitForWindowExposed(main.get()));
+        QVERIFY(startMainWindow());
     }
 
     void cleanup()
     {
-        for (Teditform *editor : main->editors())
-            editor->closeWithoutQuery();
-        main.reset();
-        prompts.reset();
-        config.reset();
+        stopMainWindow();
     }
 
     void wizardInsertsTheMapAtTheCaret()
