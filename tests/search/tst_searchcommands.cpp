@@ -1,5 +1,6 @@
 #include "colormemo/colormemo.h"
 #include "editor/editform.h"
+#include "mainwindowfixture.h"
 #include "search/replaceform.h"
 #include "search/searchcriteria.h"
 #include "search/searchform.h"
@@ -91,14 +92,12 @@ enum class Scope { Selected, Global, AllFiles };
 
 // Search and Replace run from the tool bar on real editor windows; the
 // dialogs are filled in by the test, the questions answered from a list.
-class TestSearchCommands : public QObject
+class TestSearchCommands : public QObject, private MainWindowFixture
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TestConfig> config;
-    std::unique_ptr<Tmainform> main;
-    std::unique_ptr<AnsweringPrompts> prompts;
+    std::unique_ptr<AnsweringPrompts> answering;
     QString dialogShown;
     bool localOffered = false;
     QList<int> helpShown;
@@ -106,7 +105,7 @@ private:
     // Notes what the dialog offered, fills it in and presses OK.
     void setFill(std::function<void(TCriteriaDialog &)> fill)
     {
-        prompts->fill = [this, fill](TCriteriaDialog &d) {
+        answering->fill = [this, fill](TCriteriaDialog &d) {
             dialogShown = d.objectName();
             localOffered = d.selectedButton->isEnabled();
             fill(d);
@@ -147,19 +146,13 @@ private:
         main->action(MainAction::ReplaceButton)->trigger();
     }
 
-    void answer(std::initializer_list<Button> answers) { prompts->answers = answers; }
+    void answer(std::initializer_list<Button> answers) { answering->answers = answers; }
 
 private Q_SLOTS:
     void init()
     {
-        config = std::make_unique<TestConfig>();
-        config->writeLanguage(1);
-        main = std::make_unique<Tmainform>();
-        prompts = std::make_unique<AnsweringPrompts>(*main);
-        main->FormCreate();
-        main->resize(1000, 700);
-        main->show();
-        QVERIFY(QTest::qWaitForWindowExposed(main.get()));
+        QVERIFY(startMainWindow());
+        answering = std::make_unique<AnsweringPrompts>(*main);
         helpShown.clear();
         DialogRunner::setHelpHandler([this](int topic) { helpShown << topic; });
     }
@@ -169,11 +162,8 @@ private Q_SLOTS:
         // The busy cursor goes on every way out of a scan.
         QVERIFY(!QApplication::overrideCursor());
         DialogRunner::setHelpHandler(nullptr);
-        for (Teditform *editor : main->editors())
-            editor->closeWithoutQuery();
-        prompts.reset();
-        main.reset();
-        config.reset();
+        answering.reset();
+        stopMainWindow();
     }
 
     void entryPoints()
@@ -187,7 +177,7 @@ private Q_SLOTS:
         QCOMPARE(dialogShown, QStringLiteral("Tsearchform"));
         editAction("Replace2")->trigger();
         QCOMPARE(dialogShown, QStringLiteral("Treplaceform"));
-        QVERIFY(prompts->asked.isEmpty());
+        QVERIFY(answering->asked.isEmpty());
     }
 
     void showsEachOccurrence_data()
@@ -213,8 +203,8 @@ private Q_SLOTS:
         open(text);
         answer({Button::Yes, Button::Yes, Button::Yes});
         search(searchText, Scope::Global, matchCase);
-        QCOMPARE(prompts->selStarts(), starts);
-        for (const AnsweringPrompts::Asked &a : prompts->asked) {
+        QCOMPARE(answering->selStarts(), starts);
+        for (const AnsweringPrompts::Asked &a : answering->asked) {
             QCOMPARE(a.selLength, searchText.size());
             QCOMPARE(a.text, QStringLiteral("Continue ?"));
             QCOMPARE(a.buttons, Prompts::Buttons(Button::Yes | Button::No));
@@ -227,7 +217,7 @@ private Q_SLOTS:
         editor->cmemo1->SetSelStart(4);
         search(QStringLiteral("three"));
         replace(QStringLiteral("three"), QStringLiteral("3"));
-        QVERIFY(prompts->asked.isEmpty());
+        QVERIFY(answering->asked.isEmpty());
         QCOMPARE(editor->cmemo1->SelStart(), 4);
         QVERIFY(!editor->cmemo1->Modified());
     }
@@ -240,10 +230,10 @@ private Q_SLOTS:
         main->activateEditor(second);
         answer({Button::Yes, Button::Yes, Button::Yes, Button::Yes});
         search(QStringLiteral("x"), Scope::AllFiles);
-        QCOMPARE(prompts->asked.size(), 4);
+        QCOMPARE(answering->asked.size(), 4);
         const QList<Teditform *> order{second, second, third, first};
         for (int i = 0; i < order.size(); ++i)
-            QCOMPARE(prompts->asked[i].editor, order[i]);
+            QCOMPARE(answering->asked[i].editor, order[i]);
         QCOMPARE(main->activeEditor(), first);
     }
 
@@ -254,7 +244,7 @@ private Q_SLOTS:
         main->activateEditor(first);
         answer({Button::No});
         search(QStringLiteral("x"), Scope::AllFiles);
-        QCOMPARE(prompts->asked.size(), 1);
+        QCOMPARE(answering->asked.size(), 1);
         QCOMPARE(main->activeEditor(), first);
         QCOMPARE(first->cmemo1->SelStart(), 0);
         QCOMPARE(first->cmemo1->SelLength(), 1);
@@ -271,7 +261,7 @@ private Q_SLOTS:
         answer({Button::Yes, Button::Yes, Button::Yes});
         search(QStringLiteral("ab"), Scope::Selected);
         QVERIFY(localOffered);
-        QCOMPARE(prompts->selStarts(), (QList<int>{3, 6}));
+        QCOMPARE(answering->selStarts(), (QList<int>{3, 6}));
         QCOMPARE(main->activeEditor(), editor);
     }
 
@@ -281,7 +271,7 @@ private Q_SLOTS:
         answer({Button::Yes});
         search(QStringLiteral("ab"), Scope::Global);
         QVERIFY(!localOffered);
-        QCOMPARE(prompts->asked.size(), 1);
+        QCOMPARE(answering->asked.size(), 1);
     }
 
     void replaceNeverOffersSelected()
@@ -342,13 +332,13 @@ private Q_SLOTS:
         QFETCH(int, selStart);
         QFETCH(int, selLength);
         Teditform *editor = open(text);
-        prompts->answers = answers;
+        answering->answers = answers;
         replace(searchText, replacement);
-        QCOMPARE(prompts->selStarts(), asked);
+        QCOMPARE(answering->selStarts(), asked);
         QCOMPARE(editor->cmemo1->Text(), result);
         QCOMPARE(editor->cmemo1->SelStart(), selStart);
         QCOMPARE(editor->cmemo1->SelLength(), selLength);
-        const AnsweringPrompts::Asked &first = prompts->asked.first();
+        const AnsweringPrompts::Asked &first = answering->asked.first();
         QCOMPARE(first.text, QStringLiteral("Replace %1 with %2 ?").arg(searchText, replacement));
         QCOMPARE(first.buttons, Button::Yes | Button::No | Button::Cancel | Button::All | Button::Help);
         QCOMPARE(first.helpContext, 1022);
@@ -363,8 +353,8 @@ private Q_SLOTS:
         main->activateEditor(first);
         answer({Button::All, Button::Yes, Button::No});
         replace(QStringLiteral("a"), QStringLiteral("b"), Scope::AllFiles);
-        QCOMPARE(prompts->asked.size(), 3);
-        QCOMPARE(prompts->asked[1].editor, second);
+        QCOMPARE(answering->asked.size(), 3);
+        QCOMPARE(answering->asked[1].editor, second);
         QCOMPARE(first->cmemo1->Text(), QStringLiteral("b b"));
         QCOMPARE(second->cmemo1->Text(), QStringLiteral("b a"));
     }
@@ -376,7 +366,7 @@ private Q_SLOTS:
         main->activateEditor(first);
         answer({Button::Cancel});
         replace(QStringLiteral("a"), QStringLiteral("b"), Scope::AllFiles);
-        QCOMPARE(prompts->asked.size(), 1);
+        QCOMPARE(answering->asked.size(), 1);
         QCOMPARE(second->cmemo1->Text(), QStringLiteral("a"));
         QCOMPARE(main->activeEditor(), first);
     }
