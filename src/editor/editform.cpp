@@ -88,7 +88,7 @@ Teditform::Teditform(EditorHost *host, QWidget *parent)
     showUndoState();
     updateEditCommands();
 
-    connect(cmemo1, &QPlainTextEdit::textChanged, this, &Teditform::cmemo1Change);
+    connect(cmemo1, &QPlainTextEdit::textChanged, this, &Teditform::memoChanged);
     connect(&m_document->diskWatch(), &FileWatch::changedOnDisk, this, &Teditform::fileChangedOnDisk);
     connect(m_document, &Document::undoStateChanged, this, &Teditform::showUndoState);
     connect(cmemo1, &QPlainTextEdit::cursorPositionChanged, this, &Teditform::ShowCaretPosition);
@@ -116,21 +116,21 @@ void Teditform::buildMenus()
     m.file->addMenu(reopenMenu);
     connect(m.file, &QMenu::aboutToShow, this, [host, reopenMenu] { host->fillReopenMenu(reopenMenu); });
     addMenuItems(m.file, {
-        {"Save1", "&Save", "Ctrl+Shift+Alt+S", [this] { Save1Click(); }},
-        {"saveas", "S&ave as..", "Ctrl+Shift+Alt+A", [this] { saveasClick(); }},
+        {"Save1", "&Save", "Ctrl+Shift+Alt+S", [this] { save(); }},
+        {"saveas", "S&ave as..", "Ctrl+Shift+Alt+A", [this] { saveAs(); }},
     });
     m_severalWindowCommands << addMenuItem(m.file, {"Saveall1", "Sa&ve all", "Ctrl+Shift+Alt+L",
                                                      [host] { host->saveAll(); }});
     m.file->addSeparator();
     addMenuItem(m.file, {"Close1", "&Close", "Ctrl+Shift+Alt+C", [this] { close(); }});
     m_severalWindowCommands << addMenuItem(m.file, {"Closeall1", "Close al&l", "Ctrl+Shift+Alt+Q",
-                                                     [this] { Closeall1Click(); }});
+                                                     [this] { closeAll(); }});
     m.file->addSeparator();
     c.insertFrom = addMenuItem(m.file, {"Insertfrom1", "&Insert textfile...", "Ctrl+Shift+Alt+T",
-                                        [this] { Insertfrom1Click(); }});
+                                        [this] { insertTextFile(); }});
     addMenuItems(m.file, {
         {nullptr},
-        {"Printersetup1", "&Print...", "Ctrl+Shift+Alt+P", [this] { Printersetup1Click(); }},
+        {"Printersetup1", "&Print...", "Ctrl+Shift+Alt+P", [this] { print(); }},
         {nullptr},
         {"Exit2", "E&xit", "Ctrl+Shift+Alt+X", [host] { host->exitProgram(); }},
     });
@@ -146,17 +146,17 @@ void Teditform::buildMenus()
     });
     c.tagTemplates = addMenuItem(m.view, {"Tagtemplates1", "&Tag templates", "Shift+Alt+M", {}, true});
     c.wordWrap = addMenuItem(m.view, {"Wordwrapping2", "&Word wrapping", "Shift+Alt+W",
-                                      [this] { Wordwrapping2Click(); }, true});
-    c.autoSave = addMenuItem(m.view, {"Autosave1", "&Autosave", "Shift+Alt+A", [this] { Autosave1Click(); }, true});
+                                      [this] { toggleWordWrap(); }, true});
+    c.autoSave = addMenuItem(m.view, {"Autosave1", "&Autosave", "Shift+Alt+A", [this] { toggleAutoSave(); }, true});
     c.lineNumbers = addMenuItem(m.view, {"Linenumbers1", "&Line numbers", "Shift+Alt+N",
-                                         [this] { Linenumbers1Click(); }, true});
+                                         [this] { toggleLineNumbers(); }, true});
     for (QAction *bar : bars)
         bar->setChecked(true);
     c.wordWrap->setChecked(true);
 
     m.edit = namedMenu(this, "Edit1", "&Edit");
-    c.undo = addMenuItem(m.edit, {"Undolasttag1", "&Undo ", "Ctrl+Z", [this] { Undolasttag1Click(); }});
-    c.redo = addMenuItem(m.edit, {"Undoundo1", "&Redo", "Ctrl+Shift+Z", [this] { Undoundo1Click(); }});
+    c.undo = addMenuItem(m.edit, {"Undolasttag1", "&Undo ", "Ctrl+Z", [this] { undo(); }});
+    c.redo = addMenuItem(m.edit, {"Undoundo1", "&Redo", "Ctrl+Shift+Z", [this] { redo(); }});
     m.edit->addSeparator();
     // Their commands are the text operations'.
     c.copy = addMenuItem(m.edit, {"Copy1", "&Copy", "Ctrl+C"});
@@ -170,7 +170,7 @@ void Teditform::buildMenus()
 
     // Filled by the command families; opening the Tags menu counts as a change.
     m.tags = namedMenu(this, "Tags1", "&Tags");
-    connect(m.tags, &QMenu::aboutToShow, this, &Teditform::cmemo1Change);
+    connect(m.tags, &QMenu::aboutToShow, this, &Teditform::memoChanged);
     m.scripts = namedMenu(this, "Events1", "&Javascripts");
     m.layers = namedMenu(this, "LayerDHTML1", "&Layer/DHTML");
     m.defined = namedMenu(this, "Defined1", "&Defined");
@@ -192,7 +192,7 @@ void Teditform::buildMenus()
     });
     addMenuItems(m.window, {
         {nullptr},
-        {"LaunchBrowser1", "&Launch Browser", "Ctrl+Alt+B", [this] { LaunchBrowser1Click(); }},
+        {"LaunchBrowser1", "&Launch Browser", "Ctrl+Alt+B", [this] { launchBrowser(); }},
         {nullptr},
     });
     connect(m.window, &QMenu::aboutToShow, this, &Teditform::fillWindowList);
@@ -312,7 +312,7 @@ void Teditform::fileChangedOnDisk(FileWatch::State state)
     if (state == FileWatch::State::Removed) {
         Prompts::message(Prompts::Kind::Warning, EditorTexts::FileRemoved.text().arg(m_document->fileName()));
         // Closing the window now asks before the text is lost as well.
-        cmemo1Change();
+        memoChanged();
         return;
     }
     // A modified document is asked about when it is saved.
@@ -383,7 +383,7 @@ bool Teditform::writeDocument(bool clearModified)
     return true;
 }
 
-void Teditform::cmemo1Change()
+void Teditform::memoChanged()
 {
     m_document->setModified(true);
     m_host->setStatusText(1, SharedTexts::ByteCount.text().arg(cmemo1->TextLength()));
@@ -451,32 +451,32 @@ void Teditform::showUndoState()
     updateUndoCommands();
 }
 
-void Teditform::Undolasttag1Click()
+void Teditform::undo()
 {
     m_document->undo();
     cmemo1->setFocus();
     // Replacing the text resets the control's modified flag; the document did change.
-    cmemo1Change();
+    memoChanged();
     cmemo1->ensureCursorVisible();
 }
 
-void Teditform::Undoundo1Click()
+void Teditform::redo()
 {
     m_document->redo();
-    cmemo1Change();
+    memoChanged();
     cmemo1->ensureCursorVisible();
 }
 
-void Teditform::Save1Click()
+void Teditform::save()
 {
-    save();
+    trySave();
     cmemo1->setFocus();
 }
 
-bool Teditform::save()
+bool Teditform::trySave()
 {
     if (!m_document->isNamed()) {
-        saveasClick();
+        saveAs();
         return m_document->isNamed() && !m_document->isModified();
     }
     if (!mayWriteOverDisk() || !writeDocument())
@@ -485,7 +485,7 @@ bool Teditform::save()
     return true;
 }
 
-void Teditform::saveasClick()
+void Teditform::saveAs()
 {
     Prompts::FileDialog dialog;
     dialog.title = EditorTexts::SaveDialogTitle.text();
@@ -511,7 +511,7 @@ void Teditform::saveasClick()
     m_host->setStatusText(4, m_document->fileName());
 }
 
-void Teditform::Insertfrom1Click()
+void Teditform::insertTextFile()
 {
     if (cmemo1->SelLength() == 0) {
         Prompts::FileDialog dialog;
@@ -528,7 +528,7 @@ void Teditform::Insertfrom1Click()
     cmemo1->setFocus();
 }
 
-void Teditform::Printersetup1Click()
+void Teditform::print()
 {
     if (cmemo1->TextLength() == 0)
         return;
@@ -542,7 +542,7 @@ void Teditform::Printersetup1Click()
     page.print(&printer);
 }
 
-void Teditform::Autosave1Click()
+void Teditform::toggleAutoSave()
 {
     if (m_autoSaveOn) {
         setAutoSave(false);
@@ -556,12 +556,12 @@ void Teditform::Autosave1Click()
     }
 }
 
-void Teditform::Wordwrapping2Click()
+void Teditform::toggleWordWrap()
 {
     cmemo1->SetWordWrap(m_commands.wordWrap->isChecked());
 }
 
-void Teditform::Linenumbers1Click()
+void Teditform::toggleLineNumbers()
 {
     settings().LineNumbers = m_commands.lineNumbers->isChecked();
     SaveLineNumbers();
@@ -577,12 +577,12 @@ void Teditform::showLineNumbers(bool on)
     cmemo1->SetLineNumbers(on);
 }
 
-void Teditform::LaunchBrowser1Click()
+void Teditform::launchBrowser()
 {
     m_host->saveAllAndLaunch(m_document->fileName());
 }
 
-void Teditform::Closeall1Click()
+void Teditform::closeAll()
 {
     m_host->setClosingAll(true);
     close();
@@ -615,7 +615,7 @@ bool Teditform::FormCloseQuery()
     case Prompts::Button::Yes:
         // Also stays open when the file was reloaded instead: Undo can still
         // bring the text back.
-        return save();
+        return trySave();
     case Prompts::Button::No:
         return true;
     default:

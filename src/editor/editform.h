@@ -101,25 +101,25 @@ public:
     void closeWithoutQuery();
 
     // Commands.
-    void Save1Click();
-    void saveasClick();
-    void Closeall1Click();
-    void Insertfrom1Click();
-    void Printersetup1Click();
-    void Undolasttag1Click();
-    void Undoundo1Click();
-    void Autosave1Click();
-    void Wordwrapping2Click();
-    void Linenumbers1Click();
+    void save();
+    void saveAs();
+    void closeAll();
+    void insertTextFile();
+    void print();
+    void undo();
+    void redo();
+    void toggleAutoSave();
+    void toggleWordWrap();
+    void toggleLineNumbers();
     void showLineNumbers(bool on);
-    void LaunchBrowser1Click();
+    void launchBrowser();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
     // The change handler: marks the document modified and refreshes the status.
-    void cmemo1Change();
+    void memoChanged();
 
 private:
     void buildMenus();
@@ -134,7 +134,7 @@ private:
     QString baseName() const;
     void showFileError(const Document::FileResult &result);
     // Save; true when the document was written.
-    bool save();
+    bool trySave();
     void reloadFile();
     void fileChangedOnDisk(FileWatch::State state);
 

@@ -202,20 +202,20 @@ void Tmainform::buildActions()
     };
     on(MainAction::NewButton, &Tmainform::newHtmlDocument);
     on(MainAction::OpenButton, &Tmainform::openDocuments);
-    onEditor(MainAction::SaveButton, &Teditform::Save1Click);
-    onEditor(MainAction::SaveAsButton, &Teditform::saveasClick);
+    onEditor(MainAction::SaveButton, &Teditform::save);
+    onEditor(MainAction::SaveAsButton, &Teditform::saveAs);
     on(MainAction::SaveAllButton, &Tmainform::saveAll);
     on(MainAction::CloseButton, [this] {
         if (Teditform *editor = activeEditor())
             editor->close();
     });
-    onEditor(MainAction::CloseAllButton, &Teditform::Closeall1Click);
-    onEditor(MainAction::InsertButton, &Teditform::Insertfrom1Click);
-    onEditor(MainAction::PrintButton, &Teditform::Printersetup1Click);
+    onEditor(MainAction::CloseAllButton, &Teditform::closeAll);
+    onEditor(MainAction::InsertButton, &Teditform::insertTextFile);
+    onEditor(MainAction::PrintButton, &Teditform::print);
     on(MainAction::SearchButton, &Tmainform::search);
     on(MainAction::ReplaceButton, &Tmainform::replace);
-    onEditor(MainAction::UndoButton, &Teditform::Undolasttag1Click);
-    onEditor(MainAction::RedoButton, &Teditform::Undoundo1Click);
+    onEditor(MainAction::UndoButton, &Teditform::undo);
+    onEditor(MainAction::RedoButton, &Teditform::redo);
     on(MainAction::TileButton, &Tmainform::tileWindows);
     on(MainAction::CascadeButton, &Tmainform::cascadeWindows);
     on(MainAction::ConfigButton, &Tmainform::configure);
@@ -636,7 +636,7 @@ void Tmainform::saveAll()
 {
     const QList<Teditform *> all = editorsFromActive();
     for (Teditform *editor : all)
-        editor->Save1Click();
+        editor->save();
 }
 
 void Tmainform::saveAllAndLaunch(const QString &target)

@@ -416,7 +416,7 @@ private Q_SLOTS:
         QVERIFY(!openPopup());
 
         // The attributes were one change with the element: one Undo takes all back.
-        editor->Undolasttag1Click();
+        editor->undo();
         QCOMPARE(memo()->Text(), QString());
     }
 
@@ -540,7 +540,7 @@ private Q_SLOTS:
             choose("imgpu", "Stop1");
             QCOMPARE(memo()->SelStart(), 3 + stop);
         }
-        editor->Undolasttag1Click();
+        editor->undo();
         QCOMPARE(memo()->Text(), QStringLiteral("<P>"));
     }
 
@@ -619,7 +619,7 @@ private Q_SLOTS:
         prompts->answerColor(QColor(255, 0, 0));
         action("Getcolor1")->trigger();
         QCOMPARE(memo()->Text(), QStringLiteral("color=\"#FF0000\""));
-        editor->Undolasttag1Click();
+        editor->undo();
         QCOMPARE(memo()->Text(), QStringLiteral("color=\"#\""));
 
         // Cancelled: nothing changes, nothing to undo.

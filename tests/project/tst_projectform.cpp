@@ -184,7 +184,7 @@ private Q_SLOTS:
         prompts->answerMessage(Prompts::Button::Cancel, QStringLiteral("You have \"selected\" text"));
         project()->copySnippet();
         QCOMPARE(editor->cmemo1->Text(), QStringLiteral("<hr>\r\nline"));
-        editor->Undolasttag1Click();
+        editor->undo();
         QCOMPARE(editor->cmemo1->Text(), QString());
     }
 

@@ -222,12 +222,12 @@ private Q_SLOTS:
         memo->SetSelStart(3);
         QCOMPARE(memo->CaretLine(), 0);
         QCOMPARE(memo->CaretColumn(), 3);
-        editor->Save1Click();
+        editor->save();
         QCOMPARE(readFile(path("sep.htm")), bytes);
 
         memo->SetSelStart(0);
         QTest::keyClicks(memo, QString(QChar(0x00B6)));
-        editor->Save1Click();
+        editor->save();
         QCOMPARE(readFile(path("sep.htm")), "\xC2\xB6" + bytes);
     }
 
@@ -243,7 +243,7 @@ private Q_SLOTS:
         Teditform *editor = active();
         editor->cmemo1->SetSelStart(8 + 50000);
         QTest::keyClicks(editor->cmemo1, QStringLiteral("x"));
-        editor->Save1Click();
+        editor->save();
         QCOMPARE(readFile(path("min.htm")), QByteArray(bytes).insert(8 + 50000, 'x'));
     }
 
@@ -329,7 +329,7 @@ private Q_SLOTS:
         Teditform *editor = active();
         QTest::keyClicks(editor->cmemo1, QStringLiteral("<p>"));
         prompts->answerSave(path("page.htm"));
-        editor->Save1Click(); // unnamed: runs Save as
+        editor->save(); // unnamed: runs Save as
         QCOMPARE(prompts->lastFileDialog().title, QStringLiteral("Enter name to save file as"));
         QCOMPARE(prompts->lastFileDialog().defaultSuffix, QStringLiteral("htm"));
         QCOMPARE(readFile(path("page.htm")), QByteArray("<p>\r\n"));
@@ -342,7 +342,7 @@ private Q_SLOTS:
         QTest::keyClick(editor->cmemo1, Qt::Key_End);
         QTest::keyClicks(editor->cmemo1, QStringLiteral("x"));
         QCOMPARE(main->statusText(2), QStringLiteral("modified"));
-        editor->Save1Click(); // named: no dialog
+        editor->save(); // named: no dialog
         QCOMPARE(readFile(path("page.htm")), QByteArray("<p>x\r\n"));
         QCOMPARE(main->statusText(2), QString());
     }
@@ -364,7 +364,7 @@ private Q_SLOTS:
         QVERIFY(!enabled(MainAction::UploadButton));
         // Save, Save all and the close query ask for a name; autosave refuses.
         prompts->answerSave(QString()).answerSave(QString());
-        editor->Save1Click();
+        editor->save();
         main->saveAll();
         prompts->answerMessage(Prompts::Button::Yes, QStringLiteral("Ohne Name wurde seit"))
             .answerSave(QString());
@@ -385,7 +385,7 @@ private Q_SLOTS:
         QTest::keyClicks(editor->cmemo1, QStringLiteral("new"));
         prompts->answerSave(path("keep.htm/inside.htm"));
         prompts->answerMessage(Prompts::Button::Ok, QStringLiteral("Could not save"));
-        editor->saveasClick();
+        editor->saveAs();
         QCOMPARE(editor->document().fileName(), path("keep.htm"));
         QVERIFY(editor->cmemo1->Modified());
         QCOMPARE(readFile(path("keep.htm")), QByteArray("old\r\n"));
@@ -405,7 +405,7 @@ private Q_SLOTS:
         QTest::keyClicks(editor->cmemo1, QStringLiteral("my "));
         writeTestFile(path("page.htm"), "theirs again\r\n");
         prompts->answerChoice(2, QStringLiteral("since you opened or saved it"));
-        editor->Save1Click();
+        editor->save();
         commands().autoSave->trigger();
         main->autoSaveAll();
         QCOMPARE(readFile(path("page.htm")), QByteArray("theirs again\r\n"));
@@ -417,7 +417,7 @@ private Q_SLOTS:
         QVERIFY(QFile::remove(path("page.htm")));
         QTRY_COMPARE(prompts->pending(), 0);
         QVERIFY(editor->cmemo1->Modified());
-        editor->Save1Click();
+        editor->save();
         QCOMPARE(readFile(path("page.htm")), QByteArray("my theirs\r\n"));
     }
 
@@ -448,7 +448,7 @@ private Q_SLOTS:
             QTest::keyClicks(active()->cmemo1, QStringLiteral("x"));
         }
         prompts->answerMessage(Prompts::Button::No).answerMessage(Prompts::Button::Cancel);
-        active()->Closeall1Click();
+        active()->closeAll();
         QTRY_COMPARE(prompts->pending(), 0);
         QCOMPARE(main->EditorCount(), 2);
         QVERIFY(!main->ClosingAll());
@@ -583,10 +583,10 @@ private Q_SLOTS:
     void printing()
     {
         main->newBlankDocument();
-        active()->Printersetup1Click(); // empty: no dialog
+        active()->print(); // empty: no dialog
         active()->cmemo1->SetText(QStringLiteral("<p>printed</p>"));
         prompts->answerPrint(true, path("out.pdf"));
-        active()->Printersetup1Click();
+        active()->print();
         QCOMPARE(prompts->lastPrintHelpContext(), 1500);
         QVERIFY(readFile(path("out.pdf")).startsWith("%PDF"));
     }
@@ -598,7 +598,7 @@ private Q_SLOTS:
         active()->cmemo1->SetText(QStringLiteral("[]"));
         active()->cmemo1->SetSelStart(1);
         prompts->answerOpen({path("part.txt")});
-        active()->Insertfrom1Click();
+        active()->insertTextFile();
         QCOMPARE(active()->cmemo1->Text(), QStringLiteral("[one\r\ntwo\r\n]"));
         QVERIFY(commands().undo->isEnabled());
     }
@@ -620,7 +620,7 @@ private Q_SLOTS:
         file.close();
         main->newBlankDocument();
         prompts->answerOpen({path("big.txt")}).answerMessage(Prompts::Button::Ok, message);
-        active()->Insertfrom1Click();
+        active()->insertTextFile();
         QCOMPARE(active()->cmemo1->TextLength(), 0);
         QVERIFY(!commands().undo->isEnabled());
     }

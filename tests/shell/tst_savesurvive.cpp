@@ -92,7 +92,7 @@ private Q_SLOTS:
         QVERIFY(editor);
         editor->cmemo1->SetText(QString(2 * 1024 * 1024, QLatin1Char('x')));
         prompts.answerMessage(Prompts::Button::Ok, QStringLiteral("Could not save"));
-        editor->Save1Click();
+        editor->save();
         QCOMPARE(readAll(path), QByteArray("<p>old</p>\r\n"));
         QVERIFY(editor->cmemo1->Modified());
         QCOMPARE(editor->cmemo1->TextLength(), 2 * 1024 * 1024);
