@@ -90,6 +90,9 @@ DocumentText::DocumentText(QObject *parent)
 {
     // Undo is the editor's own, of whole texts.
     m_document->setUndoRedoEnabled(false);
+    // A document without a layout reports no changes; a view puts its own
+    // layout in place of this one.
+    m_document->documentLayout();
     connect(m_document, &QTextDocument::contentsChange, this, &DocumentText::contentsChanged);
     m_loadTimer.setSingleShot(true);
     connect(&m_loadTimer, &QTimer::timeout, this, [this] { loadSlice(SliceLength); });

@@ -30,8 +30,10 @@ int firstPieceEnd(const TColorMemo &memo)
 
 } // namespace
 
-// The memo counts a line break as two characters; the document underneath
-// counts one. These cases pin the mapping between the two.
+// The text counts a line break as two characters; the document underneath
+// counts one. These cases pin the mapping between the two, on the text alone
+// where no view is needed and through the memo where keys and the clipboard
+// are.
 class TestMemoPositions : public QObject
 {
     Q_OBJECT
@@ -58,46 +60,46 @@ private Q_SLOTS:
         QFETCH(QString, input);
         QFETCH(QString, text);
         QFETCH(QStringList, lines);
-        TColorMemo memo;
-        memo.SetText(input);
-        QCOMPARE(memo.Text(), text);
-        QCOMPARE(memo.TextLength(), text.size());
-        QCOMPARE(memo.Lines(), lines);
+        DocumentText doc;
+        doc.SetText(input);
+        QCOMPARE(doc.Text(), text);
+        QCOMPARE(doc.TextLength(), text.size());
+        QCOMPARE(doc.Lines(), lines);
     }
 
     void offsetsRoundTrip()
     {
-        TColorMemo memo;
+        DocumentText doc;
         const QString text = QStringLiteral("<HTML>\r\n\r\n<B>x</B>\r\n");
-        memo.SetText(text);
+        doc.SetText(text);
         for (int offset = 0; offset <= text.size(); ++offset) {
-            const int position = memo.toDocumentPosition(offset);
+            const int position = doc.toDocumentPosition(offset);
             const bool betweenCrAndLf = offset > 0 && text[offset - 1] == QLatin1Char('\r');
             if (betweenCrAndLf)
-                QCOMPARE(memo.fromDocumentPosition(position), offset - 1);
+                QCOMPARE(doc.fromDocumentPosition(position), offset - 1);
             else
-                QCOMPARE(memo.fromDocumentPosition(position), offset);
+                QCOMPARE(doc.fromDocumentPosition(position), offset);
         }
-        QCOMPARE(memo.toDocumentPosition(-5), 0);
-        QCOMPARE(memo.toDocumentPosition(1000), memo.document()->characterCount() - 1);
+        QCOMPARE(doc.toDocumentPosition(-5), 0);
+        QCOMPARE(doc.toDocumentPosition(1000), doc.document()->characterCount() - 1);
     }
 
     void selectionInCrLfTerms()
     {
-        TColorMemo memo;
-        memo.SetText(QStringLiteral("ab\r\ncd\r\nef"));
-        memo.SetSelStart(1);
-        memo.SetSelLength(6); // would end between CR and LF: stops at the line end
-        QCOMPARE(memo.SelStart(), 1);
-        QCOMPARE(memo.SelText(), QStringLiteral("b\r\ncd"));
-        memo.SetSelStart(4);
-        memo.SetSelLength(4);
-        QCOMPARE(memo.SelText(), QStringLiteral("cd\r\n"));
-        QCOMPARE(memo.SelLength(), 4);
-        memo.SetSelText(QStringLiteral("X\r\nY"));
-        QCOMPARE(memo.Text(), QStringLiteral("ab\r\nX\r\nYef"));
-        QCOMPARE(memo.SelStart(), 8);
-        QCOMPARE(memo.SelLength(), 0);
+        DocumentText doc;
+        doc.SetText(QStringLiteral("ab\r\ncd\r\nef"));
+        doc.SetSelStart(1);
+        doc.SetSelLength(6); // would end between CR and LF: stops at the line end
+        QCOMPARE(doc.SelStart(), 1);
+        QCOMPARE(doc.SelText(), QStringLiteral("b\r\ncd"));
+        doc.SetSelStart(4);
+        doc.SetSelLength(4);
+        QCOMPARE(doc.SelText(), QStringLiteral("cd\r\n"));
+        QCOMPARE(doc.SelLength(), 4);
+        doc.SetSelText(QStringLiteral("X\r\nY"));
+        QCOMPARE(doc.Text(), QStringLiteral("ab\r\nX\r\nYef"));
+        QCOMPARE(doc.SelStart(), 8);
+        QCOMPARE(doc.SelLength(), 0);
     }
 
     void caretLineAndColumn_data()
@@ -117,59 +119,59 @@ private Q_SLOTS:
         QFETCH(int, offset);
         QFETCH(int, line);
         QFETCH(int, column);
-        TColorMemo memo;
-        memo.SetText(QStringLiteral("abc\r\nd\r\n\r\nxy"));
-        memo.SetSelStart(offset);
-        QCOMPARE(memo.CaretLine(), line);
-        QCOMPARE(memo.CaretColumn(), column);
+        DocumentText doc;
+        doc.SetText(QStringLiteral("abc\r\nd\r\n\r\nxy"));
+        doc.SetSelStart(offset);
+        QCOMPARE(doc.CaretLine(), line);
+        QCOMPARE(doc.CaretColumn(), column);
     }
 
     void setCaretLineAndColumnClamp()
     {
-        TColorMemo memo;
-        memo.SetText(QStringLiteral("abc\r\nde"));
-        memo.SetCaretLine(7);
-        QCOMPARE(memo.SelStart(), 5);
-        memo.SetCaretColumn(99);
-        QCOMPARE(memo.SelStart(), 7);
-        memo.SetCaretLine(-3);
-        memo.SetCaretColumn(2);
-        QCOMPARE(memo.SelStart(), 2);
+        DocumentText doc;
+        doc.SetText(QStringLiteral("abc\r\nde"));
+        doc.SetCaretLine(7);
+        QCOMPARE(doc.SelStart(), 5);
+        doc.SetCaretColumn(99);
+        QCOMPARE(doc.SelStart(), 7);
+        doc.SetCaretLine(-3);
+        doc.SetCaretColumn(2);
+        QCOMPARE(doc.SelStart(), 2);
     }
 
-    // A very long line is held in pieces that none of the memo's interfaces shows.
+    // A very long line is held in pieces that none of the text's interfaces shows.
     void longLineInPieces()
     {
-        TColorMemo memo;
+        DocumentText doc;
         const QString line = longLine(3 * SoftBreaks::MaxBlockLength);
         const QString text = QStringLiteral("first\r\n") + line + QStringLiteral("\r\nlast\r\n");
-        memo.SetText(text);
-        QVERIFY(memo.document()->blockCount() > memo.LineCount() + 1);
-        QCOMPARE(memo.Text(), text);
-        QCOMPARE(memo.TextLength(), text.size());
-        QCOMPARE(memo.LineCount(), 4);
-        QCOMPARE(memo.LineText(1), line);
-        QCOMPARE(memo.LineStart(2), 7 + line.size() + 2);
-        QCOMPARE(memo.Lines(), (QStringList{"first", line, "last"}));
+        doc.SetText(text);
+        QVERIFY(doc.document()->blockCount() > doc.LineCount() + 1);
+        QCOMPARE(doc.Text(), text);
+        QCOMPARE(doc.TextLength(), text.size());
+        QCOMPARE(doc.LineCount(), 4);
+        QCOMPARE(doc.LineText(1), line);
+        QCOMPARE(doc.LineStart(2), 7 + line.size() + 2);
+        QCOMPARE(doc.Lines(), (QStringList{"first", line, "last"}));
         for (int offset = 0; offset <= text.size(); ++offset) {
-            const int back = memo.fromDocumentPosition(memo.toDocumentPosition(offset));
+            const int back = doc.fromDocumentPosition(doc.toDocumentPosition(offset));
             QCOMPARE(back, offset > 0 && text[offset - 1] == QLatin1Char('\r') ? offset - 1 : offset);
         }
-        memo.SetSelStart(7 + 5000);
-        QCOMPARE(memo.CaretLine(), 1);
-        QCOMPARE(memo.CaretColumn(), 5000);
+        doc.SetSelStart(7 + 5000);
+        QCOMPARE(doc.CaretLine(), 1);
+        QCOMPARE(doc.CaretColumn(), 5000);
 
         // A change across pieces, and back through the undo text.
-        const QString before = memo.UndoText();
-        memo.SetSelStart(7 + 4000);
-        memo.SetSelLength(6000);
-        QCOMPARE(memo.SelText(), text.mid(7 + 4000, 6000));
-        memo.SetSelText(QStringLiteral("X\r\nY"));
+        const QString before = doc.UndoText();
+        doc.SetSelStart(7 + 4000);
+        doc.SetSelLength(6000);
+        QCOMPARE(doc.SelText(), text.mid(7 + 4000, 6000));
+        doc.SetSelText(QStringLiteral("X\r\nY"));
         const QString changed = QString(text).replace(7 + 4000, 6000, QStringLiteral("X\r\nY"));
-        QCOMPARE(memo.Text(), changed);
-        QCOMPARE(memo.LineCount(), 5);
-        memo.RestoreUndoText(before);
-        QCOMPARE(memo.Text(), text);
+        QCOMPARE(doc.Text(), changed);
+        QCOMPARE(doc.LineCount(), 5);
+        doc.RestoreUndoText(before);
+        QCOMPARE(doc.Text(), text);
     }
 
     // Keys at the seam of two pieces act on one character, as anywhere else.
@@ -238,7 +240,7 @@ private Q_SLOTS:
     }
 
     // A large text is shown before all of it is in; whatever is asked of the
-    // memo meanwhile answers for the whole text.
+    // text meanwhile answers for the whole text.
     void loadingALargeText_data()
     {
         QTest::addColumn<QString>("text");
@@ -252,20 +254,20 @@ private Q_SLOTS:
     void loadingALargeText()
     {
         QFETCH(QString, text);
-        TColorMemo memo;
-        memo.LoadText(toDocumentBreaks(text));
-        QVERIFY(memo.Loading());
-        QVERIFY(!memo.Modified());
-        QCOMPARE(memo.TextLength(), text.size());
-        QCOMPARE(memo.LineCount(), memo.Loading() ? int(text.count(QLatin1Char('\n'))) + 1 : -1);
-        QCOMPARE(memo.Text(), text);
-        QVERIFY(!memo.Loading());
+        DocumentText doc;
+        doc.LoadText(toDocumentBreaks(text));
+        QVERIFY(doc.Loading());
+        QVERIFY(!doc.Modified());
+        QCOMPARE(doc.TextLength(), text.size());
+        QCOMPARE(doc.LineCount(), doc.Loading() ? int(text.count(QLatin1Char('\n'))) + 1 : -1);
+        QCOMPARE(doc.Text(), text);
+        QVERIFY(!doc.Loading());
 
-        memo.LoadText(toDocumentBreaks(text));
-        QTRY_VERIFY(!memo.Loading());
-        QCOMPARE(memo.Text(), text);
-        QCOMPARE(memo.TextLength(), text.size());
-        QVERIFY(!memo.Modified());
+        doc.LoadText(toDocumentBreaks(text));
+        QTRY_VERIFY(!doc.Loading());
+        QCOMPARE(doc.Text(), text);
+        QCOMPARE(doc.TextLength(), text.size());
+        QVERIFY(!doc.Modified());
     }
 
     void pastedBreaksAreNormalised()
