@@ -638,6 +638,9 @@ private Q_SLOTS:
             if (!server.commands.contains(command.value(step)) || !form->cancelButton->isEnabled())
                 return;
             user.stop();
+            // The data connection works again, so that the refresh after a cancelled
+            // transfer does not meet the same silence and wait for the time-out.
+            server.dataMode = ScriptedFtpServer::DataMode::Transfer;
             if (ending == Ending::Cancel)
                 form->cancelButton->click();
             else
