@@ -14,6 +14,7 @@
 #include "scriptedprompts.h"
 #include "settings/settings.h"
 #include "shell/mainform.h"
+#include "transferload.h"
 #include "vsftpdprocess.h"
 
 #include <QAction>
@@ -36,7 +37,8 @@
 
 namespace {
 
-constexpr qint64 FileSize = 256LL * 1024 * 1024;
+using namespace transferload;
+
 constexpr int Runs = 7;
 constexpr double TargetRatio = 0.9;
 constexpr double TargetGapMs = 50;
@@ -53,43 +55,6 @@ struct Server
 
 enum Runner { Curl, Client, Window, RunnerCount };
 enum Direction { Up, Down };
-
-bool writeSourceFile(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    QByteArray block(1024 * 1024, Qt::Uninitialized);
-    for (qint64 written = 0; written < FileSize; written += block.size()) {
-        for (int i = 0; i < block.size(); ++i)
-            block[i] = char((written / block.size()) * 31 + i * 7);
-        if (file.write(block) != block.size())
-            return false;
-    }
-    return true;
-}
-
-// The longest gap between ticks of a 10 ms timer while it runs.
-class TickWatch
-{
-public:
-    TickWatch()
-    {
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            m_longest = qMax(m_longest, double(m_clock.nsecsElapsed()) / 1e6);
-            m_clock.restart();
-        });
-        m_timer.setTimerType(Qt::PreciseTimer);
-        m_timer.start(10);
-        m_clock.start();
-    }
-    double longestGapMs() const { return m_longest; }
-
-private:
-    QTimer m_timer;
-    QElapsedTimer m_clock;
-    double m_longest = 0;
-};
 
 double secondsSince(const QElapsedTimer &clock)
 {
@@ -223,11 +188,6 @@ double median(QList<double> values)
 {
     std::sort(values.begin(), values.end());
     return values.at(values.size() / 2);
-}
-
-double megabytesPerSecond(double seconds)
-{
-    return double(FileSize) / (1024.0 * 1024.0) / seconds;
 }
 
 // One server and mode: each run sets the client and the window against curl beside them, in

@@ -3,6 +3,7 @@
 #include "benchreport.h"
 #include "ftp/sftpsession.h"
 #include "sshdprocess.h"
+#include "transferload.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -18,45 +19,9 @@
 
 namespace {
 
-constexpr qint64 FileSize = 256LL * 1024 * 1024;
+using namespace transferload;
+
 constexpr int Runs = 7;
-
-bool writeSource(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    QByteArray block(1024 * 1024, Qt::Uninitialized);
-    for (qint64 written = 0; written < FileSize; written += block.size()) {
-        for (int i = 0; i < block.size(); ++i)
-            block[i] = char((written / block.size()) * 31 + i * 7);
-        if (file.write(block) != block.size())
-            return false;
-    }
-    return true;
-}
-
-// The longest gap between ticks of a 10 ms timer while it runs.
-class TickWatch
-{
-public:
-    TickWatch()
-    {
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            m_longest = qMax(m_longest, double(m_clock.nsecsElapsed()) / 1e6);
-            m_clock.restart();
-        });
-        m_timer.setTimerType(Qt::PreciseTimer);
-        m_timer.start(10);
-        m_clock.start();
-    }
-    double longestGapMs() const { return m_longest; }
-
-private:
-    QTimer m_timer;
-    QElapsedTimer m_clock;
-    double m_longest = 0;
-};
 
 // Seconds for one sftp run of a batch command, or a negative value when it failed.
 double sftpSeconds(const SshdProcess &server, const QString &key, const QString &command)
@@ -108,11 +73,6 @@ double median(QList<double> values)
     return values.at(values.size() / 2);
 }
 
-double megabytesPerSecond(double seconds)
-{
-    return double(FileSize) / (1024.0 * 1024.0) / seconds;
-}
-
 void reportDirection(const QString &direction, const QList<double> &ours, const QList<double> &sftp)
 {
     // The machine is shared: each of our runs is set against the sftp run beside it, and the
@@ -138,7 +98,7 @@ int main(int argc, char **argv)
     QTemporaryDir local;
     const QString failure = server.start();
     const QString source = local.filePath(QStringLiteral("source.bin"));
-    if (!failure.isEmpty() || !local.isValid() || !writeSource(source)) {
+    if (!failure.isEmpty() || !local.isValid() || !writeSourceFile(source)) {
         std::fprintf(stderr, "cannot start: %s\n", qPrintable(failure));
         return 1;
     }

@@ -1,4 +1,5 @@
 #include "ftpserverprocess.h"
+#include "testprocess.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -15,13 +16,7 @@ constexpr int StartMs = 15000;
 
 FtpServerProcess::~FtpServerProcess()
 {
-    if (m_process.state() == QProcess::NotRunning)
-        return;
-    m_process.terminate();
-    if (!m_process.waitForFinished(5000)) {
-        m_process.kill();
-        m_process.waitForFinished(5000);
-    }
+    stopTestProcess(m_process);
 }
 
 QString FtpServerProcess::makeCertificate(const QString &folder)

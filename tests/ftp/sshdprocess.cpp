@@ -1,4 +1,5 @@
 #include "sshdprocess.h"
+#include "testprocess.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -62,11 +63,7 @@ SshdProcess::~SshdProcess()
         if (pid != m_process.processId())
             ::kill(pid_t(pid), SIGTERM);
     }
-    m_process.terminate();
-    if (!m_process.waitForFinished(5000)) {
-        m_process.kill();
-        m_process.waitForFinished(5000);
-    }
+    stopTestProcess(m_process);
 }
 
 QString SshdProcess::path(const QString &name) const

@@ -1,4 +1,5 @@
 #include "vsftpdprocess.h"
+#include "testprocess.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -55,13 +56,7 @@ VsftpdProcess::~VsftpdProcess()
 
 void VsftpdProcess::stop()
 {
-    if (m_process.state() == QProcess::NotRunning)
-        return;
-    m_process.terminate();
-    if (!m_process.waitForFinished(5000)) {
-        m_process.kill();
-        m_process.waitForFinished(5000);
-    }
+    stopTestProcess(m_process);
 }
 
 QString VsftpdProcess::start(const QString &root)
