@@ -1,9 +1,16 @@
-# markvale_add_test(<name> SOURCES <files...> LIBS <targets...>)
-# One Qt Test executable, registered with CTest and run headless.
+# markvale_add_test(<name> [NO_WIDGETS] SOURCES <files...> LIBS <targets...>)
+# One Qt Test executable, registered with CTest and run headless. NO_WIDGETS:
+# it tests an engine and links the widget-free test helpers only.
 function(markvale_add_test name)
-    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    cmake_parse_arguments(ARG "NO_WIDGETS" "" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
-    target_link_libraries(${name} PRIVATE Qt6::Test markvale_testsupport ${ARG_LIBS})
+    if(ARG_NO_WIDGETS)
+        # A test of an engine: built without widgets, and checked for it.
+        target_link_libraries(${name} PRIVATE Qt6::Test markvale_testfiles ${ARG_LIBS})
+        markvale_engine_library(${name})
+    else()
+        target_link_libraries(${name} PRIVATE Qt6::Test markvale_testsupport ${ARG_LIBS})
+    endif()
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES
         ENVIRONMENT "QT_QPA_PLATFORM=offscreen;MARKVALE_TEST_DATA=${CMAKE_CURRENT_SOURCE_DIR}/data")

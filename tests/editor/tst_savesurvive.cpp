@@ -1,8 +1,4 @@
-#include "colormemo/colormemo.h"
-#include "editor/editform.h"
-#include "scriptedprompts.h"
-#include "shell/mainform.h"
-#include "testconfig.h"
+#include "editor/document.h"
 
 #include <QFile>
 #include <QProcess>
@@ -83,22 +79,18 @@ private Q_SLOTS:
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write("<p>old</p>\r\n");
         }
-        TestConfig config;
-        config.writeLanguage(1);
-        ScriptedPrompts prompts;
-        Tmainform main;
-        main.FormCreate();
-        Teditform *editor = main.openDocument(path);
-        QVERIFY(editor);
-        editor->cmemo1->SetText(QString(2 * 1024 * 1024, QLatin1Char('x')));
-        prompts.answerMessage(Prompts::Button::Ok, QStringLiteral("Could not save"));
-        editor->save();
+        Document document;
+        QVERIFY(document.load(path).ok());
+        document.text().SetText(QString(2 * 1024 * 1024, QLatin1Char('x')));
+        const Document::FileResult written = document.save();
+        QCOMPARE(written.error, TextFile::Error::WriteFailed);
         QCOMPARE(readAll(path), QByteArray("<p>old</p>\r\n"));
-        QVERIFY(editor->cmemo1->Modified());
-        QCOMPARE(editor->cmemo1->TextLength(), 2 * 1024 * 1024);
-        editor->closeWithoutQuery();
+        QVERIFY(document.isModified());
+        QCOMPARE(document.text().TextLength(), 2 * 1024 * 1024);
     }
 };
 
+// The file watch inside a document listens to the application's state: a
+// QGuiApplication, no widgets.
 QTEST_MAIN(TestSaveSurvive)
 #include "tst_savesurvive.moc"
