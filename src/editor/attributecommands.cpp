@@ -1,6 +1,7 @@
 #include "editor/editorcommands.h"
 
 #include "colormemo/colormemo.h"
+#include "colormemo/documenttext.h"
 #include "editor/editform.h"
 #include "editor/menubuilder.h"
 #include "editor/tagtext.h"
@@ -12,13 +13,14 @@ namespace {
 
 void insertColor(Teditform &editor)
 {
-    if (editor.cmemo1->SelLength() != 0)
+    DocumentText &text = editor.document().text();
+    if (text.SelLength() != 0)
         return;
     const std::optional<QColor> chosen = Prompts::color(Qt::black);
     if (!chosen)
         return;
     editor.document().pushUndo();
-    editor.cmemo1->SetSelText(colorCode(chosen->red(), chosen->green(), chosen->blue()));
+    text.SetSelText(colorCode(chosen->red(), chosen->green(), chosen->blue()));
     editor.cmemo1->setFocus();
 }
 

@@ -1,6 +1,7 @@
 #include "editor/attributepopups.h"
 
 #include "colormemo/colormemo.h"
+#include "colormemo/documenttext.h"
 #include "editor/attributemenus.h"
 #include "editor/editform.h"
 #include "editor/menubuilder.h"
@@ -71,9 +72,9 @@ QPoint AttributePopups::popupPoint() const
 
 void AttributePopups::chooseAttribute(QMenu *menu, const AttributeItem &item)
 {
-    TColorMemo *memo = m_editor.cmemo1;
-    const int at = memo->SelStart();
-    memo->SetSelText(QString::fromUtf8(item.text));
+    DocumentText &text = m_editor.document().text();
+    const int at = text.SelStart();
+    text.SetSelText(QString::fromUtf8(item.text));
     addAttribute(tagState(), item, at);
     open(menu->objectName());
 }
@@ -81,6 +82,7 @@ void AttributePopups::chooseAttribute(QMenu *menu, const AttributeItem &item)
 void AttributePopups::stopAttributes(QMenu *menu)
 {
     menu->hide();
-    m_editor.cmemo1->SetSelStart(qBound(0, tagState().StopPosition, m_editor.cmemo1->TextLength()));
+    DocumentText &text = m_editor.document().text();
+    text.SetSelStart(qBound(0, tagState().StopPosition, text.TextLength()));
     m_editor.cmemo1->setFocus();
 }

@@ -1,6 +1,6 @@
 #include "editor/definedtagcommands.h"
 
-#include "colormemo/colormemo.h"
+#include "colormemo/documenttext.h"
 #include "editor/definedtagtext.h"
 #include "editor/editform.h"
 #include "editor/editorcommands.h"
@@ -18,15 +18,15 @@ void insertDefinedTag(Teditform &editor, int slot)
 {
     if (slot < 0 || slot >= DefinedTagCount)
         return;
-    TColorMemo *memo = editor.cmemo1;
+    DocumentText &text = editor.document().text();
     editor.document().pushUndo();
-    const int selected = memo->SelLength();
+    const int selected = text.SelLength();
     const auto insertion =
-        DefinedTagText::insertion(settings().DefinedTags[size_t(slot)], memo->SelText());
+        DefinedTagText::insertion(settings().DefinedTags[size_t(slot)], text.SelText());
     if (!insertion)
         return;
-    memo->SetSelText(insertion->text);
-    memo->SetSelStart(qMax(0, memo->SelStart() - selected - insertion->caretBack));
+    text.SetSelText(insertion->text);
+    text.SetSelStart(qMax(0, text.SelStart() - selected - insertion->caretBack));
 }
 
 void editDefinedTags(Teditform &editor)

@@ -1,6 +1,6 @@
 #include "editor/snippetcommands.h"
 
-#include "colormemo/colormemo.h"
+#include "colormemo/documenttext.h"
 #include "editor/editform.h"
 #include "editor/editorcommands.h"
 #include "editor/editortexts.h"
@@ -40,7 +40,8 @@ void insertSnippet(Teditform &editor, int index)
     const SnippetTexts::Snippet &snippet = snippets[size_t(index)];
     if (!TextOperations::insertAtCaret(editor, snippet.text))
         return;
-    editor.cmemo1->SetSelStart(editor.cmemo1->SelStart() - snippet.caretBack);
+    DocumentText &text = editor.document().text();
+    text.SetSelStart(text.SelStart() - snippet.caretBack);
 }
 
 void insertLinkToMarkvale(Teditform &editor)
@@ -50,7 +51,7 @@ void insertLinkToMarkvale(Teditform &editor)
 
 void generateLayers(Teditform &editor)
 {
-    if (editor.cmemo1->SelLength() != 0)
+    if (editor.document().text().SelLength() != 0)
         return;
 
     int count = 0;
@@ -82,7 +83,7 @@ void generateLayers(Teditform &editor)
         return;
 
     editor.document().pushUndo();
-    editor.cmemo1->SetSelText(SnippetTexts::layerScript(count, geometry));
+    editor.document().text().SetSelText(SnippetTexts::layerScript(count, geometry));
 }
 
 } // namespace SnippetCommands

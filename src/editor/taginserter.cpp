@@ -1,6 +1,7 @@
 #include "editor/taginserter.h"
 
 #include "colormemo/colormemo.h"
+#include "colormemo/documenttext.h"
 #include "editor/attributepopups.h"
 #include "editor/editform.h"
 #include "editor/editortexts.h"
@@ -40,7 +41,7 @@ void TagInserter::insertTag(int tag)
         return;
     }
     // A single element has no content to wrap around a selection.
-    if (isSingleTag(tag) && m_editor.cmemo1->SelLength() != 0)
+    if (isSingleTag(tag) && text().SelLength() != 0)
         return;
     if (attributeMode)
         insertWithAttributeMenu(tag);
@@ -51,7 +52,7 @@ void TagInserter::insertTag(int tag)
 void TagInserter::insertFromTable(int tag)
 {
     const std::optional<TagInsertion> insertion =
-        tableModeInsertion(tag, TagTable()[size_t(tag)], m_editor.cmemo1->SelText());
+        tableModeInsertion(tag, TagTable()[size_t(tag)], text().SelText());
     if (!insertion)
         return;
     m_editor.document().pushUndo();
@@ -63,13 +64,13 @@ void TagInserter::insertWithAttributeMenu(int tag)
     const AttributeModeRow *row = attributeModeRow(tag);
     if (!row)
         return;
-    TColorMemo *memo = m_editor.cmemo1;
+    DocumentText &text = this->text();
     m_editor.document().pushUndo();
     TagState &state = tagState();
-    state.SelectedText = memo->SelText();
-    state.SelectionLength = memo->SelLength();
+    state.SelectedText = text.SelText();
+    state.SelectionLength = text.SelLength();
     state.AttributeCount = 0;
-    const int start = memo->SelStart();
+    const int start = text.SelStart();
     insert(attributeModeInsertion(*row, state.SelectedText));
     if (row->stop != NoStop) {
         state.StopPosition = start + row->stop;
@@ -81,7 +82,7 @@ void TagInserter::insertWithAttributeMenu(int tag)
 
 void TagInserter::insertMetaTags()
 {
-    if (m_editor.cmemo1->SelLength() != 0)
+    if (text().SelLength() != 0)
         return;
     m_editor.document().pushUndo();
     insert(standardInsertion(TagTable()));
@@ -89,7 +90,7 @@ void TagInserter::insertMetaTags()
 
 void TagInserter::tablePicture()
 {
-    if (m_editor.cmemo1->SelLength() != 0)
+    if (text().SelLength() != 0)
         return;
     m_editor.document().pushUndo();
     insert(tablePictureInsertion(TagTable()[size_t(PictureTag)]));
@@ -100,17 +101,17 @@ void TagInserter::tablePicture()
 
 void TagInserter::attributePicture()
 {
-    TColorMemo *memo = m_editor.cmemo1;
-    if (memo->SelLength() != 0)
+    DocumentText &text = this->text();
+    if (text.SelLength() != 0)
         return;
     m_editor.document().pushUndo();
     insert(attributePictureInsertion());
     TagState &state = tagState();
-    state.StopPosition = memo->SelStart();
+    state.StopPosition = text.SelStart();
     const QString path = choosePicture();
     if (path.isEmpty()) {
         state.AttributeCount = 1;
-        state.StopPosition = memo->SelStart();
+        state.StopPosition = text.SelStart();
         moveCaret(CancelledPictureStep);
     } else if (insertPicture(path, AttributePictureSteps)) {
         // A fresh count: the first attribute added from the menu is where
@@ -134,8 +135,8 @@ QString TagInserter::choosePicture() const
 
 bool TagInserter::insertPicture(const QString &path, const PictureSteps &steps)
 {
-    TColorMemo *memo = m_editor.cmemo1;
-    memo->SetSelText(QFileInfo(path).fileName());
+    DocumentText &text = this->text();
+    text.SetSelText(QFileInfo(path).fileName());
     PictureError error;
     const std::optional<QSize> size = pictureSize(path, &error);
     if (!size) {
@@ -143,30 +144,30 @@ bool TagInserter::insertPicture(const QString &path, const PictureSteps &steps)
         return false;
     }
     moveCaret(steps.toHeight);
-    memo->SetSelText(QString::number(size->height()));
+    text.SetSelText(QString::number(size->height()));
     moveCaret(steps.toWidth);
-    memo->SetSelText(QString::number(size->width()));
+    text.SetSelText(QString::number(size->width()));
     moveCaret(steps.afterWidth);
     return true;
 }
 
 void TagInserter::insert(const TagInsertion &insertion)
 {
-    const int start = m_editor.cmemo1->SelStart();
-    m_editor.cmemo1->SetSelText(insertion.text);
+    const int start = text().SelStart();
+    text().SetSelText(insertion.text);
     setCaret(start + insertion.caret);
 }
 
 // Stored templates may carry any back value; the caret stays in the text.
 void TagInserter::setCaret(int position)
 {
-    m_editor.cmemo1->SetSelStart(qBound(0, position, m_editor.cmemo1->TextLength()));
+    text().SetSelStart(qBound(0, position, text().TextLength()));
     m_editor.ShowCaretPosition();
 }
 
 void TagInserter::moveCaret(int characters)
 {
-    setCaret(m_editor.cmemo1->SelStart() + characters);
+    setCaret(text().SelStart() + characters);
 }
 
 // Ctrl+N acts on the key press: waiting for N to be released would miss
@@ -183,12 +184,17 @@ bool TagInserter::eventFilter(QObject *watched, QEvent *event)
     return QObject::eventFilter(watched, event);
 }
 
+DocumentText &TagInserter::text() const
+{
+    return m_editor.document().text();
+}
+
 void TagInserter::jumpToNextEmptyValue()
 {
-    TColorMemo *memo = m_editor.cmemo1;
-    const std::optional<int> column = nextEmptyValueColumn(memo->LineText(memo->CaretLine()));
+    DocumentText &text = this->text();
+    const std::optional<int> column = nextEmptyValueColumn(text.LineText(text.CaretLine()));
     if (!column)
         return;
-    memo->SetCaretColumn(*column);
+    text.SetCaretColumn(*column);
     m_editor.ShowCaretPosition();
 }

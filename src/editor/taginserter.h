@@ -2,6 +2,7 @@
 
 #include <QObject>
 
+class DocumentText;
 class Teditform;
 struct PictureSteps;
 struct TagInsertion;
@@ -37,6 +38,8 @@ private:
     void setCaret(int position);
     void moveCaret(int characters);
     void jumpToNextEmptyValue();
+    // The window's text, where the commands read and change it.
+    DocumentText &text() const;
 
     Teditform &m_editor;
     // Compared with, never used: the window may be half torn down when the

@@ -1,6 +1,7 @@
 #include "editor/textoperations.h"
 
 #include "colormemo/colormemo.h"
+#include "colormemo/documenttext.h"
 #include "editor/editform.h"
 #include "editor/editorcommands.h"
 #include "editor/editortexts.h"
@@ -26,18 +27,18 @@ bool askedYes(Prompts::Kind kind, Prompts::Buttons buttons)
 }
 
 // Replaces [start, start + length) of the text in one edit.
-void replaceRange(TColorMemo *memo, int start, int length, const QString &text)
+void replaceRange(DocumentText &document, int start, int length, const QString &text)
 {
-    memo->SetSelStart(start);
-    memo->SetSelLength(length);
-    memo->SetSelText(text);
+    document.SetSelStart(start);
+    document.SetSelLength(length);
+    document.SetSelText(text);
 }
 
-// Turns the text `before`, which the memo holds from offset `start` on, into
+// Turns the text `before`, which the document holds from offset `start` on, into
 // `after`. Small scattered changes are made where they are, in one change;
 // otherwise the whole stretch is replaced at once. Either way the control
 // re-lays out only what changed and the document ends the same.
-void replaceText(TColorMemo *memo, int start, const QString &before, const QString &after)
+void replaceText(DocumentText &document, int start, const QString &before, const QString &after)
 {
     if (before == after)
         return;
@@ -51,7 +52,7 @@ void replaceText(TColorMemo *memo, int start, const QString &before, const QStri
         for (const TextBuilders::TextEdit &edit : edits)
             changes.push_back({start + edit.position, edit.removed, edit.inserted});
     }
-    memo->ApplyChanges(changes);
+    document.ApplyChanges(changes);
 }
 
 // Adds items to a menu, placed before `before` (at the end when it is null).
@@ -185,17 +186,18 @@ QString &LastTextFile()
 
 bool insertAtCaret(Teditform &editor, const QString &text)
 {
-    if (editor.cmemo1->SelLength() != 0)
+    DocumentText &document = editor.document().text();
+    if (document.SelLength() != 0)
         return false;
     editor.document().pushUndo();
-    editor.cmemo1->SetSelText(text);
+    document.SetSelText(text);
     return true;
 }
 
 void scrollToCaretLine(Teditform &editor)
 {
     TColorMemo *memo = editor.cmemo1;
-    const int line = memo->CaretLine();
+    const int line = editor.document().text().CaretLine();
     // Wrapped lines take several rows of the scroll bar, so one step may fall
     // short; repeat while the memo can still scroll.
     for (int attempt = 0; attempt < 64; ++attempt) {
@@ -217,7 +219,7 @@ void copy(Teditform &editor)
 void cut(Teditform &editor)
 {
     // Without a selection there is nothing to cut, and no step to undo.
-    if (editor.cmemo1->SelLength() == 0)
+    if (editor.document().text().SelLength() == 0)
         return;
     editor.document().pushUndo();
     editor.cmemo1->cut();
@@ -231,24 +233,25 @@ void paste(Teditform &editor)
 
 void deleteSelection(Teditform &editor)
 {
-    if (editor.cmemo1->SelLength() == 0)
+    DocumentText &document = editor.document().text();
+    if (document.SelLength() == 0)
         return;
     if (!askedYes(Prompts::Kind::Warning, Prompts::Button::Yes | Prompts::Button::Cancel))
         return;
     editor.document().pushUndo();
-    editor.cmemo1->SetSelText(QString());
+    document.SetSelText(QString());
 }
 
 void deleteLine(Teditform &editor)
 {
     editor.document().pushUndo();
-    TColorMemo *memo = editor.cmemo1;
-    const int line = memo->CaretLine();
-    const int start = memo->LineStart(line);
+    DocumentText &document = editor.document().text();
+    const int line = document.CaretLine();
+    const int start = document.LineStart(line);
     // The line with its line break; the last line has none to take.
-    const int end = line + 1 < memo->LineCount() ? memo->LineStart(line + 1)
-                                                 : start + int(memo->LineText(line).size());
-    replaceRange(memo, start, end - start, QString());
+    const int end = line + 1 < document.LineCount() ? document.LineStart(line + 1)
+                                                    : start + int(document.LineText(line).size());
+    replaceRange(document, start, end - start, QString());
     editor.ShowCaretPosition();
 }
 
@@ -260,14 +263,15 @@ void selectAll(Teditform &editor)
 
 void goToTop(Teditform &editor)
 {
-    editor.cmemo1->SetCaretLine(0);
+    editor.document().text().SetCaretLine(0);
     scrollToCaretLine(editor);
     editor.ShowCaretPosition();
 }
 
 void goToBottom(Teditform &editor)
 {
-    editor.cmemo1->SetCaretLine(editor.cmemo1->LineCount());
+    DocumentText &document = editor.document().text();
+    document.SetCaretLine(document.LineCount());
     scrollToCaretLine(editor);
     editor.ShowCaretPosition();
 }
@@ -277,8 +281,9 @@ void jumpToPosition(Teditform &editor)
     Tposform form(&editor);
     if (Prompts::runDialog(form) != QDialog::Accepted)
         return;
-    editor.cmemo1->SetCaretLine(form.line());
-    editor.cmemo1->SetCaretColumn(form.column());
+    DocumentText &document = editor.document().text();
+    document.SetCaretLine(form.line());
+    document.SetCaretColumn(form.column());
     scrollToCaretLine(editor);
     editor.ShowCaretPosition();
 }
@@ -286,50 +291,49 @@ void jumpToPosition(Teditform &editor)
 // Replaces the selection by what `build` makes of it, and leaves the caret
 // after the result.
 template<typename Build>
-void rebuildSelection(TColorMemo *memo, Build build)
+void rebuildSelection(DocumentText &document, Build build)
 {
-    const int start = memo->SelStart();
-    const QString before = memo->SelText();
+    const int start = document.SelStart();
+    const QString before = document.SelText();
     const QString after = build(before);
-    replaceText(memo, start, before, after);
-    memo->SetSelStart(start + int(after.size()));
+    replaceText(document, start, before, after);
+    document.SetSelStart(start + int(after.size()));
 }
 
 void setLineBreaks(Teditform &editor)
 {
     editor.document().pushUndo();
-    TColorMemo *memo = editor.cmemo1;
     {
         const OverrideCursor busy;
-        rebuildSelection(memo, TextBuilders::setLineBreaks);
+        rebuildSelection(editor.document().text(), TextBuilders::setLineBreaks);
     }
-    memo->setFocus();
+    editor.cmemo1->setFocus();
 }
 
 void removeLineBreaks(Teditform &editor)
 {
     editor.document().pushUndo();
     const OverrideCursor busy;
-    rebuildSelection(editor.cmemo1, TextBuilders::removeLineBreaks);
+    rebuildSelection(editor.document().text(), TextBuilders::removeLineBreaks);
 }
 
 void removeEmptyLines(Teditform &editor)
 {
     editor.document().pushUndo();
     const OverrideCursor busy;
-    TColorMemo *memo = editor.cmemo1;
-    const QString text = memo->Text();
+    DocumentText &document = editor.document().text();
+    const QString text = document.Text();
     const TextBuilders::EmptyLinesResult result = TextBuilders::removeEmptyLines(text);
     if (result.caret < 0)
         return;
-    replaceText(memo, 0, text, result.text);
-    memo->SetSelStart(result.caret);
+    replaceText(document, 0, text, result.text);
+    document.SetSelStart(result.caret);
 }
 
 void insertFromTextFile(Teditform &editor)
 {
-    TColorMemo *memo = editor.cmemo1;
-    if (memo->SelLength() != 0)
+    DocumentText &document = editor.document().text();
+    if (document.SelLength() != 0)
         return;
     editor.document().pushUndo();
     Tloadform picker(&editor);
@@ -337,10 +341,10 @@ void insertFromTextFile(Teditform &editor)
     const int result = Prompts::runDialog(picker);
     if (result == QDialog::Accepted) {
         PickedText() = picker.selectedText();
-        memo->SetSelText(PickedText());
+        document.SetSelText(PickedText());
     }
     LastTextFile() = picker.fileName();
-    memo->setFocus();
+    editor.cmemo1->setFocus();
 }
 
 void insertSpace(Teditform &editor)
