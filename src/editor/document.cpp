@@ -88,6 +88,12 @@ QString Document::fileText() const
 Document::FileResult Document::save(bool clearModified)
 {
     FileResult result{TextFile::Error::None, QString(), m_fileName};
+    // An untitled or blank document's name is a placeholder in the user's
+    // language, not a file the user chose: only Save as names one.
+    if (!isNamed()) {
+        result.error = TextFile::Error::WriteFailed;
+        return result;
+    }
     result.error = TextFile::writeText(m_fileName, fileText(), m_encoding, &result.detail);
     if (!result.ok())
         return result;

@@ -81,6 +81,17 @@ private Q_SLOTS:
         QCOMPARE(document.save().error, TextFile::Error::Unencodable);
         QCOMPARE(readFile(path), QByteArray("caf\xE9\r\n"));
     }
+
+    void unnamedDocumentWritesNoPlaceholderFile()
+    {
+        const QString placeholder = dir.filePath(QStringLiteral("Ohne Name"));
+        Document document;
+        document.setPlaceholder(Document::Kind::Untitled, placeholder);
+        document.text().SetSelText(QStringLiteral("text"));
+        QCOMPARE(document.save().error, TextFile::Error::WriteFailed);
+        QVERIFY(!QFile::exists(placeholder));
+        QVERIFY(document.isModified());
+    }
 };
 
 // The file watch inside a document listens to the application's state: a
