@@ -85,7 +85,7 @@ double openUntilDrawn(Tmainform &mainform, const QString &path, Teditform **open
     QElapsedTimer timer;
     timer.start();
     Teditform *editor = mainform.openDocument(path);
-    PaintWatch watch(editor->cmemo1->viewport());
+    PaintWatch watch(editor->memo()->viewport());
     while (watch.paints == 0)
         QApplication::processEvents(QEventLoop::WaitForMoreEvents);
     *opened = editor;
@@ -139,7 +139,7 @@ int main(int argc, char *argv[])
                   QStringLiteral("ms"), 350);
     QElapsedTimer loading;
     loading.start();
-    while (editor->cmemo1->Loading())
+    while (editor->memo()->Loading())
         QApplication::processEvents();
     bench::report(QStringLiteral("open the 10 MB page, until all of it is in"), open + loading.nsecsElapsed() / 1e6,
                   QStringLiteral("ms"));
@@ -148,7 +148,7 @@ int main(int argc, char *argv[])
                   QStringLiteral("MB"), 90, QStringLiteral("%1 MB before opening").arg(before, 0, 'f', 1));
 
     // Ctrl+F1 inserts <B></B> at the caret, each time after an undo snapshot.
-    TColorMemo *memo = editor->cmemo1;
+    TColorMemo *memo = editor->memo();
     QAction *bold = nullptr;
     for (QAction *action : editor->findChildren<QAction *>()) {
         if (action->shortcut() == QKeySequence(QStringLiteral("Ctrl+F1")))
@@ -220,7 +220,7 @@ int main(int argc, char *argv[])
     const QString line = writeFile(dir, "line.htm", pageBytes(2300000 / 113, " "));
     const double lineOpen = openUntilDrawn(mainform, line, &editor);
     bench::report(QStringLiteral("open a 2.3 MB single-line page, until drawn"), lineOpen, QStringLiteral("ms"));
-    memo = editor->cmemo1;
+    memo = editor->memo();
     memo->SetSelStart(memo->TextLength() / 2);
     memo->ensureCursorVisible();
     settle();

@@ -99,7 +99,7 @@ int main(int argc, char *argv[])
     waitUntilIdle();
 
     Teditform *editor = mainform.openDocument(SharedTexts::BlankName.text());
-    TColorMemo *memo = editor->cmemo1;
+    TColorMemo *memo = editor->memo();
     const QString text = largeText();
     auto action = [editor](const char *name) {
         return editor->findChild<QAction *>(QLatin1String(name));

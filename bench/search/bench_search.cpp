@@ -80,7 +80,7 @@ int main(int argc, char *argv[])
 
     const QString page = largePage();
     Teditform *editor = mainform.openDocument(SharedTexts::BlankName.text());
-    editor->cmemo1->SetText(page);
+    editor->memo()->SetText(page);
     QApplication::processEvents();
 
     // The scan alone, without the windows.
@@ -101,7 +101,7 @@ int main(int argc, char *argv[])
     // Reading the text at every position, as a literal procedure would.
     QElapsedTimer timer;
     timer.start();
-    editor->cmemo1->Text();
+    editor->memo()->Text();
     const double perRead = timer.nsecsElapsed() / 1e6;
     bench::report(QStringLiteral("read the memo's text"), perRead, QStringLiteral("ms"));
     const double literalHours = perRead * page.size() / 3.6e6;
@@ -123,7 +123,7 @@ int main(int argc, char *argv[])
     timer.restart();
     mainform.replace();
     const double replaceAll = timer.nsecsElapsed() / 1e6;
-    const QString result = editor->cmemo1->Text();
+    const QString result = editor->memo()->Text();
     if (prompts.asked != 1 || result.count(QLatin1String("class=\"d\"")) != Lines / 2
         || result.size() != page.size())
         qFatal("replace with All did not replace every occurrence");

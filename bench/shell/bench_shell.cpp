@@ -57,7 +57,7 @@ int main(int argc, char *argv[])
     timer.start();
     Teditform *editor = mainform.openDocument(page);
     waitUntilIdle();
-    editor->cmemo1->viewport()->repaint();
+    editor->memo()->viewport()->repaint();
     bench::report(QStringLiteral("open 10 MB page until shown"), timer.nsecsElapsed() / 1e6,
                   QStringLiteral("ms"), 1000);
     bench::report(QStringLiteral("resident memory with 10 MB page"), bench::residentMegabytes(),

@@ -21,7 +21,7 @@ void insertColor(Teditform &editor)
         return;
     editor.document().pushUndo();
     text.SetSelText(colorCode(chosen->red(), chosen->green(), chosen->blue()));
-    editor.cmemo1->setFocus();
+    editor.memo()->setFocus();
 }
 
 } // namespace

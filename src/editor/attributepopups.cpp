@@ -84,5 +84,5 @@ void AttributePopups::stopAttributes(QMenu *menu)
     menu->hide();
     DocumentText &text = m_editor.document().text();
     text.SetSelStart(qBound(0, tagState().StopPosition, text.TextLength()));
-    m_editor.cmemo1->setFocus();
+    m_editor.memo()->setFocus();
 }

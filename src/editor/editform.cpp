@@ -50,14 +50,14 @@ Teditform::Teditform(EditorHost *host, QWidget *parent)
     auto *layout = new QVBoxLayout(body);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    cmemo1 = new TColorMemo(m_document->text(), body);
+    m_memo = new TColorMemo(m_document->text(), body);
     // Colour coding is decided once, when the window is created.
     if (settings().Color)
-        addEditorRules(cmemo1->ColorRules());
-    cmemo1->setObjectName(QStringLiteral("cmemo1"));
-    cmemo1->setMouseTracking(true);
-    cmemo1->viewport()->installEventFilter(this);
-    layout->addWidget(cmemo1);
+        addEditorRules(m_memo->ColorRules());
+    m_memo->setObjectName(QStringLiteral("cmemo1"));
+    m_memo->setMouseTracking(true);
+    m_memo->viewport()->installEventFilter(this);
+    layout->addWidget(m_memo);
     m_statusBar = named<QStatusBar>("StatusBar2", body);
     m_statusBar->setSizeGripEnabled(false);
     m_caretPanel = new StatusPanel(80, StatusPanel::Fixed, m_statusBar);
@@ -88,11 +88,11 @@ Teditform::Teditform(EditorHost *host, QWidget *parent)
     showUndoState();
     updateEditCommands();
 
-    connect(cmemo1, &QPlainTextEdit::textChanged, this, &Teditform::memoChanged);
+    connect(m_memo, &QPlainTextEdit::textChanged, this, &Teditform::memoChanged);
     connect(&m_document->diskWatch(), &FileWatch::changedOnDisk, this, &Teditform::fileChangedOnDisk);
     connect(m_document, &Document::undoStateChanged, this, &Teditform::showUndoState);
-    connect(cmemo1, &QPlainTextEdit::cursorPositionChanged, this, &Teditform::ShowCaretPosition);
-    connect(cmemo1, &QPlainTextEdit::selectionChanged, this, &Teditform::updateEditCommands);
+    connect(m_memo, &QPlainTextEdit::cursorPositionChanged, this, &Teditform::ShowCaretPosition);
+    connect(m_memo, &QPlainTextEdit::selectionChanged, this, &Teditform::updateEditCommands);
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this,
             &Teditform::updateEditCommands);
 }
@@ -213,7 +213,7 @@ void Teditform::reserveMenuShortcuts()
     for (QAction *action : actions) {
         reserved << action->shortcuts();
     }
-    cmemo1->setReservedShortcuts(reserved);
+    m_memo->setReservedShortcuts(reserved);
 }
 
 QList<QMenu *> Teditform::fileViewMenus() const
@@ -264,8 +264,8 @@ bool Teditform::LoadDocument(const QString &name)
 {
     if (name == SharedTexts::UntitledName.text()) {
         m_document->setPlaceholder(Document::Kind::Untitled, name);
-        cmemo1->SetText(QLatin1String(NewHtmlSkeleton));
-        cmemo1->SetSelStart(cmemo1->TextLength() - SkeletonCaretFromEnd);
+        m_memo->SetText(QLatin1String(NewHtmlSkeleton));
+        m_memo->SetSelStart(m_memo->TextLength() - SkeletonCaretFromEnd);
         setAutoSave(false);
         setWindowTitle(SharedTexts::UntitledName.text());
     } else if (name == SharedTexts::BlankName.text()) {
@@ -281,7 +281,7 @@ bool Teditform::LoadDocument(const QString &name)
         setAutoSave(settings().AutoSave);
         setWindowTitle(m_autoSaveOn ? baseName() + EditorTexts::AutoSaveSuffix.text() : baseName());
     }
-    cmemo1->SetModified(false);
+    m_memo->SetModified(false);
     ShowDocumentStatus();
     UpdateCommandStates();
     return true;
@@ -386,21 +386,21 @@ bool Teditform::writeDocument(bool clearModified)
 void Teditform::memoChanged()
 {
     m_document->setModified(true);
-    m_host->setStatusText(1, SharedTexts::ByteCount.text().arg(cmemo1->TextLength()));
+    m_host->setStatusText(1, SharedTexts::ByteCount.text().arg(m_memo->TextLength()));
     m_host->setStatusText(2, SharedTexts::ModifiedText.text());
     ShowCaretPosition();
 }
 
 void Teditform::ShowCaretPosition()
 {
-    m_caretPanel->showText(EditorTexts::CaretPosition.text().arg(cmemo1->CaretLine()).arg(cmemo1->CaretColumn()));
+    m_caretPanel->showText(EditorTexts::CaretPosition.text().arg(m_memo->CaretLine()).arg(m_memo->CaretColumn()));
 }
 
 void Teditform::ShowDocumentStatus()
 {
     m_host->setStatusText(3, QStringLiteral("%1 %2").arg(m_host->EditorCount()).arg(SharedTexts::WindowsText.text()));
     m_host->setStatusText(2, m_document->isModified() ? SharedTexts::ModifiedText.text() : QString());
-    m_host->setStatusText(1, SharedTexts::ByteCount.text().arg(cmemo1->TextLength()));
+    m_host->setStatusText(1, SharedTexts::ByteCount.text().arg(m_memo->TextLength()));
     m_host->setStatusText(4, m_document->fileName());
 }
 
@@ -432,7 +432,7 @@ void Teditform::UpdateCommandStates()
 
 void Teditform::updateEditCommands()
 {
-    const bool selection = cmemo1->textCursor().hasSelection();
+    const bool selection = m_memo->textCursor().hasSelection();
     for (QAction *command : {m_commands.copy, m_commands.cut, m_commands.del})
         command->setEnabled(selection);
     m_commands.paste->setEnabled(!QApplication::clipboard()->text().isEmpty());
@@ -454,23 +454,23 @@ void Teditform::showUndoState()
 void Teditform::undo()
 {
     m_document->undo();
-    cmemo1->setFocus();
+    m_memo->setFocus();
     // Replacing the text resets the control's modified flag; the document did change.
     memoChanged();
-    cmemo1->ensureCursorVisible();
+    m_memo->ensureCursorVisible();
 }
 
 void Teditform::redo()
 {
     m_document->redo();
     memoChanged();
-    cmemo1->ensureCursorVisible();
+    m_memo->ensureCursorVisible();
 }
 
 void Teditform::save()
 {
     trySave();
-    cmemo1->setFocus();
+    m_memo->setFocus();
 }
 
 bool Teditform::trySave()
@@ -513,7 +513,7 @@ void Teditform::saveAs()
 
 void Teditform::insertTextFile()
 {
-    if (cmemo1->SelLength() == 0) {
+    if (m_memo->SelLength() == 0) {
         Prompts::FileDialog dialog;
         dialog.title = EditorTexts::InsertDialogTitle.text();
         dialog.directory = settings().TextDir;
@@ -525,20 +525,20 @@ void Teditform::insertTextFile()
                 showFileError(read);
         }
     }
-    cmemo1->setFocus();
+    m_memo->setFocus();
 }
 
 void Teditform::print()
 {
-    if (cmemo1->TextLength() == 0)
+    if (m_memo->TextLength() == 0)
         return;
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(baseName());
     if (!Prompts::print(printer, PrintDialogHelp))
         return;
     QTextDocument page;
-    page.setDefaultFont(cmemo1->font());
-    page.setPlainText(cmemo1->Lines().join(QLatin1Char('\n')));
+    page.setDefaultFont(m_memo->font());
+    page.setPlainText(m_memo->Lines().join(QLatin1Char('\n')));
     page.print(&printer);
 }
 
@@ -558,7 +558,7 @@ void Teditform::toggleAutoSave()
 
 void Teditform::toggleWordWrap()
 {
-    cmemo1->SetWordWrap(m_commands.wordWrap->isChecked());
+    m_memo->SetWordWrap(m_commands.wordWrap->isChecked());
 }
 
 void Teditform::toggleLineNumbers()
@@ -574,7 +574,7 @@ void Teditform::toggleLineNumbers()
 void Teditform::showLineNumbers(bool on)
 {
     m_commands.lineNumbers->setChecked(on);
-    cmemo1->SetLineNumbers(on);
+    m_memo->SetLineNumbers(on);
 }
 
 void Teditform::launchBrowser()
@@ -590,7 +590,7 @@ void Teditform::closeAll()
 
 void Teditform::FormActivate()
 {
-    cmemo1->setFont(QFont(settings().FontType, settings().FontSize));
+    m_memo->setFont(QFont(settings().FontType, settings().FontSize));
     setWindowTitle(m_autoSaveOn ? baseName() + QLatin1Char(' ') + EditorTexts::AutoSaveSuffix.text()
                                 : baseName());
     ShowDocumentStatus();
@@ -646,7 +646,7 @@ void Teditform::closeEvent(QCloseEvent *event)
 
 bool Teditform::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != cmemo1->viewport())
+    if (watched != m_memo->viewport())
         return QMdiSubWindow::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::MouseMove:

@@ -32,7 +32,9 @@ public:
     bool AutoSaveOn() const { return m_autoSaveOn; }
     bool tagTemplatesMode() const;
 
-    TColorMemo *cmemo1 = nullptr;
+    // The control that shows the document: focus, scrolling, what is on
+    // screen. Commands read and change the text through document().
+    TColorMemo *memo() const { return m_memo; }
 
     // The window's menus; the command families add their items to them.
     struct Menus
@@ -143,6 +145,7 @@ private:
 
     EditorHost *m_host;
     Document *const m_document;
+    TColorMemo *m_memo = nullptr;
     bool m_autoSaveOn = false;
     bool m_queryDone = false;
     bool m_askingAboutDisk = false;

@@ -25,9 +25,9 @@ const char *const PictureMenu = "imgpu";
 TagInserter::TagInserter(Teditform &editor)
     : QObject(&editor)
     , m_editor(editor)
-    , m_memo(editor.cmemo1)
+    , m_memo(editor.memo())
 {
-    editor.cmemo1->installEventFilter(this);
+    editor.memo()->installEventFilter(this);
 }
 
 void TagInserter::insertTag(int tag)

@@ -162,7 +162,7 @@ void installCharacterMenu(Teditform &editor)
         }
         characterMenu->addMenu(sub);
     }
-    TColorMemo *memo = editor.cmemo1;
+    TColorMemo *memo = editor.memo();
     memo->setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(memo, &QWidget::customContextMenuRequested, characterMenu,
                      [memo, characterMenu](const QPoint &pos) {
@@ -196,7 +196,7 @@ bool insertAtCaret(Teditform &editor, const QString &text)
 
 void scrollToCaretLine(Teditform &editor)
 {
-    TColorMemo *memo = editor.cmemo1;
+    TColorMemo *memo = editor.memo();
     const int line = editor.document().text().CaretLine();
     // Wrapped lines take several rows of the scroll bar, so one step may fall
     // short; repeat while the memo can still scroll.
@@ -213,7 +213,7 @@ void scrollToCaretLine(Teditform &editor)
 
 void copy(Teditform &editor)
 {
-    editor.cmemo1->copy();
+    editor.memo()->copy();
 }
 
 void cut(Teditform &editor)
@@ -222,13 +222,13 @@ void cut(Teditform &editor)
     if (editor.document().text().SelLength() == 0)
         return;
     editor.document().pushUndo();
-    editor.cmemo1->cut();
+    editor.memo()->cut();
 }
 
 void paste(Teditform &editor)
 {
     editor.document().pushUndo();
-    editor.cmemo1->paste();
+    editor.memo()->paste();
 }
 
 void deleteSelection(Teditform &editor)
@@ -258,7 +258,7 @@ void deleteLine(Teditform &editor)
 void selectAll(Teditform &editor)
 {
     if (askedYes(Prompts::Kind::Confirmation, Prompts::Button::Yes | Prompts::Button::No))
-        editor.cmemo1->selectAll();
+        editor.memo()->selectAll();
 }
 
 void goToTop(Teditform &editor)
@@ -307,7 +307,7 @@ void setLineBreaks(Teditform &editor)
         const OverrideCursor busy;
         rebuildSelection(editor.document().text(), TextBuilders::setLineBreaks);
     }
-    editor.cmemo1->setFocus();
+    editor.memo()->setFocus();
 }
 
 void removeLineBreaks(Teditform &editor)
@@ -344,7 +344,7 @@ void insertFromTextFile(Teditform &editor)
         document.SetSelText(PickedText());
     }
     LastTextFile() = picker.fileName();
-    editor.cmemo1->setFocus();
+    editor.memo()->setFocus();
 }
 
 void insertSpace(Teditform &editor)

@@ -105,7 +105,7 @@ public:
     WindowReplace(Teditform &editor, const SearchMatcher &matcher, const QString &replacement)
         : m_document(editor.document())
         , m_text(m_document.text())
-        , m_memo(editor.cmemo1)
+        , m_memo(editor.memo())
         , m_matcher(matcher)
         , m_replacement(replacement)
         , m_scan(m_text.Text(), matcher, replacement)
@@ -200,8 +200,8 @@ void Search(EditorWindows &windows)
         return;
     SearchCriteria &criteria = searchCriteria();
     // The selection is kept here: showing occurrences selects them in turn.
-    const qsizetype selStart = active->cmemo1->SelStart();
-    const qsizetype selEnd = selStart + active->cmemo1->SelLength();
+    const qsizetype selStart = active->memo()->SelStart();
+    const qsizetype selEnd = selStart + active->memo()->SelLength();
     criteria.searchInSelection = selEnd > selStart;
     Tsearchform dialog(active->window());
     if (!confirmed(dialog))
@@ -209,14 +209,14 @@ void Search(EditorWindows &windows)
 
     const SearchMatcher matcher(criteria.searchText, criteria.searchMatchCase);
     if (criteria.searchInSelection) {
-        searchWindow(active->cmemo1, matcher, selStart, selEnd);
+        searchWindow(active->memo(), matcher, selStart, selEnd);
         return;
     }
     for (const QPointer<Teditform> &editor : windowsToVisit(windows, criteria.searchAllFiles)) {
         if (!editor)
             continue;
         windows.activateEditor(editor);
-        if (!searchWindow(editor->cmemo1, matcher, 0, editor->cmemo1->TextLength()))
+        if (!searchWindow(editor->memo(), matcher, 0, editor->memo()->TextLength()))
             return;
     }
 }

@@ -313,7 +313,7 @@ void Tmainform::buildMenus()
     on(MainAction::FocusEditor, [this] {
         activateWindow();
         if (Teditform *editor = activeEditor())
-            editor->cmemo1->setFocus();
+            editor->memo()->setFocus();
     });
     on(MainAction::FocusProject, [this] {
         if (m_project)
@@ -644,7 +644,7 @@ void Tmainform::saveAllAndLaunch(const QString &target)
     const QList<Teditform *> all = editorsFromActive();
     for (Teditform *editor : all) {
         // A document without a file of its own has nowhere to go.
-        if (editor->cmemo1->Modified() && editor->document().isNamed() && editor->mayWriteOverDisk())
+        if (editor->document().isModified() && editor->document().isNamed() && editor->mayWriteOverDisk())
             editor->writeDocument(false);
     }
     if (QFileInfo(target).isFile())
@@ -840,7 +840,7 @@ void Tmainform::configure()
     const QFont font(settings().FontType, settings().FontSize);
     const QList<Teditform *> all = editors();
     for (Teditform *editor : all) {
-        editor->cmemo1->setFont(font);
+        editor->memo()->setFont(font);
         editor->ApplyLanguage();
     }
     if (m_ftp)

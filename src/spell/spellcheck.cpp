@@ -183,7 +183,7 @@ void SpellCheck(Teditform &editor)
         return;
     }
 
-    TColorMemo *memo = editor.cmemo1;
+    TColorMemo *memo = editor.memo();
     const QString optionsPath = spellFilePath(language.optionsFile);
     DocumentTarget target(editor.document());
     SpellSession session(editor.document().text().Text(), *loaded->dictionary, loaded->userWords, target,

@@ -53,7 +53,7 @@ private:
     QTemporaryDir dir;
     Teditform *editor = nullptr;
 
-    TColorMemo *memo() const { return editor->cmemo1; }
+    TColorMemo *memo() const { return editor->memo(); }
     QAction *action(const char *name) const { return editor->findChild<QAction *>(QLatin1String(name)); }
     void setAttributeMode(bool on) { editor->commands().tagTemplates->setChecked(on); }
 

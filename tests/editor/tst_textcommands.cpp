@@ -116,7 +116,7 @@ private:
     FakeHost host;
     Teditform *editor = nullptr;
 
-    TColorMemo *memo() const { return editor->cmemo1; }
+    TColorMemo *memo() const { return editor->memo(); }
     QAction *action(const char *name) const
     {
         auto *a = editor->findChild<QAction *>(QLatin1String(name));

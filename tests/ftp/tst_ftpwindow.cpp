@@ -270,7 +270,7 @@ private Q_SLOTS:
         QCOMPARE(readBytes(local(QStringLiteral("logo.gif"))), QByteArray(5000, '\x01'));
         QCOMPARE(openedFiles(), QStringList{QStringLiteral("index.html")});
         QCOMPARE(main->EditorCount(), 1);
-        QCOMPARE(main->editors().first()->cmemo1->Text(), QStringLiteral("<HTML>remote</HTML>\r\n"));
+        QCOMPARE(main->editors().first()->memo()->Text(), QStringLiteral("<HTML>remote</HTML>\r\n"));
         QVERIFY(form->downloadButton->isEnabled() && form->disconnectButton->isEnabled()
                 && form->createFolderButton->isEnabled());
         QVERIFY(!form->cancelButton->isEnabled());

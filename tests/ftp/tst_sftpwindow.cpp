@@ -147,7 +147,7 @@ private Q_SLOTS:
         QCOMPARE(readBytes(local.filePath(QStringLiteral("fetched/index.html"))), page);
         QCOMPARE(main->EditorCount(), 2);
         QCOMPARE(main->editors().last()->document().fileName(), local.filePath(QStringLiteral("fetched/index.html")));
-        QCOMPARE(main->editors().last()->cmemo1->Text(), QString::fromUtf8(page));
+        QCOMPARE(main->editors().last()->memo()->Text(), QString::fromUtf8(page));
         QVERIFY(form->statusLog->toPlainText().contains(QStringLiteral("Received %1 Bytes").arg(page.size())));
     }
 

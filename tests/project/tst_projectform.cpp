@@ -177,15 +177,15 @@ private Q_SLOTS:
         Teditform *editor = main->activeEditor();
         project()->snippetList->setCurrentRow(0);
         project()->copySnippet();
-        QCOMPARE(editor->cmemo1->Text(), QStringLiteral("<hr>\r\nline"));
+        QCOMPARE(editor->memo()->Text(), QStringLiteral("<hr>\r\nline"));
         // Over a selection it asks first; Cancel leaves the text alone.
-        editor->cmemo1->SetSelStart(0);
-        editor->cmemo1->SetSelLength(4);
+        editor->memo()->SetSelStart(0);
+        editor->memo()->SetSelLength(4);
         prompts->answerMessage(Prompts::Button::Cancel, QStringLiteral("You have \"selected\" text"));
         project()->copySnippet();
-        QCOMPARE(editor->cmemo1->Text(), QStringLiteral("<hr>\r\nline"));
+        QCOMPARE(editor->memo()->Text(), QStringLiteral("<hr>\r\nline"));
         editor->undo();
-        QCOMPARE(editor->cmemo1->Text(), QString());
+        QCOMPARE(editor->memo()->Text(), QString());
     }
 
     void saveAndOpenAgain()

@@ -64,8 +64,8 @@ public:
     Button message(const Prompts::Message &m) override
     {
         Teditform *editor = m_host.activeEditor();
-        asked.append({m.text, m.buttons, m.helpContext, editor, editor->cmemo1->SelStart(),
-                      editor->cmemo1->SelLength()});
+        asked.append({m.text, m.buttons, m.helpContext, editor, editor->memo()->SelStart(),
+                      editor->memo()->SelLength()});
         return answers.isEmpty() ? Button::None : answers.takeFirst();
     }
     Prompts::FileResult openFile(const Prompts::FileDialog &, bool) override { return {}; }
@@ -116,8 +116,8 @@ private:
     Teditform *open(const QString &text)
     {
         Teditform *editor = main->openDocument(SharedTexts::BlankName.text());
-        editor->cmemo1->SetText(text);
-        editor->cmemo1->SetModified(false);
+        editor->memo()->SetText(text);
+        editor->memo()->SetModified(false);
         return editor;
     }
 
@@ -214,12 +214,12 @@ private Q_SLOTS:
     void nothingFoundSaysNothing()
     {
         Teditform *editor = open(QStringLiteral("one two"));
-        editor->cmemo1->SetSelStart(4);
+        editor->memo()->SetSelStart(4);
         search(QStringLiteral("three"));
         replace(QStringLiteral("three"), QStringLiteral("3"));
         QVERIFY(answering->asked.isEmpty());
-        QCOMPARE(editor->cmemo1->SelStart(), 4);
-        QVERIFY(!editor->cmemo1->Modified());
+        QCOMPARE(editor->memo()->SelStart(), 4);
+        QVERIFY(!editor->memo()->Modified());
     }
 
     void allFilesVisitsEachWindowOnceFromTheActive()
@@ -246,8 +246,8 @@ private Q_SLOTS:
         search(QStringLiteral("x"), Scope::AllFiles);
         QCOMPARE(answering->asked.size(), 1);
         QCOMPARE(main->activeEditor(), first);
-        QCOMPARE(first->cmemo1->SelStart(), 0);
-        QCOMPARE(first->cmemo1->SelLength(), 1);
+        QCOMPARE(first->memo()->SelStart(), 0);
+        QCOMPARE(first->memo()->SelLength(), 1);
     }
 
     void selectedLimitsTheSearch()
@@ -256,8 +256,8 @@ private Q_SLOTS:
         open(QStringLiteral("ab"));
         main->activateEditor(editor);
         // "ab a": the occurrence that runs past the selection is outside it.
-        editor->cmemo1->SetSelStart(3);
-        editor->cmemo1->SetSelLength(7);
+        editor->memo()->SetSelStart(3);
+        editor->memo()->SetSelLength(7);
         answer({Button::Yes, Button::Yes, Button::Yes});
         search(QStringLiteral("ab"), Scope::Selected);
         QVERIFY(localOffered);
@@ -277,12 +277,12 @@ private Q_SLOTS:
     void replaceNeverOffersSelected()
     {
         Teditform *editor = open(QStringLiteral("ab ab"));
-        editor->cmemo1->SetSelStart(3);
-        editor->cmemo1->SetSelLength(2);
+        editor->memo()->SetSelStart(3);
+        editor->memo()->SetSelLength(2);
         answer({Button::All});
         replace(QStringLiteral("ab"), QStringLiteral("x"));
         QVERIFY(!localOffered);
-        QCOMPARE(editor->cmemo1->Text(), QStringLiteral("x x"));
+        QCOMPARE(editor->memo()->Text(), QStringLiteral("x x"));
     }
 
     void replaceAnswers_data()
@@ -335,9 +335,9 @@ private Q_SLOTS:
         answering->answers = answers;
         replace(searchText, replacement);
         QCOMPARE(answering->selStarts(), asked);
-        QCOMPARE(editor->cmemo1->Text(), result);
-        QCOMPARE(editor->cmemo1->SelStart(), selStart);
-        QCOMPARE(editor->cmemo1->SelLength(), selLength);
+        QCOMPARE(editor->memo()->Text(), result);
+        QCOMPARE(editor->memo()->SelStart(), selStart);
+        QCOMPARE(editor->memo()->SelLength(), selLength);
         const AnsweringPrompts::Asked &first = answering->asked.first();
         QCOMPARE(first.text, QStringLiteral("Replace %1 with %2 ?").arg(searchText, replacement));
         QCOMPARE(first.buttons, Button::Yes | Button::No | Button::Cancel | Button::All | Button::Help);
@@ -355,8 +355,8 @@ private Q_SLOTS:
         replace(QStringLiteral("a"), QStringLiteral("b"), Scope::AllFiles);
         QCOMPARE(answering->asked.size(), 3);
         QCOMPARE(answering->asked[1].editor, second);
-        QCOMPARE(first->cmemo1->Text(), QStringLiteral("b b"));
-        QCOMPARE(second->cmemo1->Text(), QStringLiteral("b a"));
+        QCOMPARE(first->memo()->Text(), QStringLiteral("b b"));
+        QCOMPARE(second->memo()->Text(), QStringLiteral("b a"));
     }
 
     void cancelEndsTheReplaceEverywhere()
@@ -367,7 +367,7 @@ private Q_SLOTS:
         answer({Button::Cancel});
         replace(QStringLiteral("a"), QStringLiteral("b"), Scope::AllFiles);
         QCOMPARE(answering->asked.size(), 1);
-        QCOMPARE(second->cmemo1->Text(), QStringLiteral("a"));
+        QCOMPARE(second->memo()->Text(), QStringLiteral("a"));
         QCOMPARE(main->activeEditor(), first);
     }
 
@@ -377,10 +377,10 @@ private Q_SLOTS:
         Teditform *second = open(QStringLiteral("a"));
         answer({Button::All});
         replace(QStringLiteral("a"), QStringLiteral("b"));
-        QCOMPARE(first->cmemo1->Text(), QStringLiteral("a"));
-        QCOMPARE(second->cmemo1->Text(), QStringLiteral("b"));
-        QVERIFY(second->cmemo1->Modified());
-        QVERIFY(!first->cmemo1->Modified());
+        QCOMPARE(first->memo()->Text(), QStringLiteral("a"));
+        QCOMPARE(second->memo()->Text(), QStringLiteral("b"));
+        QVERIFY(second->memo()->Modified());
+        QVERIFY(!first->memo()->Modified());
     }
 
     void oneUndoTakesBackTheRunInEachWindow()
@@ -390,14 +390,14 @@ private Q_SLOTS:
         main->activateEditor(first);
         answer({Button::Yes, Button::No, Button::All, Button::All});
         replace(QStringLiteral("a"), QStringLiteral("b"), Scope::AllFiles);
-        QCOMPARE(first->cmemo1->Text(), QStringLiteral("b a b"));
-        QCOMPARE(second->cmemo1->Text(), QStringLiteral("b"));
+        QCOMPARE(first->memo()->Text(), QStringLiteral("b a b"));
+        QCOMPARE(second->memo()->Text(), QStringLiteral("b"));
         for (Teditform *editor : {first, second}) {
             main->activateEditor(editor);
             editor->commands().undo->trigger();
         }
-        QCOMPARE(first->cmemo1->Text(), QStringLiteral("a a a"));
-        QCOMPARE(second->cmemo1->Text(), QStringLiteral("a"));
+        QCOMPARE(first->memo()->Text(), QStringLiteral("a a a"));
+        QCOMPARE(second->memo()->Text(), QStringLiteral("a"));
     }
 
     void searchTextIsSharedByBothCommands()

@@ -211,10 +211,10 @@ void openEveryWindow(Tmainform &main, ScriptedPrompts &prompts)
     keep(Help::window());
 
     // The spell dialog lives only while a check runs.
-    editor->cmemo1->SetText(QStringLiteral("Thiss"));
+    editor->memo()->SetText(QStringLiteral("Thiss"));
     prompts.answerDialog([](QDialog &dialog) { dialog.reject(); });
     editor->findChild<QAction *>(QStringLiteral("Spellcheck1"))->trigger();
-    editor->cmemo1->SetModified(false);
+    editor->memo()->SetModified(false);
 }
 
 // The placeholders %1..%9 of a text, in order of their numbers.

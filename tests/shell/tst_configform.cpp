@@ -150,17 +150,17 @@ private Q_SLOTS:
             dialog.applyAndClose();
         });
         main.configure();
-        QCOMPARE(editor->cmemo1->font().pointSize(), 14);
+        QCOMPARE(editor->memo()->font().pointSize(), 14);
         QCOMPARE(editor->findChild<QAction *>(QStringLiteral("Save1"))->text(), QStringLiteral("&Gem"));
         QCOMPARE(main.findChild<QMenu *>(QStringLiteral("Help1"))->title(), QStringLiteral("&Hjælp"));
         QVERIFY(!main.action(MainAction::ColorCoding)->isChecked());
         QCOMPARE(storedInteger("FontSize"), 10);
 
         // Cancel changes nothing, yet fonts are applied again from the record.
-        editor->cmemo1->setFont(QFont(QStringLiteral("Serif"), 9));
+        editor->memo()->setFont(QFont(QStringLiteral("Serif"), 9));
         prompts.answerDialog([](QDialog &d) { d.reject(); });
         main.configure();
-        QCOMPARE(editor->cmemo1->font().pointSize(), 14);
+        QCOMPARE(editor->memo()->font().pointSize(), 14);
         QCOMPARE(settings().Lang, 2);
 
         LoadSettings(); // the next start

@@ -183,15 +183,15 @@ private Q_SLOTS:
         main->newHtmlDocument();
         Teditform *editor = active();
         QVERIFY(editor);
-        QCOMPARE(editor->cmemo1->Text(),
+        QCOMPARE(editor->memo()->Text(),
                  QStringLiteral("<HTML>\r\n<HEAD>\r\n<TITLE></TITLE>\r\n</HEAD>\r\n\r\n</HTML>\r\n"));
-        QCOMPARE(editor->cmemo1->SelStart(), 23);
+        QCOMPARE(editor->memo()->SelStart(), 23);
         QCOMPARE(main->statusText(1), QStringLiteral("53 bytes"));
         QCOMPARE(main->statusText(2), QString());
         QCOMPARE(main->statusText(3), QStringLiteral("1 window(s)"));
         QCOMPARE(main->statusText(4), QStringLiteral("No name"));
         QCOMPARE(editor->windowTitle(), QStringLiteral("No name"));
-        QVERIFY(!editor->cmemo1->Modified());
+        QVERIFY(!editor->memo()->Modified());
     }
 
     void caretStatusFollowsTyping()
@@ -201,11 +201,11 @@ private Q_SLOTS:
         QVERIFY(panel);
         const auto caretText = [&] { return panel->findChildren<QLabel *>().value(0)->text(); };
         QCOMPARE(caretText(), QStringLiteral("Line:0 Pos:0"));
-        QTest::keyClicks(active()->cmemo1, QStringLiteral("abc"));
+        QTest::keyClicks(active()->memo(), QStringLiteral("abc"));
         QCOMPARE(caretText(), QStringLiteral("Line:0 Pos:3"));
         QCOMPARE(main->statusText(1), QStringLiteral("3 bytes"));
         QCOMPARE(main->statusText(2), QStringLiteral("modified"));
-        QTest::keyClick(active()->cmemo1, Qt::Key_Return);
+        QTest::keyClick(active()->memo(), Qt::Key_Return);
         QCOMPARE(caretText(), QStringLiteral("Line:1 Pos:0"));
         QCOMPARE(main->statusText(1), QStringLiteral("5 bytes"));
     }
@@ -217,7 +217,7 @@ private Q_SLOTS:
         writeTestFile(path("sep.htm"), bytes);
         main->openFiles({path("sep.htm")});
         Teditform *editor = active();
-        TColorMemo *memo = editor->cmemo1;
+        TColorMemo *memo = editor->memo();
         QCOMPARE(memo->LineCount(), 3);
         memo->SetSelStart(3);
         QCOMPARE(memo->CaretLine(), 0);
@@ -241,8 +241,8 @@ private Q_SLOTS:
         writeTestFile(path("min.htm"), bytes);
         main->openFiles({path("min.htm")});
         Teditform *editor = active();
-        editor->cmemo1->SetSelStart(8 + 50000);
-        QTest::keyClicks(editor->cmemo1, QStringLiteral("x"));
+        editor->memo()->SetSelStart(8 + 50000);
+        QTest::keyClicks(editor->memo(), QStringLiteral("x"));
         editor->save();
         QCOMPARE(readFile(path("min.htm")), QByteArray(bytes).insert(8 + 50000, 'x'));
     }
@@ -253,18 +253,18 @@ private Q_SLOTS:
         Teditform *first = active();
         main->newBlankDocument();
         QVERIFY(!commands().lineNumbers->isChecked());
-        const int plainLeft = first->cmemo1->viewport()->x();
+        const int plainLeft = first->memo()->viewport()->x();
         commands().lineNumbers->trigger();
         for (Teditform *editor : main->editors()) {
-            QVERIFY(editor->cmemo1->LineNumbers());
-            QVERIFY(editor->cmemo1->viewport()->x() > plainLeft);
+            QVERIFY(editor->memo()->LineNumbers());
+            QVERIFY(editor->memo()->viewport()->x() > plainLeft);
         }
         QVERIFY(readFile(config->path()).contains("LineNumbers=1"));
         main->newBlankDocument();
         QVERIFY(commands().lineNumbers->isChecked());
         commands().lineNumbers->trigger();
-        QVERIFY(!first->cmemo1->LineNumbers());
-        QCOMPARE(first->cmemo1->viewport()->x(), plainLeft);
+        QVERIFY(!first->memo()->LineNumbers());
+        QCOMPARE(first->memo()->viewport()->x(), plainLeft);
     }
 
     void commandStatesFollowWindowCount_data()
@@ -327,7 +327,7 @@ private Q_SLOTS:
     {
         main->newBlankDocument();
         Teditform *editor = active();
-        QTest::keyClicks(editor->cmemo1, QStringLiteral("<p>"));
+        QTest::keyClicks(editor->memo(), QStringLiteral("<p>"));
         prompts->answerSave(path("page.htm"));
         editor->save(); // unnamed: runs Save as
         QCOMPARE(prompts->lastFileDialog().title, QStringLiteral("Enter name to save file as"));
@@ -335,12 +335,12 @@ private Q_SLOTS:
         QCOMPARE(readFile(path("page.htm")), QByteArray("<p>\r\n"));
         QCOMPARE(editor->document().fileName(), path("page.htm"));
         QCOMPARE(editor->windowTitle(), QStringLiteral("page.htm"));
-        QVERIFY(!editor->cmemo1->Modified());
+        QVERIFY(!editor->memo()->Modified());
         QCOMPARE(main->statusText(4), path("page.htm"));
         QVERIFY(enabled(MainAction::UploadButton));
 
-        QTest::keyClick(editor->cmemo1, Qt::Key_End);
-        QTest::keyClicks(editor->cmemo1, QStringLiteral("x"));
+        QTest::keyClick(editor->memo(), Qt::Key_End);
+        QTest::keyClicks(editor->memo(), QStringLiteral("x"));
         QCOMPARE(main->statusText(2), QStringLiteral("modified"));
         editor->save(); // named: no dialog
         QCOMPARE(readFile(path("page.htm")), QByteArray("<p>x\r\n"));
@@ -354,7 +354,7 @@ private Q_SLOTS:
         QDir::setCurrent(dir->path());
         main->newHtmlDocument();
         Teditform *editor = active();
-        QTest::keyClicks(editor->cmemo1, QStringLiteral("x"));
+        QTest::keyClicks(editor->memo(), QStringLiteral("x"));
         settings().Lang = 3;
         prompts->answerDialog([](QDialog &dialog) { dialog.reject(); });
         main->configure();
@@ -382,12 +382,12 @@ private Q_SLOTS:
         writeTestFile(path("keep.htm"), "old\r\n");
         main->openFiles({path("keep.htm")});
         Teditform *editor = active();
-        QTest::keyClicks(editor->cmemo1, QStringLiteral("new"));
+        QTest::keyClicks(editor->memo(), QStringLiteral("new"));
         prompts->answerSave(path("keep.htm/inside.htm"));
         prompts->answerMessage(Prompts::Button::Ok, QStringLiteral("Could not save"));
         editor->saveAs();
         QCOMPARE(editor->document().fileName(), path("keep.htm"));
-        QVERIFY(editor->cmemo1->Modified());
+        QVERIFY(editor->memo()->Modified());
         QCOMPARE(readFile(path("keep.htm")), QByteArray("old\r\n"));
     }
 
@@ -399,10 +399,10 @@ private Q_SLOTS:
         // Unmodified: offered to reload.
         prompts->answerMessage(Prompts::Button::Yes, QStringLiteral("changed on disk by another program.\r\nDo"));
         writeTestFile(path("page.htm"), "theirs\r\n");
-        QTRY_COMPARE(editor->cmemo1->Text(), QStringLiteral("theirs\r\n"));
-        QVERIFY(!editor->cmemo1->Modified());
+        QTRY_COMPARE(editor->memo()->Text(), QStringLiteral("theirs\r\n"));
+        QVERIFY(!editor->memo()->Modified());
         // Both changed: saving asks first, autosave leaves the file alone.
-        QTest::keyClicks(editor->cmemo1, QStringLiteral("my "));
+        QTest::keyClicks(editor->memo(), QStringLiteral("my "));
         writeTestFile(path("page.htm"), "theirs again\r\n");
         prompts->answerChoice(2, QStringLiteral("since you opened or saved it"));
         editor->save();
@@ -416,7 +416,7 @@ private Q_SLOTS:
         prompts->answerMessage(Prompts::Button::Ok, QStringLiteral("deleted or moved"));
         QVERIFY(QFile::remove(path("page.htm")));
         QTRY_COMPARE(prompts->pending(), 0);
-        QVERIFY(editor->cmemo1->Modified());
+        QVERIFY(editor->memo()->Modified());
         editor->save();
         QCOMPARE(readFile(path("page.htm")), QByteArray("my theirs\r\n"));
     }
@@ -424,7 +424,7 @@ private Q_SLOTS:
     void closeQueryAnswers()
     {
         main->newHtmlDocument();
-        QTest::keyClicks(active()->cmemo1, QStringLiteral("x"));
+        QTest::keyClicks(active()->memo(), QStringLiteral("x"));
         // Yes runs Save as; cancelling it keeps the window.
         prompts->answerMessage(Prompts::Button::Yes, QStringLiteral("No name was modified since the last save !"));
         prompts->answerSave(QString());
@@ -445,7 +445,7 @@ private Q_SLOTS:
     {
         for (int i = 0; i < 3; ++i) {
             main->newHtmlDocument();
-            QTest::keyClicks(active()->cmemo1, QStringLiteral("x"));
+            QTest::keyClicks(active()->memo(), QStringLiteral("x"));
         }
         prompts->answerMessage(Prompts::Button::No).answerMessage(Prompts::Button::Cancel);
         active()->closeAll();
@@ -464,7 +464,7 @@ private Q_SLOTS:
     void closingTheMainWindowAsksEveryEditor()
     {
         main->newHtmlDocument();
-        QTest::keyClicks(active()->cmemo1, QStringLiteral("x"));
+        QTest::keyClicks(active()->memo(), QStringLiteral("x"));
         prompts->answerMessage(Prompts::Button::Cancel);
         QVERIFY(!main->close());
         QCOMPARE(main->EditorCount(), 1);
@@ -489,7 +489,7 @@ private Q_SLOTS:
         main->openDocuments();
         QCOMPARE(prompts->lastFileDialog().title, QStringLiteral("Look up file to open"));
         QCOMPARE(main->EditorCount(), 3);
-        QCOMPARE(active()->cmemo1->Text(), QStringLiteral("c\r\n"));
+        QCOMPARE(active()->memo()->Text(), QStringLiteral("c\r\n"));
     }
 
     void unreadableFilesOpenNoWindow_data()
@@ -528,20 +528,20 @@ private Q_SLOTS:
         QVERIFY(!commands().undo->isEnabled());
         QVERIFY(!enabled(MainAction::UndoButton));
         editor->document().pushUndo();
-        editor->cmemo1->SetSelText(QStringLiteral("<B></B>"));
+        editor->memo()->SetSelText(QStringLiteral("<B></B>"));
         QVERIFY(commands().undo->isEnabled());
         QVERIFY(enabled(MainAction::UndoButton));
         QVERIFY(!enabled(MainAction::RedoButton));
 
         main->action(MainAction::UndoButton)->trigger();
-        QCOMPARE(editor->cmemo1->Text(), QString());
+        QCOMPARE(editor->memo()->Text(), QString());
         QVERIFY(!commands().undo->isEnabled()); // the blank text was the oldest
         QVERIFY(commands().redo->isEnabled());
         QVERIFY(enabled(MainAction::RedoButton));
-        QVERIFY(editor->cmemo1->Modified());
+        QVERIFY(editor->memo()->Modified());
 
         main->action(MainAction::RedoButton)->trigger();
-        QCOMPARE(editor->cmemo1->Text(), QStringLiteral("<B></B>"));
+        QCOMPARE(editor->memo()->Text(), QStringLiteral("<B></B>"));
         QVERIFY(!commands().redo->isEnabled());
         QVERIFY(commands().undo->isEnabled());
         QVERIFY(!enabled(MainAction::RedoButton));
@@ -552,10 +552,10 @@ private Q_SLOTS:
         main->newBlankDocument();
         Teditform *editor = active();
         editor->document().pushUndo();
-        editor->cmemo1->SetSelText(QStringLiteral("tag"));
-        editor->cmemo1->setFocus();
-        QTest::keyClick(editor->cmemo1, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(editor->cmemo1->Text(), QString());
+        editor->memo()->SetSelText(QStringLiteral("tag"));
+        editor->memo()->setFocus();
+        QTest::keyClick(editor->memo(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(editor->memo()->Text(), QString());
     }
 
     void autosave()
@@ -574,17 +574,17 @@ private Q_SLOTS:
         QCOMPARE(editor->windowTitle(), QStringLiteral("auto.htm    [Auto Save]"));
         editor->FormActivate();
         QCOMPARE(editor->windowTitle(), QStringLiteral("auto.htm     [Auto Save]"));
-        QTest::keyClicks(editor->cmemo1, QStringLiteral("two "));
+        QTest::keyClicks(editor->memo(), QStringLiteral("two "));
         main->autoSaveAll();
         QCOMPARE(readFile(path("auto.htm")), QByteArray("two one\r\n"));
-        QVERIFY(!editor->cmemo1->Modified());
+        QVERIFY(!editor->memo()->Modified());
     }
 
     void printing()
     {
         main->newBlankDocument();
         active()->print(); // empty: no dialog
-        active()->cmemo1->SetText(QStringLiteral("<p>printed</p>"));
+        active()->memo()->SetText(QStringLiteral("<p>printed</p>"));
         prompts->answerPrint(true, path("out.pdf"));
         active()->print();
         QCOMPARE(prompts->lastPrintHelpContext(), 1500);
@@ -595,11 +595,11 @@ private Q_SLOTS:
     {
         writeTestFile(path("part.txt"), "one\ntwo");
         main->newBlankDocument();
-        active()->cmemo1->SetText(QStringLiteral("[]"));
-        active()->cmemo1->SetSelStart(1);
+        active()->memo()->SetText(QStringLiteral("[]"));
+        active()->memo()->SetSelStart(1);
         prompts->answerOpen({path("part.txt")});
         active()->insertTextFile();
-        QCOMPARE(active()->cmemo1->Text(), QStringLiteral("[one\r\ntwo\r\n]"));
+        QCOMPARE(active()->memo()->Text(), QStringLiteral("[one\r\ntwo\r\n]"));
         QVERIFY(commands().undo->isEnabled());
     }
 
@@ -621,7 +621,7 @@ private Q_SLOTS:
         main->newBlankDocument();
         prompts->answerOpen({path("big.txt")}).answerMessage(Prompts::Button::Ok, message);
         active()->insertTextFile();
-        QCOMPARE(active()->cmemo1->TextLength(), 0);
+        QCOMPARE(active()->memo()->TextLength(), 0);
         QVERIFY(!commands().undo->isEnabled());
     }
 
@@ -657,10 +657,10 @@ private Q_SLOTS:
     void altShortcutsReachTheMenusFromTheText()
     {
         main->newBlankDocument();
-        active()->cmemo1->setFocus();
-        QTest::keyClick(active()->cmemo1, Qt::Key_F, Qt::ShiftModifier | Qt::AltModifier);
+        active()->memo()->setFocus();
+        QTest::keyClick(active()->memo(), Qt::Key_F, Qt::ShiftModifier | Qt::AltModifier);
         QVERIFY(main->fileBrowser()->isVisible());
-        QCOMPARE(active()->cmemo1->Text(), QString());
+        QCOMPARE(active()->memo()->Text(), QString());
     }
 
     // Every key of the menus reaches its own item while documents are open;
@@ -672,7 +672,7 @@ private Q_SLOTS:
         main->newBlankDocument();
         main->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(main.get()));
-        active()->cmemo1->setFocus();
+        active()->memo()->setFocus();
         QMultiHash<QKeySequence, QAction *> live;
         const QList<QAction *> all = main->findChildren<QAction *>();
         for (QAction *a : all) {
@@ -694,7 +694,7 @@ private Q_SLOTS:
         const QList<QKeySequence> keys = live.uniqueKeys();
         for (const QKeySequence &key : keys) {
             catcher.reset();
-            QTest::keyClick(active()->cmemo1, key[0].key(), key[0].keyboardModifiers());
+            QTest::keyClick(active()->memo(), key[0].key(), key[0].keyboardModifiers());
             const QByteArray what = key.toString().toUtf8();
             QVERIFY2(catcher.count == 1 && !catcher.ambiguous, what);
             QVERIFY2(live.values(key).contains(catcher.receiver), what);
@@ -773,8 +773,8 @@ private Q_SLOTS:
         cleanup();
         startWithLanguage(lang);
         main->newBlankDocument();
-        active()->cmemo1->SetText(QString(QStringLiteral("\r\n")).repeated(200000));
-        active()->cmemo1->SetSelStart(active()->cmemo1->TextLength());
+        active()->memo()->SetText(QString(QStringLiteral("\r\n")).repeated(200000));
+        active()->memo()->SetSelStart(active()->memo()->TextLength());
         main->setStatusText(1, QStringLiteral("10485861 bytes"));
         main->setStatusText(3, QStringLiteral("17 ") + SharedTexts::WindowsText.text());
         const QList<StatusPanel *> panels = main->statusBar()->findChildren<StatusPanel *>()
@@ -791,7 +791,7 @@ private Q_SLOTS:
         writeTestFile(path("auto.htm"), "x\r\n");
         settings().AutoSave = true;
         main->openFiles({path("auto.htm")});
-        QTest::keyClicks(active()->cmemo1, QStringLiteral("y"));
+        QTest::keyClicks(active()->memo(), QStringLiteral("y"));
         settings().Lang = 3;
         prompts->answerDialog([](QDialog &dialog) { dialog.reject(); });
         main->configure();
@@ -837,13 +837,13 @@ private Q_SLOTS:
         drop(main.get(), files);
         QCOMPARE(main->EditorCount(), 1);
         files->setUrls({QUrl::fromLocalFile(path("one.htm")), QUrl::fromLocalFile(path("two.htm"))});
-        drop(active()->cmemo1->viewport(), files); // on the text: opens, does not insert the path
+        drop(active()->memo()->viewport(), files); // on the text: opens, does not insert the path
         QCOMPARE(main->EditorCount(), 2);
-        QCOMPARE(active()->cmemo1->Text(), QStringLiteral("2\r\n"));
+        QCOMPARE(active()->memo()->Text(), QStringLiteral("2\r\n"));
         auto *text = new QMimeData;
         text->setText(QStringLiteral("<b>"));
-        drop(active()->cmemo1->viewport(), text);
-        QVERIFY(active()->cmemo1->Text().contains(QLatin1String("<b>")));
+        drop(active()->memo()->viewport(), text);
+        QVERIFY(active()->memo()->Text().contains(QLatin1String("<b>")));
         delete files;
         delete text;
     }

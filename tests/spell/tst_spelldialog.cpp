@@ -62,9 +62,9 @@ private:
     {
         main->newBlankDocument();
         Teditform *editor = main->activeEditor();
-        editor->cmemo1->SetText(text);
-        editor->cmemo1->SetModified(false);
-        editor->cmemo1->SetSelStart(0);
+        editor->memo()->SetText(text);
+        editor->memo()->SetModified(false);
+        editor->memo()->SetSelStart(0);
         return editor;
     }
 
@@ -124,9 +124,9 @@ private Q_SLOTS:
             QCOMPARE(checker(dialog).changeButton->text(), changeCaption);
             // The word in question is selected in the document, and the
             // dialog does not hide it.
-            QCOMPARE(editor->cmemo1->SelText(), wrong);
-            const QRect caret = editor->cmemo1->cursorRect();
-            const QRect word(editor->cmemo1->viewport()->mapToGlobal(caret.topLeft()), caret.size());
+            QCOMPARE(editor->memo()->SelText(), wrong);
+            const QRect caret = editor->memo()->cursorRect();
+            const QRect word(editor->memo()->viewport()->mapToGlobal(caret.topLeft()), caret.size());
             QVERIFY(!dialog.frameGeometry().intersects(word));
             auto *list = checker(dialog).suggestionList;
             QVERIFY(list->count() > 0 && list->count() <= 50);
@@ -142,12 +142,12 @@ private Q_SLOTS:
         });
         spellCheck(editor);
         QCOMPARE(prompts->pending(), 0);
-        QCOMPARE(editor->cmemo1->Text(), fixed);
-        QVERIFY(editor->cmemo1->Modified());
+        QCOMPARE(editor->memo()->Text(), fixed);
+        QVERIFY(editor->memo()->Modified());
         QCOMPARE(main->statusText(1), SharedTexts::ByteCount.text().arg(fixed.size()));
         // One step of the editor's Undo takes the change back.
         editor->commands().undo->trigger();
-        QCOMPARE(editor->cmemo1->Text(), text);
+        QCOMPARE(editor->memo()->Text(), text);
     }
     void ignoreAllSkipsTheRestAndCancelKeepsTheText()
     {
@@ -166,8 +166,8 @@ private Q_SLOTS:
         });
         spellCheck(editor);
         QCOMPARE(asked, QStringList({"Not Found:Zorbix", "Repeated Word:is", "Not Found:wrld"}));
-        QCOMPARE(editor->cmemo1->Text(), text);
-        QVERIFY(!editor->cmemo1->Modified());
+        QCOMPARE(editor->memo()->Text(), text);
+        QVERIFY(!editor->memo()->Modified());
     }
 
     void nothingToAskShowsNoDialog()
@@ -241,10 +241,10 @@ private Q_SLOTS:
         spellCheck(editor);
         QCOMPARE(prompts->pending(), 0);
         QCOMPARE(helpAsked, QList<int>{4300});
-        QCOMPARE(editor->cmemo1->Text(), QStringLiteral("<p></p>"));
+        QCOMPARE(editor->memo()->Text(), QStringLiteral("<p></p>"));
         // Each deletion is one step of the editor's Undo.
         editor->commands().undo->trigger();
-        QCOMPARE(editor->cmemo1->Text(), QStringLiteral("<p>qxzv</p>"));
+        QCOMPARE(editor->memo()->Text(), QStringLiteral("<p>qxzv</p>"));
     }
 
     void autoCorrectionsAreKeptAndCanBeCleared()
@@ -276,7 +276,7 @@ private Q_SLOTS:
         });
         spellCheck(editor);
         QCOMPARE(prompts->pending(), 0);
-        QCOMPARE(editor->cmemo1->Text(), QStringLiteral("The dgo"));
+        QCOMPARE(editor->memo()->Text(), QStringLiteral("The dgo"));
         list.close();
         QVERIFY(list.open(QIODevice::ReadOnly));
         QVERIFY(list.readAll().isEmpty());
@@ -289,7 +289,7 @@ private Q_SLOTS:
         QStringList asked;
         prompts->answerDialog([&](QDialog &dialog) {
             asked << checker(dialog).wordEdit->text();
-            editor->cmemo1->SetText(QStringLiteral("Plain dogg. Teh end."));
+            editor->memo()->SetText(QStringLiteral("Plain dogg. Teh end."));
             QVERIFY(!checker(dialog).changeButton->isEnabled());
             QVERIFY(!checker(dialog).optionsButton->isEnabled());
             press(checker(dialog).startButton);
@@ -319,7 +319,7 @@ private Q_SLOTS:
         spellCheck(editor);
         QCOMPARE(prompts->messages().size(), 1);
         QVERIFY(prompts->messages().first().text.contains(QLatin1String("de_DE")));
-        QCOMPARE(editor->cmemo1->Text(), QStringLiteral("Hauss"));
+        QCOMPARE(editor->memo()->Text(), QStringLiteral("Hauss"));
     }
 };
 

@@ -220,8 +220,8 @@ private Q_SLOTS:
             Teditform *editor = editors.at(k);
             QCOMPARE(editor->document().fileName(), path(order[k]));
             QCOMPARE(editor->windowTitle(), order[k]);
-            QCOMPARE(editor->cmemo1->SelStart(), 23);
-            QVERIFY(!editor->cmemo1->Modified());
+            QCOMPARE(editor->memo()->SelStart(), 23);
+            QVERIFY(!editor->memo()->Modified());
             QVERIFY(!editor->commands().undo->isEnabled());
         }
         QCOMPARE(main->activeEditor(), editors.last());
@@ -410,8 +410,8 @@ private Q_SLOTS:
         QCOMPARE(main->EditorCount(), 2);
         Teditform *failed = main->activeEditor();
         QCOMPARE(failed->document().fileName(), path("a.htm"));
-        QVERIFY(failed->cmemo1->Text().startsWith(QLatin1String("<html>\r\n<head>")));
-        QVERIFY(failed->cmemo1->Modified());
+        QVERIFY(failed->memo()->Text().startsWith(QLatin1String("<html>\r\n<head>")));
+        QVERIFY(failed->memo()->Modified());
         QVERIFY(!framesEnabled());
     }
 };

@@ -50,7 +50,7 @@ private Q_SLOTS:
         const QString picture = writePicture("logo.gif", {200, 100});
         QVERIFY(!picture.isEmpty());
         main->newBlankDocument();
-        TColorMemo *memo = main->activeEditor()->cmemo1;
+        TColorMemo *memo = main->activeEditor()->memo();
         memo->SetText(QStringLiteral("<p>x</p>"));
         memo->SetSelStart(3);
         prompts->answerDialog(as<Tgetmapname>([](Tgetmapname &names) {
@@ -108,7 +108,7 @@ private Q_SLOTS:
             as<Timapform>([](Timapform &map) { QTest::mouseClick(map.cancelButton, Qt::LeftButton); }));
         main->action(MainAction::ImageMapWizard)->trigger();
         QCOMPARE(prompts->pending(), 0);
-        QCOMPARE(main->activeEditor()->cmemo1->Text(), QString());
+        QCOMPARE(main->activeEditor()->memo()->Text(), QString());
     }
 
     void unreadablePictureIsReportedAndNothingInserted()
@@ -126,7 +126,7 @@ private Q_SLOTS:
         prompts->answerOpen({broken});
         prompts->answerMessage(Prompts::Button::Ok, broken);
         main->action(MainAction::ImageMapWizard)->trigger();
-        QCOMPARE(main->activeEditor()->cmemo1->Text(), QString());
+        QCOMPARE(main->activeEditor()->memo()->Text(), QString());
     }
 };
 
