@@ -264,8 +264,9 @@ bool Teditform::LoadDocument(const QString &name)
 {
     if (name == SharedTexts::UntitledName.text()) {
         m_document->setPlaceholder(Document::Kind::Untitled, name);
-        m_memo->SetText(QLatin1String(NewHtmlSkeleton));
-        m_memo->SetSelStart(m_memo->TextLength() - SkeletonCaretFromEnd);
+        DocumentText &text = m_document->text();
+        text.SetText(QLatin1String(NewHtmlSkeleton));
+        text.SetSelStart(text.TextLength() - SkeletonCaretFromEnd);
         setAutoSave(false);
         setWindowTitle(SharedTexts::UntitledName.text());
     } else if (name == SharedTexts::BlankName.text()) {
@@ -281,7 +282,7 @@ bool Teditform::LoadDocument(const QString &name)
         setAutoSave(settings().AutoSave);
         setWindowTitle(m_autoSaveOn ? baseName() + EditorTexts::AutoSaveSuffix.text() : baseName());
     }
-    m_memo->SetModified(false);
+    m_document->setModified(false);
     ShowDocumentStatus();
     UpdateCommandStates();
     return true;
@@ -386,21 +387,22 @@ bool Teditform::writeDocument(bool clearModified)
 void Teditform::memoChanged()
 {
     m_document->setModified(true);
-    m_host->setStatusText(1, SharedTexts::ByteCount.text().arg(m_memo->TextLength()));
+    m_host->setStatusText(1, SharedTexts::ByteCount.text().arg(m_document->text().TextLength()));
     m_host->setStatusText(2, SharedTexts::ModifiedText.text());
     ShowCaretPosition();
 }
 
 void Teditform::ShowCaretPosition()
 {
-    m_caretPanel->showText(EditorTexts::CaretPosition.text().arg(m_memo->CaretLine()).arg(m_memo->CaretColumn()));
+    DocumentText &text = m_document->text();
+    m_caretPanel->showText(EditorTexts::CaretPosition.text().arg(text.CaretLine()).arg(text.CaretColumn()));
 }
 
 void Teditform::ShowDocumentStatus()
 {
     m_host->setStatusText(3, QStringLiteral("%1 %2").arg(m_host->EditorCount()).arg(SharedTexts::WindowsText.text()));
     m_host->setStatusText(2, m_document->isModified() ? SharedTexts::ModifiedText.text() : QString());
-    m_host->setStatusText(1, SharedTexts::ByteCount.text().arg(m_memo->TextLength()));
+    m_host->setStatusText(1, SharedTexts::ByteCount.text().arg(m_document->text().TextLength()));
     m_host->setStatusText(4, m_document->fileName());
 }
 
@@ -513,7 +515,7 @@ void Teditform::saveAs()
 
 void Teditform::insertTextFile()
 {
-    if (m_memo->SelLength() == 0) {
+    if (m_document->text().SelLength() == 0) {
         Prompts::FileDialog dialog;
         dialog.title = EditorTexts::InsertDialogTitle.text();
         dialog.directory = settings().TextDir;
@@ -530,7 +532,7 @@ void Teditform::insertTextFile()
 
 void Teditform::print()
 {
-    if (m_memo->TextLength() == 0)
+    if (m_document->text().TextLength() == 0)
         return;
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(baseName());
@@ -538,7 +540,7 @@ void Teditform::print()
         return;
     QTextDocument page;
     page.setDefaultFont(m_memo->font());
-    page.setPlainText(m_memo->Lines().join(QLatin1Char('\n')));
+    page.setPlainText(m_document->text().Lines().join(QLatin1Char('\n')));
     page.print(&printer);
 }
 

@@ -200,8 +200,9 @@ void Search(EditorWindows &windows)
         return;
     SearchCriteria &criteria = searchCriteria();
     // The selection is kept here: showing occurrences selects them in turn.
-    const qsizetype selStart = active->memo()->SelStart();
-    const qsizetype selEnd = selStart + active->memo()->SelLength();
+    const DocumentText &text = active->document().text();
+    const qsizetype selStart = text.SelStart();
+    const qsizetype selEnd = selStart + text.SelLength();
     criteria.searchInSelection = selEnd > selStart;
     Tsearchform dialog(active->window());
     if (!confirmed(dialog))
@@ -216,7 +217,7 @@ void Search(EditorWindows &windows)
         if (!editor)
             continue;
         windows.activateEditor(editor);
-        if (!searchWindow(editor->memo(), matcher, 0, editor->memo()->TextLength()))
+        if (!searchWindow(editor->memo(), matcher, 0, editor->document().text().TextLength()))
             return;
     }
 }
