@@ -80,10 +80,11 @@ void applyEdits(DocumentText &text, const QList<TextEdit> &edits)
 
 // Shows each occurrence between begin and end in turn; false when the user
 // chose to stop.
-bool searchWindow(TColorMemo *memo, const SearchMatcher &matcher, qsizetype begin, qsizetype end)
+bool searchWindow(Teditform &editor, const SearchMatcher &matcher, qsizetype begin, qsizetype end)
 {
     const OverrideCursor busy(Qt::WaitCursor);
-    const QString text = memo->Text();
+    TColorMemo *memo = editor.memo();
+    const QString text = editor.document().text().Text();
     for (qsizetype from = begin;;) {
         const qsizetype at = matcher.indexIn(text, from, end - matcher.length());
         if (at < 0)
@@ -210,14 +211,14 @@ void Search(EditorWindows &windows)
 
     const SearchMatcher matcher(criteria.searchText, criteria.searchMatchCase);
     if (criteria.searchInSelection) {
-        searchWindow(active->memo(), matcher, selStart, selEnd);
+        searchWindow(*active, matcher, selStart, selEnd);
         return;
     }
     for (const QPointer<Teditform> &editor : windowsToVisit(windows, criteria.searchAllFiles)) {
         if (!editor)
             continue;
         windows.activateEditor(editor);
-        if (!searchWindow(editor->memo(), matcher, 0, editor->document().text().TextLength()))
+        if (!searchWindow(*editor, matcher, 0, editor->document().text().TextLength()))
             return;
     }
 }
