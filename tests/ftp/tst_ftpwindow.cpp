@@ -67,6 +67,22 @@ bool showsProgress(const Tftpform *form)
     return !text.isEmpty() && text.front().isDigit();
 }
 
+// Clicks `button`, then Cancel as soon as the transfer shows progress, as a user would. False
+// when the transfer ended before it could be cancelled.
+bool clickThenCancelOnProgress(Tftpform *form, QPushButton *button)
+{
+    QTimer cancel;
+    QObject::connect(&cancel, &QTimer::timeout, form, [form, &cancel] {
+        if (form->cancelButton->isEnabled() && showsProgress(form)) {
+            cancel.stop();
+            form->cancelButton->click();
+        }
+    });
+    cancel.start(1);
+    button->click();
+    return !cancel.isActive();
+}
+
 void selectOnly(QTreeWidget *view, const QStringList &names)
 {
     view->clearSelection();
@@ -505,18 +521,7 @@ private Q_SLOTS:
         answerTargetFolder();
         prompts->answerMessage(Prompts::Button::Yes, QStringLiteral("big.txt exists"));
         prompts->answerMessage(Prompts::Button::Ok); // the cancelled transfer's error
-        // The user presses Cancel as soon as the transfer shows progress.
-        QTimer cancel;
-        connect(&cancel, &QTimer::timeout, form, [form, &cancel] {
-            if (form->cancelButton->isEnabled() && showsProgress(form)) {
-                cancel.stop();
-                form->cancelButton->click();
-            }
-        });
-        cancel.start(1);
-        form->downloadButton->click();
-
-        QVERIFY(!cancel.isActive());
+        QVERIFY(clickThenCancelOnProgress(form, form->downloadButton));
         QCOMPARE(readBytes(local(QStringLiteral("big.txt"))), QByteArray("my copy"));
         QCOMPARE(QDir(localDir->path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
         QVERIFY(main->editors().isEmpty());
@@ -533,15 +538,7 @@ private Q_SLOTS:
         QVERIFY(form);
         prompts->answerOpen({local(QStringLiteral("big.bin"))});
         prompts->answerMessage(Prompts::Button::Ok, QStringLiteral("The operation was cancelled."));
-        QTimer cancel;
-        connect(&cancel, &QTimer::timeout, form, [form, &cancel] {
-            if (form->cancelButton->isEnabled() && showsProgress(form)) {
-                cancel.stop();
-                form->cancelButton->click();
-            }
-        });
-        cancel.start(1);
-        form->uploadButton->click();
+        QVERIFY(clickThenCancelOnProgress(form, form->uploadButton));
 
         // The server was told, and did not take the broken-off upload for a whole one.
         const QString memo = form->statusLog->toPlainText();
