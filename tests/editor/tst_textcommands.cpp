@@ -833,7 +833,7 @@ private Q_SLOTS:
         QVERIFY(undoEnabled());
     }
 
-    void snippetCaretsFromTheSpecification()
+    void snippetCaretsLandWhereTheScriptIsEdited()
     {
         run("LinkStatusbar1");
         QCOMPARE(memo()->SelStart(), 28);
