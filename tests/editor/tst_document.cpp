@@ -5,16 +5,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
-
 // A document writes a file back in the encoding it was read in; what that
 // encoding cannot hold is never written as a guess.
 class TestDocument : public QObject
@@ -62,7 +52,7 @@ private Q_SLOTS:
         document.text().SetSelText(typed);
         const Document::FileResult result = saveAs ? document.saveAs(target) : document.save();
         QCOMPARE(result.error, error);
-        QCOMPARE(readFile(target), written);
+        QCOMPARE(readTestFile(target), written);
         QCOMPARE(document.isModified(), !result.ok());
         QCOMPARE(document.fileName(), result.ok() ? target : path);
     }
@@ -79,7 +69,7 @@ private Q_SLOTS:
         QCOMPARE(document.kind(), Document::Kind::Named);
         // Still Windows-1252, which cannot hold the new character.
         QCOMPARE(document.save().error, TextFile::Error::Unencodable);
-        QCOMPARE(readFile(path), QByteArray("caf\xE9\r\n"));
+        QCOMPARE(readTestFile(path), QByteArray("caf\xE9\r\n"));
     }
 
     void unnamedDocumentWritesNoPlaceholderFile()

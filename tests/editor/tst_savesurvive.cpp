@@ -1,4 +1,5 @@
 #include "editor/document.h"
+#include "testfiles.h"
 
 #include <QFile>
 #include <QProcess>
@@ -7,12 +8,6 @@
 #include <QTest>
 
 namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 bool run(const QString &program, const QStringList &arguments)
 {
@@ -55,7 +50,7 @@ private Q_SLOTS:
             }
             child.kill();
             QVERIFY(child.waitForFinished(5000));
-            const QByteArray onDisk = readAll(path);
+            const QByteArray onDisk = readTestFile(path);
             QVERIFY2(onDisk == a || onDisk == b,
                      qPrintable(QStringLiteral("round %1: %2 bytes of a mixture").arg(round).arg(onDisk.size())));
         }
@@ -84,7 +79,7 @@ private Q_SLOTS:
         document.text().SetText(QString(2 * 1024 * 1024, QLatin1Char('x')));
         const Document::FileResult written = document.save();
         QCOMPARE(written.error, TextFile::Error::WriteFailed);
-        QCOMPARE(readAll(path), QByteArray("<p>old</p>\r\n"));
+        QCOMPARE(readTestFile(path), QByteArray("<p>old</p>\r\n"));
         QVERIFY(document.isModified());
         QCOMPARE(document.text().TextLength(), 2 * 1024 * 1024);
     }

@@ -1,4 +1,5 @@
 #include "sshdprocess.h"
+#include "testfiles.h"
 #include "testprocess.h"
 
 #include <QDeadlineTimer>
@@ -33,12 +34,6 @@ bool writeFile(const QString &path, const QByteArray &bytes, QIODevice::OpenMode
 {
     QFile file(path);
     return file.open(mode) && file.write(bytes) == bytes.size();
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -110,7 +105,7 @@ QString SshdProcess::makeClientKey(const QString &passphrase, const QString &nam
     const QString file = QDir(clientFolder()).filePath(name);
     if (!generateKey(file, passphrase))
         return QString();
-    if (!writeFile(path(QStringLiteral("authorized_keys")), readFile(file + QStringLiteral(".pub")),
+    if (!writeFile(path(QStringLiteral("authorized_keys")), readTestFile(file + QStringLiteral(".pub")),
                    QIODevice::Append))
         return QString();
     return file;
@@ -118,7 +113,7 @@ QString SshdProcess::makeClientKey(const QString &passphrase, const QString &nam
 
 QString SshdProcess::knownHostsLine(const QString &publicKeyFile) const
 {
-    const QList<QByteArray> fields = readFile(publicKeyFile).split(' ');
+    const QList<QByteArray> fields = readTestFile(publicKeyFile).split(' ');
     return QStringLiteral("[127.0.0.1]:%1 %2 %3\n")
         .arg(m_port)
         .arg(QString::fromLatin1(fields.value(0)), QString::fromLatin1(fields.value(1).trimmed()));
@@ -197,7 +192,7 @@ QList<qint64> SshdProcess::processes() const
             if (!number || found.contains(pid))
                 continue;
             // The parent is the second field after the name, which ends with the last ')'.
-            const QByteArray stat = readFile(QStringLiteral("/proc/%1/stat").arg(pid));
+            const QByteArray stat = readTestFile(QStringLiteral("/proc/%1/stat").arg(pid));
             const QList<QByteArray> fields = stat.mid(stat.lastIndexOf(')') + 2).split(' ');
             if (found.contains(fields.value(1).toLongLong())) {
                 found << pid;

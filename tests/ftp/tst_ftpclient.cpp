@@ -20,12 +20,6 @@ using TransferMode = TNMFTP::TransferMode;
 
 namespace {
 
-QByteArray readBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 
 // The message of what the call raised; empty when it raised nothing.
 QString failure(const std::function<void()> &call)
@@ -404,7 +398,7 @@ private Q_SLOTS:
         QCOMPARE(sizeAtStart, announced);
         QCOMPARE(stopped, announced >= 0 && mode == DataMode::Transfer);
         // The local file changes only with a complete download.
-        QCOMPARE(readBytes(local), complete && word == "RETR" ? s.server.download : QByteArray("ul"));
+        QCOMPARE(readTestFile(local), complete && word == "RETR" ? s.server.download : QByteArray("ul"));
         if (complete && word == "STOR")
             QTRY_COMPARE_WITH_TIMEOUT(s.server.uploaded, QByteArray("ul"), 5000);
         if (complete || handled)
@@ -509,7 +503,7 @@ private Q_SLOTS:
         const QFile::Permissions permissions = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser;
         QVERIFY(QFile::setPermissions(target, permissions));
         s.ftp.FetchFile(QStringLiteral("page.html"), target);
-        QCOMPARE(readBytes(target), QByteArray("new"));
+        QCOMPARE(readTestFile(target), QByteArray("new"));
         QCOMPARE(QFile::permissions(target), permissions);
         QThreadPool::globalInstance()->waitForDone();
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"page.html"});
@@ -753,7 +747,7 @@ private Q_SLOTS:
         const QString target = m_dir.filePath(QStringLiteral("passive.html"));
         s.ftp.FetchFile(QStringLiteral("passive.html"), target);
         // The data came from the server on 127.0.0.1, not from the address in the reply.
-        QCOMPARE(readBytes(target), QByteArray("page"));
+        QCOMPARE(readTestFile(target), QByteArray("page"));
         QVERIFY(s.statuses.contains(QStringLiteral("Connecting to 127.0.0.1 instead of the address 10.1.2.3 in the reply")));
     }
 

@@ -24,12 +24,6 @@ namespace {
 const QString User = QStringLiteral("tester");
 const QString Secret = QStringLiteral("s3cret-pw");
 
-QByteArray readBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 
 QByteArray randomBytes(int size)
 {
@@ -127,19 +121,19 @@ private Q_SLOTS:
         TNMFTP ftp;
         login(ftp);
         ftp.PutFile(local(QStringLiteral("up.bin")));
-        QCOMPARE(readBytes(remote(QStringLiteral("up.bin"))), content);
+        QCOMPARE(readTestFile(remote(QStringLiteral("up.bin"))), content);
         QCOMPARE(ftp.bytesSent(), qint64(content.size()));
         QVERIFY(m_statuses.contains(QStringLiteral("STOR ") + local(QStringLiteral("up.bin"))));
 
         int packets = 0;
         ftp.OnPacketRecvd = [&](TPowersock *) { ++packets; };
         ftp.FetchFile(QStringLiteral("up.bin"), local(QStringLiteral("down.bin")));
-        QCOMPARE(readBytes(local(QStringLiteral("down.bin"))), content);
+        QCOMPARE(readTestFile(local(QStringLiteral("down.bin"))), content);
         QVERIFY(packets > 1);
         QCOMPARE(ftp.bytesReceived(), qint64(content.size()));
 
         ftp.RenameEntry(QStringLiteral("up.bin"), QStringLiteral("renamed.bin"));
-        QCOMPARE(readBytes(remote(QStringLiteral("renamed.bin"))), content);
+        QCOMPARE(readTestFile(remote(QStringLiteral("renamed.bin"))), content);
         ftp.RemoveFile(QStringLiteral("renamed.bin"));
         QVERIFY(QDir(m_root.path()).isEmpty());
 
@@ -178,17 +172,17 @@ private Q_SLOTS:
         QVERIFY2(ftp.directoryList()->names().contains(QString::fromUtf8("smørrebrød.html")),
                  qPrintable(ftp.directoryList()->names().join(QLatin1Char('|'))));
         ftp.FetchFile(QString::fromUtf8("smørrebrød.html"), local(QStringLiteral("a.html")));
-        QCOMPARE(readBytes(local(QStringLiteral("a.html"))), QByteArray("utf-8 name"));
+        QCOMPARE(readTestFile(local(QStringLiteral("a.html"))), QByteArray("utf-8 name"));
         writeTestFile(local(QStringLiteral("up.html")), "new");
         ftp.PutFile(local(QStringLiteral("up.html")), QString::fromUtf8("new ü file.html"));
-        QCOMPARE(readBytes(root.filePath(QString::fromUtf8("new ü file.html"))), QByteArray("new"));
+        QCOMPARE(readTestFile(root.filePath(QString::fromUtf8("new ü file.html"))), QByteArray("new"));
 
         // A folder whose names are not UTF-8 is read, and written to, in the code page.
         ftp.ChangeFolder(QStringLiteral("latin"));
         ftp.ListFolder();
         QCOMPARE(ftp.directoryList()->names(), QStringList{QString::fromUtf8("blå.html")});
         ftp.FetchFile(QString::fromUtf8("blå.html"), local(QStringLiteral("b.html")));
-        QCOMPARE(readBytes(local(QStringLiteral("b.html"))), QByteArray("latin-1 name"));
+        QCOMPARE(readTestFile(local(QStringLiteral("b.html"))), QByteArray("latin-1 name"));
         ftp.Disconnect();
     }
 
@@ -256,9 +250,9 @@ private Q_SLOTS:
         ftp.Connect();
         ftp.SetTransferType(2);
         ftp.PutFile(local(QStringLiteral("up.bin")), QStringLiteral("up.bin"));
-        QCOMPARE(readBytes(remote(QStringLiteral("up.bin"))), content);
+        QCOMPARE(readTestFile(remote(QStringLiteral("up.bin"))), content);
         ftp.FetchFile(QStringLiteral("up.bin"), local(QStringLiteral("down.bin")));
-        QCOMPARE(readBytes(local(QStringLiteral("down.bin"))), content);
+        QCOMPARE(readTestFile(local(QStringLiteral("down.bin"))), content);
         ftp.ListFolder();
         QCOMPARE(ftp.directoryList()->names(), QStringList{"up.bin"});
         QCOMPARE(ftp.passive(), passive);
@@ -340,7 +334,7 @@ private Q_SLOTS:
         };
         QVERIFY_THROWS_EXCEPTION(EAbortError, ftp.FetchFile(QStringLiteral("big.bin"), local(QStringLiteral("big.bin"))));
         // The old file is kept and the session goes on in step.
-        QCOMPARE(readBytes(local(QStringLiteral("big.bin"))), QByteArray("previous"));
+        QCOMPARE(readTestFile(local(QStringLiteral("big.bin"))), QByteArray("previous"));
         ftp.OnPacketRecvd = nullptr;
         QCOMPARE(ftp.WorkingFolder(), QStringLiteral("/"));
         ftp.Disconnect();

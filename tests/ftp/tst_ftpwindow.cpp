@@ -40,12 +40,6 @@ const QString User = QStringLiteral("tester");
 const QString Secret = QStringLiteral("s3cret-pw");
 
 
-QByteArray readBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
 QStringList texts(const QTreeWidget *view, int column = 0)
 {
     QStringList result;
@@ -283,7 +277,7 @@ private Q_SLOTS:
         answerTargetFolder();
         form->downloadButton->click();
 
-        QCOMPARE(readBytes(local(QStringLiteral("logo.gif"))), QByteArray(5000, '\x01'));
+        QCOMPARE(readTestFile(local(QStringLiteral("logo.gif"))), QByteArray(5000, '\x01'));
         QCOMPARE(openedFiles(), QStringList{QStringLiteral("index.html")});
         QCOMPARE(main->EditorCount(), 1);
         QCOMPARE(main->editors().first()->memo()->Text(), QStringLiteral("<HTML>remote</HTML>\r\n"));
@@ -317,8 +311,8 @@ private Q_SLOTS:
 
         QCOMPARE(prompts->messages().size(), 1);
         QCOMPARE(prompts->messages().first().kind, Prompts::Kind::Warning);
-        QCOMPARE(readBytes(local(QStringLiteral("a.html"))), pageAfter);
-        QCOMPARE(readBytes(local(QStringLiteral("c.css"))), QByteArray("remote c"));
+        QCOMPARE(readTestFile(local(QStringLiteral("a.html"))), pageAfter);
+        QCOMPARE(readTestFile(local(QStringLiteral("c.css"))), QByteArray("remote c"));
         // Skipped pages are opened from their local copies.
         QCOMPARE(openedFiles(), (QStringList{QStringLiteral("a.html"), QStringLiteral("b.txt"), QStringLiteral("c.css")}));
     }
@@ -341,7 +335,7 @@ private Q_SLOTS:
         prompts->answerMessage(Prompts::Button::Ok, QStringLiteral("Couldn't download selected file"));
         form->downloadButton->click();
 
-        QCOMPARE(readBytes(local(QStringLiteral("gone.html"))), QByteArray("my copy"));
+        QCOMPARE(readTestFile(local(QStringLiteral("gone.html"))), QByteArray("my copy"));
         QVERIFY(!QFile::exists(localDir->filePath(QStringLiteral("a"))));
         QCOMPARE(QDir(localDir->path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
         QCOMPARE(openedFiles(), QStringList{QStringLiteral("ok.txt")});
@@ -374,9 +368,9 @@ private Q_SLOTS:
         QCOMPARE(prompts->lastFileDialog().directory, localDir->path());
         QCOMPARE(prompts->lastFileDialog().fileName, QStringLiteral("x.html"));
         QCOMPARE(prompts->lastFileDialog().title, QStringLiteral("Choose files to upload"));
-        QCOMPARE(readBytes(remote(QStringLiteral("x.html"))), QByteArray("new x"));
-        QCOMPARE(readBytes(remote(QStringLiteral("y.html"))), QByteArray("new y"));
-        QCOMPARE(readBytes(remote(QStringLiteral("z.html"))), binary);
+        QCOMPARE(readTestFile(remote(QStringLiteral("x.html"))), QByteArray("new x"));
+        QCOMPARE(readTestFile(remote(QStringLiteral("y.html"))), QByteArray("new y"));
+        QCOMPARE(readTestFile(remote(QStringLiteral("z.html"))), binary);
         QCOMPARE(texts(form->fileList).size(), 3);
         QVERIFY(form->uploadButton->isEnabled() && !form->downloadButton->isEnabled());
     }
@@ -393,7 +387,7 @@ private Q_SLOTS:
         prompts->answerOpen({local(QStringLiteral("x.html"))});
         prompts->answerMessage(Prompts::Button::No, QStringLiteral("x.html exists"));
         form->uploadButton->click();
-        QCOMPARE(readBytes(remote(QStringLiteral("x.html"))), QByteArray("old x"));
+        QCOMPARE(readTestFile(remote(QStringLiteral("x.html"))), QByteArray("old x"));
     }
 
     void foldersAreCreatedEnteredRenamedAndRemoved()
@@ -440,7 +434,7 @@ private Q_SLOTS:
         selectOnly(form->fileList, {QStringLiteral("f.txt")});
         answerName(QStringLiteral("h.txt"));
         form->renameFileButton->click();
-        QCOMPARE(readBytes(remote(QStringLiteral("h.txt"))), QByteArray("f"));
+        QCOMPARE(readTestFile(remote(QStringLiteral("h.txt"))), QByteArray("f"));
 
         // A name the server refuses: the box, then the lists are refreshed.
         selectOnly(form->fileList, {QStringLiteral("h.txt")});
@@ -522,7 +516,7 @@ private Q_SLOTS:
         prompts->answerMessage(Prompts::Button::Yes, QStringLiteral("big.txt exists"));
         prompts->answerMessage(Prompts::Button::Ok); // the cancelled transfer's error
         QVERIFY(clickThenCancelOnProgress(form, form->downloadButton));
-        QCOMPARE(readBytes(local(QStringLiteral("big.txt"))), QByteArray("my copy"));
+        QCOMPARE(readTestFile(local(QStringLiteral("big.txt"))), QByteArray("my copy"));
         QCOMPARE(QDir(localDir->path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
         QVERIFY(main->editors().isEmpty());
         QVERIFY(form->closeButton->isEnabled() && form->disconnectButton->isEnabled()

@@ -25,12 +25,6 @@ QByteArray pattern(qint64 size)
     return bytes;
 }
 
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // Runs `call` and returns the kind of SftpError it raised; fails the test when none came.
 template<typename Call>
 SftpError::Kind failureOf(Call &&call)
@@ -185,7 +179,7 @@ private Q_SLOTS:
             writeTestFile(login.knownHostsFile, server.knownHostsLine(server.hostPublicKey()).toUtf8());
         else if (knownBefore == QLatin1String("other"))
             writeTestFile(login.knownHostsFile, server.knownHostsLine(otherKey + QStringLiteral(".pub")).toUtf8());
-        const QByteArray before = readAll(login.knownHostsFile);
+        const QByteArray before = readTestFile(login.knownHostsFile);
 
         auto s = session(SftpHostKeyAnswer(answer));
         if (connects)
@@ -198,9 +192,9 @@ private Q_SLOTS:
         QCOMPARE(hostKeyQuestions, questions);
         // A refused or changed key never reaches the known hosts.
         if (knownBefore.isEmpty())
-            QCOMPARE(!readAll(login.knownHostsFile).isEmpty(), remembered);
+            QCOMPARE(!readTestFile(login.knownHostsFile).isEmpty(), remembered);
         else
-            QCOMPARE(readAll(login.knownHostsFile), before);
+            QCOMPARE(readTestFile(login.knownHostsFile), before);
         if (remembered) {
             auto again = session(SftpHostKeyAnswer::Refuse);
             again->connectToHost(login);
@@ -236,14 +230,14 @@ private Q_SLOTS:
         QVERIFY(entries.at(1).folder);
         QCOMPARE(entries.at(2).size, qint64(page.size()));
         QVERIFY(!entries.at(2).folder);
-        QCOMPARE(readAll(server.root() + QStringLiteral("/site/index.html")), page);
+        QCOMPARE(readTestFile(server.root() + QStringLiteral("/site/index.html")), page);
 
         const QString fetched = local.filePath(QStringLiteral("fetched.html"));
         s->fetchFile(QStringLiteral("copy.html"), fetched);
-        QCOMPARE(readAll(fetched), page);
+        QCOMPARE(readTestFile(fetched), page);
         QCOMPARE(failureOf([&] { s->fetchFile(QStringLiteral("missing.html"), fetched); }),
                  SftpError::Kind::NotFound);
-        QCOMPARE(readAll(fetched), page);
+        QCOMPARE(readTestFile(fetched), page);
 
         // Renaming onto an existing name would lose that file.
         QCOMPARE(failureOf([&] { s->rename(QStringLiteral("copy.html"), QStringLiteral("index.html")); }),
@@ -303,7 +297,7 @@ private Q_SLOTS:
         QVERIFY(progressCalls > 0);
         QCOMPARE(s->transferSize(), LargeSize);
         // What was there stays, and nothing half-written is left beside it or in its place.
-        QCOMPARE(readAll(upload ? remoteFile : localFile), replaces ? old : QByteArray());
+        QCOMPARE(readTestFile(upload ? remoteFile : localFile), replaces ? old : QByteArray());
         QCOMPARE(QFile::exists(remoteFile), !upload || replaces);
         const QStringList partial{QStringLiteral("*part*")};
         QCOMPARE(QDir(upload ? server.root() : local.path()).entryList(partial, QDir::Files | QDir::Hidden),
@@ -314,7 +308,7 @@ private Q_SLOTS:
             s->putFile(localFile);
         else
             s->fetchFile(QStringLiteral("large.bin"), localFile);
-        QVERIFY(readAll(upload ? remoteFile : localFile) == large);
+        QVERIFY(readTestFile(upload ? remoteFile : localFile) == large);
     }
 
     void silentServer_data()

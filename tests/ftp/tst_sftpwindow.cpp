@@ -28,12 +28,6 @@
 
 namespace {
 
-QByteArray readBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
 QTreeWidgetItem *row(const QTreeWidget *view, const QString &name)
 {
     return view->findItems(name, Qt::MatchExactly).value(0);
@@ -109,14 +103,14 @@ private Q_SLOTS:
         });
         QVERIFY(form && form->remote().isConnected());
         QCOMPARE(prompts->messages().first().kind, Prompts::Kind::Warning);
-        QVERIFY(readBytes(QDir(server.clientFolder()).filePath(QStringLiteral("known_hosts"))).contains("127.0.0.1"));
+        QVERIFY(readTestFile(QDir(server.clientFolder()).filePath(QStringLiteral("known_hosts"))).contains("127.0.0.1"));
         QCOMPARE(form->folderPanel->text(), QFileInfo(server.root()).canonicalFilePath());
         QVERIFY(row(form->folderList, QStringLiteral("img")) && row(form->folderList, QStringLiteral("../")));
         QVERIFY(row(form->fileList, QStringLiteral("README")));
 
         prompts->answerOpen({source});
         form->uploadButton->click();
-        QCOMPARE(readBytes(remote(QStringLiteral("index.html"))), page);
+        QCOMPARE(readTestFile(remote(QStringLiteral("index.html"))), page);
         QVERIFY(row(form->fileList, QStringLiteral("index.html")));
         QCOMPARE(row(form->fileList, QStringLiteral("index.html"))->text(1),
                  QStringLiteral("%1 bytes").arg(page.size()));
@@ -144,7 +138,7 @@ private Q_SLOTS:
         });
         QDir(local.path()).mkdir(QStringLiteral("fetched"));
         form->downloadButton->click();
-        QCOMPARE(readBytes(local.filePath(QStringLiteral("fetched/index.html"))), page);
+        QCOMPARE(readTestFile(local.filePath(QStringLiteral("fetched/index.html"))), page);
         QCOMPARE(main->EditorCount(), 2);
         QCOMPARE(main->editors().last()->document().fileName(), local.filePath(QStringLiteral("fetched/index.html")));
         QCOMPARE(main->editors().last()->memo()->Text(), QString::fromUtf8(page));

@@ -5,17 +5,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {
-
-QByteArray readBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-
-} // namespace
-
 class TestTextFile : public QObject
 {
     Q_OBJECT
@@ -162,7 +151,7 @@ private Q_SLOTS:
         QCOMPARE(read.lines, (QStringList{QString::fromUtf8("café"), QString::fromUtf8("naïve")}));
         QCOMPARE(TextFile::write(path, read.lines + QStringList{""}, read.encoding),
                  TextFile::Error::None);
-        QCOMPARE(readBytes(path), QByteArray("caf\xe9\r\nna\xefve\r\n\r\n"));
+        QCOMPARE(readTestFile(path), QByteArray("caf\xe9\r\nna\xefve\r\n\r\n"));
     }
 
     void writeIntoAFileAsFolderFails()
@@ -171,7 +160,7 @@ private Q_SLOTS:
         writeTestFile(dir.filePath("plain"), "x");
         QCOMPARE(TextFile::write(dir.filePath("plain/page.htm"), {"a"}, TextEncoding()),
                  TextFile::Error::WriteFailed);
-        QCOMPARE(readBytes(dir.filePath("plain")), QByteArray("x"));
+        QCOMPARE(readTestFile(dir.filePath("plain")), QByteArray("x"));
     }
 
     void failedWriteKeepsTheOldFile()
@@ -187,7 +176,7 @@ private Q_SLOTS:
             QSKIP("running as a user who can write into read-only folders");
         QCOMPARE(error, TextFile::Error::WriteFailed);
         QVERIFY(!detail.isEmpty());
-        QCOMPARE(readBytes(path), QByteArray("old contents"));
+        QCOMPARE(readTestFile(path), QByteArray("old contents"));
     }
 };
 

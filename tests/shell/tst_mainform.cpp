@@ -33,12 +33,6 @@
 
 namespace {
 
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 QStringList listed(const TFileBrowser *browser)
 {
     QStringList names;
@@ -175,7 +169,7 @@ private Q_SLOTS:
         main->FormCreate();
         QCOMPARE(prompts->pending(), 0);
         QCOMPARE(settings().FontSize, 10);
-        QCOMPARE(readFile(config->path()), contents);
+        QCOMPARE(readTestFile(config->path()), contents);
     }
 
     void newHtmlDocumentSkeleton()
@@ -223,12 +217,12 @@ private Q_SLOTS:
         QCOMPARE(memo->CaretLine(), 0);
         QCOMPARE(memo->CaretColumn(), 3);
         editor->save();
-        QCOMPARE(readFile(path("sep.htm")), bytes);
+        QCOMPARE(readTestFile(path("sep.htm")), bytes);
 
         memo->SetSelStart(0);
         QTest::keyClicks(memo, QString(QChar(0x00B6)));
         editor->save();
-        QCOMPARE(readFile(path("sep.htm")), "\xC2\xB6" + bytes);
+        QCOMPARE(readTestFile(path("sep.htm")), "\xC2\xB6" + bytes);
     }
 
     void longLineFileKeepsItsBytes()
@@ -244,7 +238,7 @@ private Q_SLOTS:
         editor->memo()->SetSelStart(8 + 50000);
         QTest::keyClicks(editor->memo(), QStringLiteral("x"));
         editor->save();
-        QCOMPARE(readFile(path("min.htm")), QByteArray(bytes).insert(8 + 50000, 'x'));
+        QCOMPARE(readTestFile(path("min.htm")), QByteArray(bytes).insert(8 + 50000, 'x'));
     }
 
     void lineNumbersAreOneSettingForEveryWindow()
@@ -259,7 +253,7 @@ private Q_SLOTS:
             QVERIFY(editor->memo()->LineNumbers());
             QVERIFY(editor->memo()->viewport()->x() > plainLeft);
         }
-        QVERIFY(readFile(config->path()).contains("LineNumbers=1"));
+        QVERIFY(readTestFile(config->path()).contains("LineNumbers=1"));
         main->newBlankDocument();
         QVERIFY(commands().lineNumbers->isChecked());
         commands().lineNumbers->trigger();
@@ -332,7 +326,7 @@ private Q_SLOTS:
         editor->save(); // unnamed: runs Save as
         QCOMPARE(prompts->lastFileDialog().title, QStringLiteral("Enter name to save file as"));
         QCOMPARE(prompts->lastFileDialog().defaultSuffix, QStringLiteral("htm"));
-        QCOMPARE(readFile(path("page.htm")), QByteArray("<p>\r\n"));
+        QCOMPARE(readTestFile(path("page.htm")), QByteArray("<p>\r\n"));
         QCOMPARE(editor->document().fileName(), path("page.htm"));
         QCOMPARE(editor->windowTitle(), QStringLiteral("page.htm"));
         QVERIFY(!editor->memo()->Modified());
@@ -343,7 +337,7 @@ private Q_SLOTS:
         QTest::keyClicks(editor->memo(), QStringLiteral("x"));
         QCOMPARE(main->statusText(2), QStringLiteral("modified"));
         editor->save(); // named: no dialog
-        QCOMPARE(readFile(path("page.htm")), QByteArray("<p>x\r\n"));
+        QCOMPARE(readTestFile(path("page.htm")), QByteArray("<p>x\r\n"));
         QCOMPARE(main->statusText(2), QString());
     }
 
@@ -388,7 +382,7 @@ private Q_SLOTS:
         editor->saveAs();
         QCOMPARE(editor->document().fileName(), path("keep.htm"));
         QVERIFY(editor->memo()->Modified());
-        QCOMPARE(readFile(path("keep.htm")), QByteArray("old\r\n"));
+        QCOMPARE(readTestFile(path("keep.htm")), QByteArray("old\r\n"));
     }
 
     void fileChangedByAnotherProgram()
@@ -408,17 +402,17 @@ private Q_SLOTS:
         editor->save();
         commands().autoSave->trigger();
         main->autoSaveAll();
-        QCOMPARE(readFile(path("page.htm")), QByteArray("theirs again\r\n"));
+        QCOMPARE(readTestFile(path("page.htm")), QByteArray("theirs again\r\n"));
         prompts->answerChoice(0, QStringLiteral("since you opened or saved it"));
         main->saveAll();
-        QCOMPARE(readFile(path("page.htm")), QByteArray("my theirs\r\n"));
+        QCOMPARE(readTestFile(path("page.htm")), QByteArray("my theirs\r\n"));
         // Its own save asks nothing; a deleted file is reported and saved again.
         prompts->answerMessage(Prompts::Button::Ok, QStringLiteral("deleted or moved"));
         QVERIFY(QFile::remove(path("page.htm")));
         QTRY_COMPARE(prompts->pending(), 0);
         QVERIFY(editor->memo()->Modified());
         editor->save();
-        QCOMPARE(readFile(path("page.htm")), QByteArray("my theirs\r\n"));
+        QCOMPARE(readTestFile(path("page.htm")), QByteArray("my theirs\r\n"));
     }
 
     void closeQueryAnswers()
@@ -576,7 +570,7 @@ private Q_SLOTS:
         QCOMPARE(editor->windowTitle(), QStringLiteral("auto.htm     [Auto Save]"));
         QTest::keyClicks(editor->memo(), QStringLiteral("two "));
         main->autoSaveAll();
-        QCOMPARE(readFile(path("auto.htm")), QByteArray("two one\r\n"));
+        QCOMPARE(readTestFile(path("auto.htm")), QByteArray("two one\r\n"));
         QVERIFY(!editor->memo()->Modified());
     }
 
@@ -588,7 +582,7 @@ private Q_SLOTS:
         prompts->answerPrint(true, path("out.pdf"));
         active()->print();
         QCOMPARE(prompts->lastPrintHelpContext(), 1500);
-        QVERIFY(readFile(path("out.pdf")).startsWith("%PDF"));
+        QVERIFY(readTestFile(path("out.pdf")).startsWith("%PDF"));
     }
 
     void insertTextFile()
@@ -629,7 +623,7 @@ private Q_SLOTS:
     {
         prompts->answerSave(path("mine.mvc"));
         main->saveConfigurationFile();
-        QCOMPARE(readFile(path("mine.mvc")).count("\r\n"), 101);
+        QCOMPARE(readTestFile(path("mine.mvc")).count("\r\n"), 101);
         writeTestFile(path("bad.mvc"), "1\r\n");
         settings().FontSize = 17; // a change made with the dialog's OK only
         prompts->answerOpen({path("bad.mvc")});
@@ -803,7 +797,7 @@ private Q_SLOTS:
         QApplication::sendEvent(active(), &leaving);
         QVERIFY(!main->mdiArea()->currentSubWindow());
         main->autoSaveAll();
-        QCOMPARE(readFile(path("auto.htm")), QByteArray("yx\r\n"));
+        QCOMPARE(readTestFile(path("auto.htm")), QByteArray("yx\r\n"));
         QCOMPARE(main->statusText(2), QString());
     }
 

@@ -106,12 +106,6 @@ Step directory(const QString &path)
     };
 }
 
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
 
 const QByteArray FramePage = "<html>\r\n<head>\r\n<title></title>\r\n</head>\r\n<body text=\"#\">\r\n\r\n"
                              "</body>\r\n</html>\r\n";
@@ -201,7 +195,7 @@ private Q_SLOTS:
         runWizard();
         QCOMPARE(prompts->pending(), 0);
 
-        QCOMPARE(readFile(path("index.htm")),
+        QCOMPARE(readTestFile(path("index.htm")),
                  QByteArray("<html>\r\n<head>\r\n<title></title>\r\n</head>\r\n"
                             "<frameset cols=\"50%,*\" border=\"0\" frameborder=\"0\">\r\n"
                             "<frame src=\"menu.htm\" name=\"leftframe\" scrolling=\"Auto\" marginwidth=\"0\" "
@@ -209,8 +203,8 @@ private Q_SLOTS:
                             "<frame src=\"main.htm\" name=\"rightframe\" scrolling=\"Yes\" marginwidth=\"0\" "
                             "marginheight=\"0\">\r\n"
                             "</frameset>\r\n</html>\r\n"));
-        QCOMPARE(readFile(path("menu.htm")), FramePage);
-        QCOMPARE(readFile(path("main.htm")), FramePage);
+        QCOMPARE(readTestFile(path("menu.htm")), FramePage);
+        QCOMPARE(readTestFile(path("main.htm")), FramePage);
 
         const QList<Teditform *> editors = main->editors();
         QCOMPARE(main->EditorCount(), 3);
@@ -263,7 +257,7 @@ private Q_SLOTS:
             .then("Tdirdia", proceeding);
         runWizard(); // no overwrite question for the existing file
         QCOMPARE(prompts->pending(), 0);
-        QCOMPARE(readFile(path("index.html")),
+        QCOMPARE(readTestFile(path("index.html")),
                  QByteArray("<html>\r\n<head>\r\n<title></title>\r\n</head>\r\n"
                             "<frameset rows=\"100,*\" border=\"0\" frameborder=\"0\">\r\n"
                             "<frame src=\"top.htm\" name=\"topframe\" scrolling=\"No\" noresize "
@@ -274,7 +268,7 @@ private Q_SLOTS:
                             "<frame src=\"right.htm\" name=\"rightframe\" scrolling=\"Auto\" noresize "
                             "marginwidth=\"0\" marginheight=\"0\">\r\n"
                             "</frameset>\r\n</frameset>\r\n</html>\r\n"));
-        QCOMPARE(readFile(path("right.htm")), QByteArray("mine"));
+        QCOMPARE(readTestFile(path("right.htm")), QByteArray("mine"));
         QCOMPARE(main->EditorCount(), 3);
     }
 
@@ -292,7 +286,7 @@ private Q_SLOTS:
             .then("Tlayout444form", proceeding)
             .then("Tdirdia", directory(dir->path() + QLatin1Char('/')));
         runWizard();
-        const QByteArray page = readFile(path("index.htm"));
+        const QByteArray page = readTestFile(path("index.htm"));
         QVERIFY2(page.contains("<frameset cols=\"180,*\" border=\"0\" frameborder=\"0\">\r\n"
                                "<frame src=\"nav.htm\" name=\"leftframe\""),
                  page.constData());
@@ -354,8 +348,8 @@ private Q_SLOTS:
                                                                                             "overwrite it ?"));
         runWizard();
         QCOMPARE(prompts->pending(), 0);
-        QCOMPARE(readFile(path("a.htm")) == FramePage, written);
-        QCOMPARE(readFile(path("index.htm")) == "old", !written);
+        QCOMPARE(readTestFile(path("a.htm")) == FramePage, written);
+        QCOMPARE(readTestFile(path("index.htm")) == "old", !written);
         QCOMPARE(main->EditorCount(), written ? 3 : 0);
     }
 
@@ -405,7 +399,7 @@ private Q_SLOTS:
         prompts->answerMessage(Prompts::Button::Ok, path("a.htm"));
         runWizard();
         QCOMPARE(prompts->messages().constLast().kind, Prompts::Kind::Error);
-        QCOMPARE(readFile(path("index.htm")).left(6), QByteArray("<html>"));
+        QCOMPARE(readTestFile(path("index.htm")).left(6), QByteArray("<html>"));
         QVERIFY(!QFile::exists(path("b.htm")));
         QCOMPARE(main->EditorCount(), 2);
         Teditform *failed = main->activeEditor();
