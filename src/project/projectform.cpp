@@ -1,6 +1,5 @@
 #include "project/projectform.h"
 
-#include "editor/editform.h"
 #include "editor/editorhost.h"
 #include "project/projectdialogs.h"
 #include "project/projecttexts.h"
@@ -351,17 +350,15 @@ void Tprojectform::openFiles()
         if (fileList->item(i)->isSelected())
             selected << fileList->item(i)->text();
     }
+    QStringList present;
     for (const QString &path : selected) {
-        if (!QFileInfo(path).isFile()) {
+        if (QFileInfo(path).isFile())
+            present << path;
+        else
             Prompts::message(Prompts::Kind::Error, path + MissingFileText.text());
-            continue;
-        }
-        const QList<Teditform *> open = m_windows.editors();
-        const bool already = std::any_of(open.begin(), open.end(),
-                                         [&](const Teditform *e) { return e->document().fileName() == path; });
-        if (!already)
-            m_windows.openDocument(path);
     }
+    // Opens each file that is not open yet, by the same test as everywhere else.
+    m_windows.openFiles(present);
 }
 
 void Tprojectform::addSnippet()

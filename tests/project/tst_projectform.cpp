@@ -162,6 +162,18 @@ private Q_SLOTS:
         QCOMPARE(main->EditorCount(), 2);
     }
 
+    void entryReachingAnOpenFileByAnotherPathOpensNothing()
+    {
+        newProject(QStringLiteral("site"));
+        writeTestFile(path("page.htm"), "p");
+        QVERIFY(QFile::link(path("page.htm"), path("link.htm")));
+        main->openFiles({path("page.htm")});
+        project()->addFile(path("link.htm"));
+        project()->selectAllFiles();
+        project()->openFiles();
+        QCOMPARE(main->EditorCount(), 1);
+    }
+
     void snippetsCopyIntoTheActiveEditor()
     {
         newProject(QStringLiteral("site"));
