@@ -35,14 +35,11 @@ public:
 
     QString Text() const { return m_text->Text(); }
     void SetText(const QString &text) { m_text->SetText(text); }
-    void LoadText(QString text) { m_text->LoadText(std::move(text)); }
     bool Loading() const { return m_text->Loading(); }
     QString UndoText(KnownEnds *ends = nullptr) const { return m_text->UndoText(ends); }
     void RestoreUndoText(const QString &text) { m_text->RestoreUndoText(text); }
     int TextLength() const { return m_text->TextLength(); }
-    QStringList Lines() const { return m_text->Lines(); }
     int LineCount() const { return m_text->LineCount(); }
-    QString LineText(int line) const { return m_text->LineText(line); }
     int LineStart(int line) const { return m_text->LineStart(line); }
     int SelStart() const { return m_text->SelStart(); }
     void SetSelStart(int offset) { m_text->SetSelStart(offset); }

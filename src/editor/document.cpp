@@ -73,7 +73,7 @@ Document::FileResult Document::insertFile(const QString &path)
     if (!file.ok())
         return {file.error, file.detail, path};
     pushUndo();
-    m_text.SetSelText(QString(file.text).replace(QLatin1Char('\n'), QLatin1String("\r\n")));
+    m_text.SetSelText(file.text);
     return {TextFile::Error::None, QString(), path};
 }
 
