@@ -131,8 +131,6 @@ void FtpFolder::changeFolder(const QString &name)
 
 QList<RemoteFolder::Entry> FtpFolder::list()
 {
-    m_client->ParseList = true;
-    m_client->Vendor = TNMFTP::VendorAuto;
     m_client->ListFolder();
     QList<Entry> entries;
     const TFTPDirectoryList *listing = m_client->directoryList();

@@ -168,6 +168,7 @@ Tmainform::Tmainform(QWidget *parent)
     });
     // The Help buttons of the editor's and the wizards' dialogs.
     DialogRunner::setHelpHandler([](int topic) { Help::showHelp(topic); });
+    Help::setCaptioner([](QWidget *help) { applyCaptions(help, HelpCaptions, settings().Lang); });
 }
 
 // The editor windows report their end to members of this window, so they go
@@ -443,7 +444,6 @@ void Tmainform::ApplyCaptions()
                            : lang == German ? QStringLiteral("de")
                                             : QStringLiteral("en");
     Help::setLanguage(folder);
-    Help::setCaptioner([](QWidget *help) { applyCaptions(help, HelpCaptions, settings().Lang); });
     ToolkitLanguage::set(folder);
     applyCaptions(this, {&MainCaptions, &MainHints}, lang);
     for (const ToolButton &b : ToolButtons)

@@ -50,15 +50,19 @@ const BoxTexts &boxTexts()
     return Texts[0];
 }
 
+// Texts keep the program's CR LF breaks; a box shows one break for each.
+QString boxText(QString text)
+{
+    return text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+}
+
 // The real dialogs.
 class DialogHandler final : public Handler
 {
 public:
     Button message(const Message &m) override
     {
-        QString text = m.text;
-        text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-        QMessageBox box(iconOf(m.kind), QString(), text, QMessageBox::NoButton, g_parent);
+        QMessageBox box(iconOf(m.kind), QString(), boxText(m.text), QMessageBox::NoButton, g_parent);
         box.setWindowTitle(titleOf(m.kind));
         static const struct {
             Button button;
@@ -128,9 +132,7 @@ public:
 
     int choose(const Choice &c) override
     {
-        QString text = c.text;
-        text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-        QMessageBox box(iconOf(c.kind), titleOf(c.kind), text, QMessageBox::NoButton, g_parent);
+        QMessageBox box(iconOf(c.kind), titleOf(c.kind), boxText(c.text), QMessageBox::NoButton, g_parent);
         QList<QAbstractButton *> buttons;
         for (const QString &caption : c.choices)
             buttons << box.addButton(caption, QMessageBox::AcceptRole);
