@@ -184,12 +184,6 @@ private:
     qsizetype m_messages = 0;
 };
 
-double median(QList<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.at(values.size() / 2);
-}
-
 // One server and mode: each run sets the client and the window against curl beside them, in
 // an order that turns from run to run, and the middle ratio counts (the machine is shared).
 bool measure(const Server &server, bool passive, const QString &source, const QTemporaryDir &local,

@@ -67,12 +67,6 @@ double oursSeconds(const SshdProcess &server, const std::function<void(SftpSessi
     return double(clock.nsecsElapsed()) / 1e9;
 }
 
-double median(QList<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.at(values.size() / 2);
-}
-
 void reportDirection(const QString &direction, const QList<double> &ours, const QList<double> &sftp)
 {
     // The machine is shared: each of our runs is set against the sftp run beside it, and the

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QFile>
 
+#include <algorithm>
+
 namespace transferload {
 
 bool writeSourceFile(const QString &path)
@@ -23,6 +25,12 @@ bool writeSourceFile(const QString &path)
 double megabytesPerSecond(double seconds)
 {
     return double(FileSize) / (1024.0 * 1024.0) / seconds;
+}
+
+double median(QList<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.at(values.size() / 2);
 }
 
 TickWatch::TickWatch()

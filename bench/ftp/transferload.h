@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QList>
 #include <QString>
 #include <QTimer>
 
@@ -13,6 +14,9 @@ constexpr qint64 FileSize = 256LL * 1024 * 1024;
 bool writeSourceFile(const QString &path);
 
 double megabytesPerSecond(double seconds);
+
+// The middle value; the runs of a shared machine scatter too much for a mean.
+double median(QList<double> values);
 
 // The longest gap between ticks of a 10 ms timer while it runs.
 class TickWatch

@@ -24,12 +24,6 @@ QString userName()
     return account ? QString::fromLocal8Bit(account->pw_name) : QString();
 }
 
-quint16 freePort()
-{
-    QTcpServer probe;
-    return probe.listen(QHostAddress::LocalHost, 0) ? probe.serverPort() : 0;
-}
-
 bool writeFile(const QString &path, const QByteArray &bytes, QIODevice::OpenMode mode = QIODevice::WriteOnly)
 {
     QFile file(path);

@@ -41,12 +41,6 @@ QByteArray configuration(const QString &root, const QString &log, quint16 port)
         + "\nvsftpd_log_file=" + QFile::encodeName(log) + "\n";
 }
 
-quint16 freePort()
-{
-    QTcpServer probe;
-    return probe.listen(QHostAddress::LocalHost) ? probe.serverPort() : 0;
-}
-
 } // namespace
 
 VsftpdProcess::~VsftpdProcess()

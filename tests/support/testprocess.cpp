@@ -1,6 +1,7 @@
 #include "testprocess.h"
 
 #include <QProcess>
+#include <QTcpServer>
 
 void stopTestProcess(QProcess &process)
 {
@@ -11,4 +12,10 @@ void stopTestProcess(QProcess &process)
         process.kill();
         process.waitForFinished(5000);
     }
+}
+
+quint16 freePort()
+{
+    QTcpServer probe;
+    return probe.listen(QHostAddress::LocalHost) ? probe.serverPort() : 0;
 }
